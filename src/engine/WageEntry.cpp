@@ -1,0 +1,33 @@
+#include "engine/WageEntry.h"
+
+#include <string>
+
+std::optional<Currency> ReadWageLeniently(std::string_view text)
+{
+    const CurrencyResult result = CurrencyFromDouble(LeadingNumber(text));
+    if (!result.ok())
+        return std::nullopt;
+    return result.value;
+}
+
+std::optional<Currency> ReadWageForStart(std::string_view text)
+{
+    const CurrencyResult strict = CurrencyFromText(text);
+    if (strict.ok())
+        return strict.value;
+    if (strict.error == CurrencyError::InvalidNumber)
+        return ReadWageLeniently(text);
+    return std::nullopt;
+}
+
+Message WageRefusedMessage(std::string_view text)
+{
+    constexpr std::size_t shown = 40;
+    std::string quoted(text.substr(0, shown));
+    if (text.size() > shown)
+        quoted += "...";
+    return {"The wage \"" + quoted +
+                "\" is too large to count with. Enter an amount below 922,337,203,685,477.58; the previous wage "
+                "stays in force.",
+            "Earnmeter", Message::Buttons::Ok, Message::Icon::Exclamation};
+}

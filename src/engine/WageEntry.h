@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/Currency.h"
+#include "engine/Prompt.h"
+
+#include <optional>
+#include <string_view>
+
+// Reading what the user typed into a wage box.
+
+// The lenient reading a box applies when it is left: "12.5/hr" is 12.5, "abc" 0.
+// Empty when the number does not fit the money range.
+std::optional<Currency> ReadWageLeniently(std::string_view text);
+
+// Start reads the box strictly; a text that is not a plain number is read
+// leniently instead, as leaving the box would have read it.
+std::optional<Currency> ReadWageForStart(std::string_view text);
+
+// The notice for a wage too large to count with.
+Message WageRefusedMessage(std::string_view text);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QCursor>
+
+// The program's own pointers, from its resources.
+namespace Cursors {
+QCursor hand();  // hot spot at the fingertip (12, 1)
+QCursor ibeam(); // hot spot at (6, 25)
+} // namespace Cursors

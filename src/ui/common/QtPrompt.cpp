@@ -1,0 +1,56 @@
+#include "ui/common/QtPrompt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+QMessageBox::Icon IconFor(Message::Icon icon)
+{
+    switch (icon) {
+    case Message::Icon::Critical:
+        return QMessageBox::Critical;
+    case Message::Icon::Question:
+        return QMessageBox::Question;
+    case Message::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Message::Icon::Information:
+        return QMessageBox::Information;
+    case Message::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ButtonsFor(Message::Buttons buttons)
+{
+    switch (buttons) {
+    case Message::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Message::Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Message::Buttons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+} // namespace
+
+Answer QtPrompt::ask(const Message& message)
+{
+    QWidget* owner = QApplication::activeWindow();
+    QMessageBox box(IconFor(message.icon), QString::fromStdString(message.caption),
+                    QString::fromStdString(message.text), ButtonsFor(message.buttons), owner);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        // Closing a Yes/No/Cancel box with Escape or its close box means Cancel.
+        return message.buttons == Message::Buttons::Ok      ? Answer::Ok
+               : message.buttons == Message::Buttons::YesNo ? Answer::No
+                                                            : Answer::Cancel;
+    }
+}

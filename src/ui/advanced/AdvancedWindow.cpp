@@ -1,0 +1,146 @@
+#include "ui/advanced/AdvancedWindow.h"
+
+#include "engine/PayPeriod.h"
+#include "ui/common/ClientArea.h"
+#include "ui/common/Cursors.h"
+#include "ui/common/LegacyFont.h"
+#include "ui/common/Twips.h"
+#include "ui/common/WageEdit.h"
+#include "ui/common/WindowParts.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+QRadioButton* Option(QWidget* parent, const char* name, const QString& caption, int top, int width, int height)
+{
+    auto* option = new QRadioButton(caption, parent);
+    option->setObjectName(QString::fromLatin1(name));
+    option->setGeometry(Twips::rect(360, top, width, height));
+    option->setCursor(Cursors::hand());
+    return option;
+}
+
+} // namespace
+
+AdvancedWindow::AdvancedWindow(RunTimer& timer, WageTypes& wageTypes, Commands& commands, QMenu* popup)
+    : WorkingWindow(timer, commands, WindowId::Advanced), m_wageTypes(wageTypes)
+{
+    setObjectName(QStringLiteral("frmAdvanced"));
+    m_area->setPopup(popup);
+    m_area->setFont(LegacyFont::sansSerif(9.75));
+    createControls();
+    m_wageTypes.changed.subscribe([this] { refreshOwn(); });
+}
+
+void AdvancedWindow::createWageTypeControls()
+{
+    auto* frame = new QFrame(m_area);
+    frame->setObjectName(QStringLiteral("fraWageType"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(Twips::rect(240, 360, 3135, 1215));
+
+    m_minimum = Option(m_area, "optMinWage", QString::fromStdString(m_wageTypes.minimumCaption()), 360, 2895, 355);
+    m_dream = Option(m_area, "optMaxWage", QString::fromStdString(m_wageTypes.dreamCaption()), 720, 2895, 375);
+    m_myWage = Option(m_area, "optRegWage", QStringLiteral("My &Wage $"), 1080, 1335, 375);
+    auto* group = new QButtonGroup(this);
+    for (QRadioButton* option : {m_minimum, m_dream, m_myWage})
+        group->addButton(option);
+    m_myWage->setChecked(true);
+
+    m_wage = new WageEdit(m_area);
+    m_wage->setObjectName(QStringLiteral("txtWage"));
+    m_wage->setGeometry(Twips::rect(1800, 1080, 975, 315));
+    m_wage->setAlignment(Qt::AlignRight);
+
+    m_period = new QComboBox(m_area);
+    m_period->setObjectName(QStringLiteral("cboPeriod"));
+    m_period->setGeometry(Twips::rect(2880, 1080, 1465, 315));
+    m_period->setToolTip(QStringLiteral("Earnmeter assumes 8 hours/day and 5 days/week."));
+    m_period->setCursor(Cursors::hand());
+    for (std::string_view period : PayPeriods)
+        m_period->addItem(QString::fromUtf8(period.data(), static_cast<qsizetype>(period.size())));
+
+    connect(m_myWage, &QRadioButton::clicked, this, &AdvancedWindow::convertPeriod);
+    connect(m_dream, &QRadioButton::clicked, this, [this] { m_wageTypes.SelectDream(); });
+    connect(m_minimum, &QRadioButton::clicked, this, [this] { m_wageTypes.SelectMinimum(); });
+    connect(m_period, &QComboBox::currentTextChanged, this,
+            [this](const QString& period) { m_wageTypes.setPeriod(period.toStdString()); });
+
+    m_myWage->setAccessibleName(QStringLiteral("My wage per pay period"));
+    m_dream->setAccessibleName(QStringLiteral("DREAM wage"));
+    m_minimum->setAccessibleName(QStringLiteral("Minimum wage"));
+    m_wage->setAccessibleName(QStringLiteral("My wage amount in dollars"));
+    m_period->setAccessibleName(QStringLiteral("Pay period"));
+}
+
+void AdvancedWindow::createControls()
+{
+    using namespace WindowParts;
+    createWageTypeControls();
+    QPushButton* periodOk = button(m_area, "cmdPeriodOK", QStringLiteral("O&K"), 3960, 1440, 375, 300);
+    QPushButton* start = button(m_area, "cmdStart", QStringLiteral("&START"), 120, 2520, 975, 495);
+    QPushButton* pause = button(m_area, "cmdPause", QStringLiteral("&PAUSE"), 1200, 2520, 975, 495);
+    QCheckBox* advanced = checkBox(m_area, "chkAdvanced", QStringLiteral("&Advanced Mode"), 120, 120, 1695, 255);
+    label(m_area, "Label2", QStringLiteral("Current Wage"), 900, 1680, 1095, 255, Qt::AlignHCenter);
+    m_current = readout(m_area, "lblCurrent", QString(), 960, 1920, 975, 375, Qt::AlignRight);
+    QLabel* times = label(m_area, "Label5", QStringLiteral("X"), 2040, 1920, 375, 255, Qt::AlignHCenter);
+    times->setFont(LegacyFont::sansSerif(9.75, true));
+    label(m_area, "Label1", QStringLiteral("Elapsed Time"), 2520, 1680, 975, 255, Qt::AlignHCenter);
+    QLabel* seconds = readout(m_area, "lblSeconds", QStringLiteral("00:00:00"), 2520, 1920, 975, 375, Qt::AlignHCenter);
+    QLabel* totalLabel = total(m_area, 2280, 2520);
+    line(m_area, "Line1", 120, 2280, 720, 2280);
+    line(m_area, "Line2", 120, 2280, 120, 1800);
+    line(m_area, "Line3", 1920, 240, 4320, 240);
+    line(m_area, "Line4", 4320, 840, 4320, 240);
+
+    connect(periodOk, &QPushButton::clicked, this, &AdvancedWindow::convertPeriod);
+    periodOk->setAccessibleName(QStringLiteral("Convert the pay period"));
+    start->setAccessibleName(QStringLiteral("Start"));
+    pause->setAccessibleName(QStringLiteral("Pause"));
+    advanced->setAccessibleName(QStringLiteral("Advanced mode"));
+    m_current->setAccessibleName(QStringLiteral("Current hourly wage"));
+    seconds->setAccessibleName(QStringLiteral("Elapsed time"));
+    totalLabel->setAccessibleName(QStringLiteral("Money earned"));
+
+    for (QWidget* source :
+         {static_cast<QWidget*>(totalLabel), static_cast<QWidget*>(m_dream), static_cast<QWidget*>(m_minimum)})
+        m_area->addPopupSource(source);
+
+    QWidget* order[] = {m_wage, m_period, periodOk, start, pause, advanced, m_minimum, m_dream, m_myWage};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    connectControls({seconds, totalLabel, m_wage, start, pause, advanced}, Twips::rect(0, 0, 4470, 3075).size());
+}
+
+void AdvancedWindow::convertPeriod()
+{
+    const bool wasMyWage = m_wageTypes.selected() == WageType::MyWage;
+    m_wageTypes.ConvertPeriod(m_timer.view(WindowId::Advanced).wageEntry);
+    if (!wasMyWage || sender() == m_myWage)
+        m_wage->setFocus(Qt::OtherFocusReason);
+}
+
+void AdvancedWindow::refreshOwn()
+{
+    QRadioButton* selected = m_wageTypes.selected() == WageType::MyWage  ? m_myWage
+                             : m_wageTypes.selected() == WageType::Dream ? m_dream
+                                                                         : m_minimum;
+    selected->setChecked(true);
+    const QString period = QString::fromStdString(m_wageTypes.period());
+    if (m_period->currentText() != period)
+        m_period->setCurrentText(period);
+    m_current->setText(QString::fromStdString(m_wageTypes.currentText()));
+    m_minimum->setText(QString::fromStdString(m_wageTypes.minimumCaption()));
+    m_dream->setText(QString::fromStdString(m_wageTypes.dreamCaption()));
+}
+
+void AdvancedWindow::advancedClicked()
+{
+    m_timer.LeaveAdvanced();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QSet>
+#include <QWidget>
+
+class QMenu;
+
+// The client area of a working window: controls sit at fixed positions, and a
+// right-button release over the background or over one of the named controls
+// opens the popup menu.
+class ClientArea final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ClientArea(QWidget* parent = nullptr);
+
+    void setPopup(QMenu* menu) { m_popup = menu; }
+    void addPopupSource(QWidget* control);
+
+    // Widens the labels whose text the font makes wider than their box, from
+    // the side their alignment anchors, and the area with them.
+    void fitToText(const QSize& designSize);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void popup();
+
+    QMenu* m_popup = nullptr;
+    QSet<QWidget*> m_sources;
+};

@@ -1,0 +1,42 @@
+#include "ui/common/WageEdit.h"
+
+#include "ui/common/Cursors.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+WageEdit::WageEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setCursor(Cursors::ibeam());
+}
+
+bool WageEdit::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool menuKey =
+            key->modifiers() == Qt::ControlModifier &&
+            (key->key() == Qt::Key_C || key->key() == Qt::Key_X || key->key() == Qt::Key_R || key->key() == Qt::Key_E);
+        if (menuKey) {
+            event->ignore();
+            return false;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void WageEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // From the caret to the end: with the caret at the start, typing replaces the amount.
+    if (event->reason() != Qt::MouseFocusReason)
+        setSelection(cursorPosition(), static_cast<int>(text().size()));
+}
+
+void WageEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // A popup menu or a message box taking the focus for a moment is no leaving.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        emit focusLeft();
+}

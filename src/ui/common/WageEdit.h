@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A wage box that tells when the focus comes and goes (not when Enter is
+// pressed: Enter presses Start, which reads the text as typed), and leaves the
+// window's menu shortcuts to the menus, as the Ctrl keys work everywhere.
+class WageEdit final : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit WageEdit(QWidget* parent = nullptr);
+
+signals:
+    void focusLeft();
+
+protected:
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};

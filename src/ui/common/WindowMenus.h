@@ -1,0 +1,13 @@
+#pragma once
+
+class Commands;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+// The File, Edit and Help menus both working windows carry, with the same
+// captions, access keys and shortcuts, acting on the shared commands.
+void BuildMenuBar(QMenuBar* bar, Commands& commands, QWidget* owner);
+
+// The right-button popup: reset, the two copies and exit.
+QMenu* BuildHiddenMenu(QWidget* parent, Commands& commands);

@@ -1,0 +1,45 @@
+#include "platform/tray/QtTrayIcon.h"
+
+#include <QIcon>
+#include <QMenu>
+
+#include <utility>
+
+void QtTrayIcon::show(const QIcon& icon, const QString& tip)
+{
+    m_icon.setIcon(icon);
+    m_icon.setToolTip(tip);
+    // Shown even without a tray: on X11 Qt then watches for a panel that
+    // starts later and docks the icon into it by itself.
+    m_icon.show();
+}
+
+void QtTrayIcon::setIcon(const QIcon& icon)
+{
+    m_icon.setIcon(icon);
+}
+
+void QtTrayIcon::setToolTip(const QString& tip)
+{
+    m_icon.setToolTip(tip);
+}
+
+void QtTrayIcon::setMenu(QMenu* menu)
+{
+    m_icon.setContextMenu(menu);
+}
+
+void QtTrayIcon::hide()
+{
+    m_icon.hide();
+}
+
+bool QtTrayIcon::available() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void QtTrayIcon::onActivated(std::function<void(QSystemTrayIcon::ActivationReason)> handler)
+{
+    QObject::connect(&m_icon, &QSystemTrayIcon::activated, &m_icon, std::move(handler));
+}

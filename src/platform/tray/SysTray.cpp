@@ -1,0 +1,181 @@
+#include "platform/tray/SysTray.h"
+
+#include "platform/tray/QtTrayIcon.h"
+#include "platform/tray/TrayTip.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QIcon>
+#include <QMenu>
+#include <QStyle>
+
+#include <utility>
+
+namespace {
+// A panel may start after the program; until it does, look for it this often.
+constexpr int AvailabilityCheckMs = 5000;
+
+QIcon StartIcon()
+{
+    const QIcon windowIcon = QApplication::windowIcon();
+    if (!windowIcon.isNull())
+        return windowIcon;
+    // Without any icon the tray would show an empty, unclickable-looking slot.
+    return QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
+}
+} // namespace
+
+SysTray::SysTray(const QString& description, QObject* parent)
+    : SysTray(std::make_unique<QtTrayIcon>(), description, parent)
+{}
+
+SysTray::SysTray(std::unique_ptr<TrayIcon> icon, const QString& description, QObject* parent)
+    : QObject(parent), m_menu(std::make_unique<QMenu>()), m_icon(std::move(icon)), m_availabilityTimer(this)
+{
+    createMenu();
+    createAvailabilityCheck();
+    load(description);
+}
+
+SysTray::~SysTray()
+{
+    unload();
+}
+
+void SysTray::createMenu()
+{
+    m_menu->setObjectName(QStringLiteral("mnuPopup"));
+    m_menu->setTitle(QStringLiteral("&Popup"));
+    // Queued: the owner's handler may take the tray down, menu included,
+    // which must not happen while the menu is still delivering the click.
+    connect(m_menu.get(), &QMenu::triggered, this, &SysTray::onItemTriggered, Qt::QueuedConnection);
+}
+
+void SysTray::createAvailabilityCheck()
+{
+    m_availabilityTimer.setObjectName(QStringLiteral("tmrAvailability"));
+    m_availabilityTimer.setInterval(AvailabilityCheckMs);
+    connect(&m_availabilityTimer, &QTimer::timeout, this, &SysTray::checkAvailability);
+}
+
+void SysTray::load(const QString& description)
+{
+    const QIcon icon = StartIcon();
+    m_iconKey = icon.cacheKey();
+    m_tip = TrayTip(description);
+    m_icon->setMenu(m_menu.get());
+    m_icon->onActivated([this](QSystemTrayIcon::ActivationReason reason) { onActivated(reason); });
+    m_icon->show(icon, m_tip);
+    m_loaded = true;
+    m_available = m_icon->available();
+    watchAvailability();
+}
+
+void SysTray::unload()
+{
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    watchAvailability();
+    m_menu->hide();
+    m_icon->hide();
+}
+
+void SysTray::setToolTip(const QString& tip)
+{
+    m_tip = TrayTip(tip);
+    if (m_loaded)
+        m_icon->setToolTip(m_tip);
+}
+
+void SysTray::setIcon(const QIcon& icon)
+{
+    if (icon.isNull() || icon.cacheKey() == m_iconKey)
+        return;
+    m_iconKey = icon.cacheKey();
+    if (m_loaded)
+        m_icon->setIcon(icon);
+}
+
+int SysTray::AddMenuItem(const QString& caption, const QString& key, bool isDefault)
+{
+    const int index = static_cast<int>(m_menu->actions().size());
+    QAction* item = m_menu->addAction(caption);
+    item->setObjectName(QStringLiteral("mnuSysTray%1").arg(index));
+    item->setSeparator(caption == QLatin1String("-"));
+    item->setData(key);
+    if (isDefault)
+        m_defaultIndex = index;
+    applyDefaultItem();
+    return index;
+}
+
+void SysTray::applyDefaultItem()
+{
+    const QList<QAction*> items = m_menu->actions();
+    m_menu->setDefaultAction(m_defaultIndex < items.size() ? items.at(m_defaultIndex) : nullptr);
+}
+
+// One right click must give one menu, whoever draws it:
+// - XEMBED tray (X11 panels; Qt draws the icon): Qt pops the context menu up
+//   itself on the right button's press and only then reports Context, so the
+//   owner's ShowMenu finds the menu open and leaves it alone.
+// - StatusNotifierItem (Qt picks it when the session bus has a watcher): the
+//   menu is exported over D-Bus and the panel draws it. Panels that import a
+//   menu (Plasma) call ContextMenu, and so raise Context, only for items that
+//   have none; any other panel would get Qt's menu from ShowMenu.
+// The menu is therefore always the icon's context menu: that also keeps
+// "open" reachable on panels that offer no double click. The bold default is
+// Qt's own drawing; a panel drawing the exported menu may show it plain.
+void SysTray::ShowMenu()
+{
+    if (!m_loaded || m_menu->isVisible() || m_menu->isEmpty())
+        return;
+    m_menu->popup(QCursor::pos());
+}
+
+void SysTray::onActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    const std::optional<TrayEvent> event = TrayEventFor(reason);
+    if (!event)
+        return;
+    switch (event->kind) {
+    case TrayEvent::Kind::MouseDown:
+        emit SysTrayMouseDown(event->button);
+        break;
+    case TrayEvent::Kind::DoubleClick:
+        emit SysTrayDoubleClick(event->button);
+        break;
+    }
+}
+
+void SysTray::onItemTriggered(QAction* item)
+{
+    const auto index = m_menu->actions().indexOf(item);
+    if (index < 0)
+        return;
+    emit MenuClick(static_cast<int>(index), item->data().toString());
+}
+
+void SysTray::checkAvailability()
+{
+    const bool available = m_icon->available();
+    const bool changed = available != m_available;
+    m_available = available;
+    watchAvailability();
+    if (changed)
+        emit availabilityChanged(available);
+}
+
+// Only a missing tray is looked for: while there is one, nothing wakes the
+// program. Qt docks the icon into a panel that starts later by itself.
+void SysTray::watchAvailability()
+{
+    if (m_loaded && !m_available) {
+        if (!m_availabilityTimer.isActive())
+            m_availabilityTimer.start();
+    } else {
+        m_availabilityTimer.stop();
+    }
+}

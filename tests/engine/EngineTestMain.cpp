@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+
+// The program takes the desktop's locale at start (Qt does so); the engine must
+// write and read the same numbers under a comma-decimal locale as under "C".
+int main(int argc, char** argv)
+{
+    std::setlocale(LC_ALL, "");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+TEST(DesktopLocale, IsTheOneTheTestRunAsks)
+{
+    const char* wanted = std::getenv("LC_ALL");
+    if (wanted == nullptr || *wanted == '\0')
+        wanted = std::getenv("LANG");
+    if (wanted == nullptr || *wanted == '\0')
+        GTEST_SKIP() << "neither LC_ALL nor LANG is set";
+    // A locale that is not installed leaves "C" in force and the comma run would prove nothing.
+    EXPECT_STREQ(std::setlocale(LC_ALL, nullptr), wanted) << "is the locale generated? see locale -a";
+    if (std::strncmp(wanted, "de_DE", 5) == 0) {
+        EXPECT_STREQ(std::localeconv()->decimal_point, ",");
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "fakes/ManualTicker.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// Time that passes only by hand. Each second every ticker that was on when the
+// second began fires once, in the order the tickers were added; one switched on
+// during a second first fires a whole second later, as a real timer would.
+class ManualClock final
+{
+public:
+    ManualClock() = default;
+    ManualClock(const ManualClock&) = delete;
+    ManualClock& operator=(const ManualClock&) = delete;
+
+    ManualTicker& addTicker()
+    {
+        m_tickers.push_back(std::make_unique<ManualTicker>());
+        return *m_tickers.back();
+    }
+
+    void advanceSeconds(std::int64_t seconds)
+    {
+        for (std::int64_t s = 0; s < seconds; ++s)
+            advanceOneSecond();
+    }
+
+    std::int64_t secondsPassed() const { return m_seconds; }
+
+private:
+    void advanceOneSecond()
+    {
+        std::vector<ManualTicker*> due;
+        for (const auto& ticker : m_tickers)
+            if (ticker->enabled())
+                due.push_back(ticker.get());
+        ++m_seconds;
+        for (ManualTicker* ticker : due)
+            ticker->fire();
+    }
+
+    std::vector<std::unique_ptr<ManualTicker>> m_tickers;
+    std::int64_t m_seconds = 0;
+};

@@ -7,7 +7,6 @@
 #include "FakeProgramFacts.h"
 #include "RecordingShellOpen.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -115,13 +114,3 @@ TEST_F(AboutWindowTest, EnterPressesOk)
     EXPECT_FALSE(window.isVisible());
 }
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // The build lists the tests without a display, so default to the offscreen platform.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -93,8 +93,7 @@ ReadResult DiskFileSystem::readFile(const std::string& path)
     if (!file.valid())
         return errno == ENOENT ? ReadResult{ReadResult::Status::Missing, {}, "File not found"}
                                : Unreadable(SystemText(errno));
-    struct stat info
-    {};
+    struct stat info = {};
     if (::fstat(file.get(), &info) != 0)
         return Unreadable(SystemText(errno));
     if (S_ISDIR(info.st_mode))
@@ -128,11 +127,12 @@ WriteResult DiskFileSystem::writeFile(const std::string& path, std::string_view 
 
 std::string DiskFileSystem::temporaryPathFor(const std::string& path)
 {
-    // Unique per process and write, so two running copies never share a half-written file.
+    // Hidden, beside the file, and unique per process and write, so that two
+    // running copies never share a half-written file.
     const auto slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return folder + "." + name + "." + std::to_string(::getpid()) + "." + std::to_string(++m_writeCount) + ".tmp";
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    return path.substr(0, nameStart) + "." + path.substr(nameStart) + "." + std::to_string(::getpid()) + "." +
+           std::to_string(++m_writeCount) + ".tmp";
 }
 
 WriteResult DiskFileSystem::writeTemporary(const std::string& temporaryPath, std::string_view content)

@@ -41,6 +41,8 @@ struct ReadRow
     bool startAdvanced;
     bool savePosition;
     std::string rewrittenAs; // empty when the file must stay as it was
+
+    friend void PrintTo(const ReadRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class ConfigReading : public ConfigFileTest, public ::testing::WithParamInterface<ReadRow>
@@ -111,6 +113,8 @@ struct WriteRow
     std::int16_t advanced;
     std::int16_t savePosition;
     std::string record;
+
+    friend void PrintTo(const WriteRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class ConfigWriting : public ConfigFileTest, public ::testing::WithParamInterface<WriteRow>

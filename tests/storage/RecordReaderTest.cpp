@@ -15,6 +15,8 @@ struct FieldsRow
     std::string name;
     std::string content;
     std::vector<std::string> fields;
+
+    friend void PrintTo(const FieldsRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class RecordFields : public ::testing::TestWithParam<FieldsRow>
@@ -51,6 +53,8 @@ struct NumberRow
     std::string field;
     std::optional<std::int64_t> whole;  // within 16 bits
     std::optional<std::string> dollars; // within the money range
+
+    friend void PrintTo(const NumberRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class RecordNumbers : public ::testing::TestWithParam<NumberRow>

@@ -50,6 +50,8 @@ struct SavedRow
     Outcome outcome;
     std::optional<WindowPositions> applied;
     std::string rewrittenAs; // empty when the file must stay as it was
+
+    friend void PrintTo(const SavedRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class SavedReading : public StateFilesTest, public ::testing::WithParamInterface<SavedRow>
@@ -93,6 +95,8 @@ struct PrevRow
     Outcome outcome;
     std::int32_t elapsed;
     std::string rewrittenAs; // empty when the file must stay as it was
+
+    friend void PrintTo(const PrevRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class PrevReading : public StateFilesTest, public ::testing::WithParamInterface<PrevRow>
@@ -185,6 +189,8 @@ struct SavedWriteRow
     std::string name;
     WindowPositions positions;
     std::string record;
+
+    friend void PrintTo(const SavedWriteRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class SavedWriting : public StateFilesTest, public ::testing::WithParamInterface<SavedWriteRow>

@@ -31,7 +31,7 @@ std::optional<std::string> QtProgramFacts::modifiedDate() const
 std::optional<std::string> QtProgramFacts::fileModifiedDate(const QString& path)
 {
     const QFileInfo file(path);
-    if (path.isEmpty() || !file.exists())
+    if (!file.exists())
         return std::nullopt;
     const QDateTime modified = file.lastModified();
     if (!modified.isValid())

@@ -6,19 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-TEST(SupportEmail, SendsTheMailToTheSupportAddress)
-{
-    RecordingShellOpen shell;
-    FakeProgramFacts facts;
-    SupportEmail support(shell, facts);
-    support.SendSupportEmail();
-    ASSERT_EQ(shell.addresses.size(), 1u);
-    EXPECT_EQ(shell.addresses[0], "mailto:support@earnmeter.example.org?subject=Regarding%20Earnmeter%202.5"
-                                  "&body=%0D%0A%0D%0AHelpful%20Support%20Info%20==========================="
-                                  "%0D%0AProgram%20Path%20:%20/opt/Earn Meter"
-                                  "%0D%0AScreen%20Resolution%20:%201024x768");
-}
-
 TEST(SupportEmail, ANewScreenResolutionShowsAtTheNextUse)
 {
     RecordingShellOpen shell;

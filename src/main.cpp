@@ -1,24 +1,54 @@
+#include "engine/Version.h"
+#include "help/QtProgramFacts.h"
+#include "help/QtShellOpen.h"
+#include "host/DataFolder.h"
 #include "host/Host.h"
+#include "host/SessionEnd.h"
+#include "host/SingleInstance.h"
+#include "platform/tray/SysTray.h"
+#include "storage/DiskFileSystem.h"
 #include "ui/common/QtClipboard.h"
 #include "ui/common/QtPrompt.h"
 #include "ui/common/QtTicker.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Earnmeter"));
+    QApplication::setDesktopFileName(QStringLiteral("earnmeter"));
     // Closing a window only hides it; the program ends through Exit alone.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/earnmeter/icons/earnmeter-256.png")));
+
+    const QString dataFolder = DataFolderForThisProgram();
+    SingleInstance instance(dataFolder);
+    if (!instance.claim())
+        return 0;
 
     QtPrompt prompt;
     QtClipboard clipboard;
+    QtShellOpen shell;
+    QtProgramFacts facts;
+    DiskFileSystem files;
     QtTicker mainTick, advancedTick, blink;
-    Host host({prompt, clipboard, mainTick, advancedTick, blink, QCoreApplication::applicationDirPath(), [] {
+    Host host({prompt, clipboard, shell, facts, files, mainTick, advancedTick, blink, dataFolder.toStdString(),
+               QCoreApplication::applicationDirPath().toStdString(),
+               [] { return std::make_unique<SysTray>(QString::fromLatin1(Version::FileDescription)); },
+               [] {
                    QCoreApplication::exit(0);
                }});
+    QObject::connect(&instance, &SingleInstance::showRequested, &host, &Host::showLiveWindow);
+
+    SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEnd::ending, &host, [&host] {
+        host.saveCountAtSessionEnd();
+        QCoreApplication::exit(0);
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &host, [&host] { host.saveCountAtSessionEnd(); });
+
     if (!host.start())
         return 0;
     return QApplication::exec();

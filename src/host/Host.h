@@ -6,31 +6,44 @@
 #include "engine/RunTimer.h"
 #include "engine/Ticker.h"
 #include "engine/WageTypes.h"
+#include "help/Links.h"
+#include "help/SupportEmail.h"
+#include "host/TrayHost.h"
+#include "storage/ConfigFile.h"
+#include "storage/StateFiles.h"
 #include "ui/common/Commands.h"
 
 #include <QObject>
-#include <QString>
 
 #include <functional>
 #include <memory>
+#include <string>
 
+class AboutWindow;
 class AdvancedWindow;
 class MainWindow;
+class OptionsDialog;
+class WindowPlacement;
 
 // What the host reaches the world through; tests hand in fakes.
 struct HostServices
 {
     Prompt& prompt;
     Clipboard& clipboard;
+    ShellOpen& shell;
+    const ProgramFacts& facts;
+    FileSystem& files;
     Ticker& mainTick;
     Ticker& advancedTick;
     Ticker& blink;
-    QString dataFolder;
-    std::function<void()> quit;
+    std::string dataFolder;    // where the settings and state files live
+    std::string programFolder; // where the executable and Readme.html lie
+    TrayHost::TrayFactory makeTray;
+    std::function<void()> quit; // ends the process; nothing runs after it
 };
 
-// The program's hidden host: it owns the run state and both working windows,
-// runs start-up and shutdown, and carries out the commands of menus and tray.
+// The program's hidden host: it owns the run state, both working windows and
+// the tray, runs start-up and shutdown, and carries out the shared commands.
 class Host final : public QObject, public Commands
 {
     Q_OBJECT
@@ -42,15 +55,18 @@ public:
     // The start-up sequence; false when the program is to end right away.
     bool start();
     void ExitProgram(bool save);
+    // The session ends or the process is told to stop: keep the count, ask nothing.
+    void saveCountAtSessionEnd();
 
     RunState& state() { return m_state; }
     RunTimer& runTimer() { return m_timer; }
     MainWindow& mainWindow() { return *m_main; }
     AdvancedWindow& advancedWindow() { return *m_advanced; }
+    TrayHost& trayHost() { return m_trayHost; }
+    OptionsDialog& options();
     QWidget& liveWindow();
     void showLiveWindow();
 
-    // Commands
     void resetTimer() override;
     void showOptions() override;
     void requestExit() override;
@@ -64,13 +80,30 @@ public:
     void closeWindow(QWidget* window) override;
 
 private:
+    bool readSettings();
+    void readStateFiles();
+    void askToContinue();
+    void showFirstWindow();
     void switchWindows();
+    void checkpoint();
+    void tell(const std::string& text, Message::Icon icon = Message::Icon::Exclamation);
+    TrayHost::Actions trayActions();
 
     HostServices m_services;
     RunState m_state;
     WageTypes m_wageTypes;
     RunTimer m_timer;
+    ConfigFile m_config;
+    StateFiles m_stateFiles;
+    Links m_links;
+    SupportEmail m_support;
+    TrayHost m_trayHost;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<AdvancedWindow> m_advanced;
+    std::unique_ptr<WindowPlacement> m_placement;
+    std::unique_ptr<OptionsDialog> m_options;
+    std::unique_ptr<AboutWindow> m_about;
+    bool m_countIsTheUsers = false;   // start-up has passed the continue question
+    bool m_checkpointFailing = false; // told once; quiet until a write works again
     bool m_exiting = false;
 };

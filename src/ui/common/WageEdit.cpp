@@ -5,14 +5,14 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-WageEdit::WageEdit(QWidget* parent) : QLineEdit(parent)
+WageEdit::WageEdit(QWidget* parent, CtrlKeys ctrlKeys) : QLineEdit(parent), m_ctrlKeys(ctrlKeys)
 {
     setCursor(Cursors::ibeam());
 }
 
 bool WageEdit::event(QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride) {
+    if (event->type() == QEvent::ShortcutOverride && m_ctrlKeys == CtrlKeys::ToMenus) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool menuKey =
             key->modifiers() == Qt::ControlModifier &&

@@ -10,7 +10,12 @@ class WageEdit final : public QLineEdit
     Q_OBJECT
 
 public:
-    explicit WageEdit(QWidget* parent = nullptr);
+    enum class CtrlKeys
+    {
+        ToMenus,
+        ToBox
+    };
+    explicit WageEdit(QWidget* parent = nullptr, CtrlKeys ctrlKeys = CtrlKeys::ToMenus);
 
 signals:
     void focusLeft();
@@ -19,4 +24,7 @@ protected:
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    CtrlKeys m_ctrlKeys;
 };

@@ -38,6 +38,8 @@ void WorkingWindow::connectControls(const RunControls& controls, const QSize& de
     });
     refresh();
     m_area->fitToText(designSize);
+    // The wage box is the first control to take the focus.
+    controls.txtWage->setFocus(Qt::OtherFocusReason);
     // A fixed-size window, as its controls sit at fixed places.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

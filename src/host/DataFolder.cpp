@@ -1,0 +1,25 @@
+#include "host/DataFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString ChooseDataFolder(const QString& executableFolder, bool executableFolderWritable, const QString& userDataFolder)
+{
+    const QString folder = QDir::cleanPath(executableFolder);
+    const bool systemLocation = folder == QLatin1String("/usr") || folder.startsWith(QLatin1String("/usr/")) ||
+                                folder == QLatin1String("/opt") || folder.startsWith(QLatin1String("/opt/"));
+    if (systemLocation || !executableFolderWritable)
+        return QDir::cleanPath(userDataFolder);
+    return folder;
+}
+
+QString DataFolderForThisProgram()
+{
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    const QString folder = ChooseDataFolder(executableFolder, QFileInfo(executableFolder).isWritable(),
+                                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QDir().mkpath(folder);
+    return folder;
+}

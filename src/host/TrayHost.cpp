@@ -1,0 +1,95 @@
+#include "host/TrayHost.h"
+
+#include "engine/RunState.h"
+#include "engine/Version.h"
+#include "platform/tray/SysTray.h"
+
+#include <QLocale>
+
+namespace {
+
+QIcon BankIcon()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/earnmeter/icons/earnmeter-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+TrayHost::TrayHost(const RunState& state, TrayFactory makeTray, Actions actions)
+    : m_state(state), m_makeTray(std::move(makeTray)), m_actions(std::move(actions)), m_icon(BankIcon())
+{}
+
+TrayHost::~TrayHost() = default;
+
+void TrayHost::create()
+{
+    m_frmSysTray = m_makeTray();
+    SysTray& tray = *m_frmSysTray;
+    connect(&tray, &SysTray::SysTrayMouseDown, this, &TrayHost::m_frmSysTray_SysTrayMouseDown);
+    connect(&tray, &SysTray::SysTrayDoubleClick, this, &TrayHost::m_frmSysTray_SysTrayDoubleClick);
+    connect(&tray, &SysTray::MenuClick, this, &TrayHost::m_frmSysTray_MenuClick);
+    tray.AddMenuItem(QStringLiteral("&Open Earnmeter..."), QStringLiteral("open"), true);
+    tray.AddMenuItem(QStringLiteral("-"));
+    tray.AddMenuItem(QStringLiteral("&Start Timer"), QStringLiteral("start"));
+    tray.AddMenuItem(QStringLiteral("&Pause Timer"), QStringLiteral("pause"));
+    tray.AddMenuItem(QStringLiteral("-"));
+    tray.AddMenuItem(QStringLiteral("&E-Mail Dorvan"), QStringLiteral("Email"));
+    tray.AddMenuItem(QStringLiteral("&About..."), QStringLiteral("About"));
+    tray.AddMenuItem(QStringLiteral("-"));
+    tray.AddMenuItem(QStringLiteral("E&xit"), QStringLiteral("close"));
+    tray.setToolTip(QString::fromLatin1(Version::ProductName));
+    tray.setIcon(m_icon);
+}
+
+void TrayHost::remove()
+{
+    m_frmSysTray.reset();
+}
+
+bool TrayHost::available() const
+{
+    return m_frmSysTray && m_frmSysTray->available();
+}
+
+QString TrayHost::ToolTipText(double totalEarned, const QLocale& locale)
+{
+    return locale.toCurrencyString(totalEarned) + QStringLiteral(" (") + QString::fromLatin1(Version::ProductName) +
+           QStringLiteral(")");
+}
+
+void TrayHost::refreshToolTip()
+{
+    if (!m_frmSysTray)
+        return;
+    m_frmSysTray->setToolTip(ToolTipText(CurrencyAsDouble(m_state.TotalEarned), QLocale::system()));
+    m_frmSysTray->setIcon(m_icon);
+}
+
+void TrayHost::m_frmSysTray_SysTrayMouseDown(int button)
+{
+    if (button == SysTray::RightButton && m_frmSysTray)
+        m_frmSysTray->ShowMenu();
+}
+
+void TrayHost::m_frmSysTray_SysTrayDoubleClick(int)
+{
+    m_actions.open();
+}
+
+void TrayHost::m_frmSysTray_MenuClick(int, const QString& key)
+{
+    // Keys are compared exactly, case included.
+    const std::pair<const char*, const std::function<void()>*> routes[] = {
+        {"open", &m_actions.open},   {"start", &m_actions.start}, {"pause", &m_actions.pause},
+        {"close", &m_actions.close}, {"About", &m_actions.about}, {"Email", &m_actions.email},
+    };
+    for (const auto& [name, action] : routes) {
+        if (key == QLatin1String(name)) {
+            (*action)();
+            return;
+        }
+    }
+}

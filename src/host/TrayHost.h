@@ -1,0 +1,54 @@
+#pragma once
+
+struct RunState;
+
+#include <QIcon>
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class SysTray;
+
+// The program's tray icon: its menu of nine items, the tooltip showing the
+// money earned, and the icon's clicks turned into commands on the live window.
+class TrayHost final : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Actions
+    {
+        std::function<void()> open;
+        std::function<void()> start;
+        std::function<void()> pause;
+        std::function<void()> close;
+        std::function<void()> about;
+        std::function<void()> email;
+    };
+    using TrayFactory = std::function<std::unique_ptr<SysTray>()>;
+
+    TrayHost(const RunState& state, TrayFactory makeTray, Actions actions);
+    ~TrayHost() override;
+
+    // Ticking and clearing the host's "Show in Systray" box.
+    void create();
+    void remove();
+    bool available() const;
+    SysTray* tray() const { return m_frmSysTray.get(); }
+
+    // Every tick: the earnings so far in the user's currency format.
+    void refreshToolTip();
+    static QString ToolTipText(double totalEarned, const QLocale& locale);
+
+    void m_frmSysTray_SysTrayMouseDown(int button);
+    void m_frmSysTray_SysTrayDoubleClick(int button);
+    void m_frmSysTray_MenuClick(int index, const QString& key);
+
+private:
+    const RunState& m_state;
+    TrayFactory m_makeTray;
+    Actions m_actions;
+    QIcon m_icon;
+    std::unique_ptr<SysTray> m_frmSysTray;
+};

@@ -1,0 +1,45 @@
+#include "host/WindowPlacement.h"
+
+#include "ui/common/Twips.h"
+
+#include <QWidget>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+std::int16_t ToStoredTwips(int pixels)
+{
+    // The file holds 16-bit twips: a window beyond 2184 pixels is kept at the edge of that range.
+    const int twips = Twips::fromPixels(pixels);
+    return static_cast<std::int16_t>(
+        std::clamp<int>(twips, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+}
+
+QPoint FramePosition(const QWidget& window)
+{
+    return window.isVisible() ? window.frameGeometry().topLeft() : window.pos();
+}
+
+} // namespace
+
+WindowPlacement::WindowPlacement(QWidget& main, QWidget& advanced) : m_main(main), m_advanced(advanced)
+{
+    // Until a position file says otherwise, the windows stand where an exit puts them.
+    apply(WindowPositions{});
+}
+
+WindowPositions WindowPlacement::current() const
+{
+    const QPoint main = FramePosition(m_main);
+    const QPoint advanced = FramePosition(m_advanced);
+    return {ToStoredTwips(main.x()), ToStoredTwips(main.y()), ToStoredTwips(advanced.x()), ToStoredTwips(advanced.y())};
+}
+
+void WindowPlacement::apply(const WindowPositions& positions)
+{
+    // Moving a top-level window places its outer frame; the sizes are fixed by the windows themselves.
+    m_main.move(Twips::toPixels(positions.mainLeft), Twips::toPixels(positions.mainTop));
+    m_advanced.move(Twips::toPixels(positions.advancedLeft), Twips::toPixels(positions.advancedTop));
+}

@@ -1,5 +1,6 @@
 #include "engine/Currency.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -41,6 +42,31 @@ bool AddDigit(std::uint64_t& value, int digit, std::uint64_t limit)
         return false;
     value = value * 10 + static_cast<std::uint64_t>(digit);
     return true;
+}
+
+// Whether a number text that a double cannot hold is too large rather than too
+// small: the decimal position of its first significant digit plus its exponent.
+bool BeyondDoubleRange(std::string_view number)
+{
+    const std::size_t marker = number.find('e');
+    const std::string_view mantissa = number.substr(0, marker);
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return false;
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    long long position =
+        first < point ? static_cast<long long>(point - first) : -static_cast<long long>(first - point - 1);
+    if (marker != std::string_view::npos) {
+        std::string_view exponent = number.substr(marker + 1);
+        const bool down = !exponent.empty() && exponent.front() == '-';
+        if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+'))
+            exponent.remove_prefix(1);
+        long long magnitude = 0;
+        for (char c : exponent)
+            magnitude = std::min(magnitude * 10 + (c - '0'), 1'000'000'000LL);
+        position += down ? -magnitude : magnitude;
+    }
+    return position > 0;
 }
 
 } // namespace
@@ -146,12 +172,10 @@ double LeadingNumber(std::string_view text)
         ++i;
     }
     bool seenPoint = false;
-    bool nonZeroDigit = false;
     std::size_t digits = 0;
     for (char c = peek(); IsDigit(c) || (c == '.' && !seenPoint); c = peek()) {
         seenPoint = seenPoint || c == '.';
         digits += IsDigit(c) ? 1 : 0;
-        nonZeroDigit = nonZeroDigit || (IsDigit(c) && c != '0');
         number += c;
         ++i;
     }
@@ -179,10 +203,8 @@ double LeadingNumber(std::string_view text)
     double value = 0.0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
-    if (error == std::errc::result_out_of_range) {
-        const bool tiny = number.find("e-") != std::string::npos || !nonZeroDigit;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
-    }
+    if (error == std::errc::result_out_of_range)
+        value = BeyondDoubleRange(number) ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;
 }
 

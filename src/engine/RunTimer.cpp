@@ -96,6 +96,9 @@ bool RunTimer::Start(WindowId window)
         }
         m_state.HourlyWage = *wage;
     } else if (!m_wageTypes.ApplyAtStart(own.wageEntry)) {
+        // The wage types have told the user; the box goes back as leaving it would put it.
+        own.wageEntry = FormatWageEntry(CurrencyText(m_state.HourlyWage));
+        viewChanged.notify(window);
         return false;
     }
     tickerOf(window).setEnabled(true);
@@ -183,7 +186,8 @@ void RunTimer::EnterAdvanced()
     m_advancedTick.setEnabled(m_mainTick.enabled());
     m_mainTick.setEnabled(false);
     m_advanced.startEnabled = m_main.startEnabled;
-    if (m_state.ElapsedSeconds > 0)
+    // A run started but not yet counted also hands its Pause over, or nothing could stop it.
+    if (m_state.ElapsedSeconds > 0 || m_advancedTick.enabled())
         m_advanced.pauseEnabled = m_main.pauseEnabled;
     m_state.AdvancedMode = true;
     notifyBoth();
@@ -202,7 +206,7 @@ void RunTimer::LeaveAdvanced()
     m_mainTick.setEnabled(m_advancedTick.enabled());
     m_advancedTick.setEnabled(false);
     m_main.startEnabled = m_advanced.startEnabled;
-    if (m_state.ElapsedSeconds > 0)
+    if (m_state.ElapsedSeconds > 0 || m_mainTick.enabled())
         m_main.pauseEnabled = m_advanced.pauseEnabled;
     m_state.AdvancedMode = false;
     notifyBoth();

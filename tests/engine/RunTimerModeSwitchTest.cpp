@@ -87,12 +87,19 @@ TEST_F(ModeSwitchTest, EnteringWhileIdleLeavesTheAdvancedWindowReadyToStart)
 }
 
 // At a count of 0 only Start's state is handed over; Pause keeps its own.
-TEST_F(ModeSwitchTest, EnteringAtCountZeroKeepsTheAdvancedPauseButtonAsItWas)
+TEST_F(ModeSwitchTest, EnteringBeforeTheFirstTickStillHandsPauseOver)
 {
     ASSERT_TRUE(start(WindowId::Main, "36"));
     timer.EnterAdvanced();
     EXPECT_TRUE(timer.ticking(WindowId::Advanced));
     EXPECT_FALSE(advancedView().startEnabled);
+    EXPECT_TRUE(advancedView().pauseEnabled);
+}
+
+TEST_F(ModeSwitchTest, EnteringIdleAtCountZeroKeepsTheAdvancedPauseButtonAsItWas)
+{
+    timer.EnterAdvanced();
+    EXPECT_TRUE(advancedView().startEnabled);
     EXPECT_FALSE(advancedView().pauseEnabled);
 }
 

@@ -28,9 +28,10 @@ bool WageEdit::event(QEvent* event)
 void WageEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    // From the caret to the end: with the caret at the start, typing replaces the amount.
+    // Qt leaves the caret at the end of a text the program set: select the whole
+    // amount, so that typing replaces it.
     if (event->reason() != Qt::MouseFocusReason)
-        setSelection(cursorPosition(), static_cast<int>(text().size()));
+        selectAll();
 }
 
 void WageEdit::focusOutEvent(QFocusEvent* event)

@@ -135,7 +135,7 @@ void AdvancedWindow::refreshOwn()
     const QString period = QString::fromStdString(m_wageTypes.period());
     if (m_period->currentText() != period)
         m_period->setCurrentText(period);
-    m_current->setText(QString::fromStdString(m_wageTypes.currentText()));
+    setLabelText(m_current, QString::fromStdString(m_wageTypes.currentText()));
     m_minimum->setText(QString::fromStdString(m_wageTypes.minimumCaption()));
     m_dream->setText(QString::fromStdString(m_wageTypes.dreamCaption()));
 }

@@ -42,6 +42,7 @@ void WorkingWindow::connectControls(const RunControls& controls, const QSize& de
     controls.txtWage->setFocus(Qt::OtherFocusReason);
     // A fixed-size window, as its controls sit at fixed places.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
 void WorkingWindow::StartClick()
@@ -73,12 +74,7 @@ void WorkingWindow::refresh()
         totalFont.setPointSize(view.totalPointSize);
         m_controls.lblTotal->setFont(totalFont);
     }
-    const QString total = QString::fromStdString(view.totalText);
-    if (m_controls.lblTotal->text() != total) {
-        m_controls.lblTotal->setText(total);
-        if (m_controls.lblTotal->sizeHint().width() > m_controls.lblTotal->width())
-            m_area->fitToText(m_designSize);
-    }
+    setLabelText(m_controls.lblTotal, QString::fromStdString(view.totalText));
 
     m_controls.cmdStart->setEnabled(view.startEnabled);
     m_controls.cmdPause->setEnabled(view.pauseEnabled);
@@ -87,6 +83,16 @@ void WorkingWindow::refresh()
     if (m_controls.txtWage->text() != wage)
         m_controls.txtWage->setText(wage);
     refreshOwn();
+}
+
+void WorkingWindow::setLabelText(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    // A large amount widens its box rather than losing digits.
+    if (label->sizeHint().width() > label->width())
+        m_area->fitToText(m_designSize);
 }
 
 void WorkingWindow::closeEvent(QCloseEvent* event)

@@ -39,6 +39,7 @@ protected:
     void connectControls(const RunControls& controls, const QSize& designSize);
     virtual void advancedClicked() = 0;
     virtual void refreshOwn() {}
+    void setLabelText(QLabel* label, const QString& text);
 
     RunTimer& m_timer;
     Commands& m_commands;

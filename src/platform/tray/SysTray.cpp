@@ -101,9 +101,11 @@ void SysTray::setIcon(const QIcon& icon)
 int SysTray::AddMenuItem(const QString& caption, const QString& key, bool isDefault)
 {
     const int index = static_cast<int>(m_menu->actions().size());
-    QAction* item = m_menu->addAction(caption);
+    // A "-" caption is a separator line; a separator with text would show as a section heading.
+    const bool separator = caption == QLatin1String("-");
+    QAction* item = m_menu->addAction(separator ? QString() : caption);
     item->setObjectName(QStringLiteral("mnuSysTray%1").arg(index));
-    item->setSeparator(caption == QLatin1String("-"));
+    item->setSeparator(separator);
     item->setData(key);
     if (isDefault)
         m_defaultIndex = index;

@@ -7,6 +7,9 @@
 #include "ui/common/WindowParts.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
 #include <QLabel>
 #include <QPushButton>
 
@@ -151,6 +154,17 @@ bool OptionsDialog::CallSave()
     }
     done(QDialog::Accepted);
     return true;
+}
+
+void OptionsDialog::showEvent(QShowEvent* event)
+{
+    // Centred on the screen the first time; afterwards where the user left it.
+    if (!m_placed) {
+        m_placed = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    }
+    QDialog::showEvent(event);
 }
 
 void OptionsDialog::reject()

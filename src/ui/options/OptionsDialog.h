@@ -28,6 +28,9 @@ public:
 public slots:
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createControls();
     void loadFromSettings();
@@ -39,6 +42,7 @@ private:
     WageTypes& m_wageTypes;
     Prompt& m_prompt;
     bool m_optionsChanged = false;
+    bool m_placed = false;
     WageEdit* m_minimum = nullptr;
     WageEdit* m_dream = nullptr;
     QCheckBox* m_minimize = nullptr;

@@ -56,6 +56,11 @@ bool Host::start()
         return false;
     readStateFiles();
     askToContinue();
+    if (m_endRequested) {
+        // The count in memory is not the user's yet: the files stay as they are.
+        m_trayHost.remove();
+        return false;
+    }
     m_countIsTheUsers = true;
     m_state.HourlyWage = {};
     m_timer.ShowCount();
@@ -163,10 +168,16 @@ void Host::checkpoint()
 
 void Host::saveCountAtSessionEnd()
 {
-    if (!m_countIsTheUsers || m_exiting)
+    if (m_exiting)
         return;
-    m_stateFiles.WritePrev();
+    if (!m_countIsTheUsers) {
+        m_endRequested = true;
+        return;
+    }
+    const WriteResult written = m_stateFiles.WritePrev();
     m_stateFiles.CloseProgressFile();
+    if (!written.ok)
+        tell(written.reason);
 }
 
 void Host::ExitProgram(bool save)

@@ -106,4 +106,5 @@ private:
     bool m_countIsTheUsers = false;   // start-up has passed the continue question
     bool m_checkpointFailing = false; // told once; quiet until a write works again
     bool m_exiting = false;
+    bool m_endRequested = false; // the session ended before start-up was through
 };

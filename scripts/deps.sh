@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation)
 test_packages=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales
-    xvfb xauth xdotool x11-utils trayer imagemagick desktop-file-utils appstream dpkg-dev file)
+    xvfb xauth xdotool xclip x11-utils trayer imagemagick desktop-file-utils appstream dpkg-dev file)
 
 wanted=("${run_packages[@]}")
 [ "${1:-run}" = test ] && wanted+=("${test_packages[@]}")

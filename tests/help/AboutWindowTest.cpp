@@ -18,10 +18,7 @@ namespace {
 class AboutWindowTest : public testing::Test
 {
 protected:
-    QLabel* label(const char* name) const { return window.findChild<QLabel*>(QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) const { return window.findChild<QPushButton*>(QString::fromLatin1(name)); }
-
-    void click(const char* name) const { QTest::mouseClick(label(name), Qt::LeftButton); }
+    QLabel* label(const char* name) const { return window.findChild<QLabel*>(name); }
 
     FakePrompt prompt;
     RecordingShellOpen shell;
@@ -31,7 +28,7 @@ protected:
     AboutWindow window{prompt, links, support};
 };
 
-TEST_F(AboutWindowTest, ShowsNameVersionAuthorMottoAndAddresses)
+TEST_F(AboutWindowTest, ShowsItsTextsAndOpensItsAddresses)
 {
     EXPECT_EQ(window.windowTitle(), "About Earnmeter");
     EXPECT_EQ(label("lblAbout")->text(), "Earnmeter 2.5");
@@ -39,68 +36,54 @@ TEST_F(AboutWindowTest, ShowsNameVersionAuthorMottoAndAddresses)
     EXPECT_EQ(label("Label2")->text(), "\"How much money did you make today?\"");
     EXPECT_EQ(label("lblEmail")->text(), "support@earnmeter.example.org");
     EXPECT_EQ(label("lblWeb")->text(), "https://earnmeter.example.org/");
+    for (const char* name : {"lblWeb", "imgDonate", "lblEmail"})
+        QTest::mouseClick(label(name), Qt::LeftButton);
+    EXPECT_EQ(shell.addresses,
+              (std::vector<std::string>{"https://earnmeter.example.org/", "https://earnmeter.example.org/donate.html",
+                                        "mailto:support@earnmeter.example.org?subject=Regarding%20Earnmeter%202.5"
+                                        "&body=%0D%0A%0D%0AHelpful%20Support%20Info%20==========================="
+                                        "%0D%0AProgram%20Path%20:%20/opt/Earn Meter"
+                                        "%0D%0AScreen%20Resolution%20:%201024x768"}));
 }
 
-TEST_F(AboutWindowTest, WebAddressAndDonationImageOpenTheirPages)
+TEST_F(AboutWindowTest, MailAndInfoTellTheFolderDateAndScreenAsTheyAreNow)
 {
-    click("lblWeb");
-    click("imgDonate");
-    EXPECT_EQ(shell.addresses, (std::vector<std::string>{"https://earnmeter.example.org/",
-                                                         "https://earnmeter.example.org/donate.html"}));
-}
-
-TEST_F(AboutWindowTest, EmailAddressOpensAPrefilledSupportMail)
-{
-    click("lblEmail");
-    EXPECT_EQ(shell.addresses, std::vector<std::string>{"mailto:support@earnmeter.example.org"
-                                                        "?subject=Regarding%20Earnmeter%202.5"
-                                                        "&body=%0D%0A%0D%0AHelpful%20Support%20Info%20"
-                                                        "===========================%0D%0AProgram%20Path%20:%20"
-                                                        "/opt/Earn Meter%0D%0AScreen%20Resolution%20:%201024x768"});
-}
-
-TEST_F(AboutWindowTest, InfoShowsTheProgramInformationBox)
-{
-    button("cmdInfo")->click();
+    QPushButton* info = window.findChild<QPushButton*>("cmdInfo");
+    info->click();
     ASSERT_EQ(prompt.asked().size(), 1u);
-    const Message& box = prompt.lastAsked();
-    EXPECT_EQ(box.text, "Program Path -\r\n/opt/Earn Meter\r\n\r\nEXE Modified Date -\r\n07/12/2024 09:30\r\n\r\n"
-                        "Screen Resolution - \r\n1024 x 768");
-    EXPECT_EQ(box.caption, "Program Info");
-    EXPECT_EQ(box.buttons, Message::Buttons::Ok);
-    EXPECT_EQ(box.icon, Message::Icon::Information);
+    EXPECT_EQ(prompt.lastAsked().text, "Program Path -\r\n/opt/Earn Meter\r\n\r\nEXE Modified Date -\r\n07/12/2024 "
+                                       "09:30\r\n\r\nScreen Resolution - \r\n1024 x 768");
+    EXPECT_EQ(prompt.lastAsked().caption, "Program Info");
+    EXPECT_EQ(prompt.lastAsked().buttons, Message::Buttons::Ok);
+    EXPECT_EQ(prompt.lastAsked().icon, Message::Icon::Information);
+    // A folder whose "&" and "#" must not end the mail early, an unreadable program file, a scaled screen.
+    facts.programFolder = "/home/Tom & Jerry/#1";
+    facts.modified.reset();
+    facts.screenSize = {1366.5f, 768};
+    QTest::mouseClick(label("lblEmail"), Qt::LeftButton);
+    info->click();
+    EXPECT_EQ(shell.addresses.back(), "mailto:support@earnmeter.example.org?subject=Regarding%20Earnmeter%202.5"
+                                      "&body=%0D%0A%0D%0AHelpful%20Support%20Info%20==========================="
+                                      "%0D%0AProgram%20Path%20:%20/home/Tom %26 Jerry/%231"
+                                      "%0D%0AScreen%20Resolution%20:%201366.5x768");
+    EXPECT_EQ(prompt.lastAsked().text, "Program Path -\r\n/home/Tom & Jerry/#1\r\n\r\nEXE Modified Date -\r\n"
+                                       "(unknown: the program file could not be read)\r\n\r\nScreen Resolution - "
+                                       "\r\n1366.5 x 768");
 }
 
-TEST_F(AboutWindowTest, OkHidesTheWindowAndTheSameWindowShowsAgain)
+// OK is the default button, so Enter presses it too.
+TEST_F(AboutWindowTest, OkHidesTheOneModalWindowAndTheSameWindowShowsAgain)
 {
-    QPushButton* ok = button("cmdOK");
+    QPushButton* ok = window.findChild<QPushButton*>("cmdOK");
     EXPECT_TRUE(ok->isDefault());
-    for (int time = 0; time < 2; ++time) {
-        QTimer::singleShot(0, ok, [&] {
-            EXPECT_TRUE(window.isVisible());
-            EXPECT_TRUE(window.isModal());
-            ok->click();
-        });
-        window.ShowAbout();
-        EXPECT_FALSE(window.isVisible());
-    }
-    EXPECT_EQ(label("lblAbout")->text(), "Earnmeter 2.5");
-}
-
-TEST_F(AboutWindowTest, ShowingItAgainWhileOpenKeepsOneWindow)
-{
-    QTimer::singleShot(0, &window, [&] {
+    QTimer::singleShot(0, ok, [&] {
         window.ShowAbout(); // returns at once instead of nesting a second modal loop
-        EXPECT_TRUE(window.isVisible());
-        button("cmdOK")->click();
+        EXPECT_TRUE(window.isVisible() && window.isModal());
+        ok->click();
     });
     window.ShowAbout();
     EXPECT_FALSE(window.isVisible());
-}
-
-TEST_F(AboutWindowTest, EnterPressesOk)
-{
-    QTimer::singleShot(0, &window, [&] { QTest::keyClick(&window, Qt::Key_Return); });
+    QTimer::singleShot(0, ok, [&] { QTest::keyClick(&window, Qt::Key_Return); });
     window.ShowAbout();
     EXPECT_FALSE(window.isVisible());
 }

@@ -3,9 +3,8 @@
 #include "help/ProgramFacts.h"
 
 // Facts a test sets and may change between uses.
-class FakeProgramFacts final : public ProgramFacts
+struct FakeProgramFacts final : ProgramFacts
 {
-public:
     std::string folder() const override { return programFolder; }
     ScreenSize screen() const override { return screenSize; }
     std::optional<std::string> modifiedDate() const override { return modified; }

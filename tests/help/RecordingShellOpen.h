@@ -6,21 +6,10 @@
 #include <vector>
 
 // Remembers what would have been handed to the desktop.
-class RecordingShellOpen final : public ShellOpen
+struct RecordingShellOpen final : ShellOpen
 {
-public:
-    bool openAddress(const std::string& address) override
-    {
-        addresses.push_back(address);
-        return true;
-    }
+    bool openAddress(const std::string& address) override { return addresses.push_back(address), true; }
+    bool openFile(const std::string& path) override { return files.push_back(path), true; }
 
-    bool openFile(const std::string& path) override
-    {
-        files.push_back(path);
-        return true;
-    }
-
-    std::vector<std::string> addresses;
-    std::vector<std::string> files;
+    std::vector<std::string> addresses, files;
 };

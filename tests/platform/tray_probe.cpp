@@ -8,45 +8,32 @@
 
 #include <cstdio>
 
-namespace {
-void Print(const QString& line)
-{
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
-
-void ConnectReports(SysTray& tray)
-{
-    QObject::connect(&tray, &SysTray::availabilityChanged, &tray,
-                     [](bool available) { Print(QStringLiteral("available %1").arg(available ? 1 : 0)); });
-    QObject::connect(&tray, &SysTray::SysTrayMouseDown, &tray, [&tray](int button) {
-        Print(QStringLiteral("down %1").arg(button));
-        if (button == SysTray::RightButton)
-            tray.ShowMenu();
-    });
-    QObject::connect(&tray, &SysTray::SysTrayDoubleClick, &tray,
-                     [](int button) { Print(QStringLiteral("double %1").arg(button)); });
-    QObject::connect(&tray, &SysTray::MenuClick, &tray, [](int index, const QString& key) {
-        Print(QStringLiteral("menu %1 %2").arg(index).arg(key));
-        QCoreApplication::quit();
-    });
-}
-} // namespace
-
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each event reaches the script as it happens
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::darkGreen);
     QApplication::setWindowIcon(QIcon(pixmap));
-
-    SysTray tray(QStringLiteral("Earnmeter: How much money did you make today?"));
-    ConnectReports(tray);
-    tray.AddMenuItem(QStringLiteral("&Open Earnmeter..."), QStringLiteral("open"), true);
-    tray.AddMenuItem(QStringLiteral("-"));
-    tray.AddMenuItem(QStringLiteral("E&xit"), QStringLiteral("close"));
-    tray.setToolTip(QStringLiteral("Earnmeter"));
-    Print(QStringLiteral("available %1").arg(tray.available() ? 1 : 0));
+    SysTray tray("Earnmeter: How much money did you make today?");
+    const auto say = [](const QString& what, auto value) {
+        std::puts(qPrintable(what.arg(value)));
+    };
+    QObject::connect(&tray, &SysTray::availabilityChanged, &tray, [&](bool on) { say("available %1", on ? 1 : 0); });
+    QObject::connect(&tray, &SysTray::SysTrayDoubleClick, &tray, [&](int button) { say("double %1", button); });
+    QObject::connect(&tray, &SysTray::SysTrayMouseDown, &tray, [&](int button) {
+        say("down %1", button);
+        if (button == SysTray::RightButton)
+            tray.ShowMenu();
+    });
+    QObject::connect(&tray, &SysTray::MenuClick, &tray, [&](int index, const QString& key) {
+        say(QString("menu %1 %2").arg(index), key);
+        QCoreApplication::quit();
+    });
+    tray.AddMenuItem("&Open Earnmeter...", "open", true);
+    tray.AddMenuItem("-");
+    tray.AddMenuItem("E&xit", "close");
+    say("available %1", tray.available() ? 1 : 0);
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 // Names each row of a table-driven test after the row's own `name`.
 struct RowName
@@ -12,3 +13,9 @@ struct RowName
         return info.param.name;
     }
 };
+
+// The rows of a table looped over in one test, written as call arguments so several share a line.
+template <typename Row, typename... More> std::vector<Row> Rows(Row first, More... more)
+{
+    return {first, more...};
+}

@@ -27,21 +27,14 @@ public:
 
     const std::vector<Message>& asked() const { return m_asked; }
     const Message& lastAsked() const { return m_asked.back(); }
-    std::size_t pendingAnswers() const { return m_queued.size(); }
     void forgetAsked() { m_asked.clear(); }
 
 private:
     static Answer harmlessAnswer(Message::Buttons buttons)
     {
-        switch (buttons) {
-        case Message::Buttons::YesNo:
+        if (buttons == Message::Buttons::YesNo)
             return Answer::No;
-        case Message::Buttons::YesNoCancel:
-            return Answer::Cancel;
-        case Message::Buttons::Ok:
-            break;
-        }
-        return Answer::Ok;
+        return buttons == Message::Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
     }
 
     std::deque<Answer> m_queued;

@@ -12,36 +12,20 @@
 class ManualClock final
 {
 public:
-    ManualClock() = default;
-    ManualClock(const ManualClock&) = delete;
-    ManualClock& operator=(const ManualClock&) = delete;
-
-    ManualTicker& addTicker()
-    {
-        m_tickers.push_back(std::make_unique<ManualTicker>());
-        return *m_tickers.back();
-    }
+    ManualTicker& addTicker() { return *m_tickers.emplace_back(std::make_unique<ManualTicker>()); }
 
     void advanceSeconds(std::int64_t seconds)
     {
-        for (std::int64_t s = 0; s < seconds; ++s)
-            advanceOneSecond();
+        for (std::int64_t s = 0; s < seconds; ++s) {
+            std::vector<ManualTicker*> due;
+            for (const auto& ticker : m_tickers)
+                if (ticker->enabled())
+                    due.push_back(ticker.get());
+            for (ManualTicker* ticker : due)
+                ticker->fire();
+        }
     }
-
-    std::int64_t secondsPassed() const { return m_seconds; }
 
 private:
-    void advanceOneSecond()
-    {
-        std::vector<ManualTicker*> due;
-        for (const auto& ticker : m_tickers)
-            if (ticker->enabled())
-                due.push_back(ticker.get());
-        ++m_seconds;
-        for (ManualTicker* ticker : due)
-            ticker->fire();
-    }
-
     std::vector<std::unique_ptr<ManualTicker>> m_tickers;
-    std::int64_t m_seconds = 0;
 };

@@ -13,20 +13,14 @@ public:
     bool enabled() const override { return m_enabled; }
     void onTick(std::function<void()> handler) override { m_handler = std::move(handler); }
 
-    // One timer event: runs the handler if the ticker is on. True when it ran.
-    bool fire()
+    // One timer event: runs the handler if the ticker is on.
+    void fire()
     {
-        if (!m_enabled || !m_handler)
-            return false;
-        ++m_fired;
-        m_handler();
-        return true;
+        if (m_enabled && m_handler)
+            m_handler();
     }
-
-    int timesFired() const { return m_fired; }
 
 private:
     std::function<void()> m_handler;
     bool m_enabled = false;
-    int m_fired = 0;
 };

@@ -1,0 +1,187 @@
+#include "RowName.h"
+#include "engine/Currency.h"
+#include "engine/Formats.h"
+#include "engine/PayPeriod.h"
+#include "engine/RunState.h"
+#include "engine/Version.h"
+#include "engine/WageEntry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <random>
+#include <string>
+#include <tuple>
+#include <utility>
+
+constexpr std::int64_t Largest = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t Smallest = std::numeric_limits<std::int64_t>::min();
+constexpr std::int32_t LargestCount = std::numeric_limits<std::int32_t>::max();
+constexpr double Inf = std::numeric_limits<double>::infinity(), NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr auto Ok = CurrencyError::None, Invalid = CurrencyError::InvalidNumber, Over = CurrencyError::Overflow;
+
+// A failed conversion carries a zero amount, so one comparison checks both.
+constexpr auto Outcome = [](CurrencyResult result) {
+    return std::pair(result.error, result.value.units);
+};
+
+// Halves past the fourth decimal go to the even unit, on the digits; the range edges are exact.
+TEST(CurrencyFromText, ReadsOnlyPlainDecimalsRoundedHalfToEvenWithinTheExactRange)
+{
+    using Row = std::tuple<std::string, CurrencyError, std::int64_t>;
+    const auto rows = Rows(Row{"12", Ok, 120000}, Row{"0.0125", Ok, 125}, Row{"  6.75 \t", Ok, 67500},
+                           Row{"+3", Ok, 30000}, Row{"-0.5", Ok, -5000}, Row{".5", Ok, 5000}, Row{"5.", Ok, 50000},
+                           Row{"000000000000000000000012", Ok, 120000}, Row{"0.00005", Ok, 0}, Row{"0.00015", Ok, 2},
+                           Row{"0.0000500001", Ok, 1}, Row{"0.00004999", Ok, 0}, Row{"1.23455000000", Ok, 12346},
+                           Row{"-0.00025", Ok, -2}, Row{"-0.00035", Ok, -4}, Row{"9.99995", Ok, 100000},
+                           Row{"922337203685477.5807", Ok, Largest}, Row{"-922337203685477.5808", Ok, Smallest},
+                           Row{"922337203685477.5808", Over, 0}, Row{"-922337203685477.5809", Over, 0},
+                           Row{"922337203685477.58075", Over, 0}, Row{"922337203685477.58074", Ok, Largest},
+                           Row{"922337203685477.58065", Ok, Largest - 1}, Row{"-922337203685477.58085", Ok, Smallest},
+                           Row{"99999999999999999999", Over, 0}, Row{"", Invalid, 0}, Row{"-", Invalid, 0},
+                           Row{".", Invalid, 0}, Row{"12.5/hr", Invalid, 0}, Row{"1.2.3", Invalid, 0},
+                           Row{"6,75", Invalid, 0}, Row{"1e3", Invalid, 0}, Row{"99999999999999999999x", Invalid, 0});
+    for (const auto& [text, error, units] : rows)
+        EXPECT_EQ(Outcome(CurrencyFromText(text)), std::pair(error, units)) << text;
+}
+
+// 1/32 and 3/32 dollars fall exactly on half units; the double nearest the largest amount is beyond it.
+TEST(CurrencyFromDouble, RoundsToTheNearestUnitHalfToEvenOrFails)
+{
+    using Row = std::tuple<double, CurrencyError, std::int64_t>;
+    const auto rows = Rows(Row{10.0 / 3600.0, Ok, 28}, Row{0.03125, Ok, 312}, Row{0.09375, Ok, 938},
+                           Row{-0.03125, Ok, -312}, Row{-0.09375, Ok, -938}, Row{9e14, Ok, 9'000'000'000'000'000'000},
+                           Row{-922337203685477.5808, Ok, Smallest}, Row{922337203685477.5807, Over, 0},
+                           Row{1e15, Over, 0}, Row{Inf, Over, 0}, Row{NaN, CurrencyError::FloatingPoint, 0});
+    for (const auto& [value, error, units] : rows)
+        EXPECT_EQ(Outcome(CurrencyFromDouble(value)), std::pair(error, units)) << value;
+}
+
+// Beyond the double range a number goes to the side its digits and exponent put it on.
+TEST(LeadingNumber, TakesTheNumberAtTheStartIgnoringBlanks)
+{
+    using Row = std::pair<std::string, double>;
+    const auto rows = Rows(Row{"12.5 per hour", 12.5}, Row{" 1 2", 12}, Row{"$12", 0}, Row{"7,50", 7},
+                           Row{"1\t2\n3", 123}, Row{"+4.5", 4.5}, Row{"- 5", -5}, Row{"1.2.3", 1.2}, Row{".5", 0.5},
+                           Row{"5.", 5}, Row{"-", 0}, Row{"1e3", 1000}, Row{"2.5E2", 250}, Row{"1d-2", 0.01},
+                           Row{"1 e 3", 1000}, Row{"7e", 7}, Row{"7e+", 7}, Row{"7.5 days", 7.5}, Row{"1e400", Inf},
+                           Row{"-1e400", -Inf}, Row{"1e-400", 0}, Row{"1e99999999999999999999", Inf}, Row{"0e99999", 0},
+                           Row{"1" + std::string(500, '0') + "e-10", Inf}, Row{"0." + std::string(400, '0') + "1", 0});
+    for (const auto& [text, value] : rows)
+        EXPECT_EQ(LeadingNumber(text), value) << text;
+}
+
+// As stored, as labels show it (halves of a cent away from zero, negatives in parentheses), as a rate.
+TEST(FormatMoney, WritesAnAmountAsStoredAsLabelledAndAsARate)
+{
+    using Row = std::tuple<std::int64_t, std::string, std::string, std::string>;
+    const auto rows = Rows(
+        Row{0, "0", "0.00", "($0.00)/hr"}, Row{1, "0.0001", "0.00", "($0.00)/hr"},
+        Row{-1, "-0.0001", "(0.00)", "-($0.00)/hr"}, Row{28, "0.0028", "0.00", "($0.00)/hr"},
+        Row{49, "0.0049", "0.00", "($0.00)/hr"}, Row{50, "0.005", "0.01", "($0.01)/hr"},
+        Row{-50, "-0.005", "(0.01)", "-($0.01)/hr"}, Row{125, "0.0125", "0.01", "($0.01)/hr"},
+        Row{34278, "3.4278", "3.43", "($3.43)/hr"}, Row{99950, "9.995", "10.00", "($10.00)/hr"},
+        Row{120000, "12", "12.00", "($12.00)/hr"}, Row{-5000, "-0.5", "(0.50)", "-($0.50)/hr"},
+        Row{-25000, "-2.5", "(2.50)", "-($2.50)/hr"}, Row{1001000, "100.1", "100.10", "($100.10)/hr"},
+        Row{9999722, "999.9722", "999.97", "($999.97)/hr"}, Row{9999990, "999.999", "1000.00", "($1,000.00)/hr"},
+        Row{10000000, "1000", "1000.00", "($1,000.00)/hr"}, Row{12345678, "1234.5678", "1234.57", "($1,234.57)/hr"},
+        Row{12345678910, "1234567.891", "1234567.89", "($1,234,567.89)/hr"},
+        Row{Largest, "922337203685477.5807", "922337203685477.58", "($922,337,203,685,477.58)/hr"},
+        Row{Smallest, "-922337203685477.5808", "(922337203685477.58)", "-($922,337,203,685,477.58)/hr"});
+    for (const auto& [units, stored, label, rate] : rows) {
+        const Currency amount = Currency::FromUnits(units);
+        EXPECT_EQ(std::tuple(CurrencyText(amount), FormatMoney(amount), FormatRate(amount)),
+                  std::tuple(stored, label, rate));
+    }
+}
+
+// The typed digits decide a half: 0.285 and 2.675 lie just below their halves in binary.
+TEST(FormatWageEntry, ShowsTheTypedLeadingNumberWithTwoDecimals)
+{
+    using Row = std::pair<std::string, std::string>;
+    const auto rows =
+        Rows(Row{"12", "12.00"}, Row{"12.5", "12.50"}, Row{"", "0.00"}, Row{"$10", "0.00"}, Row{"12.125", "12.13"},
+             Row{"12.34567", "12.35"}, Row{"abc", "0.00"}, Row{" 1 2", "12.00"}, Row{"7.5/hr", "7.50"},
+             Row{"-3", "-3.00"}, Row{"1e3", "1000.00"}, Row{"0.285", "0.29"}, Row{"2.675", "2.68"},
+             Row{"9.995", "10.00"}, Row{"-0.004", "0.00"}, Row{"-0.005", "-0.01"}, Row{"6,75", "6.00"},
+             Row{"1e20", "100000000000000000000.00"}, Row{"1e400", "0.00"}, Row{"1e-400", "0.00"});
+    for (const auto& [typed, shown] : rows)
+        EXPECT_EQ(FormatWageEntry(typed), shown) << typed;
+}
+
+// Wages reach the boxes through their text; totals and period rates pass through double.
+TEST(CurrencyRoundTrip, TextReadsBackExactlyShowsTheLabelCentsAndTheDoubleDetourLosesNothing)
+{
+    std::mt19937_64 random(20240611);
+    std::uniform_int_distribution<std::int64_t> anyAmount(Smallest, Largest), reachable(-(1LL << 50), 1LL << 50);
+    for (int i = 0; i < 100'000; ++i) {
+        const Currency any = Currency::FromUnits(anyAmount(random)), everyday = Currency::FromUnits(reachable(random));
+        ASSERT_EQ(CurrencyFromText(CurrencyText(any)).value, any) << CurrencyText(any);
+        ASSERT_EQ(CurrencyFromDouble(CurrencyAsDouble(everyday)).value, everyday) << everyday.units;
+        std::string label = FormatMoney(everyday);
+        if (label.front() == '(')
+            label = label == "(0.00)" ? "0.00" : "-" + label.substr(1, label.size() - 2);
+        ASSERT_EQ(FormatWageEntry(CurrencyText(everyday)), label) << CurrencyText(everyday);
+    }
+}
+
+TEST(FormatElapsed, ShowsHoursMinutesAndSecondsPaddedToTwoDigitsAndSignsADamagedNegativeCount)
+{
+    using Row = std::pair<std::int32_t, std::string>;
+    const auto rows =
+        Rows(Row{0, "00:00:00"}, Row{59, "00:00:59"}, Row{60, "00:01:00"}, Row{3599, "00:59:59"}, Row{3600, "01:00:00"},
+             Row{35999, "09:59:59"}, Row{36000, "10:00:00"}, Row{86399, "23:59:59"}, Row{360000, "100:00:00"},
+             Row{LargestCount, "596523:14:07"}, Row{-3661, "-01:01:01"}, Row{-LargestCount - 1, "-596523:14:08"});
+    for (const auto& [seconds, text] : rows)
+        EXPECT_EQ(FormatElapsed(seconds), text) << seconds;
+    EXPECT_EQ(PadTwo(" 7") + " " + PadTwo(" 10") + " " + PadTwo("123"), "07 10 123");
+}
+
+TEST(VersionText, AppendsARevisionWithoutSeparator)
+{
+    EXPECT_EQ(VersionText(2, 5, 0) + " " + VersionText(2, 5, 3) + " " + VersionText(2, 5, 12), "2.5 2.53 2.512");
+    EXPECT_EQ(VersionText(2, 42, 0), "2.42");
+}
+
+// 2.00005 is read on its digits as a half and kept on the even 2.0000.
+TEST(ReadWageForStart, ReadsNumbersExactlyOtherTextLenientlyAndRefusesWagesBeyondRange)
+{
+    using Row = std::pair<std::string, std::optional<std::int64_t>>;
+    const auto rows =
+        Rows(Row{"12.34567", 123457}, Row{"2.00005", 20000}, Row{"abc", 0}, Row{"12.5/hr", 125000},
+             Row{"1e3", 10000000}, Row{"922337203685477.5807", Largest}, Row{"922337203685477.5808", std::nullopt},
+             Row{"99999999999999999999", std::nullopt}, Row{"1e400", std::nullopt}, Row{"1e15/hr", std::nullopt});
+    for (const auto& [typed, units] : rows)
+        EXPECT_EQ(ReadWageForStart(typed), units ? std::optional(Currency::FromUnits(*units)) : std::nullopt) << typed;
+}
+
+// The semi-monthly product starts with a doubling, which may overflow too.
+TEST(HourlyRateFor, ConvertsOnEightHoursAFiveDayWeekAndRefusesProductsBeyondRange)
+{
+    using Row = std::tuple<std::int64_t, std::string, CurrencyError, std::int64_t>;
+    const auto rows =
+        Rows(Row{10000000, "Weekly", Ok, 250000}, Row{20000000, "Bi-Weekly", Ok, 250000},
+             Row{20000000, "Semi-Monthly", Ok, 230769}, Row{40000000, "Monthly", Ok, 230769},
+             Row{520000000, "Annually", Ok, 250000}, Row{500000000, "Annually", Ok, 240385},
+             Row{-5200000, "Weekly", Ok, -130000}, Row{125000, "Fortnightly", Ok, 125000},
+             Row{10000000, "weekly", Ok, 10000000}, Row{Largest / 52 + 1, "Weekly", Over, 0},
+             Row{Largest / 2 + 1, "Semi-Monthly", Over, 0}, Row{Largest / 24 + 1, "Semi-Monthly", Over, 0},
+             Row{Largest / 12 + 1, "Monthly", Over, 0}, Row{Largest, "Hourly", Ok, Largest});
+    for (const auto& [amount, period, error, rate] : rows)
+        EXPECT_EQ(Outcome(HourlyRateFor(Currency::FromUnits(amount), period)), std::pair(error, rate)) << amount;
+}
+
+// 10.00 raised to 20.00 after 180 s prices all 181 s at 20.00, not 0.5000 plus a second at 20.00.
+TEST(TotalEarnedFor, PricesTheWholeCountAtTheRateAndHoldsItAtTheRangeEdges)
+{
+    using Row = std::tuple<std::int64_t, std::int32_t, std::int64_t>;
+    const auto rows = Rows(
+        Row{100000, 1, 28}, Row{100000, 180, 5000}, Row{200000, 181, 10056}, Row{123400, 1000, 34278},
+        Row{1000000, 35999, 9999722}, Row{36000000, 1000, 10000000}, Row{0, LargestCount, 0}, Row{-100000, 1, -28},
+        Row{9'000'000'000'000'000'000, 3689, 9'222'500'000'000'000'000}, Row{9'000'000'000'000'000'000, 3690, Largest},
+        Row{Largest, LargestCount, Largest}, Row{Smallest, LargestCount, Smallest});
+    for (const auto& [wage, seconds, total] : rows)
+        EXPECT_EQ(TotalEarnedFor(Currency::FromUnits(wage), seconds).units, total) << wage << " for " << seconds;
+}

@@ -1,6 +1,9 @@
 #include "WindowFixture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+
+#include <tuple>
 
 namespace {
 
@@ -9,106 +12,106 @@ class AdvancedWindowTest : public WindowFixture
 protected:
     void SetUp() override
     {
+        config = "\"v2.5\",7.25,45.5,0,-1,-1\r\n"; // starts in advanced mode
         WindowFixture::SetUp();
-        state().DreamWage = CurrencyFromText("45.5").value;
-        state().MinimumWage = CurrencyFromText("7.25").value;
-        switchMode();
     }
-
-    QWidget& window() { return advancedWindow(); }
-    QComboBox& periods() { return control<QComboBox>(window(), "cboPeriod"); }
-
-    // From the wage box the user tabs into the list and types the entry's name.
-    void pickPeriod(const char* period)
-    {
-        QTest::mouseClick(&wageBox(window()), Qt::LeftButton);
-        press(window(), Qt::Key_Tab);
-        ASSERT_TRUE(periods().hasFocus());
-        QTest::keyClicks(&periods(), period);
-        ASSERT_EQ(periods().currentText().toStdString(), period);
-    }
+    QComboBox& periods() { return control<QComboBox>(advanced(), "cboPeriod"); }
+    std::string entry() { return wageText(advanced()) + " " + label(advanced(), "lblCurrent") + " " + rate(); }
 };
 
-struct PeriodRow
+TEST_F(AdvancedWindowTest, OkConvertsTheAmountPerPeriodAndReferenceWagesTakeEffectAtOnce)
 {
-    const char* name;
-    const char* amount;
-    const char* period;
-    const char* entry;
-    const char* current;
-    const char* rate;
-};
-
-class PeriodConversion : public AdvancedWindowTest, public ::testing::WithParamInterface<PeriodRow>
-{};
-
-TEST_P(PeriodConversion, OkShowsTheHourlyRateAndKeepsTheAmountPerPeriod)
-{
-    typeWage(window(), GetParam().amount);
-    pickPeriod(GetParam().period);
-    click(window(), "cmdPeriodOK");
-    EXPECT_EQ(label(window(), "lblCurrent"), GetParam().current);
-    EXPECT_EQ(wageText(window()), GetParam().entry);
-    EXPECT_EQ(hourlyWage(), GetParam().rate);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AdvancedWindow, PeriodConversion,
-    ::testing::Values(PeriodRow{"AnnualPay", "52000", "Annually", "52000.00", "25.00", "25"},
-                      PeriodRow{"SemiMonthlyPay", "2000", "Semi-Monthly", "2000.00", "23.08", "23.0769"},
-                      PeriodRow{"NegativeWeeklyPayInParentheses", "-520", "Weekly", "-520.00", "(13.00)", "-13"},
-                      PeriodRow{"BlankInsideTheNumber", "1 000", "Weekly", "1000.00", "25.00", "25"},
-                      PeriodRow{"LettersReadAsZero", "abc", "Bi-Weekly", "0.00", "0.00", "0"}),
-    RowName());
-
-TEST_F(AdvancedWindowTest, ReferenceWagesTakeEffectAtOnceWithoutTouchingBoxOrPeriod)
-{
-    typeWage(window(), "52000");
-    pickPeriod("Annually");
-    choose(window(), "optMaxWage");
-    EXPECT_EQ(hourlyWage(), "45.5");
-    EXPECT_EQ(label(window(), "lblCurrent"), "45.50");
-    choose(window(), "optMinWage");
-    EXPECT_EQ(hourlyWage(), "7.25");
-    EXPECT_EQ(label(window(), "lblCurrent"), "7.25");
-    EXPECT_EQ(wageText(window()), "52000.00");
+    for (const auto& [amount, period, shown] :
+         {std::tuple{"2000", "Semi-Monthly", "2000.00 23.08 23.0769"}, {"-520", "Weekly", "-520.00 (13.00) -13"}}) {
+        typeWage(advanced(), amount);
+        periods().setCurrentText(period);
+        click(advanced(), "cmdPeriodOK");
+        EXPECT_EQ(entry(), shown);
+    }
+    typeWage(advanced(), "52000", Qt::Key_Tab); // from the wage box into the list, picked by typing
+    ASSERT_TRUE(periods().hasFocus());
+    QTest::keyClicks(&periods(), "Annually");
+    choose(advanced(), "optMaxWage");
+    EXPECT_EQ(entry(), "52000.00 45.50 45.5");
+    choose(advanced(), "optMinWage");
+    EXPECT_EQ(entry(), "52000.00 7.25 7.25");
     EXPECT_EQ(periods().currentText().toStdString(), "Annually");
-    EXPECT_FALSE(advancedTick.enabled());
-
-    click(window(), "cmdStart");
-    EXPECT_EQ(hourlyWage(), "7.25") << "Start with the minimum wage ignores the box and the period";
-    EXPECT_TRUE(advancedTick.enabled());
+    click(advanced(), "cmdStart");
+    EXPECT_EQ(rate(), "7.25") << "Start with the minimum wage ignores the box and the period";
 }
 
-TEST_F(AdvancedWindowTest, EnterInWageBoxPressesStartWithThePeriodConversion)
+TEST_F(AdvancedWindowTest, EnterInTheWageBoxPressesStartWithThePeriodConversion)
 {
-    pickPeriod("Weekly");
-    typeWage(window(), "1000");
-    press(window(), Qt::Key_Return);
-    EXPECT_TRUE(wageBox(window()).hasFocus()) << "Enter pressed Start, not OK";
-    EXPECT_EQ(wageText(window()), "1000.00");
-    EXPECT_EQ(label(window(), "lblCurrent"), "25.00");
-    EXPECT_EQ(hourlyWage(), "25");
-    EXPECT_TRUE(advancedTick.enabled());
-    EXPECT_FALSE(enabled(window(), "cmdStart"));
-    EXPECT_TRUE(enabled(window(), "cmdPause"));
+    periods().setCurrentText("Weekly");
+    typeWage(advanced(), "1000", Qt::Key_Return);
+    EXPECT_TRUE(wageBox(advanced()).hasFocus()) << "Enter pressed Start, not OK";
+    EXPECT_EQ(entry(), "1000.00 25.00 25");
+    EXPECT_EQ(shows(advanced()), "Earnmeter! | 00:00:00 | $0.00 | Pause");
 }
 
-TEST_F(AdvancedWindowTest, PauseHereCaptionsBothWindowsTheOtherWayRound)
+using ModeSwitchTest = WindowFixture;
+
+TEST_F(ModeSwitchTest, WhileRunningTheCountGoesOnInTheOtherWindowAlsoWhenItIsClosed)
 {
-    typeWage(window(), "15");
-    click(window(), "cmdStart");
-    EXPECT_EQ(caption(mainWindow()), "Earnmeter");
-    tick(10);
-    EXPECT_EQ(caption(window()), "$0.04 (Earnmeter)");
-    click(window(), "cmdPause");
-    EXPECT_EQ(caption(window()), "Earnmeter (PAUSED)");
-    EXPECT_EQ(caption(mainWindow()), "Earnmeter (PAUSED)");
-    EXPECT_TRUE(struckThrough(window()));
-    EXPECT_TRUE(struckThrough(mainWindow()));
+    typeWage(simple(), "15", Qt::Key_Return);
+    tick(3);
+    switchMode();
+    EXPECT_FALSE(simple().isVisible());
+    EXPECT_EQ(ticking(), "- advanced -");
+    EXPECT_EQ(wageText(advanced()) + " " + label(advanced(), "lblCurrent"), "15.00 15.00");
+    tick(2);
+    EXPECT_EQ(shows(advanced()), "$0.02 (Earnmeter) | 00:00:05 | $0.02 | Pause");
+
+    advanced().close();
+    EXPECT_FALSE(advanced().isVisible() || simple().isVisible());
     tick();
-    EXPECT_EQ(label(window(), "lblTotal"), "");
-    EXPECT_EQ(label(mainWindow(), "lblTotal"), "");
+    EXPECT_EQ(label(advanced(), "lblSeconds"), "00:00:06");
+
+    showLive();
+    switchMode();
+    EXPECT_TRUE(simple().isVisible() && !advanced().isVisible());
+    EXPECT_FALSE(control<QCheckBox>(simple(), "chkAdvanced").isChecked());
+    tick();
+    EXPECT_EQ(shows(simple()), "$0.03 (Earnmeter) | 00:00:07 | $0.03 | Pause");
+}
+
+TEST_F(ModeSwitchTest, APausedRunIsStruckThroughInBothWindowsAndStaysPausedAcrossSwitches)
+{
+    typeWage(simple(), "15", Qt::Key_Return);
+    tick(10);
+    click(simple(), "cmdPause");
+    tick();
+    EXPECT_EQ(shows(simple()), "PAUSED (Earnmeter) | 00:00:10 |  | Start | struck");
+    switchMode();
+    EXPECT_EQ(shows(advanced()), "PAUSED (Earnmeter) | 00:00:00 |  | Start | struck");
+    click(advanced(), "cmdStart");
+    tick();
+    click(advanced(), "cmdPause");
+    EXPECT_EQ(simple().windowTitle().toStdString(), "Earnmeter (PAUSED)") << "paused here: the other way round";
+    switchMode();
+    EXPECT_TRUE(enabled(simple(), "cmdStart") && !enabled(simple(), "cmdPause"));
+    EXPECT_EQ(ticking(), "- - blink");
+}
+
+// Within the first second of a run the count is still 0, yet the timer runs.
+TEST_F(ModeSwitchTest, WhileIdleOnlyStartIsOfferedButInTheFirstSecondOfARunPauseIs)
+{
+    switchMode();
+    EXPECT_EQ(shows(advanced()), "Earnmeter! | 00:00:00 | $0.00 | Start");
+    switchMode();
+    typeWage(simple(), "15", Qt::Key_Return);
+    switchMode();
+    EXPECT_EQ(shows(advanced()), "Earnmeter | 00:00:00 | $0.00 | Pause") << "a running meter that cannot be paused";
+}
+
+TEST_F(ModeSwitchTest, LeavingShowsTheConvertedRateButKeepsItsFourDecimals)
+{
+    switchMode();
+    typeWage(advanced(), "50000");
+    control<QComboBox>(advanced(), "cboPeriod").setCurrentText("Annually");
+    click(advanced(), "cmdPeriodOK");
+    switchMode();
+    EXPECT_EQ(wageText(simple()) + " " + rate(), "24.04 24.0385");
 }
 
 } // namespace

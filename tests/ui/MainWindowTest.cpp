@@ -1,228 +1,130 @@
 #include "WindowFixture.h"
 
+#include <QDialog>
+#include <QMenu>
+#include <QTimer>
+
+#include <tuple>
+#include <utility>
+
 namespace {
 
 using MainWindowTest = WindowFixture;
 
-struct EntryRow
+TEST_F(MainWindowTest, TabSelectsTheAmountLeavingRewritesItAndStartReadsWhatIsShown)
 {
-    const char* name;
-    const char* typed;
-    Qt::Key key; // Tab leaves the entry; Enter presses Start
-    const char* shown;
-    const char* rate;
-};
-
-class WageEntry : public WindowFixture, public ::testing::WithParamInterface<EntryRow>
-{};
-
-TEST_P(WageEntry, TabOrEnterRewritesTheAmountAndSetsTheRate)
-{
-    typeWage(mainWindow(), GetParam().typed);
-    press(mainWindow(), GetParam().key);
-    const bool enter = GetParam().key == Qt::Key_Return;
-    EXPECT_EQ(wageText(mainWindow()), GetParam().shown);
-    EXPECT_EQ(hourlyWage(), GetParam().rate);
-    EXPECT_EQ(wageBox(mainWindow()).hasFocus(), enter);
-    EXPECT_EQ(mainTick.enabled(), enter);
-    EXPECT_EQ(enabled(mainWindow(), "cmdPause"), enter);
-    EXPECT_TRUE(prompt.asked().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(MainWindow, WageEntry,
-                         ::testing::Values(EntryRow{"TabWholeNumber", "15", Qt::Key_Tab, "15.00", "15"},
-                                           EntryRow{"TabFiveDecimals", "12.34567", Qt::Key_Tab, "12.35", "12.3457"},
-                                           EntryRow{"TabTrailingText", "12.5/hr", Qt::Key_Tab, "12.50", "12.5"},
-                                           EntryRow{"TabLettersReadAsZero", "abc", Qt::Key_Tab, "0.00", "0"},
-                                           EntryRow{"EnterStartsWithTheRawText", "15", Qt::Key_Return, "15.00", "15"},
-                                           EntryRow{"EnterStartsWithAllFourDecimals", "12.34567", Qt::Key_Return,
-                                                    "12.35", "12.3457"}),
-                         RowName());
-
-TEST_F(MainWindowTest, TabIntoEntrySelectsTheWholeAmountForOvertyping)
-{
-    control(mainWindow(), "chkAdvanced").setFocus();
-    press(mainWindow(), Qt::Key_Tab);
-    QLineEdit& box = wageBox(mainWindow());
-    ASSERT_TRUE(box.hasFocus());
-    EXPECT_EQ(box.selectedText().toStdString(), "0.00") << "typing would add to the amount, not replace it";
-
-    QTest::keyClicks(&box, "15");
-    press(mainWindow(), Qt::Key_Tab);
-    EXPECT_EQ(wageText(mainWindow()), "15.00");
-    EXPECT_EQ(hourlyWage(), "15");
-}
-
-TEST_F(MainWindowTest, StartAfterLeavingTheEntryReadsTheShownAmount)
-{
-    typeWage(mainWindow(), "12.34567");
-    press(mainWindow(), Qt::Key_Tab);
-    click(mainWindow(), "cmdStart");
-    EXPECT_EQ(hourlyWage(), "12.35");
-}
-
-TEST_F(MainWindowTest, EnterWhileRunningDoesNotStartAgain)
-{
-    typeWage(mainWindow(), "15");
-    press(mainWindow(), Qt::Key_Return);
-    QTest::keyClicks(&wageBox(mainWindow()), "9");
-    press(mainWindow(), Qt::Key_Return);
-    EXPECT_EQ(hourlyWage(), "15");
-}
-
-TEST_F(MainWindowTest, OversizedWageIsRefusedAndTheEarlierRateStays)
-{
-    typeWage(mainWindow(), "15");
-    press(mainWindow(), Qt::Key_Tab);
-    typeWage(mainWindow(), "99999999999999999999");
-    press(mainWindow(), Qt::Key_Tab);
-    ASSERT_EQ(prompt.asked().size(), 1u);
-    EXPECT_EQ(prompt.lastAsked().icon, Message::Icon::Exclamation);
-    EXPECT_EQ(hourlyWage(), "15");
-    EXPECT_EQ(wageText(mainWindow()), "15.00");
-}
-
-TEST_F(MainWindowTest, TicksShowTheRunAndAPausedTotalBlinksInBothWindows)
-{
-    startMain("15");
-    EXPECT_FALSE(enabled(mainWindow(), "cmdStart"));
-    tick(10);
-    EXPECT_EQ(label(mainWindow(), "lblSeconds"), "00:00:10");
-    EXPECT_EQ(label(mainWindow(), "lblTotal"), "$0.04");
-    EXPECT_EQ(caption(mainWindow()), "$0.04 (Earnmeter)");
-    EXPECT_EQ(caption(advancedWindow()), "Earnmeter");
-    EXPECT_EQ(label(advancedWindow(), "lblSeconds"), "00:00:00") << "only the ticking window is refreshed";
-
-    click(mainWindow(), "cmdPause");
-    EXPECT_EQ(caption(mainWindow()), "PAUSED (Earnmeter)");
-    EXPECT_EQ(caption(advancedWindow()), "PAUSED (Earnmeter)");
-    EXPECT_TRUE(struckThrough(mainWindow()));
-    EXPECT_TRUE(struckThrough(advancedWindow()));
-    EXPECT_TRUE(enabled(mainWindow(), "cmdStart"));
-    EXPECT_FALSE(enabled(mainWindow(), "cmdPause"));
-
-    tick();
-    EXPECT_EQ(state().ElapsedSeconds, 10);
-    EXPECT_EQ(label(mainWindow(), "lblTotal"), "");
-    EXPECT_EQ(label(advancedWindow(), "lblTotal"), "");
-    tick();
-    EXPECT_EQ(label(mainWindow(), "lblTotal"), "$0.04");
-    EXPECT_EQ(label(advancedWindow(), "lblTotal"), "$0.04");
-    tick();
-
-    click(mainWindow(), "cmdStart");
-    EXPECT_FALSE(struckThrough(mainWindow()));
-    EXPECT_FALSE(struckThrough(advancedWindow()));
-    EXPECT_EQ(label(mainWindow(), "lblTotal"), "") << "a blanked total waits for the next tick";
-    tick();
-    EXPECT_EQ(label(mainWindow(), "lblSeconds"), "00:00:11");
-    EXPECT_EQ(label(mainWindow(), "lblTotal"), "$0.05");
-}
-
-struct FontRow
-{
-    const char* name;
-    const char* wage;
-    const char* total;
-    int points;
-};
-
-class TotalFont : public WindowFixture, public ::testing::WithParamInterface<FontRow>
-{};
-
-TEST_P(TotalFont, ShrinksFromAThousandDollarsOn)
-{
-    startMain(GetParam().wage);
-    tick();
-    EXPECT_EQ(label(mainWindow(), "lblTotal"), GetParam().total);
-    EXPECT_EQ(control<QLabel>(mainWindow(), "lblTotal").font().pointSize(), GetParam().points);
-}
-
-INSTANTIATE_TEST_SUITE_P(MainWindow, TotalFont,
-                         ::testing::Values(FontRow{"JustBelowAThousand", "3599900", "$999.97", 24},
-                                           FontRow{"AThousandExactly", "3600000", "$1000.00", 20}),
-                         RowName());
-
-struct ResetRow
-{
-    const char* name;
-    const char* action; // none: Ctrl+R typed in the wage box
-    Answer answer;
-};
-
-class ResetTimer : public WindowFixture, public ::testing::WithParamInterface<ResetRow>
-{};
-
-TEST_P(ResetTimer, AsksAndOnYesZeroesBothWindows)
-{
-    startMain("15");
-    tick(5);
-    prompt.queueAnswer(GetParam().answer);
-    if (GetParam().action != nullptr)
-        trigger(mainWindow(), GetParam().action);
-    else
-        pressInWageBox(mainWindow(), Qt::Key_R);
-
-    ASSERT_EQ(prompt.asked().size(), 1u);
-    EXPECT_EQ(prompt.lastAsked().text, "Do you want to reset the timer to zero?");
-    EXPECT_EQ(prompt.lastAsked().caption, "Reset Earnmeter");
-    EXPECT_EQ(prompt.lastAsked().buttons, Message::Buttons::YesNo);
-    if (GetParam().answer != Answer::Yes) {
-        EXPECT_TRUE(mainTick.enabled());
-        EXPECT_EQ(label(mainWindow(), "lblSeconds"), "00:00:05");
-        return;
+    control(simple(), "chkAdvanced").setFocus();
+    press(simple(), Qt::Key_Tab);
+    ASSERT_TRUE(wageBox(simple()).hasFocus());
+    EXPECT_EQ(wageBox(simple()).selectedText().toStdString(), "0.00") << "typing would add to the amount";
+    QTest::keyClicks(&wageBox(simple()), "15");
+    for (const auto& [typed, shown] :
+         {std::pair{"", "15.00 15"}, {"12.5/hr", "12.50 12.5"}, {"abc", "0.00 0"}, {"12.34567", "12.35 12.3457"}}) {
+        if (*typed != '\0')
+            typeWage(simple(), typed);
+        press(simple(), Qt::Key_Tab);
+        EXPECT_EQ(wageText(simple()) + " " + rate(), shown);
     }
-    EXPECT_EQ(state().ElapsedSeconds, 0);
-    EXPECT_FALSE(mainTick.enabled() || advancedTick.enabled() || blinkTick.enabled());
-    for (QWidget* window : {static_cast<QWidget*>(&mainWindow()), static_cast<QWidget*>(&advancedWindow())}) {
-        SCOPED_TRACE(window->objectName().toStdString());
-        EXPECT_EQ(label(*window, "lblSeconds"), "00:00:00");
-        EXPECT_EQ(label(*window, "lblTotal"), "$0.00");
-        EXPECT_EQ(caption(*window), "Earnmeter");
-        EXPECT_TRUE(enabled(*window, "cmdStart"));
-        EXPECT_FALSE(enabled(*window, "cmdPause"));
+    EXPECT_EQ(ticking(), "- - -");
+    click(simple(), "cmdStart");
+    EXPECT_EQ(rate(), "12.35");
+    typeWage(simple(), "9", Qt::Key_Return);
+    EXPECT_EQ(rate(), "12.35") << "Enter while running started again";
+    EXPECT_TRUE(asked().empty());
+}
+
+TEST_F(MainWindowTest, AnOversizedWageIsRefusedAndEnterStartsWithTheRawText)
+{
+    typeWage(simple(), "15", Qt::Key_Tab);
+    typeWage(simple(), "99999999999999999999", Qt::Key_Tab);
+    ASSERT_EQ(asked().size(), 1u);
+    EXPECT_EQ(asked()[0].rfind("(!) ", 0), 0u) << asked()[0];
+    EXPECT_EQ(wageText(simple()) + " " + rate(), "15.00 15");
+
+    typeWage(simple(), "12.34567", Qt::Key_Return);
+    EXPECT_EQ(wageText(simple()) + " " + rate(), "12.35 12.3457");
+    EXPECT_TRUE(wageBox(simple()).hasFocus());
+    EXPECT_EQ(shows(simple()), "Earnmeter! | 00:00:00 | $0.00 | Pause");
+}
+
+TEST_F(MainWindowTest, MenusPopupAndCtrlKeysInTheWageBoxCopyResetAndExit)
+{
+    host.state().ElapsedSeconds = 5399; // carried over from the last run
+    typeWage(simple(), "823.0452", Qt::Key_Return);
+    tick();
+    ASSERT_EQ(CurrencyText(host.state().TotalEarned), "1234.5678");
+    EXPECT_EQ(control<QLabel>(simple(), "lblTotal").font().pointSize(), 20) << "shrunk from $1000 on";
+    for (const char* action : {"mnuEditClipTime", "mnuEditClipWage", "mnuHiddenClipTime", "mnuHiddenClipWage"})
+        trigger(simple(), action);
+    ctrlInWageBox(simple(), Qt::Key_C);
+    EXPECT_EQ(clipboard.texts(), Lines({"01:30:00", "1234.57", "01:30:00", "1234.57", "1234.57"}));
+
+    ctrlInWageBox(simple(), Qt::Key_X); // each question answered Cancel or No
+    trigger(simple(), "mnuHiddenExit");
+    ctrlInWageBox(simple(), Qt::Key_R);
+    trigger(simple(), "mnuHiddenReset");
+    EXPECT_EQ(shows(simple()), "$1234.57 (Earnmeter) | 01:30:00 | $1234.57 | Pause");
+    prompt.answers.queueAnswer(Answer::Yes);
+    trigger(simple(), "mnuFileReset");
+    const std::string reset = "(i) Reset Earnmeter: Do you want to reset the timer to zero? [Yes/No]";
+    EXPECT_EQ(asked(), Lines({SaveQuestion, SaveQuestion, reset, reset, reset}));
+    EXPECT_EQ(quitCalls, 0);
+    EXPECT_EQ(ticking(), "- - -");
+    EXPECT_EQ(shows(simple()), "Earnmeter | 00:00:00 | $0.00 | Start");
+    EXPECT_EQ(shows(advanced()), "Earnmeter | 00:00:00 | $0.00 | Start");
+}
+
+TEST_F(MainWindowTest, PopupOpensOnlyForTheRightButtonOverTheNamedControlsOfBothWindows)
+{
+    QMenu& popup = control<QMenu>(simple(), "mnuHidden");
+    for (const auto& [inAdvanced, target, button, opens] :
+         {std::tuple{false, "", Qt::RightButton, true}, // the background
+          {false, "lblSeconds", Qt::RightButton, true},
+          {false, "Label1", Qt::RightButton, false},
+          {false, "lblTotal", Qt::LeftButton, false},
+          {true, "", Qt::RightButton, true},
+          {true, "optMaxWage", Qt::RightButton, true},
+          {true, "lblSeconds", Qt::RightButton, false},
+          {true, "optRegWage", Qt::RightButton, false}}) {
+        if (inAdvanced && !advanced().isVisible())
+            click(simple(), "chkAdvanced");
+        QMainWindow& window = inAdvanced ? static_cast<QMainWindow&>(advanced()) : simple();
+        QWidget& area = *target != '\0' ? control(window, target) : *window.centralWidget();
+        QPoint spot(8, area.height() / 2); // a mark or caption starts at the left; the background has gaps
+        while (*target == '\0' && area.childAt(spot) != nullptr)
+            spot.ry() += 3;
+        QTest::mouseClick(&area, button, Qt::NoModifier, spot);
+        EXPECT_EQ(popup.isVisible(), opens) << window.objectName().toStdString() << " " << target;
+        popup.close();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(MainWindow, ResetTimer,
-                         ::testing::Values(ResetRow{"FileMenuYes", "mnuFileReset", Answer::Yes},
-                                           ResetRow{"FileMenuNoChangesNothing", "mnuFileReset", Answer::No},
-                                           ResetRow{"PopupMenuYes", "mnuHiddenReset", Answer::Yes},
-                                           ResetRow{"CtrlRInWageBoxYes", nullptr, Answer::Yes}),
-                         RowName());
-
-struct CopyRow
+// Counts the requests to end the event loop that reach the application.
+struct QuitRequests final : QObject
 {
-    const char* name;
-    const char* action; // none: Ctrl+C typed in the wage box
-    const char* copied;
+    QuitRequests() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        count += watched == qApp && event->type() == QEvent::Quit ? 1 : 0;
+        return false;
+    }
+    int count = 0;
 };
 
-class ClipboardCopy : public WindowFixture, public ::testing::WithParamInterface<CopyRow>
-{};
-
-TEST_P(ClipboardCopy, PutsTheFigureWithoutCurrencySign)
+TEST_F(MainWindowTest, ProgramOutlivesItsLastVisibleWindow)
 {
-    state().ElapsedSeconds = 5399; // carried over from the last run
-    typeWage(mainWindow(), "823.0452");
-    press(mainWindow(), Qt::Key_Return); // Start reads all four decimals as typed
-    tick();
-    ASSERT_EQ(CurrencyText(state().TotalEarned), "1234.5678");
-
-    if (GetParam().action != nullptr)
-        trigger(mainWindow(), GetParam().action);
-    else
-        pressInWageBox(mainWindow(), Qt::Key_C);
-    ASSERT_EQ(clipboard.texts().size(), 1u);
-    EXPECT_EQ(clipboard.last(), GetParam().copied);
+    QuitRequests quitRequests;
+    QTimer::singleShot(0, qApp, [&] {
+        simple().close();
+        advanced().close();
+        // A dialog closed while both windows are hidden was the last window on screen.
+        QDialog dialog;
+        dialog.show();
+        dialog.accept();
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(42); });
+    });
+    EXPECT_EQ(QApplication::exec(), 42) << "the event loop was ended by something else";
+    EXPECT_EQ(quitRequests.count + quitCalls, 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(MainWindow, ClipboardCopy,
-                         ::testing::Values(CopyRow{"ElapsedTimeFromEditMenu", "mnuEditClipTime", "01:30:00"},
-                                           CopyRow{"CalculatedWageFromEditMenu", "mnuEditClipWage", "1234.57"},
-                                           CopyRow{"ElapsedTimeFromPopup", "mnuHiddenClipTime", "01:30:00"},
-                                           CopyRow{"CalculatedWageFromPopup", "mnuHiddenClipWage", "1234.57"},
-                                           CopyRow{"CtrlCInWageBoxCopiesTheTotal", nullptr, "1234.57"}),
-                         RowName());
 
 } // namespace

@@ -1,0 +1,267 @@
+#include "HostFixture.h"
+
+#include "host/DataFolder.h"
+#include "ui/common/Twips.h"
+#include "ui/options/OptionsDialog.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+#include <tuple>
+#include <utility>
+
+namespace {
+
+using StartupTest = HostFixture;
+using ExitTest = HostFixture;
+using TrayTest = HostFixture;
+
+TEST_F(StartupTest, FirstRunWithoutSettingsWritesTheDefaultsTellsTwiceAndEnds)
+{
+    EXPECT_FALSE(host.start());
+    EXPECT_EQ(asked(), Lines({"(x) Error: File not found for /Config.ewg",
+                              "(i) Notice: /Config.ewg will be recreated now. Please launch the software again."}));
+    EXPECT_EQ(file("Config.ewg"), DefaultConfig);
+    EXPECT_EQ(file("Prev.ewg"), Missing);
+    EXPECT_FALSE(host.mainWindow().isVisible() || host.options().isVisible() || panel.shown);
+}
+
+TEST_F(StartupTest, EmptyFilesAreToldInTurnAndLeftEmpty)
+{
+    startWith("", "", "");
+    EXPECT_EQ(asked(),
+              Lines({"(i) Earnmeter: End of Config.ewg file reached.", "(i) Earnmeter: End of Saved.ewg file reached.",
+                     "(i) Earnmeter: End of Prev.ewg file reached."}));
+    EXPECT_EQ(file("Config.ewg") + file("Saved.ewg") + file("Prev.ewg"), "");
+}
+
+// A Yes keeps the count: the exit and session end tests start that way.
+TEST_F(StartupTest, ContinueQuestionAnsweredNoStartsFromZeroAndLeavesTheSavedCount)
+{
+    startWith(DefaultConfig, DefaultSaved, "5400\r\n");
+    EXPECT_EQ(asked(),
+              Lines({"(?) Continue Earnmeter: Do you want to continue with your elapsed time of 01:30:00? [Yes/No]"}));
+    EXPECT_EQ(host.state().ElapsedSeconds, 0);
+    EXPECT_EQ(control<QLabel>(host.mainWindow(), "lblSeconds").text(), "00:00:00");
+    EXPECT_EQ(file("Prev.ewg"), "5400\r\n"); // until the next write
+}
+
+TEST(StartupDamagedConfig, KeepsGoingWithANoticeAndLeavesTheFileByteIdentical)
+{
+    for (const char* content :
+         {"\"v2.5\",6.75\r\n", "\"v2.5\",6.75,1e300,0,0,-1\r\n", "\"v2.5\",6.75,45.5,0,0,65535\r\n"}) {
+        HostWorld w;
+        w.startWith(content);
+        ASSERT_EQ(w.asked().size(), 1u) << content;
+        EXPECT_TRUE(w.asked()[0].rfind("(!) Earnmeter: ", 0) == 0 &&
+                    w.asked()[0].find("/Config.ewg") != std::string::npos)
+            << w.asked()[0];
+        EXPECT_EQ(w.file("Config.ewg"), content);
+        EXPECT_EQ(w.host.state().MinimumWage, Currency::FromUnits(67'500)); // read before the damage
+    }
+}
+
+TEST(DataFolder, KeepsFilesBesideTheProgramOnlyWhereThatIsTheUsersOwnWritableFolder)
+{
+    const QString user = QStringLiteral("/home/user/.local/share/Earnmeter");
+    for (const auto& [folder, writable, expected] :
+         {std::tuple{"/home/user/earnmeter/build", true, "/home/user/earnmeter/build"},
+          {"/home/user/Earn Meter/", true, "/home/user/Earn Meter"},
+          {"/usr/lib/earnmeter", true, ""},
+          {"/home/../opt/x", true, ""},
+          {"/usrlocal/earnmeter", true, "/usrlocal/earnmeter"},
+          {"/home/user/readonly", false, ""}})
+        EXPECT_EQ(ChooseDataFolder(folder, writable, user), *expected ? expected : user) << folder;
+}
+
+TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRestoredDefaults)
+{
+    const char* const changed = "\"v2.5\",7,50,0,0,0\r\n";
+    startWith(changed);
+    OptionsDialog& dialog = host.options();
+    dialog.show();
+    auto& edit = control<QLineEdit>(dialog, "txtMinWage");
+    edit.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    edit.selectAll();
+    QTest::keyClicks(&edit, "abc");
+    QTest::keyClick(&edit, Qt::Key_Return); // the box keeps the focus
+    EXPECT_EQ(edit.text(), QStringLiteral("abc"));
+
+    files.failing = path("Config.ewg");
+    control<QAbstractButton>(dialog, "cmdRestore").click();
+    control<QAbstractButton>(dialog, "cmdSave").click();
+    EXPECT_EQ(asked(), Lines({"Earnmeter: " + CurrencyErrorText(CurrencyError::InvalidNumber),
+                              "Earnmeter: Permission denied for /Config.ewg"}));
+    EXPECT_TRUE(dialog.isVisible() && dialog.optionsChanged());
+    EXPECT_EQ(file("Config.ewg"), changed);
+
+    files.failing.clear();
+    control<QAbstractButton>(dialog, "cmdSave").click();
+    EXPECT_EQ(file("Config.ewg"), DefaultConfig);
+    EXPECT_EQ(control<QAbstractButton>(host.advancedWindow(), "optMinWage").text() + "; " +
+                  control<QAbstractButton>(host.advancedWindow(), "optMaxWage").text(),
+              "Minimum Wage  ($6.75)/hr; DREAM Wage  ($45.50)/hr");
+    EXPECT_TRUE(host.state().SavePositionOnExit && !dialog.isVisible());
+    EXPECT_EQ(asked().size(), 2u);
+}
+
+const char* const StartPlaces = "1500,1500,3000,3000\r\n";
+const char* const DraggedPlaces = "1515,1530,3015,3030\r\n";
+
+// The count carried over (kept when there is one), both windows dragged away from where they started.
+void StartWithACount(HostWorld& w, const char* prev = "5400\r\n", const char* config = HostWorld::DefaultConfig)
+{
+    w.prompt.answers.queueAnswer(Answer::Yes);
+    w.startWith(config, StartPlaces, prev);
+    w.prompt.answers.forgetAsked();
+    w.host.mainWindow().move(Twips::toPixels(1515), Twips::toPixels(1530));
+    w.host.advancedWindow().move(Twips::toPixels(3015), Twips::toPixels(3030));
+}
+
+// Without SavePositionOnExit the default places are written; a minimized window's normal place is.
+TEST(ExitAnswer, AsksOnlyWithACountSavesItOnYesDropsItOnNoAndChangesNothingOnCancel)
+{
+    const char* const saving = HostWorld::DefaultConfig;
+    for (const auto& [config, prev, answer, prevAfter, savedAfter, quits] :
+         {std::tuple{saving, "0\r\n", Answer::Yes, "0\r\n", DraggedPlaces, 1},
+          {saving, "5400\r\n", Answer::Yes, "5400\r\n", DraggedPlaces, 1},
+          {saving, "5400\r\n", Answer::No, "0\r\n", DraggedPlaces, 1},
+          {saving, "5400\r\n", Answer::Cancel, "5400\r\n", StartPlaces, 0},
+          {"\"v2.5\",6.75,45.5,0,0,0\r\n", "5400\r\n", Answer::No, "0\r\n", HostWorld::DefaultSaved, 1},
+          {"\"v2.5\",6.75,45.5,-1,0,-1\r\n", "0\r\n", Answer::Yes, "0\r\n", DraggedPlaces, 1}}) {
+        HostWorld w;
+        StartWithACount(w, prev, config);
+        w.prompt.answers.queueAnswer(answer);
+        w.host.requestExit();
+        SCOPED_TRACE(testing::Message() << config << prev << int(answer));
+        EXPECT_EQ(w.file("Prev.ewg") + w.file("Saved.ewg"), std::string(prevAfter) + savedAfter);
+        EXPECT_EQ(std::pair(w.quitCalls, w.panel.shown), std::pair(quits, quits == 0)) << "the tray goes when it ends";
+        EXPECT_FALSE(w.host.mainWindow().isMinimized());
+        EXPECT_EQ(w.asked(), *prev == '0' ? Lines() : Lines{HostWorld::SaveQuestion});
+    }
+}
+
+TEST_F(ExitTest, EveryFiveMinutesTheCountIsWrittenAndAFailureIsToldOnceUntilAWriteWorks)
+{
+    startWith();
+    ASSERT_TRUE(host.runTimer().Start(WindowId::Main));
+    tick(300);
+    EXPECT_EQ(file("Prev.ewg"), "300\r\n");
+    files.failing = path("Prev.ewg");
+    tick(300);
+    EXPECT_TRUE(asked().empty()) << "a box inside the tick would let further ticks run inside it";
+    for (const char* failing : {"Prev.ewg", "", "Prev.ewg"}) {
+        QCoreApplication::processEvents();
+        files.failing = *failing != '\0' ? path(failing) : "";
+        tick(300);
+    }
+    QCoreApplication::processEvents();
+    ASSERT_EQ(asked().size(), 2u) << "told again once a write had worked";
+    EXPECT_EQ(asked()[1].rfind("(!) Earnmeter: Permission denied for /Prev.ewg", 0), 0u) << asked()[1];
+    EXPECT_EQ(file("Prev.ewg"), "1200\r\n");
+}
+
+// A box cut short by the session's end returns as if answered No, so nothing after it is the
+// user's choice: the program ends and keeps the count and the places it found.
+TEST(ExitSessionEnd, BeforeTheContinueQuestionIsAnsweredLeavesTheFilesAsTheyAre)
+{
+    for (const auto& [saved, message] : {std::pair{HostWorld::DefaultSaved, ""},
+                                         {"", "End of Saved.ewg"},
+                                         {HostWorld::DefaultSaved, "Do you want to continue"}}) {
+        HostWorld w;
+        w.files.memory.put(w.path("Config.ewg"), HostWorld::DefaultConfig);
+        w.files.memory.put(w.path("Saved.ewg"), saved);
+        w.files.memory.put(w.path("Prev.ewg"), "5400\r\n");
+        w.prompt.whileAsked = [&w, message = std::string(message)](const Message& up) {
+            if (!message.empty() && up.text.rfind(message, 0) == 0)
+                w.host.saveCountAtSessionEnd();
+        };
+        if (*message == '\0')
+            w.host.saveCountAtSessionEnd();
+        EXPECT_FALSE(w.host.start()) << message;
+        w.host.saveCountAtSessionEnd(); // the end request that follows: a second SIGTERM or the logout
+        EXPECT_EQ(w.file("Prev.ewg") + w.file("Saved.ewg"), std::string("5400\r\n") + saved);
+    }
+}
+
+TEST_F(ExitTest, SessionEndAfterStartUpWritesTheCountWithoutAskingAndFailedWritesAreTold)
+{
+    StartWithACount(*this);
+    ASSERT_TRUE(host.runTimer().Start(WindowId::Main));
+    tick(7);
+    host.saveCountAtSessionEnd();
+    EXPECT_EQ(file("Prev.ewg"), "5407\r\n");
+
+    files.failing = path("Prev.ewg");
+    files.reason = "No space left on device";
+    host.saveCountAtSessionEnd();
+    prompt.answers.queueAnswer(Answer::Yes);
+    host.requestExit(); // the other file is still written and the program still ends
+    const std::string told = "(!) Earnmeter: No space left on device for /Prev.ewg";
+    EXPECT_EQ(asked(), Lines({told, SaveQuestion, told}));
+    EXPECT_EQ(file("Saved.ewg"), DraggedPlaces);
+    EXPECT_EQ(quitCalls, 1);
+}
+
+// The user picks an item from the tray's own menu; the tray reports it queued.
+void Pick(HostWorld& w, int index)
+{
+    w.panel.menu->actions().at(index)->trigger();
+    QCoreApplication::processEvents();
+}
+
+TEST(TrayInEachMode, StartAndPauseReachTheLiveWindow)
+{
+    for (const bool advanced : {false, true}) {
+        HostWorld w;
+        w.startWith(advanced ? "\"v2.5\",6.75,45.5,0,-1,-1\r\n" : HostWorld::DefaultConfig);
+        ASSERT_TRUE(w.host.mainWindow().isVisible() != advanced && w.host.advancedWindow().isVisible() == advanced);
+
+        Pick(w, 2); // Start Timer
+        EXPECT_TRUE(w.mainTick.enabled() != advanced && w.advancedTick.enabled() == advanced);
+        w.tick(3);
+        Pick(w, 3); // Pause Timer
+        EXPECT_TRUE(w.blinkTick.enabled() && !w.mainTick.enabled() && !w.advancedTick.enabled());
+        w.tick(3);
+        EXPECT_EQ(w.host.state().ElapsedSeconds, 3);
+    }
+}
+
+// Keys are compared exactly, case included; "about" would open a modal window.
+TEST_F(TrayTest, AKeyThatMatchesNothingExactlyDoesNothingWhileOpenAndExitFromTheMenuWork)
+{
+    startWith();
+    host.mainWindow().close();
+    for (const char* key : {"email", "Open", "START", "Close", "exit", "", "open "})
+        host.trayHost().m_frmSysTray_MenuClick(-1, QString::fromLatin1(key));
+    EXPECT_TRUE(asked().empty() && shell.addresses.empty());
+    EXPECT_FALSE(host.mainWindow().isVisible() || mainTick.enabled() || advancedTick.enabled());
+
+    Pick(*this, 0); // Open
+    EXPECT_TRUE(host.mainWindow().isVisible());
+    Pick(*this, 8); // Exit
+    EXPECT_EQ(quitCalls, 1) << "and never before";
+}
+
+TEST(TrayToolTip, ShowsTheTotalInTheLocalesCurrencyThenTheProductName)
+{
+    EXPECT_EQ(TrayHost::ToolTipText(1234.5, QLocale(QLocale::English, QLocale::UnitedStates)), "$1,234.50 (Earnmeter)");
+    // German puts the sign after the amount, behind a no-break space.
+    EXPECT_EQ(TrayHost::ToolTipText(1234.5, QLocale(QLocale::German, QLocale::Germany)),
+              QStringLiteral("1.234,50\u00A0\u20AC (Earnmeter)"));
+}
+
+TEST_F(TrayTest, ClosingWithoutATrayMinimizesSoTheWindowCanComeBack)
+{
+    panel.available = false;
+    startWith();
+    host.mainWindow().close();
+    EXPECT_TRUE(host.mainWindow().isVisible() && host.mainWindow().isMinimized());
+}
+
+} // namespace

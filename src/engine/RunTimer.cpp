@@ -183,6 +183,7 @@ void RunTimer::EnterAdvanced()
     m_wageTypes.ResetForEntry();
     m_advanced.advancedChecked = true;
     m_main.advancedChecked = true;
+    showRunIn(m_advanced, m_main);
     m_advancedTick.setEnabled(m_mainTick.enabled());
     m_mainTick.setEnabled(false);
     m_advanced.startEnabled = m_main.startEnabled;
@@ -203,6 +204,7 @@ void RunTimer::LeaveAdvanced()
     }
     m_main.advancedChecked = false;
     m_advanced.advancedChecked = false;
+    showRunIn(m_main, m_advanced);
     m_mainTick.setEnabled(m_advancedTick.enabled());
     m_advancedTick.setEnabled(false);
     m_main.startEnabled = m_advanced.startEnabled;
@@ -211,6 +213,15 @@ void RunTimer::LeaveAdvanced()
     m_state.AdvancedMode = false;
     notifyBoth();
     modeChanged.notify();
+}
+
+void RunTimer::showRunIn(WindowView& to, const WindowView& from)
+{
+    // A window taking over a paused run would otherwise show the count it had
+    // when it was last live, until the next tick that a pause never brings.
+    to.elapsedText = from.elapsedText;
+    to.totalText = from.totalText;
+    to.totalPointSize = from.totalPointSize;
 }
 
 void RunTimer::ShowCount()

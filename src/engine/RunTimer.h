@@ -80,6 +80,7 @@ private:
     Ticker& tickerOf(WindowId window);
     void refuseWage(WindowId window);
     void notifyBoth();
+    static void showRunIn(WindowView& to, const WindowView& from);
 
     RunState& m_state;
     Prompt& m_prompt;

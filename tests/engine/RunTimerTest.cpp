@@ -199,6 +199,7 @@ TEST_F(RunTimerTest, PauseCarriesAcrossModeSwitchesAndTheAdvancedWindowCaptionsI
     timer.Pause(Main);
     timer.EnterAdvanced();
     EXPECT_TRUE(advancedView.startEnabled && !advancedView.pauseEnabled && advancedView.elapsedStruck);
+    EXPECT_EQ(advancedView.elapsedText + " " + advancedView.totalText, "00:00:03 $0.03");
     clock.advanceSeconds(10);
     ASSERT_TRUE(timer.Start(Advanced));
     clock.advanceSeconds(2);
@@ -206,6 +207,7 @@ TEST_F(RunTimerTest, PauseCarriesAcrossModeSwitchesAndTheAdvancedWindowCaptionsI
     EXPECT_EQ(shown(Advanced), "Earnmeter (PAUSED) | 00:00:05 | $0.05 | 24 | struck Start blinking");
     timer.LeaveAdvanced();
     EXPECT_EQ(mainView.caption, "Earnmeter (PAUSED)");
+    EXPECT_EQ(mainView.elapsedText, "00:00:05");
     EXPECT_TRUE(mainView.startEnabled && !mainView.pauseEnabled && mainView.elapsedStruck && !mainTick.enabled());
     ASSERT_TRUE(timer.Start(Main));
     EXPECT_EQ(shownAfter(1, Main), "$0.06 (Earnmeter) | 00:00:06 | $0.06 | 24 | Pause ticking");

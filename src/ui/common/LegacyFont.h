@@ -6,21 +6,24 @@
 // The window layouts name fonts of another desktop; these are their metric
 // twins from fonts-liberation, at the same point sizes.
 namespace LegacyFont {
-inline QFont sansSerif(qreal points, bool bold = false)
+inline QFont make(const QString& family, QFont::StyleHint hint, qreal points, bool bold)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
+    QFont font(family);
+    font.setStyleHint(hint);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
 }
 
+// "MS Sans Serif"
+inline QFont sansSerif(qreal points, bool bold = false)
+{
+    return make(QStringLiteral("Liberation Sans"), QFont::SansSerif, points, bold);
+}
+
+// "Courier New"
 inline QFont monospace(qreal points, bool bold = false)
 {
-    QFont font(QStringLiteral("Liberation Mono"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    return make(QStringLiteral("Liberation Mono"), QFont::Monospace, points, bold);
 }
 } // namespace LegacyFont

@@ -7,12 +7,12 @@
 #include "host/SingleInstance.h"
 #include "platform/tray/SysTray.h"
 #include "storage/DiskFileSystem.h"
+#include "ui/common/ProgramIcon.h"
 #include "ui/common/QtClipboard.h"
 #include "ui/common/QtPrompt.h"
 #include "ui/common/QtTicker.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("earnmeter"));
     // Closing a window only hides it; the program ends through Exit alone.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/earnmeter/icons/earnmeter-256.png")));
+    QApplication::setWindowIcon(ProgramIcon());
 
     const QString dataFolder = DataFolderForThisProgram();
     SingleInstance instance(dataFolder);

@@ -25,8 +25,7 @@ Host::Host(HostServices services)
       m_trayHost(m_state, m_services.makeTray, trayActions())
 {
     m_main = std::make_unique<MainWindow>(m_timer, *this);
-    m_advanced = std::make_unique<AdvancedWindow>(m_timer, m_wageTypes, *this, m_main->hiddenMenu());
-    m_placement = std::make_unique<WindowPlacement>(*m_main, *m_advanced);
+    m_placement = std::make_unique<WindowPlacement>(*m_main);
     m_timer.modeChanged.subscribe([this] { switchWindows(); });
     m_timer.trayFlipped.subscribe([this](bool) { m_trayHost.refreshToolTip(); });
     m_timer.checkpointDue.subscribe([this] { checkpoint(); });
@@ -127,10 +126,20 @@ OptionsDialog& Host::options()
     return *m_options;
 }
 
+AdvancedWindow& Host::advancedWindow()
+{
+    if (!m_advanced) {
+        // It renders the run as the model holds it, whatever happened before it existed.
+        m_advanced = std::make_unique<AdvancedWindow>(m_timer, m_wageTypes, *this, m_main->hiddenMenu());
+        m_placement->attachAdvanced(*m_advanced);
+    }
+    return *m_advanced;
+}
+
 QWidget& Host::liveWindow()
 {
     if (m_state.AdvancedMode)
-        return *m_advanced;
+        return advancedWindow();
     return *m_main;
 }
 
@@ -144,8 +153,9 @@ void Host::showLiveWindow()
 
 void Host::switchWindows()
 {
-    QWidget& other = m_state.AdvancedMode ? static_cast<QWidget&>(*m_main) : *m_advanced;
-    other.hide();
+    QWidget* other = m_state.AdvancedMode ? static_cast<QWidget*>(m_main.get()) : m_advanced.get();
+    if (other)
+        other->hide();
     showLiveWindow();
 }
 
@@ -185,7 +195,7 @@ void Host::ExitProgram(bool save)
     m_exiting = true;
     if (m_main->isMinimized())
         m_main->showNormal();
-    else if (m_advanced->isMinimized())
+    else if (m_advanced && m_advanced->isMinimized())
         m_advanced->showNormal();
     if (!m_state.SavePositionOnExit)
         m_placement->apply(WindowPositions{});

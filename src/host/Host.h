@@ -61,7 +61,8 @@ public:
     RunState& state() { return m_state; }
     RunTimer& runTimer() { return m_timer; }
     MainWindow& mainWindow() { return *m_main; }
-    AdvancedWindow& advancedWindow() { return *m_advanced; }
+    // Built on first use: most runs never leave the simple window.
+    AdvancedWindow& advancedWindow();
     TrayHost& trayHost() { return m_trayHost; }
     OptionsDialog& options();
     QWidget& liveWindow();

@@ -3,23 +3,12 @@
 #include "engine/RunState.h"
 #include "engine/Version.h"
 #include "platform/tray/SysTray.h"
+#include "ui/common/ProgramIcon.h"
 
 #include <QLocale>
 
-namespace {
-
-QIcon BankIcon()
-{
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 256})
-        icon.addFile(QStringLiteral(":/earnmeter/icons/earnmeter-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-} // namespace
-
 TrayHost::TrayHost(const RunState& state, TrayFactory makeTray, Actions actions)
-    : m_state(state), m_makeTray(std::move(makeTray)), m_actions(std::move(actions)), m_icon(BankIcon())
+    : m_state(state), m_makeTray(std::move(makeTray)), m_actions(std::move(actions)), m_icon(ProgramIcon())
 {}
 
 TrayHost::~TrayHost() = default;

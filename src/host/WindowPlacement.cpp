@@ -24,16 +24,22 @@ QPoint FramePosition(const QWidget& window)
 
 } // namespace
 
-WindowPlacement::WindowPlacement(QWidget& main, QWidget& advanced) : m_main(main), m_advanced(advanced)
+WindowPlacement::WindowPlacement(QWidget& main) : m_main(main)
 {
     // Until a position file says otherwise, the windows stand where an exit puts them.
     apply(WindowPositions{});
 }
 
+void WindowPlacement::attachAdvanced(QWidget& advanced)
+{
+    m_advanced = &advanced;
+    m_advanced->move(m_advancedPosition);
+}
+
 WindowPositions WindowPlacement::current() const
 {
     const QPoint main = FramePosition(m_main);
-    const QPoint advanced = FramePosition(m_advanced);
+    const QPoint advanced = m_advanced ? FramePosition(*m_advanced) : m_advancedPosition;
     return {ToStoredTwips(main.x()), ToStoredTwips(main.y()), ToStoredTwips(advanced.x()), ToStoredTwips(advanced.y())};
 }
 
@@ -41,5 +47,7 @@ void WindowPlacement::apply(const WindowPositions& positions)
 {
     // Moving a top-level window places its outer frame; the sizes are fixed by the windows themselves.
     m_main.move(Twips::toPixels(positions.mainLeft), Twips::toPixels(positions.mainTop));
-    m_advanced.move(Twips::toPixels(positions.advancedLeft), Twips::toPixels(positions.advancedTop));
+    m_advancedPosition = QPoint(Twips::toPixels(positions.advancedLeft), Twips::toPixels(positions.advancedTop));
+    if (m_advanced)
+        m_advanced->move(m_advancedPosition);
 }

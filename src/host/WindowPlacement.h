@@ -2,20 +2,27 @@
 
 #include "storage/PositionHolder.h"
 
+#include <QPoint>
+
 class QWidget;
 
 // The two working windows' outer-frame positions in twips, as the position
-// file keeps them. On a desktop that does not let programs place windows the
-// moves are ignored, and the files are still read and written.
+// file keeps them. The advanced window is built on first use; until then its
+// position is kept here. On a desktop that does not let programs place windows
+// the moves are ignored, and the files are still read and written.
 class WindowPlacement final : public PositionHolder
 {
 public:
-    WindowPlacement(QWidget& main, QWidget& advanced);
+    explicit WindowPlacement(QWidget& main);
+
+    // The advanced window now exists: it goes where the positions say.
+    void attachAdvanced(QWidget& advanced);
 
     WindowPositions current() const override;
     void apply(const WindowPositions& positions) override;
 
 private:
     QWidget& m_main;
-    QWidget& m_advanced;
+    QWidget* m_advanced = nullptr;
+    QPoint m_advancedPosition;
 };

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -20,7 +21,13 @@ int main(int argc, char** argv)
     const auto say = [](const QString& what, auto value) {
         std::puts(qPrintable(what.arg(value)));
     };
-    QObject::connect(&tray, &SysTray::availabilityChanged, &tray, [&](bool on) { say("available %1", on ? 1 : 0); });
+    // The program asks only when a window closes; the probe looks every second to report a late tray.
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &tray, [&, last = -1]() mutable {
+        if (const int now = tray.available() ? 1 : 0; now != last)
+            say("available %1", last = now);
+    });
+    look.start(1000);
     QObject::connect(&tray, &SysTray::SysTrayDoubleClick, &tray, [&](int button) { say("double %1", button); });
     QObject::connect(&tray, &SysTray::SysTrayMouseDown, &tray, [&](int button) {
         say("down %1", button);
@@ -34,6 +41,5 @@ int main(int argc, char** argv)
     tray.AddMenuItem("&Open Earnmeter...", "open", true);
     tray.AddMenuItem("-");
     tray.AddMenuItem("E&xit", "close");
-    say("available %1", tray.available() ? 1 : 0);
     return app.exec();
 }

@@ -14,7 +14,6 @@
 
 namespace {
 // A panel may start after the program; until it does, look for it this often.
-constexpr int AvailabilityCheckMs = 5000;
 
 QIcon StartIcon()
 {
@@ -31,10 +30,9 @@ SysTray::SysTray(const QString& description, QObject* parent)
 {}
 
 SysTray::SysTray(std::unique_ptr<TrayIcon> icon, const QString& description, QObject* parent)
-    : QObject(parent), m_menu(std::make_unique<QMenu>()), m_icon(std::move(icon)), m_availabilityTimer(this)
+    : QObject(parent), m_menu(std::make_unique<QMenu>()), m_icon(std::move(icon))
 {
     createMenu();
-    createAvailabilityCheck();
     load(description);
 }
 
@@ -52,13 +50,6 @@ void SysTray::createMenu()
     connect(m_menu.get(), &QMenu::triggered, this, &SysTray::onItemTriggered, Qt::QueuedConnection);
 }
 
-void SysTray::createAvailabilityCheck()
-{
-    m_availabilityTimer.setObjectName(QStringLiteral("tmrAvailability"));
-    m_availabilityTimer.setInterval(AvailabilityCheckMs);
-    connect(&m_availabilityTimer, &QTimer::timeout, this, &SysTray::checkAvailability);
-}
-
 void SysTray::load(const QString& description)
 {
     const QIcon icon = StartIcon();
@@ -68,8 +59,6 @@ void SysTray::load(const QString& description)
     m_icon->onActivated([this](QSystemTrayIcon::ActivationReason reason) { onActivated(reason); });
     m_icon->show(icon, m_tip);
     m_loaded = true;
-    m_available = m_icon->available();
-    watchAvailability();
 }
 
 void SysTray::unload()
@@ -77,7 +66,6 @@ void SysTray::unload()
     if (!m_loaded)
         return;
     m_loaded = false;
-    watchAvailability();
     m_menu->hide();
     m_icon->hide();
 }
@@ -160,24 +148,7 @@ void SysTray::onItemTriggered(QAction* item)
     emit MenuClick(static_cast<int>(index), item->data().toString());
 }
 
-void SysTray::checkAvailability()
+bool SysTray::available() const
 {
-    const bool available = m_icon->available();
-    const bool changed = available != m_available;
-    m_available = available;
-    watchAvailability();
-    if (changed)
-        emit availabilityChanged(available);
-}
-
-// Only a missing tray is looked for: while there is one, nothing wakes the
-// program. Qt docks the icon into a panel that starts later by itself.
-void SysTray::watchAvailability()
-{
-    if (m_loaded && !m_available) {
-        if (!m_availabilityTimer.isActive())
-            m_availabilityTimer.start();
-    } else {
-        m_availabilityTimer.stop();
-    }
+    return m_loaded && m_icon->available();
 }

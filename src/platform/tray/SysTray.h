@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <memory>
 
@@ -52,12 +51,11 @@ public:
     // Takes the icon out of the tray. The object stays usable but sends nothing more.
     void unload();
 
-    // Whether the desktop has a tray. While it has none the owner should
-    // minimize windows instead of hiding them; availabilityChanged tells when
-    // one appears, and the icon then docks into it.
-    bool available() const { return m_available; }
-    // Looks again at once; runs by itself every 5 s while there is no tray.
-    void checkAvailability();
+    // Whether the desktop has a tray now. While it has none the owner should
+    // minimize windows instead of hiding them. Asked when needed rather than
+    // watched, so nothing wakes the program; Qt docks the icon into a panel
+    // that starts later by itself.
+    bool available() const;
 
 signals:
     void SysTrayMouseDown(int button);
@@ -68,24 +66,19 @@ signals:
     void SysTrayDoubleClick(int button);
     // Queued, so that the owner may unload or delete the tray from its handler.
     void MenuClick(int index, const QString& key);
-    void availabilityChanged(bool available);
 
 private:
     void createMenu();
-    void createAvailabilityCheck();
     void load(const QString& description);
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void onItemTriggered(QAction* item);
     void applyDefaultItem();
-    void watchAvailability();
 
     // The menu outlives the icon that refers to it.
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<TrayIcon> m_icon;
-    QTimer m_availabilityTimer;
     QString m_tip;
     qint64 m_iconKey = 0;
     int m_defaultIndex = 0;
     bool m_loaded = false;
-    bool m_available = false;
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Earnmeter needs, only those missing.
 #   scripts/deps.sh run    - to build and run the program
+#   scripts/deps.sh package - also what packing a .deb needs
 #   scripts/deps.sh test   - also what the tests need (Xvfb, clang, a comma locale...)
 set -euo pipefail
 
@@ -9,6 +10,8 @@ test_packages=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang libcl
     xvfb xauth xdotool xclip x11-utils trayer imagemagick desktop-file-utils appstream dpkg-dev file)
 
 wanted=("${run_packages[@]}")
+package_packages=(dpkg-dev file)
+[ "${1:-run}" = package ] && wanted+=("${package_packages[@]}")
 [ "${1:-run}" = test ] && wanted+=("${test_packages[@]}")
 
 missing=()

@@ -5,12 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-release
 
-scripts/deps.sh run
-# dpkg-shlibdeps works out the package's library dependencies.
-command -v dpkg-shlibdeps >/dev/null || {
-    echo "package.sh needs dpkg-shlibdeps: apt-get install dpkg-dev" >&2
-    exit 1
-}
+# dpkg-shlibdeps (dpkg-dev) works out the package's library dependencies.
+scripts/deps.sh package
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DEARNMETER_TESTS=OFF -DEARNMETER_BENCH=OFF >/dev/null
 cmake --build "$build" -j2 --target earnmeter
 rm -f "$build"/earnmeter_*.deb

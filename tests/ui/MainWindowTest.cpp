@@ -1,5 +1,9 @@
 #include "WindowFixture.h"
 
+#include "ui/options/OptionsDialog.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDialog>
 #include <QMenu>
 #include <QTimer>
@@ -128,3 +132,17 @@ TEST_F(MainWindowTest, ProgramOutlivesItsLastVisibleWindow)
 }
 
 } // namespace
+
+TEST_F(MainWindowTest, EveryControlOfBothWindowsAndTheOptionsHasASpokenName)
+{
+    QWidget* windows[] = {&simple(), &advanced(), &host.options()};
+    for (QWidget* window : windows) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const bool speaks = qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control) ||
+                                qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control);
+            if (speaks && !control->objectName().isEmpty() && !control->objectName().startsWith("qt_")) {
+                EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
+            }
+        }
+    }
+}

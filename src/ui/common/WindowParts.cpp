@@ -9,6 +9,14 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace {
+// What a screen reader says for a control, until the window gives a better name.
+QString SpokenName(const QString& caption)
+{
+    return QString(caption).remove(QLatin1Char('&'));
+}
+} // namespace
+
 namespace WindowParts {
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height,
@@ -18,6 +26,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(Twips::rect(left, top, width, height));
     label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setAccessibleName(SpokenName(text));
     return label;
 }
 
@@ -51,6 +60,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(Twips::rect(left, top, width, height));
+    button->setAccessibleName(SpokenName(caption));
     button->setCursor(Cursors::hand());
     // Enter on a focused button presses that button, as it does in dialogs.
     button->setAutoDefault(true);
@@ -63,6 +73,7 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, i
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(Twips::rect(left, top, width, height));
     box->setCursor(Cursors::hand());
+    box->setAccessibleName(SpokenName(caption));
     return box;
 }
 

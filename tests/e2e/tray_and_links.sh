@@ -70,22 +70,8 @@ check_mail_target() {
 
 panel_mapped() { xwininfo -root -tree | grep -q '("panel" "trayer")'; }
 
-# The program's icon window inside trayer's panel, as "id x y width height"
-# (absolute position); nothing when it is not docked there.
-docked_icon() {
-    xwininfo -root -tree | awk '
-        function indent(line) { match(line, /^ */); return RLENGTH }
-        panel && indent($0) <= panel { panel = 0 }
-        /\("panel" "trayer"\)/ && !panel { panel = indent($0); next }
-        panel && /\("earnmeter" "[^"]*"\)/ {
-            # "  0x... "Earnmeter": ("earnmeter" "Earnmeter")  22x26+0+0  +1001+1"
-            n = split($0, parts, /  +/)
-            size = parts[n - 1]; sub(/[+-].*/, "", size); split(size, wh, "x")
-            split(substr(parts[n], 2), xy, /[+]/)
-            print $1, xy[1], xy[2], wh[1], wh[2]; exit
-        }'
-}
-is_docked() { [[ -n $(docked_icon) ]]; }
+DOCKED_CLASS=earnmeter
+source "$(dirname "$0")/../support/tray.bash"
 
 # Visible windows of the program other than the main window and the icon: its
 # open menus.

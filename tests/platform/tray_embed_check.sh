@@ -107,22 +107,8 @@ start_probe() {
 panel_mapped() { xwininfo -root -tree | grep -q '"[Tt]rayer")'; }
 said() { grep -qx -- "$1" "$work/probe.log"; }
 
-# The probe's icon window inside trayer's panel, as "id x y width height"
-# (absolute position); nothing when it is not docked there.
-docked_icon() {
-    xwininfo -root -tree | awk '
-        function indent(line) { match(line, /^ */); return RLENGTH }
-        panel && indent($0) <= panel { panel = 0 }
-        /\("[^"]*" "[Tt]rayer"\)/ && !panel { panel = indent($0); next }
-        panel && /\("tray_probe" "[^"]*"\)/ {
-            # "  0x... "name": ("class" "Class")  22x26+0+0  +777+1"
-            n = split($0, parts, /  +/)
-            size = parts[n - 1]; sub(/[+-].*/, "", size); split(size, wh, "x")
-            split(substr(parts[n], 2), xy, /[+]/)
-            print $1, xy[1], xy[2], wh[1], wh[2]; exit
-        }'
-}
-is_docked() { [[ -n $(docked_icon) ]]; }
+DOCKED_CLASS=tray_probe
+source "$(dirname "$0")/../support/tray.bash"
 
 # Visible windows of the probe other than its icon: its open menus.
 open_menus() {

@@ -3,7 +3,6 @@
 #include <QSocketNotifier>
 
 #include <csignal>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 

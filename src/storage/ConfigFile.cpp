@@ -122,25 +122,6 @@ WriteResult ConfigFile::WriteConfig(std::int16_t minimize, std::int16_t advanced
     return result;
 }
 
-WriteResult ConfigFile::RecreateWithDefaults()
-{
-    PutDefaults(m_state);
-    const WriteResult result =
-        WriteConfig(SwitchValue(m_state.MinimizeOnStartup), SwitchValue(m_state.StartInAdvancedMode),
-                    SwitchValue(m_state.SavePositionOnExit));
-    CloseConfig();
-    return result;
-}
-
-void ConfigFile::PutDefaults(RunState& state)
-{
-    state.MinimumWage = DefaultMinimumWage;
-    state.DreamWage = DefaultDreamWage;
-    state.MinimizeOnStartup = DefaultMinimizeOnStartup;
-    state.StartInAdvancedMode = DefaultStartInAdvancedMode;
-    state.SavePositionOnExit = DefaultSavePositionOnExit;
-}
-
 Message ConfigOpenFailedMessage(const std::string& description)
 {
     return {ForFile(description, ConfigFile::FileName), "Error", Message::Buttons::Ok, Message::Icon::Critical};

@@ -68,10 +68,6 @@ public:
     // written as given; the wages come from the run state.
     WriteResult WriteConfig(std::int16_t minimize, std::int16_t advanced, std::int16_t savePos);
 
-    // The default settings into the run state and the file, for a missing file.
-    WriteResult RecreateWithDefaults();
-
-    static void PutDefaults(RunState& state);
     static std::int16_t SwitchValue(bool on) { return on ? -1 : 0; }
 
 private:

@@ -81,7 +81,9 @@ TEST_F(ConfigFileTest, MissingUnwritableAndDamagedFilesAreReportedAndNothingIsLo
     EXPECT_EQ(config.OpenConfigForInput().description, "File not found");
     EXPECT_EQ(config.ReadConfig().outcome, Outcome::Unreadable);
     EXPECT_FALSE(files.exists(ConfigPath));
-    ASSERT_TRUE(config.RecreateWithDefaults().ok);
+    state.MinimumWage = ConfigFile::DefaultMinimumWage;
+    state.DreamWage = ConfigFile::DefaultDreamWage;
+    ASSERT_TRUE(config.WriteConfig(0, 0, -1).ok);
     EXPECT_EQ(files.content(ConfigPath), FixtureFile("config-defaults.ewg"));
 
     // An update that cannot be written back is told to the caller, not as done.

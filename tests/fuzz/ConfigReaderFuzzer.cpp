@@ -1,6 +1,6 @@
 #include "storage/ConfigFile.h"
 
-#include "FakeFileSystem.h"
+#include "fakes/FakeFileSystem.h"
 #include "fakes/FakePrompt.h"
 
 #include <cstdint>

@@ -4,8 +4,8 @@
 #include "help/Links.h"
 #include "help/SupportEmail.h"
 
-#include "FakeProgramFacts.h"
-#include "RecordingShellOpen.h"
+#include "fakes/FakeProgramFacts.h"
+#include "fakes/RecordingShellOpen.h"
 
 #include <QLabel>
 #include <QPushButton>

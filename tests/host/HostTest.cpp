@@ -1,6 +1,5 @@
 #include "HostFixture.h"
 
-#include "host/DataFolder.h"
 #include "ui/common/Twips.h"
 #include "ui/options/OptionsDialog.h"
 
@@ -63,19 +62,6 @@ TEST(StartupDamagedConfig, KeepsGoingWithANoticeAndLeavesTheFileByteIdentical)
         EXPECT_EQ(w.file("Config.ewg"), content);
         EXPECT_EQ(w.host.state().MinimumWage, Currency::FromUnits(67'500)); // read before the damage
     }
-}
-
-TEST(DataFolder, KeepsFilesBesideTheProgramOnlyWhereThatIsTheUsersOwnWritableFolder)
-{
-    const QString user = QStringLiteral("/home/user/.local/share/Earnmeter");
-    for (const auto& [folder, writable, expected] :
-         {std::tuple{"/home/user/earnmeter/build", true, "/home/user/earnmeter/build"},
-          {"/home/user/Earn Meter/", true, "/home/user/Earn Meter"},
-          {"/usr/lib/earnmeter", true, ""},
-          {"/home/../opt/x", true, ""},
-          {"/usrlocal/earnmeter", true, "/usrlocal/earnmeter"},
-          {"/home/user/readonly", false, ""}})
-        EXPECT_EQ(ChooseDataFolder(folder, writable, user), *expected ? expected : user) << folder;
 }
 
 TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRestoredDefaults)

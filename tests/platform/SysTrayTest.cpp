@@ -1,6 +1,6 @@
 #include "platform/tray/SysTray.h"
 
-#include "FakeTrayIcon.h"
+#include "fakes/FakeTrayIcon.h"
 
 #include <QAction>
 #include <QCoreApplication>

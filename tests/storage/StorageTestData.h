@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeFileSystem.h"
+#include "fakes/FakeFileSystem.h"
 #include "engine/RunState.h"
 #include "fakes/FakePrompt.h"
 

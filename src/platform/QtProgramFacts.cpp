@@ -1,4 +1,4 @@
-#include "help/QtProgramFacts.h"
+#include "platform/QtProgramFacts.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

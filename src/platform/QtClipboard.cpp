@@ -1,4 +1,4 @@
-#include "ui/common/QtClipboard.h"
+#include "platform/QtClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

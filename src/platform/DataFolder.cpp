@@ -1,4 +1,4 @@
-#include "host/DataFolder.h"
+#include "platform/DataFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

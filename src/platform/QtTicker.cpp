@@ -1,4 +1,4 @@
-#include "ui/common/QtTicker.h"
+#include "platform/QtTicker.h"
 
 QtTicker::QtTicker()
 {

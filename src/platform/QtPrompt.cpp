@@ -1,4 +1,4 @@
-#include "ui/common/QtPrompt.h"
+#include "platform/QtPrompt.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "help/QtShellOpen.h"
+#include "platform/QtShellOpen.h"
 
 #include <QDesktopServices>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "storage/DiskFileSystem.h"
+#include "platform/DiskFileSystem.h"
 
 #include <cerrno>
 #include <cstring>

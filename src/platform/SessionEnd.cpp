@@ -1,4 +1,4 @@
-#include "host/SessionEnd.h"
+#include "platform/SessionEnd.h"
 
 #include <QSocketNotifier>
 

@@ -1,5 +1,5 @@
+#include "engine/Earnings.h"
 #include "engine/Formats.h"
-#include "engine/RunState.h"
 #include "engine/RunTimer.h"
 #include "engine/WageTypes.h"
 
@@ -32,28 +32,27 @@ public:
 };
 
 // One tick of a running main window: count, total, time, money and caption
-// texts, font size, the tray flip and the checkpoint test.
+// texts, font size, the tray notice and the checkpoint test.
 void RunTimerTick(benchmark::State& bench)
 {
-    RunState state;
+    Settings settings;
     SilentPrompt prompt;
-    WageTypes wageTypes(state, prompt);
-    BenchTicker mainTick;
-    BenchTicker advancedTick;
+    WageTypes wageTypes(settings, prompt);
+    BenchTicker runTick;
     BenchTicker blink;
-    RunTimer timer(state, prompt, wageTypes, {mainTick, advancedTick, blink});
-    int trayFlips = 0;
-    timer.trayFlipped.subscribe([&](bool) { ++trayFlips; });
-    timer.EditWageEntry(WindowId::Main, "12.34");
-    timer.Start(WindowId::Main);
+    RunTimer timer(prompt, wageTypes, {runTick, blink});
+    int ticks = 0;
+    timer.ticked.subscribe([&] { ++ticks; });
+    timer.editWageEntry(WindowId::Main, "12.34");
+    timer.start(WindowId::Main);
     for (auto _ : bench) {
-        mainTick.fire();
+        runTick.fire();
         benchmark::DoNotOptimize(timer.view(WindowId::Main).caption.data());
         // Stay in an ordinary working day's range of counts.
-        if (state.ElapsedSeconds >= 36000)
-            state.ElapsedSeconds = 0;
+        if (timer.elapsedSeconds() >= 36000)
+            timer.restoreCount(0);
     }
-    benchmark::DoNotOptimize(trayFlips);
+    benchmark::DoNotOptimize(ticks);
 }
 BENCHMARK(RunTimerTick);
 

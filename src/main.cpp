@@ -33,8 +33,8 @@ int main(int argc, char* argv[])
     QtShellOpen shell;
     QtProgramFacts facts;
     DiskFileSystem files;
-    QtTicker mainTick, advancedTick, blink;
-    Host host({prompt, clipboard, shell, facts, files, mainTick, advancedTick, blink, dataFolder.toStdString(),
+    QtTicker runTick, blink;
+    Host host({prompt, clipboard, shell, facts, files, runTick, blink, dataFolder.toStdString(),
                QCoreApplication::applicationDirPath().toStdString(),
                [] { return std::make_unique<SysTray>(QString::fromLatin1(Version::FileDescription)); },
                [] {

@@ -2,12 +2,12 @@
 
 #include "engine/Formats.h"
 
-void CopyElapsedToClipboard(const RunState& state, Clipboard& clipboard)
+void CopyElapsedToClipboard(std::int32_t elapsedSeconds, Clipboard& clipboard)
 {
-    clipboard.setText(FormatElapsed(state.ElapsedSeconds));
+    clipboard.setText(FormatElapsed(elapsedSeconds));
 }
 
-void CopyWageToClipboard(const RunState& state, Clipboard& clipboard)
+void CopyWageToClipboard(Currency totalEarned, Clipboard& clipboard)
 {
-    clipboard.setText(FormatMoney(state.TotalEarned));
+    clipboard.setText(FormatMoney(totalEarned));
 }

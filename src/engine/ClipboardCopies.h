@@ -1,9 +1,11 @@
 #pragma once
 
 #include "engine/Clipboard.h"
-#include "engine/RunState.h"
+#include "engine/Currency.h"
+
+#include <cstdint>
 
 // "01:30:00": the elapsed time as the windows show it.
-void CopyElapsedToClipboard(const RunState& state, Clipboard& clipboard);
+void CopyElapsedToClipboard(std::int32_t elapsedSeconds, Clipboard& clipboard);
 // "12.35": the total of the last tick, without a dollar sign.
-void CopyWageToClipboard(const RunState& state, Clipboard& clipboard);
+void CopyWageToClipboard(Currency totalEarned, Clipboard& clipboard);

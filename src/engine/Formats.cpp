@@ -103,6 +103,11 @@ std::string FormatWageEntry(std::string_view text)
     return value < 0 && rounded != "0.00" ? "-" + rounded : rounded;
 }
 
+std::string FormatWageEntry(Currency amount)
+{
+    return FormatWageEntry(CurrencyText(amount));
+}
+
 std::string FormatRate(Currency rate)
 {
     const std::string text = "($" + CentsText(RoundedCents(Magnitude(rate.units)), true) + ")/hr";

@@ -23,6 +23,8 @@ std::string FormatMoney(Currency amount);
 // "12.125" gives "12.13", "abc" gives "0.00". A text whose number is beyond the
 // double range also gives "0.00"; callers refuse such a wage before they get here.
 std::string FormatWageEntry(std::string_view text);
+// The same for an amount the program holds, such as the rate in force.
+std::string FormatWageEntry(Currency amount);
 
 // A configured rate as the option captions show it: "($1,234.50)/hr", "-($2.00)/hr".
 std::string FormatRate(Currency rate);

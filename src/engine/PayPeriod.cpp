@@ -11,19 +11,30 @@ CurrencyResult Divide(CurrencyResult product, double divisor)
 
 } // namespace
 
-CurrencyResult HourlyRateFor(Currency amount, std::string_view period)
+std::string_view displayName(PayPeriod period)
 {
-    if (period == "Weekly")
+    constexpr std::array<std::string_view, PayPeriods.size()> names = {"Hourly",       "Weekly",  "Bi-Weekly",
+                                                                       "Semi-Monthly", "Monthly", "Annually"};
+    return names.at(static_cast<std::size_t>(period));
+}
+
+CurrencyResult HourlyRateFor(Currency amount, PayPeriod period)
+{
+    switch (period) {
+    case PayPeriod::Hourly:
+        return {amount};
+    case PayPeriod::Weekly:
         return Divide(CurrencyMultiply(amount, 52), 2080.0);
-    if (period == "Bi-Weekly")
+    case PayPeriod::BiWeekly:
         return Divide({amount}, 80.0);
-    if (period == "Semi-Monthly") {
+    case PayPeriod::SemiMonthly: {
         const CurrencyResult twice = CurrencyMultiply(amount, 2);
         return Divide(twice.ok() ? CurrencyMultiply(twice.value, 12) : twice, 2080.0);
     }
-    if (period == "Monthly")
+    case PayPeriod::Monthly:
         return Divide(CurrencyMultiply(amount, 12), 2080.0);
-    if (period == "Annually")
+    case PayPeriod::Annually:
         return Divide({amount}, 2080.0);
+    }
     return {amount};
 }

@@ -1,5 +1,6 @@
 #include "engine/RunTimer.h"
 
+#include "engine/Earnings.h"
 #include "engine/Formats.h"
 #include "engine/Version.h"
 #include "engine/WageEntry.h"
@@ -9,8 +10,6 @@
 namespace {
 
 const std::string ProductName = Version::ProductName;
-const std::string PausedInMain = "PAUSED (" + ProductName + ")";
-const std::string PausedInAdvanced = ProductName + " (PAUSED)";
 constexpr Currency SmallFontFrom = Currency::FromUnits(1000 * Currency::UnitsPerDollar);
 
 std::string DollarText(Currency amount)
@@ -18,215 +17,195 @@ std::string DollarText(Currency amount)
     return "$" + FormatMoney(amount);
 }
 
+// A pause captions both windows the way the window it came from words it.
+std::string PausedCaption(WindowId window)
+{
+    return window == WindowId::Main ? "PAUSED (" + ProductName + ")" : ProductName + " (PAUSED)";
+}
+
+WindowId Other(WindowId window)
+{
+    return window == WindowId::Main ? WindowId::Advanced : WindowId::Main;
+}
+
 } // namespace
 
-RunTimer::RunTimer(RunState& state, Prompt& prompt, WageTypes& wageTypes, Tickers tickers)
-    : m_state(state), m_prompt(prompt), m_wageTypes(wageTypes), m_mainTick(tickers.mainTick),
-      m_advancedTick(tickers.advancedTick), m_blink(tickers.blink)
+RunTimer::RunTimer(Prompt& prompt, WageTypes& wageTypes, Tickers tickers)
+    : m_prompt(prompt), m_wageTypes(wageTypes), m_runTick(tickers.run), m_blink(tickers.blink)
 {
-    m_advanced.advancedChecked = true;
-    m_mainTick.onTick([this] { Tick(WindowId::Main); });
-    m_advancedTick.onTick([this] { Tick(WindowId::Advanced); });
-    m_blink.onTick([this] { Blink(); });
+    m_runTick.onTick([this] { tick(); });
+    m_blink.onTick([this] { blink(); });
 }
 
-const WindowView& RunTimer::view(WindowId window) const
+WindowView RunTimer::view(WindowId window) const
 {
-    return window == WindowId::Main ? m_main : m_advanced;
+    WindowView view;
+    view.caption = m_captions[slot(window)];
+    view.elapsedText = FormatElapsed(m_elapsedSeconds);
+    view.totalText = m_totalHidden ? std::string() : DollarText(m_totalEarned);
+    view.totalPointSize = m_smallTotal ? 20 : 24;
+    view.elapsedStruck = m_phase == Phase::Paused;
+    view.startEnabled = m_phase != Phase::Running;
+    view.pauseEnabled = m_phase == Phase::Running;
+    view.advancedChecked = m_live == WindowId::Advanced;
+    view.wageEntry = m_wageEntries[slot(window)];
+    return view;
 }
 
-WindowView& RunTimer::mutableView(WindowId window)
-{
-    return window == WindowId::Main ? m_main : m_advanced;
-}
-
-Ticker& RunTimer::tickerOf(WindowId window)
-{
-    return window == WindowId::Main ? m_mainTick : m_advancedTick;
-}
-
-bool RunTimer::ticking(WindowId window) const
-{
-    return (window == WindowId::Main ? m_mainTick : m_advancedTick).enabled();
-}
-
-void RunTimer::notifyBoth()
+void RunTimer::showBoth()
 {
     viewChanged.notify(WindowId::Main);
     viewChanged.notify(WindowId::Advanced);
 }
 
-void RunTimer::EditWageEntry(WindowId window, std::string text)
+void RunTimer::setLiveWindow(WindowId window)
 {
-    mutableView(window).wageEntry = std::move(text);
+    m_live = window;
+    showBoth();
+}
+
+void RunTimer::restoreCount(std::int32_t elapsedSeconds)
+{
+    m_elapsedSeconds = elapsedSeconds;
+    showBoth();
+}
+
+void RunTimer::editWageEntry(WindowId window, std::string text)
+{
+    m_wageEntries[slot(window)] = std::move(text);
 }
 
 void RunTimer::refuseWage(WindowId window)
 {
-    const std::string refused = view(window).wageEntry;
-    mutableView(window).wageEntry = FormatWageEntry(CurrencyText(m_state.HourlyWage));
+    std::string& entry = m_wageEntries[slot(window)];
+    const std::string refused = entry;
+    entry = FormatWageEntry(m_hourlyWage);
     viewChanged.notify(window);
     m_prompt.ask(WageRefusedMessage(refused));
 }
 
-void RunTimer::LeaveWageEntry(WindowId window)
+void RunTimer::leaveWageEntry(WindowId window)
 {
-    WindowView& v = mutableView(window);
-    const std::optional<Currency> wage = ReadWageLeniently(v.wageEntry);
+    std::string& entry = m_wageEntries[slot(window)];
+    const std::optional<Currency> wage = ReadWageLeniently(entry);
     if (!wage) {
         refuseWage(window);
         return;
     }
     // Only the simple window's box is the rate; the advanced one is an amount per period.
     if (window == WindowId::Main)
-        m_state.HourlyWage = *wage;
-    v.wageEntry = FormatWageEntry(v.wageEntry);
+        m_hourlyWage = *wage;
+    entry = FormatWageEntry(entry);
     viewChanged.notify(window);
 }
 
-bool RunTimer::Start(WindowId window)
+bool RunTimer::start(WindowId window)
 {
-    WindowView& own = mutableView(window);
-    WindowView& other = mutableView(window == WindowId::Main ? WindowId::Advanced : WindowId::Main);
+    std::string& entry = m_wageEntries[slot(window)];
     if (window == WindowId::Main) {
-        const std::optional<Currency> wage = ReadWageForStart(own.wageEntry);
+        const std::optional<Currency> wage = ReadWageForStart(entry);
         if (!wage) {
             refuseWage(window);
             return false;
         }
-        m_state.HourlyWage = *wage;
-    } else if (!m_wageTypes.ApplyAtStart(own.wageEntry)) {
+        m_hourlyWage = *wage;
+    } else if (const std::optional<Currency> rate = m_wageTypes.rateAtStart(entry)) {
+        m_hourlyWage = *rate;
+    } else {
         // The wage types have told the user; the box goes back as leaving it would put it.
-        own.wageEntry = FormatWageEntry(CurrencyText(m_state.HourlyWage));
+        entry = FormatWageEntry(m_hourlyWage);
         viewChanged.notify(window);
         return false;
     }
-    tickerOf(window).setEnabled(true);
-    own.pauseEnabled = true;
-    own.startEnabled = false;
-    own.elapsedStruck = false;
-    other.elapsedStruck = false;
-    other.caption = ProductName;
+    m_runTick.setEnabled(true);
+    m_phase = Phase::Running;
+    m_captions[slot(Other(window))] = ProductName;
     m_blink.setEnabled(false);
-    own.wageEntry = FormatWageEntry(own.wageEntry);
-    notifyBoth();
+    entry = FormatWageEntry(entry);
+    showBoth();
     return true;
 }
 
-void RunTimer::Pause(WindowId window)
+void RunTimer::pause(WindowId window)
 {
-    const std::string& caption = window == WindowId::Main ? PausedInMain : PausedInAdvanced;
-    WindowView& own = mutableView(window);
-    tickerOf(window).setEnabled(false);
-    own.pauseEnabled = false;
-    own.startEnabled = true;
-    for (WindowView* v : {&m_main, &m_advanced}) {
-        v->caption = caption;
-        v->elapsedStruck = true;
-    }
+    m_runTick.setEnabled(false);
+    m_phase = Phase::Paused;
+    m_captions.fill(PausedCaption(window));
     m_blink.setEnabled(true);
-    notifyBoth();
+    showBoth();
 }
 
-void RunTimer::Tick(WindowId window)
+void RunTimer::tick()
 {
     // The count stops at its largest value rather than wrap after 68 years.
-    if (m_state.ElapsedSeconds < std::numeric_limits<std::int32_t>::max())
-        ++m_state.ElapsedSeconds;
-    WindowView& v = mutableView(window);
-    v.elapsedText = FormatElapsed(m_state.ElapsedSeconds);
-    m_state.TotalEarned = TotalEarnedFor(m_state.HourlyWage, m_state.ElapsedSeconds);
-    v.totalPointSize = m_state.TotalEarned < SmallFontFrom ? 24 : 20;
-    v.totalText = DollarText(m_state.TotalEarned);
-    v.caption = v.totalText + " (" + ProductName + ")";
-    viewChanged.notify(window);
-
-    m_trayChecked = !m_trayChecked;
-    trayFlipped.notify(m_trayChecked);
-    if (m_state.ElapsedSeconds % 300 == 0)
-        checkpointDue.notify();
+    if (m_elapsedSeconds < std::numeric_limits<std::int32_t>::max())
+        ++m_elapsedSeconds;
+    m_totalEarned = TotalEarnedFor(m_hourlyWage, m_elapsedSeconds);
+    m_smallTotal = m_totalEarned >= SmallFontFrom;
+    m_totalHidden = false;
+    m_captions[slot(m_live)] = DollarText(m_totalEarned) + " (" + ProductName + ")";
+    viewChanged.notify(m_live);
+    ticked.notify();
+    if (m_elapsedSeconds % 300 == 0)
+        checkpointDue.notify(m_elapsedSeconds);
 }
 
-void RunTimer::Blink()
+void RunTimer::blink()
 {
-    const std::string text = m_main.totalText.empty() ? DollarText(m_state.TotalEarned) : std::string();
-    m_main.totalText = text;
-    m_advanced.totalText = text;
-    notifyBoth();
+    m_totalHidden = !m_totalHidden;
+    showBoth();
 }
 
-void RunTimer::Reset()
+void RunTimer::reset()
 {
     const Message question{"Do you want to reset the timer to zero?", "Reset " + ProductName, Message::Buttons::YesNo,
                            Message::Icon::Information};
     if (m_prompt.ask(question) != Answer::Yes)
         return;
-    m_state.TotalEarned = {};
-    m_state.ElapsedSeconds = 0;
-    m_mainTick.setEnabled(false);
-    m_advancedTick.setEnabled(false);
+    m_totalEarned = {};
+    m_elapsedSeconds = 0;
+    m_runTick.setEnabled(false);
     m_blink.setEnabled(false);
-    for (WindowView* v : {&m_main, &m_advanced}) {
-        v->startEnabled = true;
-        v->pauseEnabled = false;
-        v->totalText = "$0.00";
-        v->elapsedText = "00:00:00";
-        v->elapsedStruck = false;
-        v->caption = ProductName;
-    }
-    notifyBoth();
+    m_phase = Phase::Idle;
+    m_totalHidden = false;
+    // The font a large total shrank stays until the next tick.
+    m_captions.fill(ProductName);
+    showBoth();
 }
 
-void RunTimer::EnterAdvanced()
+void RunTimer::enterAdvanced()
 {
-    m_advanced.wageEntry = FormatWageEntry(CurrencyText(m_state.HourlyWage));
-    m_wageTypes.ResetForEntry();
-    m_advanced.advancedChecked = true;
-    m_main.advancedChecked = true;
-    showRunIn(m_advanced, m_main);
-    m_advancedTick.setEnabled(m_mainTick.enabled());
-    m_mainTick.setEnabled(false);
-    m_advanced.startEnabled = m_main.startEnabled;
-    // A run started but not yet counted also hands its Pause over, or nothing could stop it.
-    if (m_state.ElapsedSeconds > 0 || m_advancedTick.enabled())
-        m_advanced.pauseEnabled = m_main.pauseEnabled;
-    m_state.AdvancedMode = true;
-    notifyBoth();
+    m_wageEntries[slot(WindowId::Advanced)] = FormatWageEntry(m_hourlyWage);
+    m_wageTypes.resetForEntry(m_hourlyWage);
+    m_live = WindowId::Advanced;
+    showBoth();
     modeChanged.notify();
 }
 
-void RunTimer::LeaveAdvanced()
+void RunTimer::leaveAdvanced()
 {
-    if (m_wageTypes.selected() == WageType::MyWage) {
-        m_main.wageEntry = FormatWageEntry(CurrencyText(m_state.HourlyWage));
-    } else if (const std::optional<Currency> wage = ReadWageLeniently(m_main.wageEntry)) {
-        m_state.HourlyWage = *wage;
-    }
-    m_main.advancedChecked = false;
-    m_advanced.advancedChecked = false;
-    showRunIn(m_main, m_advanced);
-    m_mainTick.setEnabled(m_advancedTick.enabled());
-    m_advancedTick.setEnabled(false);
-    m_main.startEnabled = m_advanced.startEnabled;
-    if (m_state.ElapsedSeconds > 0 || m_mainTick.enabled())
-        m_main.pauseEnabled = m_advanced.pauseEnabled;
-    m_state.AdvancedMode = false;
-    notifyBoth();
+    std::string& mainEntry = m_wageEntries[slot(WindowId::Main)];
+    if (m_wageTypes.selected() == WageType::MyWage)
+        mainEntry = FormatWageEntry(m_hourlyWage);
+    else if (const std::optional<Currency> wage = ReadWageLeniently(mainEntry))
+        m_hourlyWage = *wage;
+    m_live = WindowId::Main;
+    showBoth();
     modeChanged.notify();
 }
 
-void RunTimer::showRunIn(WindowView& to, const WindowView& from)
+void RunTimer::convertPeriod()
 {
-    // A window taking over a paused run would otherwise show the count it had
-    // when it was last live, until the next tick that a pause never brings.
-    to.elapsedText = from.elapsedText;
-    to.totalText = from.totalText;
-    to.totalPointSize = from.totalPointSize;
+    if (const std::optional<Currency> rate = m_wageTypes.convertPeriod(m_wageEntries[slot(WindowId::Advanced)]))
+        m_hourlyWage = *rate;
 }
 
-void RunTimer::ShowCount()
+void RunTimer::chooseDream()
 {
-    m_main.elapsedText = FormatElapsed(m_state.ElapsedSeconds);
-    m_advanced.elapsedText = m_main.elapsedText;
-    notifyBoth();
+    m_hourlyWage = m_wageTypes.selectDream();
+}
+
+void RunTimer::chooseMinimum()
+{
+    m_hourlyWage = m_wageTypes.selectMinimum();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/Currency.h"
 #include "engine/Notifier.h"
 #include "engine/Prompt.h"
-#include "engine/RunState.h"
 #include "engine/Ticker.h"
 #include "engine/WageTypes.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 enum class WindowId
@@ -14,81 +16,105 @@ enum class WindowId
     Advanced
 };
 
-// Everything a working window shows of the run. The windows only render it.
+// Where a run stands. Start leads from Idle or Paused to Running, Pause from
+// any phase to Paused, a confirmed Reset from any phase back to Idle.
+enum class Phase
+{
+    Idle,
+    Running,
+    Paused
+};
+
+// Everything a working window shows of the run, computed afresh from the run
+// whenever it is asked for. The windows only render it.
 struct WindowView
 {
-    std::string caption = "Earnmeter!";
-    std::string elapsedText = "00:00:00";
-    std::string totalText = "$0.00";
+    std::string caption;
+    std::string elapsedText;
+    std::string totalText;
     int totalPointSize = 24;
     bool elapsedStruck = false;
     bool startEnabled = true;
     bool pauseEnabled = false;
     bool advancedChecked = false;
-    std::string wageEntry = "0.00";
+    std::string wageEntry;
 };
 
-// Start, pause, the once-a-second count, the blink of a paused total, the reset
-// and the hand-over between the simple and the advanced window. The state of a
-// run (idle, running, paused) is what the two views and the three tickers show.
+// The run: its phase, the one count of elapsed seconds, the rate in force and
+// the total of the last tick, which window is live, and the blink of a paused
+// total. One ticker counts for whichever window is live, so a mode switch
+// costs no time; another blinks the total while paused.
 class RunTimer final
 {
 public:
     struct Tickers
     {
-        Ticker& mainTick;
-        Ticker& advancedTick;
+        Ticker& run;
         Ticker& blink;
     };
 
-    RunTimer(RunState& state, Prompt& prompt, WageTypes& wageTypes, Tickers tickers);
+    RunTimer(Prompt& prompt, WageTypes& wageTypes, Tickers tickers);
     RunTimer(const RunTimer&) = delete;
     RunTimer& operator=(const RunTimer&) = delete;
 
-    const WindowView& view(WindowId window) const;
-    bool ticking(WindowId window) const;
-    bool blinking() const { return m_blink.enabled(); }
-    bool trayChecked() const { return m_trayChecked; }
-    WindowId liveWindow() const { return m_state.AdvancedMode ? WindowId::Advanced : WindowId::Main; }
+    WindowView view(WindowId window) const;
+    Phase phase() const { return m_phase; }
+    WindowId liveWindow() const { return m_live; }
+    std::int32_t elapsedSeconds() const { return m_elapsedSeconds; }
+    // As of the last tick: 0 until a run has counted, also over a restored count.
+    Currency totalEarned() const { return m_totalEarned; }
+    Currency hourlyWage() const { return m_hourlyWage; }
+
+    // Start-up: the window that opens first, and the count carried over from the
+    // last run, which both time labels show.
+    void setLiveWindow(WindowId window);
+    void restoreCount(std::int32_t elapsedSeconds);
 
     // The user typed into a wage box; the box already shows the text.
-    void EditWageEntry(WindowId window, std::string text);
+    void editWageEntry(WindowId window, std::string text);
     // The user left a wage box: the simple window takes the wage at once.
-    void LeaveWageEntry(WindowId window);
+    void leaveWageEntry(WindowId window);
 
     // False when the wage was refused and nothing started.
-    bool Start(WindowId window);
-    void Pause(WindowId window);
-    void Tick(WindowId window);
-    void Blink();
+    bool start(WindowId window);
+    void pause(WindowId window);
     // Asks first; a No leaves everything as it was.
-    void Reset();
+    void reset();
 
-    void EnterAdvanced();
-    void LeaveAdvanced();
+    void enterAdvanced();
+    void leaveAdvanced();
 
-    // Start-up: both time labels show the count carried over from the last run.
-    void ShowCount();
+    // The advanced window's wage types: the period conversion of its box, or a
+    // reference wage, takes effect at once.
+    void convertPeriod();
+    void chooseDream();
+    void chooseMinimum();
 
     Notifier<WindowId> viewChanged;
-    Notifier<bool> trayFlipped; // every tick, with the new state of the flag
-    Notifier<> checkpointDue;   // every 300 counted seconds
-    Notifier<> modeChanged;     // the other window has become the live one
+    Notifier<> ticked;                    // a second was counted
+    Notifier<std::int32_t> checkpointDue; // every 300 counted seconds, with the count
+    Notifier<> modeChanged;               // the other window has become the live one
 
 private:
-    WindowView& mutableView(WindowId window);
-    Ticker& tickerOf(WindowId window);
+    void tick();
+    void blink();
     void refuseWage(WindowId window);
-    void notifyBoth();
-    static void showRunIn(WindowView& to, const WindowView& from);
+    void showBoth();
+    static std::size_t slot(WindowId window) { return static_cast<std::size_t>(window); }
 
-    RunState& m_state;
     Prompt& m_prompt;
     WageTypes& m_wageTypes;
-    Ticker& m_mainTick;
-    Ticker& m_advancedTick;
+    Ticker& m_runTick;
     Ticker& m_blink;
-    WindowView m_main;
-    WindowView m_advanced;
-    bool m_trayChecked = false;
+
+    Phase m_phase = Phase::Idle;
+    WindowId m_live = WindowId::Main;
+    std::int32_t m_elapsedSeconds = 0;
+    Currency m_hourlyWage;
+    Currency m_totalEarned;
+    bool m_totalHidden = false; // the blink's phase
+    bool m_smallTotal = false;  // the last tick's total reached 1000
+    // What really differs per window: its own caption and its own wage box.
+    std::array<std::string, 2> m_captions{"Earnmeter!", "Earnmeter!"};
+    std::array<std::string, 2> m_wageEntries{"0.00", "0.00"};
 };

@@ -1,17 +1,16 @@
 #include "engine/WageTypes.h"
 
 #include "engine/Formats.h"
-#include "engine/PayPeriod.h"
 #include "engine/WageEntry.h"
 
-WageTypes::WageTypes(RunState& state, Prompt& prompt) : m_state(state), m_prompt(prompt) {}
+WageTypes::WageTypes(const Settings& settings, Prompt& prompt) : m_settings(settings), m_prompt(prompt) {}
 
-void WageTypes::setPeriod(std::string period)
+void WageTypes::setPeriod(PayPeriod period)
 {
-    m_period = std::move(period);
+    m_period = period;
 }
 
-bool WageTypes::ConvertPeriod(std::string_view amountText)
+std::optional<Currency> WageTypes::convertPeriod(std::string_view amountText)
 {
     m_selected = WageType::MyWage;
     const std::optional<Currency> amount = ReadWageLeniently(amountText);
@@ -19,56 +18,53 @@ bool WageTypes::ConvertPeriod(std::string_view amountText)
     if (!rate.ok()) {
         changed.notify();
         m_prompt.ask(WageRefusedMessage(amountText));
-        return false;
+        return std::nullopt;
     }
-    m_state.HourlyWage = rate.value;
-    m_currentText = FormatMoney(m_state.HourlyWage);
-    changed.notify();
-    return true;
+    return select(WageType::MyWage, rate.value);
 }
 
-void WageTypes::SelectDream()
+Currency WageTypes::selectDream()
 {
-    m_selected = WageType::Dream;
-    m_state.HourlyWage = m_state.DreamWage;
-    m_currentText = FormatMoney(m_state.HourlyWage);
-    changed.notify();
+    return select(WageType::Dream, m_settings.DreamWage);
 }
 
-void WageTypes::SelectMinimum()
+Currency WageTypes::selectMinimum()
 {
-    m_selected = WageType::Minimum;
-    m_state.HourlyWage = m_state.MinimumWage;
-    m_currentText = FormatMoney(m_state.HourlyWage);
-    changed.notify();
+    return select(WageType::Minimum, m_settings.MinimumWage);
 }
 
-bool WageTypes::ApplyAtStart(std::string_view amountText)
+Currency WageTypes::select(WageType type, Currency rate)
+{
+    m_selected = type;
+    m_currentText = FormatMoney(rate);
+    changed.notify();
+    return rate;
+}
+
+std::optional<Currency> WageTypes::rateAtStart(std::string_view amountText)
 {
     switch (m_selected) {
     case WageType::MyWage:
-        return ConvertPeriod(amountText);
+        return convertPeriod(amountText);
     case WageType::Minimum:
-        m_state.HourlyWage = m_state.MinimumWage;
-        return true;
+        return m_settings.MinimumWage;
     case WageType::Dream:
-        m_state.HourlyWage = m_state.DreamWage;
-        return true;
+        return m_settings.DreamWage;
     }
-    return true;
+    return std::nullopt;
 }
 
-void WageTypes::ResetForEntry()
+void WageTypes::resetForEntry(Currency hourlyWage)
 {
     m_selected = WageType::MyWage;
-    m_period = "Hourly";
-    m_currentText = FormatMoney(m_state.HourlyWage);
+    m_period = PayPeriod::Hourly;
+    m_currentText = FormatMoney(hourlyWage);
     changed.notify();
 }
 
-void WageTypes::ShowConfiguredRates()
+void WageTypes::showConfiguredRates()
 {
-    m_dreamCaption = "DREAM Wage  " + FormatRate(m_state.DreamWage);
-    m_minimumCaption = "Minimum Wage  " + FormatRate(m_state.MinimumWage);
+    m_dreamCaption = "DREAM Wage  " + FormatRate(m_settings.DreamWage);
+    m_minimumCaption = "Minimum Wage  " + FormatRate(m_settings.MinimumWage);
     changed.notify();
 }

@@ -1,8 +1,7 @@
 #include "host/Host.h"
 
 #include "engine/ClipboardCopies.h"
-#include "engine/Formats.h"
-#include "engine/Version.h"
+#include "host/Messages.h"
 #include "host/WindowPlacement.h"
 #include "ui/about/AboutWindow.h"
 #include "ui/advanced/AdvancedWindow.h"
@@ -11,24 +10,20 @@
 
 #include <QTimer>
 
-namespace {
-const std::string ProductName = Version::ProductName;
-}
+#include <vector>
 
 Host::Host(HostServices services)
-    : m_services(std::move(services)), m_wageTypes(m_state, m_services.prompt),
-      m_timer(m_state, m_services.prompt, m_wageTypes,
-              {m_services.mainTick, m_services.advancedTick, m_services.blink}),
-      m_config(m_services.files, m_services.prompt, m_state, m_services.dataFolder),
-      m_stateFiles(m_services.files, m_services.prompt, m_state, m_services.dataFolder),
+    : m_services(std::move(services)), m_wageTypes(m_settings, m_services.prompt),
+      m_timer(m_services.prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
+      m_config(m_services.files, m_services.dataFolder), m_stateFiles(m_services.files, m_services.dataFolder),
       m_links(m_services.shell, m_services.programFolder), m_support(m_services.shell, m_services.facts),
-      m_trayHost(m_state, m_services.makeTray, trayActions())
+      m_trayHost(m_services.makeTray, trayActions())
 {
     m_main = std::make_unique<MainWindow>(m_timer, *this);
     m_placement = std::make_unique<WindowPlacement>(*m_main);
     m_timer.modeChanged.subscribe([this] { switchWindows(); });
-    m_timer.trayFlipped.subscribe([this](bool) { m_trayHost.refreshToolTip(); });
-    m_timer.checkpointDue.subscribe([this] { checkpoint(); });
+    m_timer.ticked.subscribe([this] { m_trayHost.refreshToolTip(m_timer.totalEarned()); });
+    m_timer.checkpointDue.subscribe([this](std::int32_t elapsedSeconds) { checkpoint(elapsedSeconds); });
 }
 
 Host::~Host() = default;
@@ -38,8 +33,8 @@ TrayHost::Actions Host::trayActions()
     // Start and pause reach the live window: the simple window's buttons would
     // count twice while the advanced one runs.
     return {[this] { showLiveWindow(); },
-            [this] { m_timer.Start(m_timer.liveWindow()); },
-            [this] { m_timer.Pause(m_timer.liveWindow()); },
+            [this] { m_timer.start(m_timer.liveWindow()); },
+            [this] { m_timer.pause(m_timer.liveWindow()); },
             [this] { requestExit(); },
             [this] { showAbout(); },
             [this] {
@@ -50,70 +45,98 @@ TrayHost::Actions Host::trayActions()
 bool Host::start()
 {
     m_trayHost.create();
-    m_state.ElapsedSeconds = 0;
     if (!readSettings())
         return false;
-    readStateFiles();
-    askToContinue();
+    const std::int32_t saved = readStateFiles();
+    const bool keep = askToContinue(saved);
     if (m_endRequested) {
         // The count in memory is not the user's yet: the files stay as they are.
         m_trayHost.remove();
         return false;
     }
     m_countIsTheUsers = true;
-    m_state.HourlyWage = {};
-    m_timer.ShowCount();
-    m_wageTypes.ShowConfiguredRates();
+    m_timer.restoreCount(keep ? saved : 0);
+    m_wageTypes.showConfiguredRates();
     showFirstWindow();
     return true;
 }
 
 bool Host::readSettings()
 {
-    const ConfigOpenResult opened = m_config.OpenConfigForInput();
-    if (!opened.ok) {
-        m_services.prompt.ask(ConfigOpenFailedMessage(opened.description));
-        m_services.prompt.ask(ConfigRecreateMessage());
-        options().CallRestore();
-        options().CallSave();
-        m_trayHost.remove();
-        return false;
-    }
-    const ConfigReadResult read = m_config.ReadConfig();
-    m_config.CloseConfig();
-    if (read.outcome == ConfigReadResult::Outcome::Unreadable)
-        m_services.prompt.ask(ConfigUnreadableMessage(read.problem));
-    if (read.outcome == ConfigReadResult::Outcome::Updated && !read.rewrite.ok)
-        tell(read.rewrite.reason);
+    const ConfigRead read = m_config.read();
+    if (read.outcome == ConfigRead::Outcome::Missing || read.outcome == ConfigRead::Outcome::Unreadable)
+        return recreateSettings(read.problem);
+    tellAboutSettings(read);
+    m_settings = read.settings;
+    m_timer.setLiveWindow(m_settings.StartInAdvancedMode ? WindowId::Advanced : WindowId::Main);
     return true;
 }
 
-void Host::readStateFiles()
+// A first start writes the defaults, says so and ends.
+bool Host::recreateSettings(const std::string& reason)
 {
-    const StateReadResult saved = m_stateFiles.ReadSaved(*m_placement);
-    m_stateFiles.CloseProgressFile();
-    const StateReadResult prev = m_stateFiles.ReadPrev();
-    m_stateFiles.CloseProgressFile();
-    for (const StateReadResult* result : {&saved, &prev})
-        if (result->outcome == StateReadResult::Outcome::Rewritten && !result->rewrite.ok)
-            tell(result->rewrite.reason);
+    m_services.prompt.ask(Messages::configOpenFailed(reason));
+    m_services.prompt.ask(Messages::configRecreated());
+    if (const WriteResult written = m_config.write(Settings::defaults()); !written.ok)
+        tell(written.reason, Message::Icon::None);
+    m_trayHost.remove();
+    return false;
 }
 
-void Host::askToContinue()
+void Host::tellAboutSettings(const ConfigRead& read)
 {
-    if (m_state.ElapsedSeconds <= 0)
-        return;
-    const Message question{"Do you want to continue with your elapsed time of " +
-                               FormatElapsed(m_state.ElapsedSeconds) + "?",
-                           "Continue " + ProductName, Message::Buttons::YesNo, Message::Icon::Question};
-    if (m_services.prompt.ask(question) != Answer::Yes)
-        m_state.ElapsedSeconds = 0;
+    switch (read.outcome) {
+    case ConfigRead::Outcome::EmptyFile:
+        m_services.prompt.ask(Messages::endOfFile(ConfigFile::FileName));
+        break;
+    case ConfigRead::Outcome::Damaged:
+        m_services.prompt.ask(Messages::configDamaged(read.problem));
+        break;
+    case ConfigRead::Outcome::Updated:
+        if (read.rewrite.ok)
+            m_services.prompt.ask(Messages::updated());
+        else
+            tell(read.rewrite.reason);
+        break;
+    default:
+        break;
+    }
+}
+
+// The windows go where Saved.ewg says and the count Prev.ewg holds is returned.
+// An empty file is told; an unusable one is written afresh without a word,
+// unless that write fails.
+std::int32_t Host::readStateFiles()
+{
+    using Outcome = StateRead<std::int32_t>::Outcome;
+    std::vector<WriteResult> rewrites;
+    const StateRead<WindowPositions> saved = m_stateFiles.ReadSaved();
+    if (saved.outcome == StateRead<WindowPositions>::Outcome::Read)
+        m_placement->apply(saved.value);
+    else if (saved.outcome == StateRead<WindowPositions>::Outcome::EmptyFile)
+        m_services.prompt.ask(Messages::endOfFile(StateFiles::SavedFileName));
+    else
+        rewrites.push_back(m_stateFiles.WriteSaved(m_placement->current()));
+    const StateRead<std::int32_t> prev = m_stateFiles.ReadPrev();
+    if (prev.outcome == Outcome::EmptyFile)
+        m_services.prompt.ask(Messages::endOfFile(StateFiles::PrevFileName));
+    else if (prev.outcome == Outcome::Unusable)
+        rewrites.push_back(m_stateFiles.WritePrev(0));
+    for (const WriteResult& rewrite : rewrites)
+        if (!rewrite.ok)
+            tell(rewrite.reason);
+    return prev.outcome == Outcome::Read ? prev.value : 0;
+}
+
+bool Host::askToContinue(std::int32_t elapsedSeconds)
+{
+    return elapsedSeconds > 0 && m_services.prompt.ask(Messages::continueQuestion(elapsedSeconds)) == Answer::Yes;
 }
 
 void Host::showFirstWindow()
 {
     QWidget& first = liveWindow();
-    if (m_state.MinimizeOnStartup)
+    if (m_settings.MinimizeOnStartup)
         first.showMinimized();
     else
         first.show();
@@ -122,8 +145,21 @@ void Host::showFirstWindow()
 OptionsDialog& Host::options()
 {
     if (!m_options)
-        m_options = std::make_unique<OptionsDialog>(m_state, m_config, m_wageTypes, m_services.prompt);
+        m_options = std::make_unique<OptionsDialog>(m_settings, m_services.prompt,
+                                                    [this](const Settings& edited) { return saveSettings(edited); });
     return *m_options;
+}
+
+// The options confirmed: written first, in force only once they are on disk.
+bool Host::saveSettings(const Settings& settings)
+{
+    if (const WriteResult written = m_config.write(settings); !written.ok) {
+        tell(written.reason, Message::Icon::None);
+        return false;
+    }
+    m_settings = settings;
+    m_wageTypes.showConfiguredRates();
+    return true;
 }
 
 AdvancedWindow& Host::advancedWindow()
@@ -138,7 +174,7 @@ AdvancedWindow& Host::advancedWindow()
 
 QWidget& Host::liveWindow()
 {
-    if (m_state.AdvancedMode)
+    if (m_timer.liveWindow() == WindowId::Advanced)
         return advancedWindow();
     return *m_main;
 }
@@ -153,16 +189,16 @@ void Host::showLiveWindow()
 
 void Host::switchWindows()
 {
-    QWidget* other = m_state.AdvancedMode ? static_cast<QWidget*>(m_main.get()) : m_advanced.get();
+    QWidget* other =
+        m_timer.liveWindow() == WindowId::Advanced ? static_cast<QWidget*>(m_main.get()) : m_advanced.get();
     if (other)
         other->hide();
     showLiveWindow();
 }
 
-void Host::checkpoint()
+void Host::checkpoint(std::int32_t elapsedSeconds)
 {
-    const WriteResult written = m_stateFiles.WritePrev();
-    m_stateFiles.CloseProgressFile();
+    const WriteResult written = m_stateFiles.WritePrev(elapsedSeconds);
     if (written.ok) {
         m_checkpointFailing = false;
         return;
@@ -184,9 +220,7 @@ void Host::saveCountAtSessionEnd()
         m_endRequested = true;
         return;
     }
-    const WriteResult written = m_stateFiles.WritePrev();
-    m_stateFiles.CloseProgressFile();
-    if (!written.ok)
+    if (const WriteResult written = m_stateFiles.WritePrev(m_timer.elapsedSeconds()); !written.ok)
         tell(written.reason);
 }
 
@@ -197,14 +231,10 @@ void Host::ExitProgram(bool save)
         m_main->showNormal();
     else if (m_advanced && m_advanced->isMinimized())
         m_advanced->showNormal();
-    if (!m_state.SavePositionOnExit)
+    if (!m_settings.SavePositionOnExit)
         m_placement->apply(WindowPositions{});
     const WriteResult saved = m_stateFiles.WriteSaved(m_placement->current());
-    m_stateFiles.CloseProgressFile();
-    if (!save)
-        m_state.ElapsedSeconds = 0;
-    const WriteResult prev = m_stateFiles.WritePrev();
-    m_stateFiles.CloseProgressFile();
+    const WriteResult prev = m_stateFiles.WritePrev(save ? m_timer.elapsedSeconds() : 0);
     for (const WriteResult* result : {&saved, &prev})
         if (!result->ok)
             tell(result->reason);
@@ -214,13 +244,11 @@ void Host::ExitProgram(bool save)
 
 void Host::requestExit()
 {
-    if (m_state.ElapsedSeconds == 0) {
+    if (m_timer.elapsedSeconds() == 0) {
         ExitProgram(false);
         return;
     }
-    const Answer answer =
-        m_services.prompt.ask({"Do you want to save your elapsed time?", "Save " + ProductName + " Progress",
-                               Message::Buttons::YesNoCancel, Message::Icon::Exclamation});
+    const Answer answer = m_services.prompt.ask(Messages::saveQuestion());
     if (answer == Answer::Yes)
         ExitProgram(true);
     else if (answer == Answer::No)
@@ -229,12 +257,12 @@ void Host::requestExit()
 
 void Host::tell(const std::string& text, Message::Icon icon)
 {
-    m_services.prompt.ask({text, ProductName, Message::Buttons::Ok, icon});
+    m_services.prompt.ask(Messages::failure(text, icon));
 }
 
 void Host::resetTimer()
 {
-    m_timer.Reset();
+    m_timer.reset();
 }
 
 void Host::showOptions()
@@ -244,12 +272,12 @@ void Host::showOptions()
 
 void Host::copyElapsed()
 {
-    CopyElapsedToClipboard(m_state, m_services.clipboard);
+    CopyElapsedToClipboard(m_timer.elapsedSeconds(), m_services.clipboard);
 }
 
 void Host::copyWage()
 {
-    CopyWageToClipboard(m_state, m_services.clipboard);
+    CopyWageToClipboard(m_timer.totalEarned(), m_services.clipboard);
 }
 
 void Host::sendSupportEmail(QWidget*)

@@ -2,8 +2,8 @@
 
 #include "engine/Clipboard.h"
 #include "engine/Prompt.h"
-#include "engine/RunState.h"
 #include "engine/RunTimer.h"
+#include "engine/Settings.h"
 #include "engine/Ticker.h"
 #include "engine/WageTypes.h"
 #include "help/Links.h"
@@ -33,8 +33,7 @@ struct HostServices
     ShellOpen& shell;
     const ProgramFacts& facts;
     FileSystem& files;
-    Ticker& mainTick;
-    Ticker& advancedTick;
+    Ticker& runTick;
     Ticker& blink;
     std::string dataFolder;    // where the settings and state files live
     std::string programFolder; // where the executable and Readme.html lie
@@ -42,8 +41,10 @@ struct HostServices
     std::function<void()> quit; // ends the process; nothing runs after it
 };
 
-// The program's hidden host: it owns the run state, both working windows and
-// the tray, runs start-up and shutdown, and carries out the shared commands.
+// The program's hidden host: it owns the settings, the run, both working
+// windows and the tray, runs start-up and shutdown, and carries out the shared
+// commands. The files only report what they found; the host decides what the
+// user is told.
 class Host final : public QObject, public Commands
 {
     Q_OBJECT
@@ -58,7 +59,7 @@ public:
     // The session ends or the process is told to stop: keep the count, ask nothing.
     void saveCountAtSessionEnd();
 
-    RunState& state() { return m_state; }
+    const Settings& settings() const { return m_settings; }
     RunTimer& runTimer() { return m_timer; }
     MainWindow& mainWindow() { return *m_main; }
     // Built on first use: most runs never leave the simple window.
@@ -82,16 +83,19 @@ public:
 
 private:
     bool readSettings();
-    void readStateFiles();
-    void askToContinue();
+    bool recreateSettings(const std::string& reason);
+    void tellAboutSettings(const ConfigRead& read);
+    std::int32_t readStateFiles();
+    bool askToContinue(std::int32_t elapsedSeconds);
     void showFirstWindow();
+    bool saveSettings(const Settings& settings);
     void switchWindows();
-    void checkpoint();
+    void checkpoint(std::int32_t elapsedSeconds);
     void tell(const std::string& text, Message::Icon icon = Message::Icon::Exclamation);
     TrayHost::Actions trayActions();
 
     HostServices m_services;
-    RunState m_state;
+    Settings m_settings;
     WageTypes m_wageTypes;
     RunTimer m_timer;
     ConfigFile m_config;

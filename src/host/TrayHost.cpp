@@ -1,14 +1,14 @@
 #include "host/TrayHost.h"
 
-#include "engine/RunState.h"
+#include "engine/Currency.h"
 #include "engine/Version.h"
 #include "platform/tray/SysTray.h"
 #include "ui/common/ProgramIcon.h"
 
 #include <QLocale>
 
-TrayHost::TrayHost(const RunState& state, TrayFactory makeTray, Actions actions)
-    : m_state(state), m_makeTray(std::move(makeTray)), m_actions(std::move(actions)), m_icon(ProgramIcon())
+TrayHost::TrayHost(TrayFactory makeTray, Actions actions)
+    : m_makeTray(std::move(makeTray)), m_actions(std::move(actions)), m_icon(ProgramIcon())
 {}
 
 TrayHost::~TrayHost() = default;
@@ -49,12 +49,10 @@ QString TrayHost::ToolTipText(double totalEarned, const QLocale& locale)
            QStringLiteral(")");
 }
 
-void TrayHost::refreshToolTip()
+void TrayHost::refreshToolTip(Currency totalEarned)
 {
-    if (!m_frmSysTray)
-        return;
-    m_frmSysTray->setToolTip(ToolTipText(CurrencyAsDouble(m_state.TotalEarned), QLocale::system()));
-    m_frmSysTray->setIcon(m_icon);
+    if (m_frmSysTray)
+        m_frmSysTray->setToolTip(ToolTipText(CurrencyAsDouble(totalEarned), QLocale::system()));
 }
 
 void TrayHost::m_frmSysTray_SysTrayMouseDown(int button)

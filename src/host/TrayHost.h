@@ -1,7 +1,5 @@
 #pragma once
 
-struct RunState;
-
 #include <QIcon>
 #include <QObject>
 
@@ -9,6 +7,7 @@ struct RunState;
 #include <memory>
 
 class SysTray;
+struct Currency;
 
 // The program's tray icon: its menu of nine items, the tooltip showing the
 // money earned, and the icon's clicks turned into commands on the live window.
@@ -28,7 +27,7 @@ public:
     };
     using TrayFactory = std::function<std::unique_ptr<SysTray>()>;
 
-    TrayHost(const RunState& state, TrayFactory makeTray, Actions actions);
+    TrayHost(TrayFactory makeTray, Actions actions);
     ~TrayHost() override;
 
     // Ticking and clearing the host's "Show in Systray" box.
@@ -37,16 +36,15 @@ public:
     bool available() const;
     SysTray* tray() const { return m_frmSysTray.get(); }
 
-    // Every tick: the earnings so far in the user's currency format.
-    void refreshToolTip();
+    // Every counted second: the earnings so far in the user's currency format.
+    void refreshToolTip(Currency totalEarned);
     static QString ToolTipText(double totalEarned, const QLocale& locale);
 
+private:
     void m_frmSysTray_SysTrayMouseDown(int button);
     void m_frmSysTray_SysTrayDoubleClick(int button);
     void m_frmSysTray_MenuClick(int index, const QString& key);
 
-private:
-    const RunState& m_state;
     TrayFactory m_makeTray;
     Actions m_actions;
     QIcon m_icon;

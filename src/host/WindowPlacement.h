@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/PositionHolder.h"
+#include "storage/WindowPositions.h"
 
 #include <QPoint>
 
@@ -10,7 +10,7 @@ class QWidget;
 // file keeps them. The advanced window is built on first use; until then its
 // position is kept here. On a desktop that does not let programs place windows
 // the moves are ignored, and the files are still read and written.
-class WindowPlacement final : public PositionHolder
+class WindowPlacement final
 {
 public:
     explicit WindowPlacement(QWidget& main);
@@ -18,8 +18,8 @@ public:
     // The advanced window now exists: it goes where the positions say.
     void attachAdvanced(QWidget& advanced);
 
-    WindowPositions current() const override;
-    void apply(const WindowPositions& positions) override;
+    WindowPositions current() const;
+    void apply(const WindowPositions& positions);
 
 private:
     QWidget& m_main;

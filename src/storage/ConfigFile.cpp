@@ -3,10 +3,13 @@
 #include "engine/Version.h"
 #include "storage/RecordReader.h"
 
+#include <array>
 #include <charconv>
 #include <span>
 
 namespace {
+
+using Outcome = ConfigRead::Outcome;
 
 // Files from before version 2.42 hold no save-position switch. Versions are
 // compared as texts, character code by character code: "v10.0" sorts before "v2.42".
@@ -27,114 +30,100 @@ std::string SwitchText(std::int16_t value)
     return std::string(buffer, end);
 }
 
+std::int16_t SwitchValue(bool on)
+{
+    return on ? -1 : 0;
+}
+
+ConfigRead Damaged(std::string problem, Settings kept)
+{
+    return {Outcome::Damaged, kept, ForFile(problem, ConfigFile::FileName), {}};
+}
+
+// The wages and the raw switch values of a record. A file without the
+// save-position field stands for it switched on.
+struct Record
+{
+    Currency minimum, dream;
+    std::array<std::int16_t, 3> switches{0, 0, -1};
+};
+
+// Reads the fields after the version; on damage, names what was wrong and
+// keeps the wages read before it.
+std::string ReadFields(RecordReader& reader, bool sixFields, Record& record)
+{
+    const auto minimum = reader.nextCurrency();
+    if (!minimum)
+        return reader.describeProblem("Minimum Wage");
+    record.minimum = *minimum;
+    const auto dream = reader.nextCurrency();
+    if (!dream)
+        return reader.describeProblem("DREAM Wage");
+    record.dream = *dream;
+    for (std::int16_t& field : std::span(record.switches).first(sixFields ? 3 : 2)) {
+        const auto value = reader.nextWhole(INT16_MIN, INT16_MAX);
+        if (!value)
+            return reader.describeProblem("Switch");
+        field = static_cast<std::int16_t>(*value);
+    }
+    return {};
+}
+
+Settings SettingsOf(const Record& record)
+{
+    return {record.minimum, record.dream, record.switches[0] == -1, record.switches[1] == -1, record.switches[2] == -1};
+}
+
 } // namespace
 
-ConfigFile::ConfigFile(FileSystem& files, Prompt& prompt, RunState& state, std::string folder)
-    : m_files(files), m_prompt(prompt), m_state(state), m_path(PathInFolder(folder, FileName))
+ConfigFile::ConfigFile(FileSystem& files, std::string folder) : m_files(files), m_path(PathInFolder(folder, FileName))
 {}
 
-ConfigOpenResult ConfigFile::OpenConfigForInput()
+ConfigRead ConfigFile::read()
 {
-    ReadResult read = m_files.readFile(m_path);
-    if (!read.ok())
-        return {false, read.reason};
-    m_input = std::move(read.content);
-    return {};
-}
-
-ConfigReadResult ConfigFile::ReadConfig()
-{
-    using Outcome = ConfigReadResult::Outcome;
-    if (!m_input)
-        return {Outcome::Unreadable, ForFile("File not open", FileName), {}};
-    if (m_input->empty()) {
-        m_prompt.ask({"End of Config.ewg file reached.", Version::ProductName, Message::Buttons::Ok,
-                      Message::Icon::Information});
-        return {Outcome::EmptyFile, {}, {}};
-    }
-    RecordReader record(*m_input);
-    const auto version = record.nextText();
+    const ReadResult file = m_files.readFile(m_path);
+    if (!file.ok())
+        return {
+            file.status == ReadResult::Status::Missing ? Outcome::Missing : Outcome::Unreadable, {}, file.reason, {}};
+    if (file.content.empty())
+        return {Outcome::EmptyFile, {}, {}, {}};
+    RecordReader reader(file.content);
+    const auto version = reader.nextText();
     if (!version)
-        return {Outcome::Unreadable, ForFile(record.describeProblem("Version"), FileName), {}};
+        return Damaged(reader.describeProblem("Version"), {});
     const std::string versionText(*version);
-    Switches switches;
-    if (const auto problem = readSettings(record, HasSavePositionField(versionText), switches); !problem.empty())
-        return {Outcome::Unreadable, ForFile(problem, FileName), {}};
-
-    m_state.StartInAdvancedMode = switches.advanced == -1;
-    m_state.AdvancedMode = m_state.StartInAdvancedMode;
-    m_state.MinimizeOnStartup = switches.minimize == -1;
-    m_state.SavePositionOnExit = switches.savePos == -1;
+    Record record;
+    if (const std::string problem = ReadFields(reader, HasSavePositionField(versionText), record); !problem.empty())
+        return Damaged(problem, {record.minimum, record.dream});
+    ConfigRead read{Outcome::Current, SettingsOf(record), {}, {}};
     if (versionText == CurrentVersionField())
-        return {};
-    return update(switches);
+        return read;
+    return update(read, record.switches[0], record.switches[1], record.switches[2]);
 }
 
-// The wages go into the run state as they are read; the switches are handed
-// back and only take effect once the whole record has been read.
-std::string ConfigFile::readSettings(RecordReader& record, bool sixFields, Switches& switches)
+// A file of another version is rewritten in this version's layout, keeping the
+// switches exactly as they stood.
+ConfigRead ConfigFile::update(ConfigRead read, std::int16_t minimize, std::int16_t advanced, std::int16_t savePos)
 {
-    const auto minimum = record.nextCurrency();
-    if (!minimum)
-        return record.describeProblem("Minimum Wage");
-    m_state.MinimumWage = *minimum;
-    const auto dream = record.nextCurrency();
-    if (!dream)
-        return record.describeProblem("DREAM Wage");
-    m_state.DreamWage = *dream;
-
-    std::int16_t* const fields[] = {&switches.minimize, &switches.advanced, &switches.savePos};
-    for (std::int16_t* field : std::span(fields).first(sixFields ? 3 : 2)) {
-        const auto value = record.nextWhole(INT16_MIN, INT16_MAX);
-        if (!value)
-            return record.describeProblem("Switch");
-        *field = static_cast<std::int16_t>(*value);
-    }
-    return {};
+    read.outcome = Outcome::Updated;
+    read.rewrite = writeRecord(read.settings, minimize, advanced, savePos);
+    return read;
 }
 
-// Rewrites a file of another version in this version's layout, keeping the
-// switches exactly as they stood, and tells the user once it is done.
-ConfigReadResult ConfigFile::update(const Switches& switches)
+WriteResult ConfigFile::write(const Settings& settings)
 {
-    CloseConfig();
-    ConfigReadResult result{
-        ConfigReadResult::Outcome::Updated, {}, WriteConfig(switches.minimize, switches.advanced, switches.savePos)};
-    if (result.rewrite.ok)
-        m_prompt.ask({"Your software has been updated to version " + VersionText() + ". Click OK to continue.",
-                      "Earnmeter Update", Message::Buttons::Ok, Message::Icon::Information});
-    return result;
+    return writeRecord(settings, SwitchValue(settings.MinimizeOnStartup), SwitchValue(settings.StartInAdvancedMode),
+                       SwitchValue(settings.SavePositionOnExit));
 }
 
-void ConfigFile::CloseConfig()
+WriteResult ConfigFile::writeRecord(const Settings& settings, std::int16_t minimize, std::int16_t advanced,
+                                    std::int16_t savePos)
 {
-    m_input.reset();
-}
-
-WriteResult ConfigFile::WriteConfig(std::int16_t minimize, std::int16_t advanced, std::int16_t savePos)
-{
-    const std::string record = "\"" + CurrentVersionField() + "\"," + CurrencyText(m_state.MinimumWage) + "," +
-                               CurrencyText(m_state.DreamWage) + "," + SwitchText(minimize) + "," +
+    const std::string record = "\"" + CurrentVersionField() + "\"," + CurrencyText(settings.MinimumWage) + "," +
+                               CurrencyText(settings.DreamWage) + "," + SwitchText(minimize) + "," +
                                SwitchText(advanced) + "," + SwitchText(savePos) + "\r\n";
     WriteResult result = m_files.writeFile(m_path, record);
     if (!result.ok)
         result.reason = ForFile(result.reason, FileName);
     return result;
-}
-
-Message ConfigOpenFailedMessage(const std::string& description)
-{
-    return {ForFile(description, ConfigFile::FileName), "Error", Message::Buttons::Ok, Message::Icon::Critical};
-}
-
-Message ConfigRecreateMessage()
-{
-    return {ShownFileName(ConfigFile::FileName) + " will be recreated now. Please launch the software again.", "Notice",
-            Message::Buttons::Ok, Message::Icon::Information};
-}
-
-Message ConfigUnreadableMessage(const std::string& problem)
-{
-    return {problem + ". The settings that could be read are used, and the file is left unchanged.",
-            Version::ProductName, Message::Buttons::Ok, Message::Icon::Exclamation};
 }

@@ -1,6 +1,5 @@
 #include "storage/StateFiles.h"
 
-#include "engine/Version.h"
 #include "storage/RecordReader.h"
 
 #include <array>
@@ -24,37 +23,43 @@ std::string WholeText(std::int32_t value)
     return std::string(buffer, end);
 }
 
-StateReadResult Rewritten(const std::string& problem, std::string_view fileName, WriteResult rewrite)
+template <typename Value> StateRead<Value> Unusable(const std::string& problem, std::string_view fileName)
 {
-    return {StateReadResult::Outcome::Rewritten, ForFile(problem, fileName), std::move(rewrite)};
+    return {StateRead<Value>::Outcome::Unusable, {}, ForFile(problem, fileName)};
+}
+
+// The file's content, or the outcome that there is none to read.
+template <typename Value> bool ContentOf(const ReadResult& file, std::string_view fileName, StateRead<Value>& outcome)
+{
+    if (!file.ok())
+        outcome = Unusable<Value>(file.reason, fileName);
+    else if (file.content.empty())
+        outcome = {StateRead<Value>::Outcome::EmptyFile, {}, {}};
+    return file.ok() && !file.content.empty();
 }
 
 } // namespace
 
-StateFiles::StateFiles(FileSystem& files, Prompt& prompt, RunState& state, std::string folder)
-    : m_files(files), m_prompt(prompt), m_state(state), m_savedPath(PathInFolder(folder, SavedFileName)),
-      m_prevPath(PathInFolder(folder, PrevFileName))
+StateFiles::StateFiles(FileSystem& files, std::string folder)
+    : m_files(files), m_savedPath(PathInFolder(folder, SavedFileName)), m_prevPath(PathInFolder(folder, PrevFileName))
 {}
 
-StateReadResult StateFiles::ReadSaved(PositionHolder& windows)
+StateRead<WindowPositions> StateFiles::ReadSaved()
 {
-    const ReadResult read = m_files.readFile(m_savedPath);
-    if (!read.ok())
-        return Rewritten(read.reason, SavedFileName, WriteSaved(windows.current()));
-    if (read.content.empty()) {
-        tellEmpty(SavedFileName);
-        return {StateReadResult::Outcome::EmptyFile, {}, {}};
-    }
-    RecordReader record(read.content);
+    const ReadResult file = m_files.readFile(m_savedPath);
+    StateRead<WindowPositions> read;
+    if (!ContentOf(file, SavedFileName, read))
+        return read;
+    RecordReader record(file.content);
     std::array<std::int16_t, 4> fields{};
     for (std::int16_t& field : fields) {
         const auto value = record.nextWhole(INT16_MIN, INT16_MAX);
         if (!value)
-            return Rewritten(record.describeProblem("Position"), SavedFileName, WriteSaved(windows.current()));
+            return Unusable<WindowPositions>(record.describeProblem("Position"), SavedFileName);
         field = static_cast<std::int16_t>(*value);
     }
-    windows.apply({fields[0], fields[1], fields[2], fields[3]});
-    return {};
+    read.value = {fields[0], fields[1], fields[2], fields[3]};
+    return read;
 }
 
 WriteResult StateFiles::WriteSaved(const WindowPositions& positions)
@@ -64,27 +69,23 @@ WriteResult StateFiles::WriteSaved(const WindowPositions& positions)
     return writeRecord(m_savedPath, SavedFileName, record);
 }
 
-StateReadResult StateFiles::ReadPrev()
+StateRead<std::int32_t> StateFiles::ReadPrev()
 {
-    const ReadResult read = m_files.readFile(m_prevPath);
-    if (!read.ok())
-        return Rewritten(read.reason, PrevFileName, WritePrev());
-    if (read.content.empty()) {
-        tellEmpty(PrevFileName);
-        return {StateReadResult::Outcome::EmptyFile, {}, {}};
-    }
-    RecordReader record(read.content);
-    // A negative count is no elapsed time the timer could have reached: damage.
+    const ReadResult file = m_files.readFile(m_prevPath);
+    StateRead<std::int32_t> read;
+    if (!ContentOf(file, PrevFileName, read))
+        return read;
+    RecordReader record(file.content);
     const auto seconds = record.nextWhole(0, INT32_MAX);
     if (!seconds)
-        return Rewritten(record.describeProblem("Elapsed time"), PrevFileName, WritePrev());
-    m_state.ElapsedSeconds = static_cast<std::int32_t>(*seconds);
-    return {};
+        return Unusable<std::int32_t>(record.describeProblem("Elapsed time"), PrevFileName);
+    read.value = static_cast<std::int32_t>(*seconds);
+    return read;
 }
 
-WriteResult StateFiles::WritePrev()
+WriteResult StateFiles::WritePrev(std::int32_t elapsedSeconds)
 {
-    return writeRecord(m_prevPath, PrevFileName, WholeText(m_state.ElapsedSeconds) + "\r\n");
+    return writeRecord(m_prevPath, PrevFileName, WholeText(elapsedSeconds) + "\r\n");
 }
 
 WriteResult StateFiles::writeRecord(const std::string& path, std::string_view fileName, const std::string& record)
@@ -93,10 +94,4 @@ WriteResult StateFiles::writeRecord(const std::string& path, std::string_view fi
     if (!result.ok)
         result.reason = ForFile(result.reason, fileName);
     return result;
-}
-
-void StateFiles::tellEmpty(std::string_view fileName)
-{
-    m_prompt.ask({"End of " + std::string(fileName) + " file reached.", Version::ProductName, Message::Buttons::Ok,
-                  Message::Icon::Information});
 }

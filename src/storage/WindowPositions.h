@@ -3,15 +3,10 @@
 #include <cstdint>
 
 // Where the two working windows stand, as the left and top edges of their
-// outer frames in twips from the top left corner of the screen.
+// outer frames in twips from the top left corner of the screen. The windows'
+// sizes are their own and fixed.
 struct WindowPositions
 {
-    // The sizes the windows get whenever they are placed, also in twips.
-    static constexpr int MainWidth = 4575;
-    static constexpr int MainHeight = 2625;
-    static constexpr int AdvancedWidth = 4590;
-    static constexpr int AdvancedHeight = 3885;
-
     // A value made without arguments holds the default positions.
     std::int16_t mainLeft = 4425;
     std::int16_t mainTop = 3930;

@@ -2,7 +2,7 @@
 #include "engine/Currency.h"
 #include "engine/Formats.h"
 #include "engine/PayPeriod.h"
-#include "engine/RunState.h"
+#include "engine/Earnings.h"
 #include "engine/Version.h"
 #include "engine/WageEntry.h"
 
@@ -160,17 +160,22 @@ TEST(ReadWageForStart, ReadsNumbersExactlyOtherTextLenientlyAndRefusesWagesBeyon
 // The semi-monthly product starts with a doubling, which may overflow too.
 TEST(HourlyRateFor, ConvertsOnEightHoursAFiveDayWeekAndRefusesProductsBeyondRange)
 {
-    using Row = std::tuple<std::int64_t, std::string, CurrencyError, std::int64_t>;
-    const auto rows =
-        Rows(Row{10000000, "Weekly", Ok, 250000}, Row{20000000, "Bi-Weekly", Ok, 250000},
-             Row{20000000, "Semi-Monthly", Ok, 230769}, Row{40000000, "Monthly", Ok, 230769},
-             Row{520000000, "Annually", Ok, 250000}, Row{500000000, "Annually", Ok, 240385},
-             Row{-5200000, "Weekly", Ok, -130000}, Row{125000, "Fortnightly", Ok, 125000},
-             Row{10000000, "weekly", Ok, 10000000}, Row{Largest / 52 + 1, "Weekly", Over, 0},
-             Row{Largest / 2 + 1, "Semi-Monthly", Over, 0}, Row{Largest / 24 + 1, "Semi-Monthly", Over, 0},
-             Row{Largest / 12 + 1, "Monthly", Over, 0}, Row{Largest, "Hourly", Ok, Largest});
+    using P = PayPeriod;
+    using Row = std::tuple<std::int64_t, PayPeriod, CurrencyError, std::int64_t>;
+    const auto rows = Rows(Row{10000000, P::Weekly, Ok, 250000}, Row{20000000, P::BiWeekly, Ok, 250000},
+                           Row{20000000, P::SemiMonthly, Ok, 230769}, Row{40000000, P::Monthly, Ok, 230769},
+                           Row{520000000, P::Annually, Ok, 250000}, Row{500000000, P::Annually, Ok, 240385},
+                           Row{-5200000, P::Weekly, Ok, -130000}, Row{125000, P::Hourly, Ok, 125000},
+                           Row{Largest / 52 + 1, P::Weekly, Over, 0}, Row{Largest / 2 + 1, P::SemiMonthly, Over, 0},
+                           Row{Largest / 24 + 1, P::SemiMonthly, Over, 0}, Row{Largest / 12 + 1, P::Monthly, Over, 0},
+                           Row{Largest, P::Hourly, Ok, Largest});
     for (const auto& [amount, period, error, rate] : rows)
-        EXPECT_EQ(Outcome(HourlyRateFor(Currency::FromUnits(amount), period)), std::pair(error, rate)) << amount;
+        EXPECT_EQ(Outcome(HourlyRateFor(Currency::FromUnits(amount), period)), std::pair(error, rate))
+            << amount << " " << displayName(period);
+    std::string names;
+    for (PayPeriod period : PayPeriods)
+        names += std::string(displayName(period)) + "|";
+    EXPECT_EQ(names, "Hourly|Weekly|Bi-Weekly|Semi-Monthly|Monthly|Annually|");
 }
 
 // 10.00 raised to 20.00 after 180 s prices all 181 s at 20.00, not 0.5000 plus a second at 20.00.

@@ -1,7 +1,6 @@
 #include "storage/StateFiles.h"
 
 #include "fakes/FakeFileSystem.h"
-#include "fakes/FakePrompt.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -10,17 +9,17 @@
 // negative, and the count must come back unchanged through the writer.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    using Outcome = StateRead<std::int32_t>::Outcome;
     FakeFileSystem files;
-    FakePrompt prompt;
-    RunState state{.ElapsedSeconds = 42};
-    StateFiles stateFiles(files, prompt, state, "/fuzz");
+    StateFiles stateFiles(files, "/fuzz");
     files.put(PathInFolder("/fuzz", StateFiles::PrevFileName), std::string(reinterpret_cast<const char*>(data), size));
-    stateFiles.ReadPrev();
-    const std::int32_t read = state.ElapsedSeconds;
-    if (read < 0 || !stateFiles.WritePrev().ok)
+    const StateRead<std::int32_t> read = stateFiles.ReadPrev();
+    if (read.outcome != Outcome::Read)
+        return 0;
+    if (read.value < 0 || !stateFiles.WritePrev(read.value).ok)
         std::abort();
-    state.ElapsedSeconds = -1;
-    if (stateFiles.ReadPrev().outcome != StateReadResult::Outcome::Read || state.ElapsedSeconds != read)
+    const StateRead<std::int32_t> again = stateFiles.ReadPrev();
+    if (again.outcome != Outcome::Read || again.value != read.value)
         std::abort();
     return 0;
 }

@@ -92,8 +92,7 @@ struct HostWorld
     }
 
     ManualClock clock;
-    ManualTicker& mainTick = clock.addTicker();
-    ManualTicker& advancedTick = clock.addTicker();
+    ManualTicker& runTick = clock.addTicker();
     ManualTicker& blinkTick = clock.addTicker();
     WatchedPrompt prompt;
     RecordingClipboard clipboard;
@@ -102,7 +101,7 @@ struct HostWorld
     TrayPanel panel;
     FailingFiles files;
     int quitCalls = 0;
-    Host host{{prompt, clipboard, shell, facts, files, mainTick, advancedTick, blinkTick, Folder, facts.programFolder,
+    Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, Folder, facts.programFolder,
                [this] { return std::make_unique<SysTray>(std::make_unique<FakeTrayIcon>(panel), "Earnmeter"); },
                [this] {
                    ++quitCalls;

@@ -44,7 +44,7 @@ TEST_F(StartupTest, ContinueQuestionAnsweredNoStartsFromZeroAndLeavesTheSavedCou
     startWith(DefaultConfig, DefaultSaved, "5400\r\n");
     EXPECT_EQ(asked(),
               Lines({"(?) Continue Earnmeter: Do you want to continue with your elapsed time of 01:30:00? [Yes/No]"}));
-    EXPECT_EQ(host.state().ElapsedSeconds, 0);
+    EXPECT_EQ(host.runTimer().elapsedSeconds(), 0);
     EXPECT_EQ(control<QLabel>(host.mainWindow(), "lblSeconds").text(), "00:00:00");
     EXPECT_EQ(file("Prev.ewg"), "5400\r\n"); // until the next write
 }
@@ -60,7 +60,7 @@ TEST(StartupDamagedConfig, KeepsGoingWithANoticeAndLeavesTheFileByteIdentical)
                     w.asked()[0].find("/Config.ewg") != std::string::npos)
             << w.asked()[0];
         EXPECT_EQ(w.file("Config.ewg"), content);
-        EXPECT_EQ(w.host.state().MinimumWage, Currency::FromUnits(67'500)); // read before the damage
+        EXPECT_EQ(w.host.settings().MinimumWage, Currency::FromUnits(67'500)); // read before the damage
     }
 }
 
@@ -92,7 +92,7 @@ TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRe
     EXPECT_EQ(control<QAbstractButton>(host.advancedWindow(), "optMinWage").text() + "; " +
                   control<QAbstractButton>(host.advancedWindow(), "optMaxWage").text(),
               "Minimum Wage  ($6.75)/hr; DREAM Wage  ($45.50)/hr");
-    EXPECT_TRUE(host.state().SavePositionOnExit && !dialog.isVisible());
+    EXPECT_TRUE(host.settings().SavePositionOnExit && !dialog.isVisible());
     EXPECT_EQ(asked().size(), 2u);
 }
 
@@ -135,7 +135,7 @@ TEST(ExitAnswer, AsksOnlyWithACountSavesItOnYesDropsItOnNoAndChangesNothingOnCan
 TEST_F(ExitTest, EveryFiveMinutesTheCountIsWrittenAndAFailureIsToldOnceUntilAWriteWorks)
 {
     startWith();
-    ASSERT_TRUE(host.runTimer().Start(WindowId::Main));
+    ASSERT_TRUE(host.runTimer().start(WindowId::Main));
     tick(300);
     EXPECT_EQ(file("Prev.ewg"), "300\r\n");
     files.failing = path("Prev.ewg");
@@ -178,7 +178,7 @@ TEST(ExitSessionEnd, BeforeTheContinueQuestionIsAnsweredLeavesTheFilesAsTheyAre)
 TEST_F(ExitTest, SessionEndAfterStartUpWritesTheCountWithoutAskingAndFailedWritesAreTold)
 {
     StartWithACount(*this);
-    ASSERT_TRUE(host.runTimer().Start(WindowId::Main));
+    ASSERT_TRUE(host.runTimer().start(WindowId::Main));
     tick(7);
     host.saveCountAtSessionEnd();
     EXPECT_EQ(file("Prev.ewg"), "5407\r\n");
@@ -209,12 +209,12 @@ TEST(TrayInEachMode, StartAndPauseReachTheLiveWindow)
         ASSERT_TRUE(w.host.mainWindow().isVisible() != advanced && w.host.advancedWindow().isVisible() == advanced);
 
         Pick(w, 2); // Start Timer
-        EXPECT_TRUE(w.mainTick.enabled() != advanced && w.advancedTick.enabled() == advanced);
+        EXPECT_TRUE(w.runTick.enabled() && (w.host.runTimer().liveWindow() == WindowId::Advanced) == advanced);
         w.tick(3);
         Pick(w, 3); // Pause Timer
-        EXPECT_TRUE(w.blinkTick.enabled() && !w.mainTick.enabled() && !w.advancedTick.enabled());
+        EXPECT_TRUE(w.blinkTick.enabled() && !w.runTick.enabled());
         w.tick(3);
-        EXPECT_EQ(w.host.state().ElapsedSeconds, 3);
+        EXPECT_EQ(w.host.runTimer().elapsedSeconds(), 3);
     }
 }
 
@@ -224,9 +224,9 @@ TEST_F(TrayTest, AKeyThatMatchesNothingExactlyDoesNothingWhileOpenAndExitFromThe
     startWith();
     host.mainWindow().close();
     for (const char* key : {"email", "Open", "START", "Close", "exit", "", "open "})
-        host.trayHost().m_frmSysTray_MenuClick(-1, QString::fromLatin1(key));
+        emit host.trayHost().tray()->MenuClick(-1, QString::fromLatin1(key));
     EXPECT_TRUE(asked().empty() && shell.addresses.empty());
-    EXPECT_FALSE(host.mainWindow().isVisible() || mainTick.enabled() || advancedTick.enabled());
+    EXPECT_FALSE(host.mainWindow().isVisible() || runTick.enabled());
 
     Pick(*this, 0); // Open
     EXPECT_TRUE(host.mainWindow().isVisible());

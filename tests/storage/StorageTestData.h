@@ -1,8 +1,7 @@
 #pragma once
 
+#include "engine/Currency.h"
 #include "fakes/FakeFileSystem.h"
-#include "engine/RunState.h"
-#include "fakes/FakePrompt.h"
 
 #include <gtest/gtest.h>
 
@@ -22,22 +21,11 @@ inline std::string FixtureFile(const std::string& name)
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-// A record file as found at start-up, and what reading it must come to.
-template <typename Outcome> struct RecordRow
-{
-    std::string name, path, content;
-    Outcome outcome;
-    std::string rewrittenAs; // the file after reading; empty when it must stay as it was
-    std::string heldAs;      // the values in force after reading, as this version writes them
-    friend void PrintTo(const RecordRow& row, std::ostream* os) { *os << row.name; }
-};
-
-// What the record tests work on: files in memory, message boxes and the run state.
+// What the record tests work on: files in memory.
 struct StorageTest : ::testing::Test
 {
     static Currency Dollars(const std::string& text) { return CurrencyFromText(text).value; }
+    static std::string path(std::string_view fileName) { return PathInFolder("/data", fileName); }
 
     FakeFileSystem files;
-    FakePrompt prompt;
-    RunState state;
 };

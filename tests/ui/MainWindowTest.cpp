@@ -29,7 +29,7 @@ TEST_F(MainWindowTest, TabSelectsTheAmountLeavingRewritesItAndStartReadsWhatIsSh
         press(simple(), Qt::Key_Tab);
         EXPECT_EQ(wageText(simple()) + " " + rate(), shown);
     }
-    EXPECT_EQ(ticking(), "- - -");
+    EXPECT_EQ(ticking(), "- -");
     click(simple(), "cmdStart");
     EXPECT_EQ(rate(), "12.35");
     typeWage(simple(), "9", Qt::Key_Return);
@@ -53,10 +53,10 @@ TEST_F(MainWindowTest, AnOversizedWageIsRefusedAndEnterStartsWithTheRawText)
 
 TEST_F(MainWindowTest, MenusPopupAndCtrlKeysInTheWageBoxCopyResetAndExit)
 {
-    host.state().ElapsedSeconds = 5399; // carried over from the last run
+    host.runTimer().restoreCount(5399); // carried over from the last run
     typeWage(simple(), "823.0452", Qt::Key_Return);
     tick();
-    ASSERT_EQ(CurrencyText(host.state().TotalEarned), "1234.5678");
+    ASSERT_EQ(CurrencyText(host.runTimer().totalEarned()), "1234.5678");
     EXPECT_EQ(control<QLabel>(simple(), "lblTotal").font().pointSize(), 20) << "shrunk from $1000 on";
     for (const char* action : {"mnuEditClipTime", "mnuEditClipWage", "mnuHiddenClipTime", "mnuHiddenClipWage"})
         trigger(simple(), action);
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, MenusPopupAndCtrlKeysInTheWageBoxCopyResetAndExit)
     const std::string reset = "(i) Reset Earnmeter: Do you want to reset the timer to zero? [Yes/No]";
     EXPECT_EQ(asked(), Lines({SaveQuestion, SaveQuestion, reset, reset, reset}));
     EXPECT_EQ(quitCalls, 0);
-    EXPECT_EQ(ticking(), "- - -");
+    EXPECT_EQ(ticking(), "- -");
     EXPECT_EQ(shows(simple()), "Earnmeter | 00:00:00 | $0.00 | Start");
     EXPECT_EQ(shows(advanced()), "Earnmeter | 00:00:00 | $0.00 | Start");
 }

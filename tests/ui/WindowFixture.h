@@ -19,7 +19,7 @@ protected:
 
     MainWindow& simple() { return host.mainWindow(); }
     AdvancedWindow& advanced() { return host.advancedWindow(); }
-    std::string rate() { return CurrencyText(host.state().HourlyWage); }
+    std::string rate() { return CurrencyText(host.runTimer().hourlyWage()); }
     static QLineEdit& wageBox(QWidget& window) { return control<QLineEdit>(window, "txtWage"); }
     static std::string wageText(QWidget& window) { return wageBox(window).text().toStdString(); }
     static bool enabled(QWidget& window, const char* name) { return control(window, name).isEnabled(); }
@@ -32,11 +32,11 @@ protected:
                (enabled(window, "cmdPause") ? " Pause" : "") +
                (control<QLabel>(window, "lblSeconds").font().strikeOut() ? " | struck" : "");
     }
-    // Which tickers run, e.g. "- advanced blink".
-    std::string ticking() const
+    // Which window counts and whether the total blinks, e.g. "advanced -" or "- blink".
+    std::string ticking()
     {
-        return std::string(mainTick.enabled() ? "main" : "-") + (advancedTick.enabled() ? " advanced" : " -") +
-               (blinkTick.enabled() ? " blink" : " -");
+        const char* live = host.runTimer().liveWindow() == WindowId::Advanced ? "advanced" : "main";
+        return std::string(runTick.enabled() ? live : "-") + (blinkTick.enabled() ? " blink" : " -");
     }
 
     void showLive()

@@ -13,8 +13,6 @@
 #include <utility>
 
 namespace {
-// A panel may start after the program; until it does, look for it this often.
-
 QIcon StartIcon()
 {
     const QIcon windowIcon = QApplication::windowIcon();

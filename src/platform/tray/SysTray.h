@@ -58,11 +58,9 @@ public:
     bool available() const;
 
 signals:
+    // Qt reports neither button releases nor hovering over a tray icon: a
+    // press and a double click are all an owner hears of the mouse.
     void SysTrayMouseDown(int button);
-    // Qt reports neither releases nor hovering over a tray icon, so these two
-    // are never raised; they complete the set of events an owner may handle.
-    void SysTrayMouseUp(int button);
-    void SysTrayMouseMove();
     void SysTrayDoubleClick(int button);
     // Queued, so that the owner may unload or delete the tray from its handler.
     void MenuClick(int index, const QString& key);

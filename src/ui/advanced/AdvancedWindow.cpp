@@ -1,6 +1,8 @@
 #include "ui/advanced/AdvancedWindow.h"
 
 #include "engine/PayPeriod.h"
+#include "engine/RunTimer.h"
+#include "engine/WageTypes.h"
 #include "ui/common/ClientArea.h"
 #include "ui/common/Cursors.h"
 #include "ui/common/LegacyFont.h"
@@ -63,14 +65,18 @@ void AdvancedWindow::createWageTypeControls()
     m_period->setGeometry(Twips::rect(2880, 1080, 1465, 315));
     m_period->setToolTip(QStringLiteral("Earnmeter assumes 8 hours/day and 5 days/week."));
     m_period->setCursor(Cursors::hand());
-    for (std::string_view period : PayPeriods)
-        m_period->addItem(QString::fromUtf8(period.data(), static_cast<qsizetype>(period.size())));
+    for (PayPeriod period : PayPeriods) {
+        const std::string_view name = displayName(period);
+        m_period->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
 
     connect(m_myWage, &QRadioButton::clicked, this, &AdvancedWindow::convertPeriod);
-    connect(m_dream, &QRadioButton::clicked, this, [this] { m_wageTypes.SelectDream(); });
-    connect(m_minimum, &QRadioButton::clicked, this, [this] { m_wageTypes.SelectMinimum(); });
-    connect(m_period, &QComboBox::currentTextChanged, this,
-            [this](const QString& period) { m_wageTypes.setPeriod(period.toStdString()); });
+    connect(m_dream, &QRadioButton::clicked, this, [this] { m_timer.chooseDream(); });
+    connect(m_minimum, &QRadioButton::clicked, this, [this] { m_timer.chooseMinimum(); });
+    connect(m_period, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            m_wageTypes.setPeriod(PayPeriods.at(static_cast<std::size_t>(index)));
+    });
 
     m_myWage->setAccessibleName(QStringLiteral("My wage per pay period"));
     m_dream->setAccessibleName(QStringLiteral("DREAM wage"));
@@ -121,7 +127,7 @@ void AdvancedWindow::createControls()
 void AdvancedWindow::convertPeriod()
 {
     const bool wasMyWage = m_wageTypes.selected() == WageType::MyWage;
-    m_wageTypes.ConvertPeriod(m_timer.view(WindowId::Advanced).wageEntry);
+    m_timer.convertPeriod();
     if (!wasMyWage || sender() == m_myWage)
         m_wage->setFocus(Qt::OtherFocusReason);
 }
@@ -132,9 +138,7 @@ void AdvancedWindow::refreshOwn()
                              : m_wageTypes.selected() == WageType::Dream ? m_dream
                                                                          : m_minimum;
     selected->setChecked(true);
-    const QString period = QString::fromStdString(m_wageTypes.period());
-    if (m_period->currentText() != period)
-        m_period->setCurrentText(period);
+    m_period->setCurrentIndex(static_cast<int>(m_wageTypes.period()));
     setLabelText(m_current, QString::fromStdString(m_wageTypes.currentText()));
     m_minimum->setText(QString::fromStdString(m_wageTypes.minimumCaption()));
     m_dream->setText(QString::fromStdString(m_wageTypes.dreamCaption()));
@@ -142,5 +146,5 @@ void AdvancedWindow::refreshOwn()
 
 void AdvancedWindow::advancedClicked()
 {
-    m_timer.LeaveAdvanced();
+    m_timer.leaveAdvanced();
 }

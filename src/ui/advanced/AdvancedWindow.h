@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/WageTypes.h"
 #include "ui/common/WorkingWindow.h"
 
+class WageTypes;
 class QComboBox;
 class QMenu;
 class QRadioButton;

@@ -1,5 +1,6 @@
 #include "ui/common/WorkingWindow.h"
 
+#include "engine/RunTimer.h"
 #include "ui/common/ClientArea.h"
 #include "ui/common/Commands.h"
 #include "ui/common/LegacyFont.h"
@@ -30,8 +31,8 @@ void WorkingWindow::connectControls(const RunControls& controls, const QSize& de
     connect(controls.cmdPause, &QPushButton::clicked, this, &WorkingWindow::PauseClick);
     connect(controls.chkAdvanced, &QCheckBox::clicked, this, &WorkingWindow::advancedClicked);
     connect(controls.txtWage, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_timer.EditWageEntry(m_id, text.toStdString()); });
-    connect(controls.txtWage, &WageEdit::focusLeft, this, [this] { m_timer.LeaveWageEntry(m_id); });
+            [this](const QString& text) { m_timer.editWageEntry(m_id, text.toStdString()); });
+    connect(controls.txtWage, &WageEdit::focusLeft, this, [this] { m_timer.leaveWageEntry(m_id); });
     m_timer.viewChanged.subscribe([this](WindowId changed) {
         if (changed == m_id)
             refresh();
@@ -47,17 +48,17 @@ void WorkingWindow::connectControls(const RunControls& controls, const QSize& de
 
 void WorkingWindow::StartClick()
 {
-    m_timer.Start(m_id);
+    m_timer.start(m_id);
 }
 
 void WorkingWindow::PauseClick()
 {
-    m_timer.Pause(m_id);
+    m_timer.pause(m_id);
 }
 
 void WorkingWindow::refresh()
 {
-    const WindowView& view = m_timer.view(m_id);
+    const WindowView view = m_timer.view(m_id);
     const QString caption = QString::fromStdString(view.caption);
     if (windowTitle() != caption)
         setWindowTitle(caption);

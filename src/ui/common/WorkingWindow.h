@@ -1,10 +1,10 @@
 #pragma once
 
-#include "engine/RunTimer.h"
-
 #include <QMainWindow>
 
 class ClientArea;
+class RunTimer;
+enum class WindowId;
 class Commands;
 class QCheckBox;
 class QLabel;

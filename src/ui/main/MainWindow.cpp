@@ -1,5 +1,6 @@
 #include "ui/main/MainWindow.h"
 
+#include "engine/RunTimer.h"
 #include "ui/common/ClientArea.h"
 #include "ui/common/LegacyFont.h"
 #include "ui/common/Twips.h"
@@ -60,5 +61,5 @@ void MainWindow::createControls()
 
 void MainWindow::advancedClicked()
 {
-    m_timer.EnterAdvanced();
+    m_timer.enterAdvanced();
 }

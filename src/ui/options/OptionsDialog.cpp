@@ -19,7 +19,7 @@ namespace {
 
 QString WageText(Currency wage)
 {
-    return QString::fromStdString(FormatWageEntry(CurrencyText(wage)));
+    return QString::fromStdString(FormatWageEntry(wage));
 }
 
 WageEdit* WageBox(QWidget* parent, const char* name, int top)
@@ -32,8 +32,8 @@ WageEdit* WageBox(QWidget* parent, const char* name, int top)
 
 } // namespace
 
-OptionsDialog::OptionsDialog(RunState& state, ConfigFile& config, WageTypes& wageTypes, Prompt& prompt, QWidget* parent)
-    : QDialog(parent), m_state(state), m_config(config), m_wageTypes(wageTypes), m_prompt(prompt)
+OptionsDialog::OptionsDialog(const Settings& current, Prompt& prompt, Save save, QWidget* parent)
+    : QDialog(parent), m_current(current), m_prompt(prompt), m_save(std::move(save))
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Earnmeter Options"));
@@ -43,7 +43,7 @@ OptionsDialog::OptionsDialog(RunState& state, ConfigFile& config, WageTypes& wag
     setPalette(palette);
     setFixedSize(Twips::rect(0, 0, 3255, 3405).size());
     createControls();
-    loadFromSettings();
+    showSettings(m_current);
     m_optionsChanged = false;
 }
 
@@ -95,13 +95,13 @@ void OptionsDialog::createControls()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void OptionsDialog::loadFromSettings()
+void OptionsDialog::showSettings(const Settings& settings)
 {
-    m_minimum->setText(WageText(m_state.MinimumWage));
-    m_dream->setText(WageText(m_state.DreamWage));
-    m_minimize->setChecked(m_state.MinimizeOnStartup);
-    m_advanced->setChecked(m_state.StartInAdvancedMode);
-    m_savePosition->setChecked(m_state.SavePositionOnExit);
+    m_minimum->setText(WageText(settings.MinimumWage));
+    m_dream->setText(WageText(settings.DreamWage));
+    m_minimize->setChecked(settings.MinimizeOnStartup);
+    m_advanced->setChecked(settings.StartInAdvancedMode);
+    m_savePosition->setChecked(settings.SavePositionOnExit);
 }
 
 void OptionsDialog::leaveWageBox(WageEdit* box)
@@ -117,40 +117,35 @@ void OptionsDialog::leaveWageBox(WageEdit* box)
 void OptionsDialog::CallRestore()
 {
     m_optionsChanged = true;
-    m_minimum->setText(WageText(ConfigFile::DefaultMinimumWage));
-    m_dream->setText(WageText(ConfigFile::DefaultDreamWage));
-    m_minimize->setChecked(ConfigFile::DefaultMinimizeOnStartup);
-    m_advanced->setChecked(ConfigFile::DefaultStartInAdvancedMode);
-    m_savePosition->setChecked(ConfigFile::DefaultSavePositionOnExit);
+    showSettings(Settings::defaults());
 }
 
-bool OptionsDialog::fail(const std::string& description)
+// The settings as the controls hold them; nothing when a wage is not a number
+// to keep, which the user is told.
+std::optional<Settings> OptionsDialog::edited()
 {
-    m_prompt.ask({description, "Earnmeter", Message::Buttons::Ok, Message::Icon::None});
-    return false;
+    Settings settings;
+    for (const auto& [box, wage] : {std::pair{m_minimum, &settings.MinimumWage}, {m_dream, &settings.DreamWage}}) {
+        const CurrencyResult read = CurrencyFromText(box->text().toStdString());
+        if (!read.ok()) {
+            m_prompt.ask({CurrencyErrorText(read.error), "Earnmeter", Message::Buttons::Ok, Message::Icon::None});
+            return std::nullopt;
+        }
+        *wage = read.value;
+    }
+    settings.MinimizeOnStartup = m_minimize->isChecked();
+    settings.StartInAdvancedMode = m_advanced->isChecked();
+    settings.SavePositionOnExit = m_savePosition->isChecked();
+    return settings;
 }
 
 bool OptionsDialog::CallSave()
 {
     if (m_optionsChanged) {
-        const CurrencyResult minimum = CurrencyFromText(m_minimum->text().toStdString());
-        if (!minimum.ok())
-            return fail(CurrencyErrorText(minimum.error));
-        m_state.MinimumWage = minimum.value;
-        const CurrencyResult dream = CurrencyFromText(m_dream->text().toStdString());
-        if (!dream.ok())
-            return fail(CurrencyErrorText(dream.error));
-        m_state.DreamWage = dream.value;
-        m_state.MinimizeOnStartup = m_minimize->isChecked();
-        m_state.StartInAdvancedMode = m_advanced->isChecked();
-        m_state.SavePositionOnExit = m_savePosition->isChecked();
-        const WriteResult written = m_config.WriteConfig(ConfigFile::SwitchValue(m_state.MinimizeOnStartup),
-                                                         ConfigFile::SwitchValue(m_state.StartInAdvancedMode),
-                                                         ConfigFile::SwitchValue(m_state.SavePositionOnExit));
-        m_config.CloseConfig();
-        if (!written.ok)
-            return fail(written.reason);
-        m_wageTypes.ShowConfiguredRates();
+        const std::optional<Settings> settings = edited();
+        if (!settings || !m_save(*settings))
+            return false;
+        m_current = *settings;
     }
     done(QDialog::Accepted);
     return true;
@@ -171,7 +166,7 @@ void OptionsDialog::reject()
 {
     // Putting the controls back is no edit of the user's.
     const bool changed = m_optionsChanged;
-    loadFromSettings();
+    showSettings(m_current);
     m_optionsChanged = changed;
     QDialog::reject();
 }

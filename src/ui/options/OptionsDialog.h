@@ -1,24 +1,30 @@
 #pragma once
 
 #include "engine/Prompt.h"
-#include "engine/RunState.h"
-#include "engine/WageTypes.h"
-#include "storage/ConfigFile.h"
+#include "engine/Settings.h"
 
 #include <QDialog>
+
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class WageEdit;
 
-// The options dialog: the two reference wages and the three start-up switches.
-// OK applies and saves them only when something was changed; Cancel puts the
-// controls back; Restore Defaults fills in the defaults without saving.
+// The options dialog edits a copy of the settings: the two reference wages and
+// the three start-up switches. OK hands the edited settings to its owner only
+// when something was changed; Cancel puts the controls back; Restore Defaults
+// fills in the defaults without saving.
 class OptionsDialog final : public QDialog
 {
     Q_OBJECT
 
 public:
-    OptionsDialog(RunState& state, ConfigFile& config, WageTypes& wageTypes, Prompt& prompt, QWidget* parent = nullptr);
+    // Saves and applies edited settings; false when that failed (the user has
+    // been told), and the dialog stays open.
+    using Save = std::function<bool(const Settings&)>;
+
+    OptionsDialog(const Settings& current, Prompt& prompt, Save save, QWidget* parent = nullptr);
 
     void CallRestore();
     // False when a wage or the file was refused; the dialog then stays open.
@@ -33,14 +39,13 @@ protected:
 
 private:
     void createControls();
-    void loadFromSettings();
+    void showSettings(const Settings& settings);
+    std::optional<Settings> edited();
     void leaveWageBox(WageEdit* box);
-    bool fail(const std::string& description);
 
-    RunState& m_state;
-    ConfigFile& m_config;
-    WageTypes& m_wageTypes;
+    Settings m_current; // as saved: what Cancel puts back
     Prompt& m_prompt;
+    Save m_save;
     bool m_optionsChanged = false;
     bool m_placed = false;
     WageEdit* m_minimum = nullptr;

@@ -1,4 +1,4 @@
-#include "engine/RunState.h"
+#include "engine/Earnings.h"
 
 #include <cmath>
 

@@ -1,0 +1,111 @@
+#include "storage/ConfigFile.h"
+#include "storage/StateFiles.h"
+
+#include "StorageTestData.h"
+
+#include <array>
+
+namespace {
+
+// A record file as found at start-up; the name of what reading it came to; the
+// file after reading (empty when it must stay as it was); and what this version
+// writes back of the values then in force.
+struct RecordRow
+{
+    std::string name, fileName, content, outcome, rewrittenAs, heldAs;
+    friend void PrintTo(const RecordRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class RecordReading : public StorageTest, public ::testing::WithParamInterface<RecordRow>
+{
+protected:
+    // Reads the file as start-up does, notes the file as it was left, and writes
+    // back what is then in force. A state file that gave nothing leaves the
+    // value in force as it was.
+    std::string readAndWriteBack(const std::string& fileName)
+    {
+        if (fileName == ConfigFile::FileName)
+            return readConfig();
+        if (fileName == StateFiles::SavedFileName)
+            return readState(&StateFiles::ReadSaved, &StateFiles::WriteSaved, WindowPositions{100, 200, -300, 400});
+        return readState(&StateFiles::ReadPrev, &StateFiles::WritePrev, 7);
+    }
+
+    std::string afterRead;
+
+private:
+    std::string readConfig()
+    {
+        static constexpr std::array names = {"Current", "Updated", "EmptyFile", "Damaged", "Missing", "Unreadable"};
+        ConfigFile config(files, "/data");
+        const ConfigRead read = config.read();
+        afterRead = files.content(path(ConfigFile::FileName));
+        EXPECT_TRUE(config.write(read.settings).ok);
+        return names.at(static_cast<std::size_t>(read.outcome));
+    }
+
+    template <typename Value, typename Writer>
+    std::string readState(StateRead<Value> (StateFiles::*reader)(), Writer writer, Value inForce)
+    {
+        static constexpr std::array names = {"Read", "EmptyFile", "Unusable"};
+        StateFiles stateFiles(files, "/data");
+        const StateRead<Value> read = (stateFiles.*reader)();
+        afterRead = files.content(path(GetParam().fileName));
+        EXPECT_TRUE((stateFiles.*writer)(read.outcome == StateRead<Value>::Outcome::Read ? read.value : inForce).ok);
+        return names.at(static_cast<std::size_t>(read.outcome));
+    }
+};
+
+TEST_P(RecordReading, TakesWhatTheRecordHoldsAndWritesItBackInThisVersionsLayout)
+{
+    const RecordRow& row = GetParam();
+    files.put(path(row.fileName), row.content);
+    EXPECT_EQ(readAndWriteBack(row.fileName), row.outcome);
+    EXPECT_EQ(afterRead, row.rewrittenAs.empty() ? row.content : row.rewrittenAs);
+    EXPECT_EQ(files.content(path(row.fileName)), row.heldAs);
+}
+
+const std::string Config(ConfigFile::FileName), Saved(StateFiles::SavedFileName), Prev(StateFiles::PrevFileName);
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Settings, RecordReading, ::testing::Values(
+    RecordRow{"CurrentVersionIsNotRewritten", Config, FixtureFile("config-defaults.ewg"), "Current", "", FixtureFile("config-defaults.ewg")},
+    RecordRow{"OnlyMinusOneSwitchesOn", Config, "\"v2.5\",12,0.0125,-1,1,1\r\n", "Current", "", "\"v2.5\",12,0.0125,-1,0,0\r\n"},
+    RecordRow{"Version242HasSixFields", Config, "\"v2.42\",7,50,0,-1,0\r\n", "Updated", "\"v2.5\",7,50,0,-1,0\r\n", "\"v2.5\",7,50,0,-1,0\r\n"},
+    RecordRow{"Version241HasFiveFieldsAndGainsSavePosition", Config, "\"v2.41\",7,50,-1,0\r\n", "Updated", "\"v2.5\",7,50,-1,0,-1\r\n", "\"v2.5\",7,50,-1,0,-1\r\n"},
+    RecordRow{"Version10SortsBefore242AndLeavesSixthFieldUnread", Config, "\"v10.0\",1,2,0,0,0\r\n", "Updated", "\"v2.5\",1,2,0,0,-1\r\n", "\"v2.5\",1,2,0,0,-1\r\n"},
+    RecordRow{"Version26HasSixFieldsAndIsRewritten", Config, "\"v2.6\",1,2,0,0,0\r\n", "Updated", "\"v2.5\",1,2,0,0,0\r\n", "\"v2.5\",1,2,0,0,0\r\n"},
+    RecordRow{"Version23Example", Config, FixtureFile("config-v2.3.ewg"), "Updated", FixtureFile("config-v2.3-updated.ewg"), "\"v2.5\",5.15,20,0,-1,-1\r\n"},
+    RecordRow{"UpdateKeepsRawSwitchValues", Config, "\"v2.42\",1,2,1,7,-32768\r\n", "Updated", "\"v2.5\",1,2,1,7,-32768\r\n", "\"v2.5\",1,2,0,0,0\r\n"},
+    RecordRow{"CapitalVersionSortsBefore242", Config, "\"V2.5\",1,2,-1,-1,0\r\n", "Updated", "\"v2.5\",1,2,-1,-1,-1\r\n", "\"v2.5\",1,2,-1,-1,-1\r\n"},
+    RecordRow{"FieldsOfBlanksQuotesAndLineEnds", Config, "  \"v2.5\"junk\n 6.75 ,\"45,5\"\r\"0,  -1\r\n-1,,", "Current", "", "\"v2.5\",6.75,45,0,-1,0\r\n"},
+    RecordRow{"WidestWages", Config, "\"v2.5\",922337203685477.5807,-922337203685477.5808,0,0,0\r\n", "Current", "", "\"v2.5\",922337203685477.5807,-922337203685477.5808,0,0,0\r\n"},
+    RecordRow{"WageBeyondCurrencyRange", Config, "\"v2.5\",922337203685477.5808,45.5,0,0,-1\r\n", "Damaged", "", "\"v2.5\",0,0,0,0,0\r\n"},
+    RecordRow{"WageRoundingBeyondCurrencyRange", Config, "\"v2.5\",1,-922337203685477.58086,0,0,-1\r\n", "Damaged", "", "\"v2.5\",1,0,0,0,0\r\n"},
+    RecordRow{"SwitchBeyond16Bits", Config, "\"v2.5\",1,2,32768,0,-1\r\n", "Damaged", "", "\"v2.5\",1,2,0,0,0\r\n"},
+    RecordRow{"NegativeSwitchBeyond16Bits", Config, "\"v2.5\",1,2,-1,-1,-32769\r\n", "Damaged", "", "\"v2.5\",1,2,0,0,0\r\n"},
+    RecordRow{"TooFewFieldsKeepWagesReadSoFar", Config, "\"v2.5\",6.75,45.5,-1,-1\r\n", "Damaged", "", "\"v2.5\",6.75,45.5,0,0,0\r\n"},
+    RecordRow{"OldVersionTooShortIsNotRewritten", Config, "\"v2.3\",5.15,20,0\r\n", "Damaged", "", "\"v2.5\",5.15,20,0,0,0\r\n"},
+    RecordRow{"OnlyBlanks", Config, " \t ", "Damaged", "", "\"v2.5\",0,0,0,0,0\r\n"},
+    RecordRow{"EmptySettingsChangeNothing", Config, "", "EmptyFile", "", "\"v2.5\",0,0,0,0,0\r\n"}
+), [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(State, RecordReading, ::testing::Values(
+    RecordRow{"DefaultPositions", Saved, FixtureFile("saved-defaults.ewg"), "Read", "", FixtureFile("saved-defaults.ewg")},
+    RecordRow{"NegativeAndWidestPositions", Saved, "-120,32767,-32768,0\r\n", "Read", "", "-120,32767,-32768,0\r\n"},
+    RecordRow{"PositionBeyond16Bits", Saved, "1,32768,3,4\r\n", "Unusable", "", "100,200,-300,400\r\n"},
+    RecordRow{"NegativePositionBeyond16Bits", Saved, "1,2,-32769,4\r\n", "Unusable", "", "100,200,-300,400\r\n"},
+    RecordRow{"PositionRoundingBeyond16Bits", Saved, "32767.5,2,3,4\r\n", "Unusable", "", "100,200,-300,400\r\n"},
+    RecordRow{"TooFewPositions", Saved, "4425,3930,4425\r\n", "Unusable", "", "100,200,-300,400\r\n"},
+    RecordRow{"EmptySavedLeavesTheWindowsAlone", Saved, "", "EmptyFile", "", "100,200,-300,400\r\n"},
+    RecordRow{"OneHour", Prev, FixtureFile("prev-one-hour.ewg"), "Read", "", FixtureFile("prev-one-hour.ewg")},
+    RecordRow{"LargestCount", Prev, "2147483647\r\n", "Read", "", "2147483647\r\n"},
+    RecordRow{"CountBeyond32Bits", Prev, "2147483648\r\n", "Unusable", "", "7\r\n"},
+    RecordRow{"NegativeCount", Prev, "-1\r\n", "Unusable", "", "7\r\n"},
+    RecordRow{"OnlyALineEndReadsAsZero", Prev, "\r\n", "Read", "", "0\r\n"},
+    RecordRow{"OnlyBlanksHoldNoCount", Prev, "  ", "Unusable", "", "7\r\n"},
+    RecordRow{"EmptyPrevKeepsTheCount", Prev, "", "EmptyFile", "", "7\r\n"}
+), [](const auto& info) { return info.param.name; });
+// clang-format on
+
+} // namespace

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "engine/Decimal.h"
+
 #include <compare>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,12 +48,14 @@ double CurrencyAsDouble(Currency c);
 // in decimal, halves to even, so "0.00005" does not depend on binary noise.
 CurrencyResult CurrencyFromText(std::string_view text);
 
+// A decimal number as ten-thousandths, halves to even; nothing beyond the range.
+std::optional<std::int64_t> ToUnits(const Decimal& number);
+
 // "12.5", "12", "-0.5", "0.0125": no trailing zeros, no point for whole amounts.
 std::string CurrencyText(Currency c);
 
-// Lenient reading of a typed wage: blanks anywhere are ignored, then a sign,
-// digits with one point and an optional E/D exponent as far as they reach.
-// "$12" gives 0, "7,50" gives 7. Beyond the double range it gives +/-infinity.
+// Lenient reading of a typed number as a double (ReadLeadingDecimal): "$12"
+// gives 0, "7,50" gives 7. Beyond the double range it gives +/-infinity.
 double LeadingNumber(std::string_view text);
 
 // A product of an amount and a whole multiplier, exact or an overflow.

@@ -1,67 +1,34 @@
 #include "engine/Formats.h"
 
-#include <charconv>
+#include "engine/Decimal.h"
+
 #include <cmath>
 
 namespace {
 
-std::string_view TrimSpaces(std::string_view text)
+// Two decimals, halves away from zero, on the number's own digits.
+std::string Cents(const Decimal& number)
 {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
+    return RoundedDigits(number, 2, Rounding::HalfAwayFromZero);
 }
 
-std::uint64_t Magnitude(std::int64_t value)
+// "1234.50", or "1,234.50" grouped, from a count of cents written as digits.
+std::string CentsText(std::string cents, bool grouped)
 {
-    return value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-}
-
-// Cents of a unit count, an exact half cent going away from zero.
-std::uint64_t RoundedCents(std::uint64_t units)
-{
-    return units / 100 + (units % 100 >= 50 ? 1 : 0);
-}
-
-std::string CentsText(std::uint64_t cents, bool grouped)
-{
-    std::string whole = std::to_string(cents / 100);
+    cents.insert(0, cents.size() < 3 ? 3 - cents.size() : 0, '0');
+    std::string whole = cents.substr(0, cents.size() - 2);
     if (grouped)
         for (auto at = static_cast<std::ptrdiff_t>(whole.size()) - 3; at > 0; at -= 3)
             whole.insert(static_cast<std::size_t>(at), ",");
-    const auto fraction = cents % 100;
-    return whole + (fraction < 10 ? ".0" : ".") + std::to_string(fraction);
+    return whole + "." + cents.substr(cents.size() - 2);
 }
 
-// Rounds a plain decimal text ("12.125") to two places, halves away from zero,
-// on its decimal digits, so what the user typed decides, not its binary value.
-std::string RoundDecimalText(std::string digits)
+// The "0.00" pattern: at least one integer digit, two decimals, a leading "-"
+// for a negative amount that does not round to zero.
+std::string WageEntryText(const Decimal& number)
 {
-    auto point = digits.find('.');
-    if (point == std::string::npos) {
-        point = digits.size();
-        digits += '.';
-    }
-    digits.append(3, '0');
-    const bool up = digits[point + 3] >= '5';
-    digits.resize(point + 3);
-    if (up) {
-        std::size_t i = digits.size();
-        while (i-- > 0) {
-            if (digits[i] == '.')
-                continue;
-            if (digits[i] != '9') {
-                ++digits[i];
-                break;
-            }
-            digits[i] = '0';
-            if (i == 0)
-                digits.insert(0, "1");
-        }
-    }
-    return digits;
+    const std::string cents = Cents(number);
+    return (number.negative && cents != "0" ? "-" : "") + CentsText(cents, false);
 }
 
 } // namespace
@@ -79,37 +46,32 @@ std::string FormatElapsed(std::int32_t seconds)
 
 std::string PadTwo(std::string_view text)
 {
-    const std::string_view trimmed = TrimSpaces(text);
+    const std::string_view trimmed = TrimBlanks(text);
     return (LeadingNumber(trimmed) < 10 ? "0" : "") + std::string(trimmed);
 }
 
 std::string FormatMoney(Currency amount)
 {
-    const std::string text = CentsText(RoundedCents(Magnitude(amount.units)), false);
+    const std::string text = CentsText(Cents(Decimal::fromUnits(amount.units, 4)), false);
     return amount.units < 0 ? "(" + text + ")" : text;
 }
 
 std::string FormatWageEntry(std::string_view text)
 {
-    const double value = LeadingNumber(text);
-    if (!std::isfinite(value))
+    const Decimal number = ReadLeadingDecimal(text);
+    // Only a number beyond the double range could not be shown; callers refuse such a wage first.
+    if (!std::isfinite(ToDouble(number)))
         return "0.00";
-    char buffer[400];
-    // The shortest fixed form that reads back as the same double: what the user typed.
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
-    if (error != std::errc{})
-        return "0.00";
-    const std::string rounded = RoundDecimalText(std::string(buffer, end));
-    return value < 0 && rounded != "0.00" ? "-" + rounded : rounded;
+    return WageEntryText(number);
 }
 
 std::string FormatWageEntry(Currency amount)
 {
-    return FormatWageEntry(CurrencyText(amount));
+    return WageEntryText(Decimal::fromUnits(amount.units, 4));
 }
 
 std::string FormatRate(Currency rate)
 {
-    const std::string text = "($" + CentsText(RoundedCents(Magnitude(rate.units)), true) + ")/hr";
+    const std::string text = "($" + CentsText(Cents(Decimal::fromUnits(rate.units, 4)), true) + ")/hr";
     return rate.units < 0 ? "-" + text : text;
 }

@@ -4,10 +4,10 @@
 
 std::optional<Currency> ReadWageLeniently(std::string_view text)
 {
-    const CurrencyResult result = CurrencyFromDouble(LeadingNumber(text));
-    if (!result.ok())
+    const std::optional<std::int64_t> units = ToUnits(ReadLeadingDecimal(text));
+    if (!units)
         return std::nullopt;
-    return result.value;
+    return Currency::FromUnits(*units);
 }
 
 std::optional<Currency> ReadWageForStart(std::string_view text)

@@ -8,8 +8,9 @@
 
 // Reading what the user typed into a wage box.
 
-// The lenient reading a box applies when it is left: "12.5/hr" is 12.5, "abc" 0.
-// Empty when the number does not fit the money range.
+// The lenient reading a box applies when it is left: "12.5/hr" is 12.5, "abc" 0,
+// rounded on the typed digits to ten-thousandths, halves to even. Empty when
+// the number does not fit the money range.
 std::optional<Currency> ReadWageLeniently(std::string_view text);
 
 // Start reads the box strictly; a text that is not a plain number is read

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Currency.h"
+#include "engine/Decimal.h"
 
 #include <cstdint>
 #include <optional>

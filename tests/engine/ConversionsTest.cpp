@@ -1,5 +1,6 @@
 #include "RowName.h"
 #include "engine/Currency.h"
+#include "engine/Decimal.h"
 #include "engine/Formats.h"
 #include "engine/PayPeriod.h"
 #include "engine/Earnings.h"
@@ -124,7 +125,41 @@ TEST(CurrencyRoundTrip, TextReadsBackExactlyShowsTheLabelCentsAndTheDoubleDetour
         if (label.front() == '(')
             label = label == "(0.00)" ? "0.00" : "-" + label.substr(1, label.size() - 2);
         ASSERT_EQ(FormatWageEntry(CurrencyText(everyday)), label) << CurrencyText(everyday);
+        ASSERT_EQ(FormatWageEntry(any), FormatWageEntry(CurrencyText(any))) << any.units;
     }
+}
+
+// The box shows a wage Start took in its two-decimal form; leaving the box or
+// starting again must take that text too, up to the largest amount.
+TEST(WageEntryRoundTrip, WhateverStartAcceptsItsNormalisedBoxAcceptsAgain)
+{
+    for (const std::string typed : {"922337203685477.5807", "-922337203685477.5808", "922337203685477.575", "12.125",
+                                    "1e3", "0.005", "-0.004", "123456789012.34567"}) {
+        ASSERT_TRUE(ReadWageForStart(typed)) << typed;
+        const std::string shown = FormatWageEntry(typed);
+        EXPECT_TRUE(ReadWageLeniently(shown) && ReadWageForStart(shown)) << typed << " shown as " << shown;
+    }
+    EXPECT_EQ(FormatWageEntry(Currency::Max()) + " " + FormatWageEntry(Currency::Min()),
+              "922337203685477.58 -922337203685477.58");
+}
+
+// One rounding rule, on the written digits: halves to even for money, away from zero for what is shown.
+TEST(Decimal, RoundsOnTheWrittenDigitsAndReadsLenientlyFieldwiseOrStrictly)
+{
+    constexpr auto Even = Rounding::HalfToEven, Away = Rounding::HalfAwayFromZero;
+    using Row = std::tuple<std::string, int, Rounding, std::string>;
+    const auto rows =
+        Rows(Row{"12.345", 2, Away, "1235"}, Row{"12.345", 2, Even, "1234"}, Row{"12.355", 2, Even, "1236"},
+             Row{"9.995", 2, Away, "1000"}, Row{"0.005", 2, Even, "0"}, Row{"0.005", 2, Away, "1"},
+             Row{"0.0049", 2, Away, "0"}, Row{"2.5", 0, Even, "2"}, Row{"2.50000001", 0, Even, "3"},
+             Row{"1.5e1", 0, Even, "15"}, Row{"-0", 2, Away, "0"}, Row{"1e-400", 2, Away, "0"});
+    for (const auto& [text, places, rounding, digits] : rows)
+        EXPECT_EQ(RoundedDigits(ReadLeadingDecimal(text), places, rounding), digits) << text;
+    EXPECT_EQ(RoundedDigits(ReadFieldDecimal(" 1 2"), 0, Even) + RoundedDigits(ReadLeadingDecimal(" 1 2"), 0, Even),
+              "112");
+    EXPECT_FALSE(ReadPlainDecimal("1e3") || ReadPlainDecimal("- 5") || ReadPlainDecimal(" . "));
+    EXPECT_EQ(RoundedWhole(*ReadPlainDecimal(" -7.5\t"), 0, Even, 8, 0), -8);
+    EXPECT_EQ(RoundedWhole(*ReadPlainDecimal("-8.5"), 0, Away, 8, 0), std::nullopt);
 }
 
 TEST(FormatElapsed, ShowsHoursMinutesAndSecondsPaddedToTwoDigitsAndSignsADamagedNegativeCount)

@@ -1,6 +1,7 @@
 #include "ui/options/OptionsDialog.h"
 
 #include "engine/Formats.h"
+#include "engine/WageEntry.h"
 #include "ui/common/LegacyFont.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WageEdit.h"
@@ -12,8 +13,6 @@
 #include <QStyle>
 #include <QLabel>
 #include <QPushButton>
-
-#include <cmath>
 
 namespace {
 
@@ -108,8 +107,7 @@ void OptionsDialog::leaveWageBox(WageEdit* box)
 {
     // A number too large to be money stays as typed, so that OK names the problem
     // instead of the box quietly turning it into 0.00.
-    const double value = LeadingNumber(box->text().toStdString());
-    if (!CurrencyFromDouble(std::isfinite(value) ? value : NAN).ok())
+    if (!ReadWageLeniently(box->text().toStdString()))
         return;
     box->setText(QString::fromStdString(FormatWageEntry(box->text().toStdString())));
 }

@@ -60,7 +60,7 @@ void FormatMoneyAlone(benchmark::State& bench)
 {
     std::int64_t units = 12345678;
     for (auto _ : bench) {
-        std::string text = FormatMoney(Currency::FromUnits(units));
+        std::string text = FormatMoney(Currency::fromUnits(units));
         benchmark::DoNotOptimize(text.data());
         units += 343;
     }
@@ -81,9 +81,9 @@ BENCHMARK(FormatElapsedAlone);
 void TotalEarnedAlone(benchmark::State& bench)
 {
     std::int32_t seconds = 0;
-    const Currency wage = Currency::FromUnits(123400);
+    const Currency wage = Currency::fromUnits(123400);
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(TotalEarnedFor(wage, seconds));
+        benchmark::DoNotOptimize(totalEarnedFor(wage, seconds));
         seconds = seconds < 360000 ? seconds + 1 : 0;
     }
 }

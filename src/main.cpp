@@ -21,9 +21,9 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("earnmeter"));
     // Closing a window only hides it; the program ends through Exit alone.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setWindowIcon(programIcon());
 
-    const QString dataFolder = DataFolderForThisProgram();
+    const QString dataFolder = dataFolderForThisProgram();
     SingleInstance instance(dataFolder);
     if (!instance.claim())
         return 0;

@@ -11,7 +11,7 @@ CurrencyResult CurrencyFromDouble(double x)
     constexpr double limit = 9223372036854775808.0; // 2^63, exact in a double
     if (!(scaled >= -limit && scaled < limit))
         return {{}, CurrencyError::Overflow};
-    return {Currency::FromUnits(static_cast<std::int64_t>(scaled)), CurrencyError::None};
+    return {Currency::fromUnits(static_cast<std::int64_t>(scaled)), CurrencyError::None};
 }
 
 double CurrencyAsDouble(Currency c)
@@ -21,13 +21,13 @@ double CurrencyAsDouble(Currency c)
 
 CurrencyResult CurrencyFromText(std::string_view text)
 {
-    const std::optional<Decimal> number = ReadPlainDecimal(text);
+    const std::optional<Decimal> number = readPlainDecimal(text);
     if (!number)
         return {{}, CurrencyError::InvalidNumber};
-    const std::optional<std::int64_t> units = ToUnits(*number);
+    const std::optional<std::int64_t> units = toUnits(*number);
     if (!units)
         return {{}, CurrencyError::Overflow};
-    return {Currency::FromUnits(*units), CurrencyError::None};
+    return {Currency::fromUnits(*units), CurrencyError::None};
 }
 
 std::string CurrencyText(Currency c)
@@ -49,24 +49,24 @@ std::string CurrencyText(Currency c)
 
 double LeadingNumber(std::string_view text)
 {
-    return ToDouble(ReadLeadingDecimal(text));
+    return toDouble(readLeadingDecimal(text));
 }
 
-std::optional<std::int64_t> ToUnits(const Decimal& number)
+std::optional<std::int64_t> toUnits(const Decimal& number)
 {
     constexpr int places = 4; // ten-thousandths
-    return RoundedWhole(number, places, Rounding::HalfToEven, std::uint64_t{1} << 63, INT64_MAX);
+    return roundedWhole(number, places, Rounding::HalfToEven, std::uint64_t{1} << 63, INT64_MAX);
 }
 
-CurrencyResult CurrencyMultiply(Currency c, std::int64_t factor)
+CurrencyResult currencyMultiply(Currency c, std::int64_t factor)
 {
     std::int64_t product = 0;
     if (__builtin_mul_overflow(c.units, factor, &product))
         return {{}, CurrencyError::Overflow};
-    return {Currency::FromUnits(product), CurrencyError::None};
+    return {Currency::fromUnits(product), CurrencyError::None};
 }
 
-std::string CurrencyErrorText(CurrencyError error)
+std::string currencyErrorText(CurrencyError error)
 {
     switch (error) {
     case CurrencyError::None:

@@ -16,9 +16,9 @@ struct Currency
 
     std::int64_t units = 0;
 
-    static constexpr Currency FromUnits(std::int64_t u) { return Currency{u}; }
-    static constexpr Currency Max() { return Currency{INT64_MAX}; }
-    static constexpr Currency Min() { return Currency{INT64_MIN}; }
+    static constexpr Currency fromUnits(std::int64_t u) { return Currency{u}; }
+    static constexpr Currency max() { return Currency{INT64_MAX}; }
+    static constexpr Currency min() { return Currency{INT64_MIN}; }
 
     friend constexpr auto operator<=>(Currency, Currency) = default;
 };
@@ -49,7 +49,7 @@ double CurrencyAsDouble(Currency c);
 CurrencyResult CurrencyFromText(std::string_view text);
 
 // A decimal number as ten-thousandths, halves to even; nothing beyond the range.
-std::optional<std::int64_t> ToUnits(const Decimal& number);
+std::optional<std::int64_t> toUnits(const Decimal& number);
 
 // "12.5", "12", "-0.5", "0.0125": no trailing zeros, no point for whole amounts.
 std::string CurrencyText(Currency c);
@@ -59,7 +59,7 @@ std::string CurrencyText(Currency c);
 double LeadingNumber(std::string_view text);
 
 // A product of an amount and a whole multiplier, exact or an overflow.
-CurrencyResult CurrencyMultiply(Currency c, std::int64_t factor);
+CurrencyResult currencyMultiply(Currency c, std::int64_t factor);
 
 // What a message box tells the user about a failed conversion.
-std::string CurrencyErrorText(CurrencyError error);
+std::string currencyErrorText(CurrencyError error);

@@ -12,7 +12,7 @@ constexpr std::int64_t ExponentLimit = 100'000'000;
 // No whole number with more digits fits 64 bits.
 constexpr std::int64_t MaxWholeDigits = 20;
 
-bool IsDigit(char c)
+bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
@@ -26,7 +26,7 @@ public:
 
     char peek()
     {
-        while (m_skipBlanks && m_at < m_text.size() && IsBlank(m_text[m_at]))
+        while (m_skipBlanks && m_at < m_text.size() && isBlank(m_text[m_at]))
             ++m_at;
         return m_at < m_text.size() ? m_text[m_at] : '\0';
     }
@@ -46,13 +46,13 @@ private:
 };
 
 // Digits with at most one point; false when there is no digit at all.
-bool ScanMantissa(Scanner& in, Decimal& number)
+bool scanMantissa(Scanner& in, Decimal& number)
 {
     if (const char sign = in.peek(); in.take("+-"))
         number.negative = sign == '-';
     bool point = false;
     bool anyDigit = false;
-    for (char c = in.peek(); IsDigit(c) || (c == '.' && !point); c = in.peek()) {
+    for (char c = in.peek(); isDigit(c) || (c == '.' && !point); c = in.peek()) {
         in.take(std::string_view(&c, 1));
         point = point || c == '.';
         anyDigit = anyDigit || c != '.';
@@ -64,37 +64,37 @@ bool ScanMantissa(Scanner& in, Decimal& number)
 }
 
 // "E" or "D", an optional sign and digits; a marker without digits is no exponent.
-std::int64_t ScanExponent(Scanner& in)
+std::int64_t scanExponent(Scanner& in)
 {
     if (!in.take("EeDd"))
         return 0;
     const bool negative = in.peek() == '-';
     in.take("+-");
     std::int64_t value = 0;
-    for (char c = in.peek(); IsDigit(c); c = in.peek()) {
+    for (char c = in.peek(); isDigit(c); c = in.peek()) {
         in.take(std::string_view(&c, 1));
         value = std::min(value * 10 + (c - '0'), ExponentLimit);
     }
     return negative ? -value : value;
 }
 
-void DropLeadingZeros(Decimal& number)
+void dropLeadingZeros(Decimal& number)
 {
     number.digits.erase(0, std::min(number.digits.find_first_not_of('0'), number.digits.size()));
 }
 
-Decimal ScanLeading(Scanner& in)
+Decimal scanLeading(Scanner& in)
 {
     Decimal number;
-    if (!ScanMantissa(in, number))
+    if (!scanMantissa(in, number))
         return {};
-    number.scale += ScanExponent(in);
-    DropLeadingZeros(number);
+    number.scale += scanExponent(in);
+    dropLeadingZeros(number);
     return number;
 }
 
 // Whether the digits from `from` on carry the kept digits up.
-bool RoundsUp(const std::string& digits, std::int64_t from, bool lastKeptOdd, Rounding rounding)
+bool roundsUp(const std::string& digits, std::int64_t from, bool lastKeptOdd, Rounding rounding)
 {
     if (from < 0 || from >= static_cast<std::int64_t>(digits.size()))
         return false;
@@ -105,7 +105,7 @@ bool RoundsUp(const std::string& digits, std::int64_t from, bool lastKeptOdd, Ro
     return beyondHalf || rounding == Rounding::HalfAwayFromZero || lastKeptOdd;
 }
 
-void Increment(std::string& digits)
+void increment(std::string& digits)
 {
     auto i = digits.size();
     while (i > 0 && digits[i - 1] == '9')
@@ -116,7 +116,7 @@ void Increment(std::string& digits)
         ++digits[i - 1];
 }
 
-bool AddDigit(std::uint64_t& value, char digit, std::uint64_t limit)
+bool addDigit(std::uint64_t& value, char digit, std::uint64_t limit)
 {
     const auto d = static_cast<std::uint64_t>(digit - '0');
     if (value > limit / 10 || d > limit - value * 10)
@@ -127,16 +127,16 @@ bool AddDigit(std::uint64_t& value, char digit, std::uint64_t limit)
 
 } // namespace
 
-bool IsBlank(char c)
+bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-std::string_view TrimBlanks(std::string_view text)
+std::string_view trimBlanks(std::string_view text)
 {
-    while (!text.empty() && IsBlank(text.front()))
+    while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
+    while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }
@@ -149,7 +149,7 @@ Decimal Decimal::fromUnits(std::int64_t units, int places)
     return number;
 }
 
-std::string RoundedDigits(const Decimal& number, int places, Rounding rounding)
+std::string roundedDigits(const Decimal& number, int places, Rounding rounding)
 {
     const std::int64_t kept = number.wholeDigits() + places;
     if (number.digits.empty() || kept < 0)
@@ -158,25 +158,25 @@ std::string RoundedDigits(const Decimal& number, int places, Rounding rounding)
     std::string digits = number.digits.substr(0, static_cast<std::size_t>(std::min(kept, size)));
     digits.append(static_cast<std::size_t>(std::max<std::int64_t>(kept - size, 0)), '0');
     const bool lastOdd = !digits.empty() && (digits.back() - '0') % 2 == 1;
-    if (RoundsUp(number.digits, kept, lastOdd, rounding))
-        Increment(digits);
+    if (roundsUp(number.digits, kept, lastOdd, rounding))
+        increment(digits);
     return digits.empty() ? "0" : digits;
 }
 
-std::optional<std::int64_t> RoundedWhole(const Decimal& number, int places, Rounding rounding,
+std::optional<std::int64_t> roundedWhole(const Decimal& number, int places, Rounding rounding,
                                          std::uint64_t negativeLimit, std::uint64_t positiveLimit)
 {
     if (!number.digits.empty() && number.wholeDigits() + places > MaxWholeDigits)
         return std::nullopt;
     const std::uint64_t limit = number.negative ? negativeLimit : positiveLimit;
     std::uint64_t magnitude = 0;
-    for (char digit : RoundedDigits(number, places, rounding))
-        if (!AddDigit(magnitude, digit, limit))
+    for (char digit : roundedDigits(number, places, rounding))
+        if (!addDigit(magnitude, digit, limit))
             return std::nullopt;
     return static_cast<std::int64_t>(number.negative ? 0 - magnitude : magnitude);
 }
 
-double ToDouble(const Decimal& number)
+double toDouble(const Decimal& number)
 {
     if (number.digits.empty())
         return 0.0;
@@ -189,26 +189,26 @@ double ToDouble(const Decimal& number)
     return number.negative ? -value : value;
 }
 
-Decimal ReadLeadingDecimal(std::string_view text)
+Decimal readLeadingDecimal(std::string_view text)
 {
     Scanner in(text, true);
-    return ScanLeading(in);
+    return scanLeading(in);
 }
 
-Decimal ReadFieldDecimal(std::string_view text)
+Decimal readFieldDecimal(std::string_view text)
 {
-    while (!text.empty() && IsBlank(text.front()))
+    while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     Scanner in(text, false);
-    return ScanLeading(in);
+    return scanLeading(in);
 }
 
-std::optional<Decimal> ReadPlainDecimal(std::string_view text)
+std::optional<Decimal> readPlainDecimal(std::string_view text)
 {
-    Scanner in(TrimBlanks(text), false);
+    Scanner in(trimBlanks(text), false);
     Decimal number;
-    if (!ScanMantissa(in, number) || !in.atEnd())
+    if (!scanMantissa(in, number) || !in.atEnd())
         return std::nullopt;
-    DropLeadingZeros(number);
+    dropLeadingZeros(number);
     return number;
 }

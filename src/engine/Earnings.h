@@ -8,4 +8,4 @@
 // multiplied by the count in double precision, then rounded half to even at the
 // fourth decimal. Never a running sum, so a changed rate reprices the whole
 // count. A total beyond the money range is held at its largest amount.
-Currency TotalEarnedFor(Currency hourlyWage, std::int32_t elapsedSeconds);
+Currency totalEarnedFor(Currency hourlyWage, std::int32_t elapsedSeconds);

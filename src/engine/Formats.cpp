@@ -7,13 +7,13 @@
 namespace {
 
 // Two decimals, halves away from zero, on the number's own digits.
-std::string Cents(const Decimal& number)
+std::string roundedCents(const Decimal& number)
 {
-    return RoundedDigits(number, 2, Rounding::HalfAwayFromZero);
+    return roundedDigits(number, 2, Rounding::HalfAwayFromZero);
 }
 
 // "1234.50", or "1,234.50" grouped, from a count of cents written as digits.
-std::string CentsText(std::string cents, bool grouped)
+std::string centsText(std::string cents, bool grouped)
 {
     cents.insert(0, cents.size() < 3 ? 3 - cents.size() : 0, '0');
     std::string whole = cents.substr(0, cents.size() - 2);
@@ -25,10 +25,10 @@ std::string CentsText(std::string cents, bool grouped)
 
 // The "0.00" pattern: at least one integer digit, two decimals, a leading "-"
 // for a negative amount that does not round to zero.
-std::string WageEntryText(const Decimal& number)
+std::string wageEntryText(const Decimal& number)
 {
-    const std::string cents = Cents(number);
-    return (number.negative && cents != "0" ? "-" : "") + CentsText(cents, false);
+    const std::string cents = roundedCents(number);
+    return (number.negative && cents != "0" ? "-" : "") + centsText(cents, false);
 }
 
 } // namespace
@@ -46,32 +46,32 @@ std::string FormatElapsed(std::int32_t seconds)
 
 std::string PadTwo(std::string_view text)
 {
-    const std::string_view trimmed = TrimBlanks(text);
+    const std::string_view trimmed = trimBlanks(text);
     return (LeadingNumber(trimmed) < 10 ? "0" : "") + std::string(trimmed);
 }
 
 std::string FormatMoney(Currency amount)
 {
-    const std::string text = CentsText(Cents(Decimal::fromUnits(amount.units, 4)), false);
+    const std::string text = centsText(roundedCents(Decimal::fromUnits(amount.units, 4)), false);
     return amount.units < 0 ? "(" + text + ")" : text;
 }
 
 std::string FormatWageEntry(std::string_view text)
 {
-    const Decimal number = ReadLeadingDecimal(text);
+    const Decimal number = readLeadingDecimal(text);
     // Only a number beyond the double range could not be shown; callers refuse such a wage first.
-    if (!std::isfinite(ToDouble(number)))
+    if (!std::isfinite(toDouble(number)))
         return "0.00";
-    return WageEntryText(number);
+    return wageEntryText(number);
 }
 
 std::string FormatWageEntry(Currency amount)
 {
-    return WageEntryText(Decimal::fromUnits(amount.units, 4));
+    return wageEntryText(Decimal::fromUnits(amount.units, 4));
 }
 
-std::string FormatRate(Currency rate)
+std::string formatRate(Currency rate)
 {
-    const std::string text = "($" + CentsText(Cents(Decimal::fromUnits(rate.units, 4)), true) + ")/hr";
+    const std::string text = "($" + centsText(roundedCents(Decimal::fromUnits(rate.units, 4)), true) + ")/hr";
     return rate.units < 0 ? "-" + text : text;
 }

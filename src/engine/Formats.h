@@ -27,4 +27,4 @@ std::string FormatWageEntry(std::string_view text);
 std::string FormatWageEntry(Currency amount);
 
 // A configured rate as the option captions show it: "($1,234.50)/hr", "-($2.00)/hr".
-std::string FormatRate(Currency rate);
+std::string formatRate(Currency rate);

@@ -2,7 +2,7 @@
 
 namespace {
 
-CurrencyResult Divide(CurrencyResult product, double divisor)
+CurrencyResult divide(CurrencyResult product, double divisor)
 {
     if (!product.ok())
         return product;
@@ -18,23 +18,23 @@ std::string_view displayName(PayPeriod period)
     return names.at(static_cast<std::size_t>(period));
 }
 
-CurrencyResult HourlyRateFor(Currency amount, PayPeriod period)
+CurrencyResult hourlyRateFor(Currency amount, PayPeriod period)
 {
     switch (period) {
     case PayPeriod::Hourly:
         return {amount};
     case PayPeriod::Weekly:
-        return Divide(CurrencyMultiply(amount, 52), 2080.0);
+        return divide(currencyMultiply(amount, 52), 2080.0);
     case PayPeriod::BiWeekly:
-        return Divide({amount}, 80.0);
+        return divide({amount}, 80.0);
     case PayPeriod::SemiMonthly: {
-        const CurrencyResult twice = CurrencyMultiply(amount, 2);
-        return Divide(twice.ok() ? CurrencyMultiply(twice.value, 12) : twice, 2080.0);
+        const CurrencyResult twice = currencyMultiply(amount, 2);
+        return divide(twice.ok() ? currencyMultiply(twice.value, 12) : twice, 2080.0);
     }
     case PayPeriod::Monthly:
-        return Divide(CurrencyMultiply(amount, 12), 2080.0);
+        return divide(currencyMultiply(amount, 12), 2080.0);
     case PayPeriod::Annually:
-        return Divide({amount}, 2080.0);
+        return divide({amount}, 2080.0);
     }
     return {amount};
 }

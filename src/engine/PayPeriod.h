@@ -28,4 +28,4 @@ std::string_view displayName(PayPeriod period);
 // The hourly rate for an amount per period: the exact money product first, then
 // one division in double precision, rounded half to even. A product beyond the
 // money range is an overflow failure.
-CurrencyResult HourlyRateFor(Currency amount, PayPeriod period);
+CurrencyResult hourlyRateFor(Currency amount, PayPeriod period);

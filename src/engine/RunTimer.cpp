@@ -10,20 +10,20 @@
 namespace {
 
 const std::string ProductName = Version::ProductName;
-constexpr Currency SmallFontFrom = Currency::FromUnits(1000 * Currency::UnitsPerDollar);
+constexpr Currency SmallFontFrom = Currency::fromUnits(1000 * Currency::UnitsPerDollar);
 
-std::string DollarText(Currency amount)
+std::string dollarText(Currency amount)
 {
     return "$" + FormatMoney(amount);
 }
 
 // A pause captions both windows the way the window it came from words it.
-std::string PausedCaption(WindowId window)
+std::string pausedCaption(WindowId window)
 {
     return window == WindowId::Main ? "PAUSED (" + ProductName + ")" : ProductName + " (PAUSED)";
 }
 
-WindowId Other(WindowId window)
+WindowId otherWindow(WindowId window)
 {
     return window == WindowId::Main ? WindowId::Advanced : WindowId::Main;
 }
@@ -42,7 +42,7 @@ WindowView RunTimer::view(WindowId window) const
     WindowView view;
     view.caption = m_captions[slot(window)];
     view.elapsedText = FormatElapsed(m_elapsedSeconds);
-    view.totalText = m_totalHidden ? std::string() : DollarText(m_totalEarned);
+    view.totalText = m_totalHidden ? std::string() : dollarText(m_totalEarned);
     view.totalPointSize = m_smallTotal ? 20 : 24;
     view.elapsedStruck = m_phase == Phase::Paused;
     view.startEnabled = m_phase != Phase::Running;
@@ -81,13 +81,13 @@ void RunTimer::refuseWage(WindowId window)
     const std::string refused = entry;
     entry = FormatWageEntry(m_hourlyWage);
     viewChanged.notify(window);
-    m_prompt.ask(WageRefusedMessage(refused));
+    m_prompt.ask(wageRefusedMessage(refused));
 }
 
 void RunTimer::leaveWageEntry(WindowId window)
 {
     std::string& entry = m_wageEntries[slot(window)];
-    const std::optional<Currency> wage = ReadWageLeniently(entry);
+    const std::optional<Currency> wage = readWageLeniently(entry);
     if (!wage) {
         refuseWage(window);
         return;
@@ -103,7 +103,7 @@ bool RunTimer::start(WindowId window)
 {
     std::string& entry = m_wageEntries[slot(window)];
     if (window == WindowId::Main) {
-        const std::optional<Currency> wage = ReadWageForStart(entry);
+        const std::optional<Currency> wage = readWageForStart(entry);
         if (!wage) {
             refuseWage(window);
             return false;
@@ -119,7 +119,7 @@ bool RunTimer::start(WindowId window)
     }
     m_runTick.setEnabled(true);
     m_phase = Phase::Running;
-    m_captions[slot(Other(window))] = ProductName;
+    m_captions[slot(otherWindow(window))] = ProductName;
     m_blink.setEnabled(false);
     entry = FormatWageEntry(entry);
     showBoth();
@@ -130,7 +130,7 @@ void RunTimer::pause(WindowId window)
 {
     m_runTick.setEnabled(false);
     m_phase = Phase::Paused;
-    m_captions.fill(PausedCaption(window));
+    m_captions.fill(pausedCaption(window));
     m_blink.setEnabled(true);
     showBoth();
 }
@@ -140,10 +140,10 @@ void RunTimer::tick()
     // The count stops at its largest value rather than wrap after 68 years.
     if (m_elapsedSeconds < std::numeric_limits<std::int32_t>::max())
         ++m_elapsedSeconds;
-    m_totalEarned = TotalEarnedFor(m_hourlyWage, m_elapsedSeconds);
+    m_totalEarned = totalEarnedFor(m_hourlyWage, m_elapsedSeconds);
     m_smallTotal = m_totalEarned >= SmallFontFrom;
     m_totalHidden = false;
-    m_captions[slot(m_live)] = DollarText(m_totalEarned) + " (" + ProductName + ")";
+    m_captions[slot(m_live)] = dollarText(m_totalEarned) + " (" + ProductName + ")";
     viewChanged.notify(m_live);
     ticked.notify();
     if (m_elapsedSeconds % 300 == 0)
@@ -187,7 +187,7 @@ void RunTimer::leaveAdvanced()
     std::string& mainEntry = m_wageEntries[slot(WindowId::Main)];
     if (m_wageTypes.selected() == WageType::MyWage)
         mainEntry = FormatWageEntry(m_hourlyWage);
-    else if (const std::optional<Currency> wage = ReadWageLeniently(mainEntry))
+    else if (const std::optional<Currency> wage = readWageLeniently(mainEntry))
         m_hourlyWage = *wage;
     m_live = WindowId::Main;
     showBoth();

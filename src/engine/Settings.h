@@ -16,7 +16,7 @@ struct Settings
     // What Restore Defaults fills in and a first start writes.
     static constexpr Settings defaults()
     {
-        return {Currency::FromUnits(67'500), Currency::FromUnits(455'000), false, false, true};
+        return {Currency::fromUnits(67'500), Currency::fromUnits(455'000), false, false, true};
     }
 
     friend bool operator==(const Settings&, const Settings&) = default;

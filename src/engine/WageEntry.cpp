@@ -2,25 +2,25 @@
 
 #include <string>
 
-std::optional<Currency> ReadWageLeniently(std::string_view text)
+std::optional<Currency> readWageLeniently(std::string_view text)
 {
-    const std::optional<std::int64_t> units = ToUnits(ReadLeadingDecimal(text));
+    const std::optional<std::int64_t> units = toUnits(readLeadingDecimal(text));
     if (!units)
         return std::nullopt;
-    return Currency::FromUnits(*units);
+    return Currency::fromUnits(*units);
 }
 
-std::optional<Currency> ReadWageForStart(std::string_view text)
+std::optional<Currency> readWageForStart(std::string_view text)
 {
     const CurrencyResult strict = CurrencyFromText(text);
     if (strict.ok())
         return strict.value;
     if (strict.error == CurrencyError::InvalidNumber)
-        return ReadWageLeniently(text);
+        return readWageLeniently(text);
     return std::nullopt;
 }
 
-Message WageRefusedMessage(std::string_view text)
+Message wageRefusedMessage(std::string_view text)
 {
     constexpr std::size_t shown = 40;
     std::string quoted(text.substr(0, shown));

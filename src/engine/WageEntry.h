@@ -11,11 +11,11 @@
 // The lenient reading a box applies when it is left: "12.5/hr" is 12.5, "abc" 0,
 // rounded on the typed digits to ten-thousandths, halves to even. Empty when
 // the number does not fit the money range.
-std::optional<Currency> ReadWageLeniently(std::string_view text);
+std::optional<Currency> readWageLeniently(std::string_view text);
 
 // Start reads the box strictly; a text that is not a plain number is read
 // leniently instead, as leaving the box would have read it.
-std::optional<Currency> ReadWageForStart(std::string_view text);
+std::optional<Currency> readWageForStart(std::string_view text);
 
 // The notice for a wage too large to count with.
-Message WageRefusedMessage(std::string_view text);
+Message wageRefusedMessage(std::string_view text);

@@ -13,11 +13,11 @@ void WageTypes::setPeriod(PayPeriod period)
 std::optional<Currency> WageTypes::convertPeriod(std::string_view amountText)
 {
     m_selected = WageType::MyWage;
-    const std::optional<Currency> amount = ReadWageLeniently(amountText);
-    const CurrencyResult rate = amount ? HourlyRateFor(*amount, m_period) : CurrencyResult{{}, CurrencyError::Overflow};
+    const std::optional<Currency> amount = readWageLeniently(amountText);
+    const CurrencyResult rate = amount ? hourlyRateFor(*amount, m_period) : CurrencyResult{{}, CurrencyError::Overflow};
     if (!rate.ok()) {
         changed.notify();
-        m_prompt.ask(WageRefusedMessage(amountText));
+        m_prompt.ask(wageRefusedMessage(amountText));
         return std::nullopt;
     }
     return select(WageType::MyWage, rate.value);
@@ -64,7 +64,7 @@ void WageTypes::resetForEntry(Currency hourlyWage)
 
 void WageTypes::showConfiguredRates()
 {
-    m_dreamCaption = "DREAM Wage  " + FormatRate(m_settings.DreamWage);
-    m_minimumCaption = "Minimum Wage  " + FormatRate(m_settings.MinimumWage);
+    m_dreamCaption = "DREAM Wage  " + formatRate(m_settings.DreamWage);
+    m_minimumCaption = "Minimum Wage  " + formatRate(m_settings.MinimumWage);
     changed.notify();
 }

@@ -17,7 +17,7 @@ std::string SupportEmail::EmailBody() const
 
 void SupportEmail::SendSupportEmail()
 {
-    m_shell.openAddress(SupportText::MailTarget(Addresses::SupportEmail, EmailSubject(), EmailBody()));
+    m_shell.openAddress(SupportText::mailTarget(Addresses::SupportEmail, EmailSubject(), EmailBody()));
 }
 
 std::string SupportEmail::ProgramInfo() const

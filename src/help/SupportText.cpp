@@ -10,14 +10,14 @@ namespace {
 constexpr std::string_view Crlf = "\r\n";
 constexpr std::string_view UnknownDate = "(unknown: the program file could not be read)";
 
-bool NeedsEncoding(unsigned char byte)
+bool needsEncoding(unsigned char byte)
 {
     constexpr std::string_view reserved = "&#%?+";
     return byte < 0x20 || byte >= 0x7F || reserved.find(static_cast<char>(byte)) != std::string_view::npos;
 }
 } // namespace
 
-std::string PixelCount(float pixels)
+std::string pixelCount(float pixels)
 {
     std::array<char, 64> buffer{};
     // Fixed notation without a precision gives the shortest text that reads back
@@ -29,14 +29,14 @@ std::string PixelCount(float pixels)
     return std::string(buffer.data(), end);
 }
 
-std::string EncodeFolder(std::string_view folder)
+std::string encodeFolder(std::string_view folder)
 {
     constexpr std::string_view hex = "0123456789ABCDEF";
     std::string encoded;
     encoded.reserve(folder.size());
     for (const char character : folder) {
         const auto byte = static_cast<unsigned char>(character);
-        if (NeedsEncoding(byte)) {
+        if (needsEncoding(byte)) {
             encoded += '%';
             encoded += hex[byte >> 4];
             encoded += hex[byte & 0x0F];
@@ -59,14 +59,14 @@ std::string EmailBody(std::string_view folder, ScreenSize screen)
     body += "===========================";
     body += "%0D%0A";
     body += "Program%20Path%20:%20";
-    body += EncodeFolder(folder);
+    body += encodeFolder(folder);
     body += "%0D%0A";
     body += "Screen%20Resolution%20:%20";
-    body += PixelCount(screen.width) + "x" + PixelCount(screen.height);
+    body += pixelCount(screen.width) + "x" + pixelCount(screen.height);
     return body;
 }
 
-std::string MailTarget(std::string_view address, std::string_view subject, std::string_view body)
+std::string mailTarget(std::string_view address, std::string_view subject, std::string_view body)
 {
     std::string target = "mailto:";
     target += address;
@@ -91,7 +91,7 @@ std::string ProgramInfo(std::string_view folder, const std::optional<std::string
     info += Crlf;
     info += "Screen Resolution - ";
     info += Crlf;
-    info += PixelCount(screen.width) + " x " + PixelCount(screen.height);
+    info += pixelCount(screen.width) + " x " + pixelCount(screen.height);
     return info;
 }
 } // namespace SupportText

@@ -10,12 +10,12 @@
 // their inputs so that every byte can be checked.
 namespace SupportText {
 // A pixel count in its shortest form: 1024, not 1024.0; 1366.5 stays 1366.5.
-std::string PixelCount(float pixels);
+std::string pixelCount(float pixels);
 
 // The program folder made safe inside a mailto: body. Only what would cut the
 // address short or be misread (& # % ? +, control characters and non-ASCII bytes)
 // is percent-encoded; spaces stay, so an ordinary folder reads as typed.
-std::string EncodeFolder(std::string_view folder);
+std::string encodeFolder(std::string_view folder);
 
 // "Regarding%20Earnmeter%20" and the version.
 std::string EmailSubject();
@@ -24,7 +24,7 @@ std::string EmailSubject();
 std::string EmailBody(std::string_view folder, ScreenSize screen);
 
 // "mailto:" address "?subject=" subject "&body=" body.
-std::string MailTarget(std::string_view address, std::string_view subject, std::string_view body);
+std::string mailTarget(std::string_view address, std::string_view subject, std::string_view body);
 
 // Eight CR LF separated lines: path, modified date and screen resolution.
 std::string ProgramInfo(std::string_view folder, const std::optional<std::string>& modified, ScreenSize screen);

@@ -23,12 +23,12 @@ Message updated()
 
 Message configOpenFailed(const std::string& reason)
 {
-    return {ForFile(reason, ConfigFile::FileName), "Error", Message::Buttons::Ok, Message::Icon::Critical};
+    return {forFile(reason, ConfigFile::FileName), "Error", Message::Buttons::Ok, Message::Icon::Critical};
 }
 
 Message configRecreated()
 {
-    return {ShownFileName(ConfigFile::FileName) + " will be recreated now. Please launch the software again.", "Notice",
+    return {shownFileName(ConfigFile::FileName) + " will be recreated now. Please launch the software again.", "Notice",
             Message::Buttons::Ok, Message::Icon::Information};
 }
 

@@ -8,7 +8,7 @@
 #include <QLocale>
 
 TrayHost::TrayHost(TrayFactory makeTray, Actions actions)
-    : m_makeTray(std::move(makeTray)), m_actions(std::move(actions)), m_icon(ProgramIcon())
+    : m_makeTray(std::move(makeTray)), m_actions(std::move(actions)), m_icon(programIcon())
 {}
 
 TrayHost::~TrayHost() = default;
@@ -43,7 +43,7 @@ bool TrayHost::available() const
     return m_frmSysTray && m_frmSysTray->available();
 }
 
-QString TrayHost::ToolTipText(double totalEarned, const QLocale& locale)
+QString TrayHost::toolTipText(double totalEarned, const QLocale& locale)
 {
     return locale.toCurrencyString(totalEarned) + QStringLiteral(" (") + QString::fromLatin1(Version::ProductName) +
            QStringLiteral(")");
@@ -52,7 +52,7 @@ QString TrayHost::ToolTipText(double totalEarned, const QLocale& locale)
 void TrayHost::refreshToolTip(Currency totalEarned)
 {
     if (m_frmSysTray)
-        m_frmSysTray->setToolTip(ToolTipText(CurrencyAsDouble(totalEarned), QLocale::system()));
+        m_frmSysTray->setToolTip(toolTipText(CurrencyAsDouble(totalEarned), QLocale::system()));
 }
 
 void TrayHost::m_frmSysTray_SysTrayMouseDown(int button)

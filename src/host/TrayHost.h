@@ -38,7 +38,7 @@ public:
 
     // Every counted second: the earnings so far in the user's currency format.
     void refreshToolTip(Currency totalEarned);
-    static QString ToolTipText(double totalEarned, const QLocale& locale);
+    static QString toolTipText(double totalEarned, const QLocale& locale);
 
 private:
     void m_frmSysTray_SysTrayMouseDown(int button);

@@ -17,7 +17,7 @@ std::int16_t ToStoredTwips(int pixels)
         std::clamp<int>(twips, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
-QPoint FramePosition(const QWidget& window)
+QPoint framePosition(const QWidget& window)
 {
     return window.isVisible() ? window.frameGeometry().topLeft() : window.pos();
 }
@@ -38,8 +38,8 @@ void WindowPlacement::attachAdvanced(QWidget& advanced)
 
 WindowPositions WindowPlacement::current() const
 {
-    const QPoint main = FramePosition(m_main);
-    const QPoint advanced = m_advanced ? FramePosition(*m_advanced) : m_advancedPosition;
+    const QPoint main = framePosition(m_main);
+    const QPoint advanced = m_advanced ? framePosition(*m_advanced) : m_advancedPosition;
     return {ToStoredTwips(main.x()), ToStoredTwips(main.y()), ToStoredTwips(advanced.x()), ToStoredTwips(advanced.y())};
 }
 

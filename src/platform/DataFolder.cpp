@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-QString ChooseDataFolder(const QString& executableFolder, bool executableFolderWritable, const QString& userDataFolder)
+QString chooseDataFolder(const QString& executableFolder, bool executableFolderWritable, const QString& userDataFolder)
 {
     const QString folder = QDir::cleanPath(executableFolder);
     const bool systemLocation = folder == QLatin1String("/usr") || folder.startsWith(QLatin1String("/usr/")) ||
@@ -15,10 +15,10 @@ QString ChooseDataFolder(const QString& executableFolder, bool executableFolderW
     return folder;
 }
 
-QString DataFolderForThisProgram()
+QString dataFolderForThisProgram()
 {
     const QString executableFolder = QCoreApplication::applicationDirPath();
-    const QString folder = ChooseDataFolder(executableFolder, QFileInfo(executableFolder).isWritable(),
+    const QString folder = chooseDataFolder(executableFolder, QFileInfo(executableFolder).isWritable(),
                                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QDir().mkpath(folder);
     return folder;

@@ -7,7 +7,7 @@
 // when it is installed in a system location or its folder cannot be written,
 // so an installed copy keeps each user's settings and never writes into system
 // folders, even as root.
-QString ChooseDataFolder(const QString& executableFolder, bool executableFolderWritable, const QString& userDataFolder);
+QString chooseDataFolder(const QString& executableFolder, bool executableFolderWritable, const QString& userDataFolder);
 
 // The folder for this process, created if needed.
-QString DataFolderForThisProgram();
+QString dataFolderForThisProgram();

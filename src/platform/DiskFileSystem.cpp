@@ -11,13 +11,13 @@ namespace {
 
 // The system's own words for an error, in English like every other text of
 // the program, whatever language the desktop's locale would pick.
-std::string SystemText(int error)
+std::string systemText(int error)
 {
     static const locale_t english = ::newlocale(LC_ALL_MASK, "C", locale_t{});
     return english != locale_t{} ? ::strerror_l(error, english) : "Error " + std::to_string(error);
 }
 
-ReadResult Unreadable(std::string reason)
+ReadResult unreadable(std::string reason)
 {
     return {ReadResult::Status::Unreadable, {}, std::move(reason)};
 }
@@ -50,7 +50,7 @@ private:
     int m_fd;
 };
 
-std::string FolderOf(const std::string& path)
+std::string folderOf(const std::string& path)
 {
     const auto slash = path.rfind('/');
     if (slash == std::string::npos)
@@ -58,7 +58,7 @@ std::string FolderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool WriteAll(int fd, std::string_view content)
+bool writeAll(int fd, std::string_view content)
 {
     while (!content.empty()) {
         const ssize_t written = ::write(fd, content.data(), content.size());
@@ -77,7 +77,7 @@ bool WriteAll(int fd, std::string_view content)
 
 // Makes the rename itself survive a power cut. The new record is already in
 // place when this runs, so a folder that cannot be synced fails nothing.
-void SyncFolder(const std::string& folder)
+void syncFolder(const std::string& folder)
 {
     Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.valid())
@@ -92,14 +92,14 @@ ReadResult DiskFileSystem::readFile(const std::string& path)
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!file.valid())
         return errno == ENOENT ? ReadResult{ReadResult::Status::Missing, {}, "File not found"}
-                               : Unreadable(SystemText(errno));
+                               : unreadable(systemText(errno));
     struct stat info = {};
     if (::fstat(file.get(), &info) != 0)
-        return Unreadable(SystemText(errno));
+        return unreadable(systemText(errno));
     if (S_ISDIR(info.st_mode))
-        return Unreadable(SystemText(EISDIR));
+        return unreadable(systemText(EISDIR));
     if (!S_ISREG(info.st_mode))
-        return Unreadable("Not a regular file");
+        return unreadable("Not a regular file");
 
     std::string content;
     char buffer[4096];
@@ -108,11 +108,11 @@ ReadResult DiskFileSystem::readFile(const std::string& path)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return Unreadable(SystemText(errno));
+            return unreadable(systemText(errno));
         if (got == 0)
             return {ReadResult::Status::Ok, std::move(content), {}};
         if (content.size() + static_cast<std::size_t>(got) > MaxFileSize)
-            return Unreadable("File is too large");
+            return unreadable("File is too large");
         content.append(buffer, static_cast<std::size_t>(got));
     }
 }
@@ -139,17 +139,17 @@ WriteResult DiskFileSystem::writeTemporary(const std::string& temporaryPath, std
 {
     Descriptor file(::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (!file.valid())
-        return WriteResult::Failed(SystemText(errno));
+        return WriteResult::failed(systemText(errno));
     int error = 0;
-    if (!WriteAll(file.get(), content) || ::fsync(file.get()) != 0)
+    if (!writeAll(file.get(), content) || ::fsync(file.get()) != 0)
         error = errno;
     if (file.close() != 0 && error == 0)
         error = errno;
     if (error != 0) {
         ::unlink(temporaryPath.c_str());
-        return WriteResult::Failed(SystemText(error));
+        return WriteResult::failed(systemText(error));
     }
-    return WriteResult::Done();
+    return WriteResult::done();
 }
 
 WriteResult DiskFileSystem::replace(const std::string& temporaryPath, const std::string& path)
@@ -157,8 +157,8 @@ WriteResult DiskFileSystem::replace(const std::string& temporaryPath, const std:
     if (::rename(temporaryPath.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporaryPath.c_str());
-        return WriteResult::Failed(SystemText(error));
+        return WriteResult::failed(systemText(error));
     }
-    SyncFolder(FolderOf(path));
-    return WriteResult::Done();
+    syncFolder(folderOf(path));
+    return WriteResult::done();
 }

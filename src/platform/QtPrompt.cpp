@@ -4,7 +4,7 @@
 #include <QMessageBox>
 
 namespace {
-QMessageBox::Icon IconFor(Message::Icon icon)
+QMessageBox::Icon iconFor(Message::Icon icon)
 {
     switch (icon) {
     case Message::Icon::Critical:
@@ -21,7 +21,7 @@ QMessageBox::Icon IconFor(Message::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons ButtonsFor(Message::Buttons buttons)
+QMessageBox::StandardButtons buttonsFor(Message::Buttons buttons)
 {
     switch (buttons) {
     case Message::Buttons::YesNo:
@@ -38,8 +38,8 @@ QMessageBox::StandardButtons ButtonsFor(Message::Buttons buttons)
 Answer QtPrompt::ask(const Message& message)
 {
     QWidget* owner = QApplication::activeWindow();
-    QMessageBox box(IconFor(message.icon), QString::fromStdString(message.caption),
-                    QString::fromStdString(message.text), ButtonsFor(message.buttons), owner);
+    QMessageBox box(iconFor(message.icon), QString::fromStdString(message.caption),
+                    QString::fromStdString(message.text), buttonsFor(message.buttons), owner);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

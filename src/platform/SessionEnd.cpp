@@ -10,7 +10,7 @@ namespace {
 // The handler may only write a byte: everything else happens in the event loop.
 int g_pipe[2] = {-1, -1};
 
-void OnSignal(int)
+void onSignal(int)
 {
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(g_pipe[0], &byte, 1);
@@ -24,7 +24,7 @@ SessionEnd::SessionEnd()
     m_notifier = new QSocketNotifier(g_pipe[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SessionEnd::drain);
     struct sigaction action = {};
-    action.sa_handler = OnSignal;
+    action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int signal : {SIGTERM, SIGINT, SIGHUP})

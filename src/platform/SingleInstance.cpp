@@ -14,14 +14,14 @@
 namespace {
 constexpr char ShowRequest[] = "show\n";
 
-QString RuntimeFolder()
+QString runtimeFolder()
 {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
 // The socket's address, or false when the path is too long for one.
-bool AddressOf(const QString& path, sockaddr_un& address)
+bool addressOf(const QString& path, sockaddr_un& address)
 {
     const QByteArray bytes = QFile::encodeName(path);
     address = {};
@@ -37,7 +37,7 @@ SingleInstance::SingleInstance(const QString& dataFolder)
 {
     const QByteArray hash =
         QCryptographicHash::hash(QDir::cleanPath(dataFolder).toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
-    const QString base = RuntimeFolder() + QStringLiteral("/earnmeter-") + QString::fromLatin1(hash);
+    const QString base = runtimeFolder() + QStringLiteral("/earnmeter-") + QString::fromLatin1(hash);
     m_socketPath = base + QStringLiteral(".sock");
     m_lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
     // A live lock is never taken over; a crashed copy's lock is, as its process is gone.
@@ -62,7 +62,7 @@ bool SingleInstance::claim()
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
-    if (AddressOf(m_socketPath, address) &&
+    if (addressOf(m_socketPath, address) &&
         ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
         ::send(fd, ShowRequest, sizeof ShowRequest - 1, MSG_NOSIGNAL);
     ::close(fd);
@@ -72,7 +72,7 @@ bool SingleInstance::claim()
 void SingleInstance::listen()
 {
     sockaddr_un address;
-    if (!AddressOf(m_socketPath, address))
+    if (!addressOf(m_socketPath, address))
         return;
     // We hold the lock, so a socket file there was left behind by a crashed copy.
     ::unlink(address.sun_path);

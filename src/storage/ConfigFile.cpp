@@ -13,31 +13,31 @@ using Outcome = ConfigRead::Outcome;
 
 // Files from before version 2.42 hold no save-position switch. Versions are
 // compared as texts, character code by character code: "v10.0" sorts before "v2.42".
-bool HasSavePositionField(std::string_view version)
+bool hasSavePositionField(std::string_view version)
 {
     return version >= std::string_view("v2.42");
 }
 
-std::string CurrentVersionField()
+std::string currentVersionField()
 {
     return "v" + VersionText();
 }
 
-std::string SwitchText(std::int16_t value)
+std::string switchText(std::int16_t value)
 {
     char buffer[8];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     return std::string(buffer, end);
 }
 
-std::int16_t SwitchValue(bool on)
+std::int16_t switchValue(bool on)
 {
     return on ? -1 : 0;
 }
 
-ConfigRead Damaged(std::string problem, Settings kept)
+ConfigRead damaged(std::string problem, Settings kept)
 {
-    return {Outcome::Damaged, kept, ForFile(problem, ConfigFile::FileName), {}};
+    return {Outcome::Damaged, kept, forFile(problem, ConfigFile::FileName), {}};
 }
 
 // The wages and the raw switch values of a record. A file without the
@@ -69,14 +69,14 @@ std::string ReadFields(RecordReader& reader, bool sixFields, Record& record)
     return {};
 }
 
-Settings SettingsOf(const Record& record)
+Settings settingsOf(const Record& record)
 {
     return {record.minimum, record.dream, record.switches[0] == -1, record.switches[1] == -1, record.switches[2] == -1};
 }
 
 } // namespace
 
-ConfigFile::ConfigFile(FileSystem& files, std::string folder) : m_files(files), m_path(PathInFolder(folder, FileName))
+ConfigFile::ConfigFile(FileSystem& files, std::string folder) : m_files(files), m_path(pathInFolder(folder, FileName))
 {}
 
 ConfigRead ConfigFile::read()
@@ -90,13 +90,13 @@ ConfigRead ConfigFile::read()
     RecordReader reader(file.content);
     const auto version = reader.nextText();
     if (!version)
-        return Damaged(reader.describeProblem("Version"), {});
+        return damaged(reader.describeProblem("Version"), {});
     const std::string versionText(*version);
     Record record;
-    if (const std::string problem = ReadFields(reader, HasSavePositionField(versionText), record); !problem.empty())
-        return Damaged(problem, {record.minimum, record.dream});
-    ConfigRead read{Outcome::Current, SettingsOf(record), {}, {}};
-    if (versionText == CurrentVersionField())
+    if (const std::string problem = ReadFields(reader, hasSavePositionField(versionText), record); !problem.empty())
+        return damaged(problem, {record.minimum, record.dream});
+    ConfigRead read{Outcome::Current, settingsOf(record), {}, {}};
+    if (versionText == currentVersionField())
         return read;
     return update(read, record.switches[0], record.switches[1], record.switches[2]);
 }
@@ -112,18 +112,18 @@ ConfigRead ConfigFile::update(ConfigRead read, std::int16_t minimize, std::int16
 
 WriteResult ConfigFile::write(const Settings& settings)
 {
-    return writeRecord(settings, SwitchValue(settings.MinimizeOnStartup), SwitchValue(settings.StartInAdvancedMode),
-                       SwitchValue(settings.SavePositionOnExit));
+    return writeRecord(settings, switchValue(settings.MinimizeOnStartup), switchValue(settings.StartInAdvancedMode),
+                       switchValue(settings.SavePositionOnExit));
 }
 
 WriteResult ConfigFile::writeRecord(const Settings& settings, std::int16_t minimize, std::int16_t advanced,
                                     std::int16_t savePos)
 {
-    const std::string record = "\"" + CurrentVersionField() + "\"," + CurrencyText(settings.MinimumWage) + "," +
-                               CurrencyText(settings.DreamWage) + "," + SwitchText(minimize) + "," +
-                               SwitchText(advanced) + "," + SwitchText(savePos) + "\r\n";
+    const std::string record = "\"" + currentVersionField() + "\"," + CurrencyText(settings.MinimumWage) + "," +
+                               CurrencyText(settings.DreamWage) + "," + switchText(minimize) + "," +
+                               switchText(advanced) + "," + switchText(savePos) + "\r\n";
     WriteResult result = m_files.writeFile(m_path, record);
     if (!result.ok)
-        result.reason = ForFile(result.reason, FileName);
+        result.reason = forFile(result.reason, FileName);
     return result;
 }

@@ -4,7 +4,7 @@ namespace {
 constexpr char Separator = '/';
 }
 
-std::string PathInFolder(const std::string& folder, std::string_view fileName)
+std::string pathInFolder(const std::string& folder, std::string_view fileName)
 {
     std::string path = folder;
     if (!path.empty() && path.back() != Separator)
@@ -13,12 +13,12 @@ std::string PathInFolder(const std::string& folder, std::string_view fileName)
     return path;
 }
 
-std::string ShownFileName(std::string_view fileName)
+std::string shownFileName(std::string_view fileName)
 {
     return Separator + std::string(fileName);
 }
 
-std::string ForFile(std::string_view what, std::string_view fileName)
+std::string forFile(std::string_view what, std::string_view fileName)
 {
-    return std::string(what) + " for " + ShownFileName(fileName);
+    return std::string(what) + " for " + shownFileName(fileName);
 }

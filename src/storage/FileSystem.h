@@ -27,8 +27,8 @@ struct WriteResult
     bool ok = true;
     std::string reason;
 
-    static WriteResult Done() { return {}; }
-    static WriteResult Failed(std::string reason) { return {false, std::move(reason)}; }
+    static WriteResult done() { return {}; }
+    static WriteResult failed(std::string reason) { return {false, std::move(reason)}; }
 };
 
 // Whole-file reads and writes. A write replaces the file in one step: a reader
@@ -42,10 +42,10 @@ public:
 };
 
 // The folder and the file name joined with the platform's separator.
-std::string PathInFolder(const std::string& folder, std::string_view fileName);
+std::string pathInFolder(const std::string& folder, std::string_view fileName);
 
 // How messages name a file: the separator and its name, as in "/Config.ewg".
-std::string ShownFileName(std::string_view fileName);
+std::string shownFileName(std::string_view fileName);
 
 // A failure's description naming the file: "File not found for /Config.ewg".
-std::string ForFile(std::string_view what, std::string_view fileName);
+std::string forFile(std::string_view what, std::string_view fileName);

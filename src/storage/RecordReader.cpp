@@ -6,24 +6,24 @@
 namespace {
 
 // CR and LF end a field here, so only spaces and tabs are blanks around one.
-bool IsFieldBlank(char c)
+bool isFieldBlank(char c)
 {
     return c == ' ' || c == '\t';
 }
 
-std::size_t SeparatorPosition(std::string_view rest)
+std::size_t separatorPosition(std::string_view rest)
 {
     return std::min(rest.find_first_of(",\r\n"), rest.size());
 }
 
-void SkipBlanks(std::string_view& text)
+void skipBlanks(std::string_view& text)
 {
-    while (!text.empty() && IsFieldBlank(text.front()))
+    while (!text.empty() && isFieldBlank(text.front()))
         text.remove_prefix(1);
 }
 
 // Drops a comma, or a line end of CR LF, CR or LF, from the front.
-void SkipSeparator(std::string_view& rest)
+void skipSeparator(std::string_view& rest)
 {
     if (rest.empty())
         return;
@@ -31,22 +31,22 @@ void SkipSeparator(std::string_view& rest)
     rest.remove_prefix(crLf ? 2 : 1);
 }
 
-std::string_view TakeQuoted(std::string_view& rest)
+std::string_view takeQuoted(std::string_view& rest)
 {
     const std::size_t end = std::min(rest.find_first_of("\"\r\n", 1), rest.size());
     const std::string_view field = rest.substr(1, end - 1);
     rest.remove_prefix(end);
     if (!rest.empty() && rest.front() == '"')
-        rest.remove_prefix(SeparatorPosition(rest));
+        rest.remove_prefix(separatorPosition(rest));
     return field;
 }
 
-std::string_view TakeUnquoted(std::string_view& rest)
+std::string_view takeUnquoted(std::string_view& rest)
 {
-    const std::size_t end = SeparatorPosition(rest);
+    const std::size_t end = separatorPosition(rest);
     std::string_view field = rest.substr(0, end);
     rest.remove_prefix(end);
-    while (!field.empty() && IsFieldBlank(field.back()))
+    while (!field.empty() && isFieldBlank(field.back()))
         field.remove_suffix(1);
     return field;
 }
@@ -55,13 +55,13 @@ std::string_view TakeUnquoted(std::string_view& rest)
 
 std::optional<std::string_view> RecordReader::nextText()
 {
-    SkipBlanks(m_rest);
+    skipBlanks(m_rest);
     if (m_rest.empty()) {
         m_problem = Problem::TooFewFields;
         return std::nullopt;
     }
-    const std::string_view field = m_rest.front() == '"' ? TakeQuoted(m_rest) : TakeUnquoted(m_rest);
-    SkipSeparator(m_rest);
+    const std::string_view field = m_rest.front() == '"' ? takeQuoted(m_rest) : takeUnquoted(m_rest);
+    skipSeparator(m_rest);
     m_problem = Problem::None;
     return field;
 }
@@ -71,7 +71,7 @@ std::optional<std::int64_t> RecordReader::nextWhole(std::int64_t min, std::int64
     const auto field = nextText();
     if (!field)
         return std::nullopt;
-    const auto value = RoundedWhole(ReadFieldDecimal(*field), 0, Rounding::HalfToEven,
+    const auto value = roundedWhole(readFieldDecimal(*field), 0, Rounding::HalfToEven,
                                     0 - static_cast<std::uint64_t>(min), static_cast<std::uint64_t>(max));
     if (!value)
         m_problem = Problem::OutOfRange;
@@ -88,10 +88,10 @@ std::optional<Currency> RecordReader::nextCurrency()
     const auto field = nextText();
     if (!field)
         return std::nullopt;
-    const auto units = ToUnits(ReadFieldDecimal(*field));
+    const auto units = toUnits(readFieldDecimal(*field));
     if (!units) {
         m_problem = Problem::OutOfRange;
         return std::nullopt;
     }
-    return Currency::FromUnits(*units);
+    return Currency::fromUnits(*units);
 }

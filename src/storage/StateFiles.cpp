@@ -9,30 +9,30 @@ namespace {
 
 // The positions were always stored as single-precision numbers; for whole
 // twips this is the plain integer text.
-std::string SingleText(float value)
+std::string singleText(float value)
 {
     char buffer[64];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
     return std::string(buffer, end);
 }
 
-std::string WholeText(std::int32_t value)
+std::string wholeText(std::int32_t value)
 {
     char buffer[16];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     return std::string(buffer, end);
 }
 
-template <typename Value> StateRead<Value> Unusable(const std::string& problem, std::string_view fileName)
+template <typename Value> StateRead<Value> unusable(const std::string& problem, std::string_view fileName)
 {
-    return {StateRead<Value>::Outcome::Unusable, {}, ForFile(problem, fileName)};
+    return {StateRead<Value>::Outcome::Unusable, {}, forFile(problem, fileName)};
 }
 
 // The file's content, or the outcome that there is none to read.
-template <typename Value> bool ContentOf(const ReadResult& file, std::string_view fileName, StateRead<Value>& outcome)
+template <typename Value> bool contentOf(const ReadResult& file, std::string_view fileName, StateRead<Value>& outcome)
 {
     if (!file.ok())
-        outcome = Unusable<Value>(file.reason, fileName);
+        outcome = unusable<Value>(file.reason, fileName);
     else if (file.content.empty())
         outcome = {StateRead<Value>::Outcome::EmptyFile, {}, {}};
     return file.ok() && !file.content.empty();
@@ -41,21 +41,21 @@ template <typename Value> bool ContentOf(const ReadResult& file, std::string_vie
 } // namespace
 
 StateFiles::StateFiles(FileSystem& files, std::string folder)
-    : m_files(files), m_savedPath(PathInFolder(folder, SavedFileName)), m_prevPath(PathInFolder(folder, PrevFileName))
+    : m_files(files), m_savedPath(pathInFolder(folder, SavedFileName)), m_prevPath(pathInFolder(folder, PrevFileName))
 {}
 
 StateRead<WindowPositions> StateFiles::ReadSaved()
 {
     const ReadResult file = m_files.readFile(m_savedPath);
     StateRead<WindowPositions> read;
-    if (!ContentOf(file, SavedFileName, read))
+    if (!contentOf(file, SavedFileName, read))
         return read;
     RecordReader record(file.content);
     std::array<std::int16_t, 4> fields{};
     for (std::int16_t& field : fields) {
         const auto value = record.nextWhole(INT16_MIN, INT16_MAX);
         if (!value)
-            return Unusable<WindowPositions>(record.describeProblem("Position"), SavedFileName);
+            return unusable<WindowPositions>(record.describeProblem("Position"), SavedFileName);
         field = static_cast<std::int16_t>(*value);
     }
     read.value = {fields[0], fields[1], fields[2], fields[3]};
@@ -64,8 +64,8 @@ StateRead<WindowPositions> StateFiles::ReadSaved()
 
 WriteResult StateFiles::WriteSaved(const WindowPositions& positions)
 {
-    const std::string record = SingleText(positions.mainLeft) + "," + SingleText(positions.mainTop) + "," +
-                               SingleText(positions.advancedLeft) + "," + SingleText(positions.advancedTop) + "\r\n";
+    const std::string record = singleText(positions.mainLeft) + "," + singleText(positions.mainTop) + "," +
+                               singleText(positions.advancedLeft) + "," + singleText(positions.advancedTop) + "\r\n";
     return writeRecord(m_savedPath, SavedFileName, record);
 }
 
@@ -73,25 +73,25 @@ StateRead<std::int32_t> StateFiles::ReadPrev()
 {
     const ReadResult file = m_files.readFile(m_prevPath);
     StateRead<std::int32_t> read;
-    if (!ContentOf(file, PrevFileName, read))
+    if (!contentOf(file, PrevFileName, read))
         return read;
     RecordReader record(file.content);
     const auto seconds = record.nextWhole(0, INT32_MAX);
     if (!seconds)
-        return Unusable<std::int32_t>(record.describeProblem("Elapsed time"), PrevFileName);
+        return unusable<std::int32_t>(record.describeProblem("Elapsed time"), PrevFileName);
     read.value = static_cast<std::int32_t>(*seconds);
     return read;
 }
 
 WriteResult StateFiles::WritePrev(std::int32_t elapsedSeconds)
 {
-    return writeRecord(m_prevPath, PrevFileName, WholeText(elapsedSeconds) + "\r\n");
+    return writeRecord(m_prevPath, PrevFileName, wholeText(elapsedSeconds) + "\r\n");
 }
 
 WriteResult StateFiles::writeRecord(const std::string& path, std::string_view fileName, const std::string& record)
 {
     WriteResult result = m_files.writeFile(path, record);
     if (!result.ok)
-        result.reason = ForFile(result.reason, fileName);
+        result.reason = forFile(result.reason, fileName);
     return result;
 }

@@ -92,8 +92,8 @@ TEST(FormatMoney, WritesAnAmountAsStoredAsLabelledAndAsARate)
         Row{Largest, "922337203685477.5807", "922337203685477.58", "($922,337,203,685,477.58)/hr"},
         Row{Smallest, "-922337203685477.5808", "(922337203685477.58)", "-($922,337,203,685,477.58)/hr"});
     for (const auto& [units, stored, label, rate] : rows) {
-        const Currency amount = Currency::FromUnits(units);
-        EXPECT_EQ(std::tuple(CurrencyText(amount), FormatMoney(amount), FormatRate(amount)),
+        const Currency amount = Currency::fromUnits(units);
+        EXPECT_EQ(std::tuple(CurrencyText(amount), FormatMoney(amount), formatRate(amount)),
                   std::tuple(stored, label, rate));
     }
 }
@@ -118,7 +118,7 @@ TEST(CurrencyRoundTrip, TextReadsBackExactlyShowsTheLabelCentsAndTheDoubleDetour
     std::mt19937_64 random(20240611);
     std::uniform_int_distribution<std::int64_t> anyAmount(Smallest, Largest), reachable(-(1LL << 50), 1LL << 50);
     for (int i = 0; i < 100'000; ++i) {
-        const Currency any = Currency::FromUnits(anyAmount(random)), everyday = Currency::FromUnits(reachable(random));
+        const Currency any = Currency::fromUnits(anyAmount(random)), everyday = Currency::fromUnits(reachable(random));
         ASSERT_EQ(CurrencyFromText(CurrencyText(any)).value, any) << CurrencyText(any);
         ASSERT_EQ(CurrencyFromDouble(CurrencyAsDouble(everyday)).value, everyday) << everyday.units;
         std::string label = FormatMoney(everyday);
@@ -135,11 +135,11 @@ TEST(WageEntryRoundTrip, WhateverStartAcceptsItsNormalisedBoxAcceptsAgain)
 {
     for (const std::string typed : {"922337203685477.5807", "-922337203685477.5808", "922337203685477.575", "12.125",
                                     "1e3", "0.005", "-0.004", "123456789012.34567"}) {
-        ASSERT_TRUE(ReadWageForStart(typed)) << typed;
+        ASSERT_TRUE(readWageForStart(typed)) << typed;
         const std::string shown = FormatWageEntry(typed);
-        EXPECT_TRUE(ReadWageLeniently(shown) && ReadWageForStart(shown)) << typed << " shown as " << shown;
+        EXPECT_TRUE(readWageLeniently(shown) && readWageForStart(shown)) << typed << " shown as " << shown;
     }
-    EXPECT_EQ(FormatWageEntry(Currency::Max()) + " " + FormatWageEntry(Currency::Min()),
+    EXPECT_EQ(FormatWageEntry(Currency::max()) + " " + FormatWageEntry(Currency::min()),
               "922337203685477.58 -922337203685477.58");
 }
 
@@ -154,12 +154,12 @@ TEST(Decimal, RoundsOnTheWrittenDigitsAndReadsLenientlyFieldwiseOrStrictly)
              Row{"0.0049", 2, Away, "0"}, Row{"2.5", 0, Even, "2"}, Row{"2.50000001", 0, Even, "3"},
              Row{"1.5e1", 0, Even, "15"}, Row{"-0", 2, Away, "0"}, Row{"1e-400", 2, Away, "0"});
     for (const auto& [text, places, rounding, digits] : rows)
-        EXPECT_EQ(RoundedDigits(ReadLeadingDecimal(text), places, rounding), digits) << text;
-    EXPECT_EQ(RoundedDigits(ReadFieldDecimal(" 1 2"), 0, Even) + RoundedDigits(ReadLeadingDecimal(" 1 2"), 0, Even),
+        EXPECT_EQ(roundedDigits(readLeadingDecimal(text), places, rounding), digits) << text;
+    EXPECT_EQ(roundedDigits(readFieldDecimal(" 1 2"), 0, Even) + roundedDigits(readLeadingDecimal(" 1 2"), 0, Even),
               "112");
-    EXPECT_FALSE(ReadPlainDecimal("1e3") || ReadPlainDecimal("- 5") || ReadPlainDecimal(" . "));
-    EXPECT_EQ(RoundedWhole(*ReadPlainDecimal(" -7.5\t"), 0, Even, 8, 0), -8);
-    EXPECT_EQ(RoundedWhole(*ReadPlainDecimal("-8.5"), 0, Away, 8, 0), std::nullopt);
+    EXPECT_FALSE(readPlainDecimal("1e3") || readPlainDecimal("- 5") || readPlainDecimal(" . "));
+    EXPECT_EQ(roundedWhole(*readPlainDecimal(" -7.5\t"), 0, Even, 8, 0), -8);
+    EXPECT_EQ(roundedWhole(*readPlainDecimal("-8.5"), 0, Away, 8, 0), std::nullopt);
 }
 
 TEST(FormatElapsed, ShowsHoursMinutesAndSecondsPaddedToTwoDigitsAndSignsADamagedNegativeCount)
@@ -189,7 +189,7 @@ TEST(ReadWageForStart, ReadsNumbersExactlyOtherTextLenientlyAndRefusesWagesBeyon
              Row{"1e3", 10000000}, Row{"922337203685477.5807", Largest}, Row{"922337203685477.5808", std::nullopt},
              Row{"99999999999999999999", std::nullopt}, Row{"1e400", std::nullopt}, Row{"1e15/hr", std::nullopt});
     for (const auto& [typed, units] : rows)
-        EXPECT_EQ(ReadWageForStart(typed), units ? std::optional(Currency::FromUnits(*units)) : std::nullopt) << typed;
+        EXPECT_EQ(readWageForStart(typed), units ? std::optional(Currency::fromUnits(*units)) : std::nullopt) << typed;
 }
 
 // The semi-monthly product starts with a doubling, which may overflow too.
@@ -205,7 +205,7 @@ TEST(HourlyRateFor, ConvertsOnEightHoursAFiveDayWeekAndRefusesProductsBeyondRang
                            Row{Largest / 24 + 1, P::SemiMonthly, Over, 0}, Row{Largest / 12 + 1, P::Monthly, Over, 0},
                            Row{Largest, P::Hourly, Ok, Largest});
     for (const auto& [amount, period, error, rate] : rows)
-        EXPECT_EQ(Outcome(HourlyRateFor(Currency::FromUnits(amount), period)), std::pair(error, rate))
+        EXPECT_EQ(Outcome(hourlyRateFor(Currency::fromUnits(amount), period)), std::pair(error, rate))
             << amount << " " << displayName(period);
     std::string names;
     for (PayPeriod period : PayPeriods)
@@ -223,5 +223,5 @@ TEST(TotalEarnedFor, PricesTheWholeCountAtTheRateAndHoldsItAtTheRangeEdges)
         Row{9'000'000'000'000'000'000, 3689, 9'222'500'000'000'000'000}, Row{9'000'000'000'000'000'000, 3690, Largest},
         Row{Largest, LargestCount, Largest}, Row{Smallest, LargestCount, Smallest});
     for (const auto& [wage, seconds, total] : rows)
-        EXPECT_EQ(TotalEarnedFor(Currency::FromUnits(wage), seconds).units, total) << wage << " for " << seconds;
+        EXPECT_EQ(totalEarnedFor(Currency::fromUnits(wage), seconds).units, total) << wage << " for " << seconds;
 }

@@ -74,7 +74,7 @@ TEST_F(RunTimerTest, TenSecondRunShowsTimeTotalAndCaptionEverySecond)
         EXPECT_EQ(shownAfter(1, Main),
                   "$" + total + " (Earnmeter) | " + time + " | $" + total + " | 24 | Pause ticking");
     }
-    EXPECT_EQ(timer.totalEarned(), Currency::FromUnits(333));
+    EXPECT_EQ(timer.totalEarned(), Currency::fromUnits(333));
     EXPECT_EQ(ticks, 10);
     EXPECT_EQ(timer.view(Advanced).caption, "Earnmeter") << "Start captions the other window plainly";
 }
@@ -84,9 +84,9 @@ TEST_F(RunTimerTest, WageChangedMidRunRepricesTheWholeCountAtTheNextTick)
     ASSERT_TRUE(start(Main, "10"));
     clock.advanceSeconds(180);
     leaveBoxWith(Main, "20");
-    EXPECT_EQ(timer.totalEarned(), Currency::FromUnits(5000)) << "the total follows only at a tick";
+    EXPECT_EQ(timer.totalEarned(), Currency::fromUnits(5000)) << "the total follows only at a tick";
     EXPECT_EQ(shownAfter(1, Main), "$1.01 (Earnmeter) | 00:03:01 | $1.01 | 24 | Pause ticking");
-    EXPECT_EQ(timer.totalEarned(), Currency::FromUnits(10056));
+    EXPECT_EQ(timer.totalEarned(), Currency::fromUnits(10056));
 }
 
 TEST_F(RunTimerTest, TotalOfAThousandShrinksTheFontAndCountAndTotalAreHeldAtTheirLargest)
@@ -242,16 +242,16 @@ TEST_F(RunTimerTest, AdvancedWindowConvertsTheAmountPerPeriodAndPutsARefusedOneB
 using WageTypesTest = RunTimerTest;
 TEST_F(WageTypesTest, ReferenceWagesTakeEffectAtOnceAndStartUsesTheirCurrentRateOverTheBox)
 {
-    settings.DreamWage = Currency::FromUnits(455000);
-    settings.MinimumWage = Currency::FromUnits(72500);
+    settings.DreamWage = Currency::fromUnits(455000);
+    settings.MinimumWage = Currency::fromUnits(72500);
     timer.chooseMinimum();
     wageTypes.setPeriod(PayPeriod::Weekly);
     EXPECT_EQ(std::pair(wageTypes.rateAtStart("1000"), wageTypes.currentText()),
               std::pair(std::optional(settings.MinimumWage), "7.25"s));
     timer.chooseDream();
-    settings.DreamWage = Currency::FromUnits(12345000);
+    settings.DreamWage = Currency::fromUnits(12345000);
     EXPECT_EQ(std::pair(wageTypes.rateAtStart(""), wageTypes.currentText()),
               std::pair(std::optional(settings.DreamWage), "45.50"s));
     ASSERT_TRUE(wageTypes.convertPeriod("0")); // choosing My Wage again
-    EXPECT_EQ(wageTypes.rateAtStart("1000"), Currency::FromUnits(250000));
+    EXPECT_EQ(wageTypes.rateAtStart("1000"), Currency::fromUnits(250000));
 }

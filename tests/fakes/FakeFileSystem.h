@@ -20,9 +20,9 @@ public:
     WriteResult writeFile(const std::string& path, std::string_view content) override
     {
         if (const auto failure = m_failures.find(path); failure != m_failures.end())
-            return WriteResult::Failed(failure->second);
+            return WriteResult::failed(failure->second);
         m_files[path] = content;
-        return WriteResult::Done();
+        return WriteResult::done();
     }
 
     void put(const std::string& path, std::string content) { m_files[path] = std::move(content); }

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using Outcome = ConfigRead::Outcome;
     FakeFileSystem files;
-    const std::string path = PathInFolder("/fuzz", ConfigFile::FileName);
+    const std::string path = pathInFolder("/fuzz", ConfigFile::FileName);
     files.put(path, std::string(reinterpret_cast<const char*>(data), size));
     ConfigFile config(files, "/fuzz");
     const ConfigRead read = config.read();

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using Outcome = StateRead<std::int32_t>::Outcome;
     FakeFileSystem files;
     StateFiles stateFiles(files, "/fuzz");
-    files.put(PathInFolder("/fuzz", StateFiles::PrevFileName), std::string(reinterpret_cast<const char*>(data), size));
+    files.put(pathInFolder("/fuzz", StateFiles::PrevFileName), std::string(reinterpret_cast<const char*>(data), size));
     const StateRead<std::int32_t> read = stateFiles.ReadPrev();
     if (read.outcome != Outcome::Read)
         return 0;

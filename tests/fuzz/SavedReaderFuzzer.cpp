@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using Outcome = StateRead<WindowPositions>::Outcome;
     FakeFileSystem files;
     StateFiles stateFiles(files, "/fuzz");
-    files.put(PathInFolder("/fuzz", StateFiles::SavedFileName), std::string(reinterpret_cast<const char*>(data), size));
+    files.put(pathInFolder("/fuzz", StateFiles::SavedFileName), std::string(reinterpret_cast<const char*>(data), size));
     const StateRead<WindowPositions> read = stateFiles.ReadSaved();
     if (read.outcome != Outcome::Read)
         return 0;

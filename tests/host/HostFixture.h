@@ -27,7 +27,7 @@ struct FailingFiles final : FileSystem
     ReadResult readFile(const std::string& path) override { return memory.readFile(path); }
     WriteResult writeFile(const std::string& path, std::string_view content) override
     {
-        return path == failing ? WriteResult::Failed(reason) : memory.writeFile(path, content);
+        return path == failing ? WriteResult::failed(reason) : memory.writeFile(path, content);
     }
 
     FakeFileSystem memory;
@@ -59,7 +59,7 @@ struct HostWorld
     static constexpr const char* SaveQuestion =
         "(!) Save Earnmeter Progress: Do you want to save your elapsed time? [Yes/No/Cancel]";
 
-    static std::string path(std::string_view name) { return PathInFolder(Folder, name); }
+    static std::string path(std::string_view name) { return pathInFolder(Folder, name); }
     std::string file(std::string_view name) const
     {
         return files.memory.exists(path(name)) ? files.memory.content(path(name)) : Missing;

@@ -60,7 +60,7 @@ TEST(StartupDamagedConfig, KeepsGoingWithANoticeAndLeavesTheFileByteIdentical)
                     w.asked()[0].find("/Config.ewg") != std::string::npos)
             << w.asked()[0];
         EXPECT_EQ(w.file("Config.ewg"), content);
-        EXPECT_EQ(w.host.settings().MinimumWage, Currency::FromUnits(67'500)); // read before the damage
+        EXPECT_EQ(w.host.settings().MinimumWage, Currency::fromUnits(67'500)); // read before the damage
     }
 }
 
@@ -81,7 +81,7 @@ TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRe
     files.failing = path("Config.ewg");
     control<QAbstractButton>(dialog, "cmdRestore").click();
     control<QAbstractButton>(dialog, "cmdSave").click();
-    EXPECT_EQ(asked(), Lines({"Earnmeter: " + CurrencyErrorText(CurrencyError::InvalidNumber),
+    EXPECT_EQ(asked(), Lines({"Earnmeter: " + currencyErrorText(CurrencyError::InvalidNumber),
                               "Earnmeter: Permission denied for /Config.ewg"}));
     EXPECT_TRUE(dialog.isVisible() && dialog.optionsChanged());
     EXPECT_EQ(file("Config.ewg"), changed);
@@ -236,9 +236,9 @@ TEST_F(TrayTest, AKeyThatMatchesNothingExactlyDoesNothingWhileOpenAndExitFromThe
 
 TEST(TrayToolTip, ShowsTheTotalInTheLocalesCurrencyThenTheProductName)
 {
-    EXPECT_EQ(TrayHost::ToolTipText(1234.5, QLocale(QLocale::English, QLocale::UnitedStates)), "$1,234.50 (Earnmeter)");
+    EXPECT_EQ(TrayHost::toolTipText(1234.5, QLocale(QLocale::English, QLocale::UnitedStates)), "$1,234.50 (Earnmeter)");
     // German puts the sign after the amount, behind a no-break space.
-    EXPECT_EQ(TrayHost::ToolTipText(1234.5, QLocale(QLocale::German, QLocale::Germany)),
+    EXPECT_EQ(TrayHost::toolTipText(1234.5, QLocale(QLocale::German, QLocale::Germany)),
               QStringLiteral("1.234,50\u00A0\u20AC (Earnmeter)"));
 }
 

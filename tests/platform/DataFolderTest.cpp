@@ -16,7 +16,7 @@ TEST(DataFolder, KeepsFilesBesideTheProgramOnlyWhereThatIsTheUsersOwnWritableFol
           {"/home/../opt/x", true, ""},
           {"/usrlocal/earnmeter", true, "/usrlocal/earnmeter"},
           {"/home/user/readonly", false, ""}})
-        EXPECT_EQ(ChooseDataFolder(folder, writable, user), *expected ? expected : user) << folder;
+        EXPECT_EQ(chooseDataFolder(folder, writable, user), *expected ? expected : user) << folder;
 }
 
 } // namespace

@@ -25,7 +25,7 @@ inline std::string FixtureFile(const std::string& name)
 struct StorageTest : ::testing::Test
 {
     static Currency Dollars(const std::string& text) { return CurrencyFromText(text).value; }
-    static std::string path(std::string_view fileName) { return PathInFolder("/data", fileName); }
+    static std::string path(std::string_view fileName) { return pathInFolder("/data", fileName); }
 
     FakeFileSystem files;
 };

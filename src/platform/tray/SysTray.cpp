@@ -13,7 +13,7 @@
 #include <utility>
 
 namespace {
-QIcon StartIcon()
+QIcon startIcon()
 {
     const QIcon windowIcon = QApplication::windowIcon();
     if (!windowIcon.isNull())
@@ -50,9 +50,9 @@ void SysTray::createMenu()
 
 void SysTray::load(const QString& description)
 {
-    const QIcon icon = StartIcon();
+    const QIcon icon = startIcon();
     m_iconKey = icon.cacheKey();
-    m_tip = TrayTip(description);
+    m_tip = trayTip(description);
     m_icon->setMenu(m_menu.get());
     m_icon->onActivated([this](QSystemTrayIcon::ActivationReason reason) { onActivated(reason); });
     m_icon->show(icon, m_tip);
@@ -70,7 +70,7 @@ void SysTray::unload()
 
 void SysTray::setToolTip(const QString& tip)
 {
-    m_tip = TrayTip(tip);
+    m_tip = trayTip(tip);
     if (m_loaded)
         m_icon->setToolTip(m_tip);
 }
@@ -125,7 +125,7 @@ void SysTray::ShowMenu()
 
 void SysTray::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
-    const std::optional<TrayEvent> event = TrayEventFor(reason);
+    const std::optional<TrayEvent> event = trayEventFor(reason);
     if (!event)
         return;
     switch (event->kind) {

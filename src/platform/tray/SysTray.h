@@ -31,7 +31,7 @@ public:
     SysTray(std::unique_ptr<TrayIcon> icon, const QString& description, QObject* parent = nullptr);
     ~SysTray() override;
 
-    // The tip is cut to what the tray keeps (TrayTip).
+    // The tip is cut to what the tray keeps (trayTip).
     void setToolTip(const QString& tip);
     QString toolTip() const { return m_tip; }
 

@@ -1,6 +1,6 @@
 #include "platform/tray/TrayActivation.h"
 
-std::optional<TrayEvent> TrayEventFor(QSystemTrayIcon::ActivationReason reason)
+std::optional<TrayEvent> trayEventFor(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger:

@@ -26,4 +26,4 @@ struct TrayEvent
 // Qt reports a left click (Trigger) and a left double click on the icon, and
 // a right click (Context) as a request for the menu. A middle click or a
 // reason Qt cannot name means nothing to the program.
-std::optional<TrayEvent> TrayEventFor(QSystemTrayIcon::ActivationReason reason);
+std::optional<TrayEvent> trayEventFor(QSystemTrayIcon::ActivationReason reason);

@@ -1,6 +1,6 @@
 #include "platform/tray/TrayTip.h"
 
-QString TrayTip(const QString& text)
+QString trayTip(const QString& text)
 {
     qsizetype units = 0;
     for (int characters = 0; characters < TrayTipLength && units < text.size(); ++characters) {

@@ -8,4 +8,4 @@
 // never split.
 inline constexpr int TrayTipLength = 64;
 
-QString TrayTip(const QString& text);
+QString trayTip(const QString& text);

@@ -19,7 +19,7 @@
 
 namespace {
 
-QRadioButton* Option(QWidget* parent, const char* name, const QString& caption, int top, int width, int height)
+QRadioButton* optionButton(QWidget* parent, const char* name, const QString& caption, int top, int width, int height)
 {
     auto* option = new QRadioButton(caption, parent);
     option->setObjectName(QString::fromLatin1(name));
@@ -47,9 +47,10 @@ void AdvancedWindow::createWageTypeControls()
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(Twips::rect(240, 360, 3135, 1215));
 
-    m_minimum = Option(m_area, "optMinWage", QString::fromStdString(m_wageTypes.minimumCaption()), 360, 2895, 355);
-    m_dream = Option(m_area, "optMaxWage", QString::fromStdString(m_wageTypes.dreamCaption()), 720, 2895, 375);
-    m_myWage = Option(m_area, "optRegWage", QStringLiteral("My &Wage $"), 1080, 1335, 375);
+    m_minimum =
+        optionButton(m_area, "optMinWage", QString::fromStdString(m_wageTypes.minimumCaption()), 360, 2895, 355);
+    m_dream = optionButton(m_area, "optMaxWage", QString::fromStdString(m_wageTypes.dreamCaption()), 720, 2895, 375);
+    m_myWage = optionButton(m_area, "optRegWage", QStringLiteral("My &Wage $"), 1080, 1335, 375);
     auto* group = new QButtonGroup(this);
     for (QRadioButton* option : {m_minimum, m_dream, m_myWage})
         group->addButton(option);

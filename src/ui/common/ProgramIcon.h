@@ -4,7 +4,7 @@
 
 // The bank-building icon of the windows and the tray: one icon, loaded lazily
 // at the sizes they draw, so each picture is decoded at most once.
-inline QIcon ProgramIcon()
+inline QIcon programIcon()
 {
     static const QIcon icon = [] {
         QIcon sizes;

@@ -8,7 +8,7 @@
 namespace {
 
 template <typename Slot>
-QAction* AddItem(QMenu* menu, const char* name, const QString& caption, Slot slot, const QKeySequence& shortcut = {})
+QAction* addItem(QMenu* menu, const char* name, const QString& caption, Slot slot, const QKeySequence& shortcut = {})
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
@@ -17,63 +17,63 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption, Slot slo
     return action;
 }
 
-QMenu* AddMenu(QWidget* parent, const char* name, const QString& title)
+QMenu* addMenu(QWidget* parent, const char* name, const QString& title)
 {
     auto* menu = new QMenu(title, parent);
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
 
-void AddCopyItems(QMenu* clip, Commands& commands, const char* timeName, const char* wageName,
+void addCopyItems(QMenu* clip, Commands& commands, const char* timeName, const char* wageName,
                   const QKeySequence& wageShortcut)
 {
-    AddItem(clip, timeName, QStringLiteral("Elapsed &Time"), [&commands] { commands.copyElapsed(); });
-    AddItem(
+    addItem(clip, timeName, QStringLiteral("Elapsed &Time"), [&commands] { commands.copyElapsed(); });
+    addItem(
         clip, wageName, QStringLiteral("Calculated &Wage"), [&commands] { commands.copyWage(); }, wageShortcut);
 }
 
 } // namespace
 
-void BuildMenuBar(QMenuBar* bar, Commands& commands, QWidget* owner)
+void buildMenuBar(QMenuBar* bar, Commands& commands, QWidget* owner)
 {
-    QMenu* file = AddMenu(bar, "mnuFile", QStringLiteral("&File"));
-    AddItem(
+    QMenu* file = addMenu(bar, "mnuFile", QStringLiteral("&File"));
+    addItem(
         file, "mnuFileReset", QStringLiteral("&Reset Timer..."), [&commands] { commands.resetTimer(); },
         QKeySequence(Qt::CTRL | Qt::Key_R));
-    AddItem(file, "mnuFileOptions", QStringLiteral("&Options..."), [&commands] { commands.showOptions(); });
+    addItem(file, "mnuFileOptions", QStringLiteral("&Options..."), [&commands] { commands.showOptions(); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    AddItem(
+    addItem(
         file, "mnuFileExit", QStringLiteral("E&xit"), [&commands] { commands.requestExit(); },
         QKeySequence(Qt::CTRL | Qt::Key_X));
     bar->addMenu(file);
 
-    QMenu* edit = AddMenu(bar, "mnuEdit", QStringLiteral("&Edit"));
-    QMenu* clip = AddMenu(edit, "mnuEditClip", QStringLiteral("&Copy to Clipboard"));
-    AddCopyItems(clip, commands, "mnuEditClipTime", "mnuEditClipWage", QKeySequence(Qt::CTRL | Qt::Key_C));
+    QMenu* edit = addMenu(bar, "mnuEdit", QStringLiteral("&Edit"));
+    QMenu* clip = addMenu(edit, "mnuEditClip", QStringLiteral("&Copy to Clipboard"));
+    addCopyItems(clip, commands, "mnuEditClipTime", "mnuEditClipWage", QKeySequence(Qt::CTRL | Qt::Key_C));
     edit->addMenu(clip);
     bar->addMenu(edit);
 
-    QMenu* help = AddMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    AddItem(
+    QMenu* help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
+    addItem(
         help, "mnuHelpEmail", QStringLiteral("&E-Mail Dorvan"),
         [&commands, owner] { commands.sendSupportEmail(owner); }, QKeySequence(Qt::CTRL | Qt::Key_E));
-    AddItem(help, "mnuHelpWeb", QStringLiteral("Visit &Webpage"), [&commands] { commands.openWebPage(); });
-    AddItem(help, "mnuHelpDonate", QStringLiteral("&Donate Information"), [&commands] { commands.openDonatePage(); });
+    addItem(help, "mnuHelpWeb", QStringLiteral("Visit &Webpage"), [&commands] { commands.openWebPage(); });
+    addItem(help, "mnuHelpDonate", QStringLiteral("&Donate Information"), [&commands] { commands.openDonatePage(); });
     help->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
-    AddItem(help, "mnuHelpReadme", QStringLiteral("&Help and Readme"), [&commands] { commands.openReadme(); });
-    AddItem(help, "mnuHelpAbout", QStringLiteral("&About..."), [&commands] { commands.showAbout(); });
+    addItem(help, "mnuHelpReadme", QStringLiteral("&Help and Readme"), [&commands] { commands.openReadme(); });
+    addItem(help, "mnuHelpAbout", QStringLiteral("&About..."), [&commands] { commands.showAbout(); });
     bar->addMenu(help);
 }
 
-QMenu* BuildHiddenMenu(QWidget* parent, Commands& commands)
+QMenu* buildHiddenMenu(QWidget* parent, Commands& commands)
 {
-    QMenu* hidden = AddMenu(parent, "mnuHidden", QStringLiteral("Hidden"));
-    AddItem(hidden, "mnuHiddenReset", QStringLiteral("&Reset Timer..."), [&commands] { commands.resetTimer(); });
+    QMenu* hidden = addMenu(parent, "mnuHidden", QStringLiteral("Hidden"));
+    addItem(hidden, "mnuHiddenReset", QStringLiteral("&Reset Timer..."), [&commands] { commands.resetTimer(); });
     hidden->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
-    QMenu* clip = AddMenu(hidden, "mnuHiddenClip", QStringLiteral("&Copy to Clipboard"));
-    AddCopyItems(clip, commands, "mnuHiddenClipTime", "mnuHiddenClipWage", {});
+    QMenu* clip = addMenu(hidden, "mnuHiddenClip", QStringLiteral("&Copy to Clipboard"));
+    addCopyItems(clip, commands, "mnuHiddenClipTime", "mnuHiddenClipWage", {});
     hidden->addMenu(clip);
     hidden->addSeparator()->setObjectName(QStringLiteral("mnuSep4"));
-    AddItem(hidden, "mnuHiddenExit", QStringLiteral("E&xit"), [&commands] { commands.requestExit(); });
+    addItem(hidden, "mnuHiddenExit", QStringLiteral("E&xit"), [&commands] { commands.requestExit(); });
     return hidden;
 }

@@ -7,7 +7,7 @@ class QWidget;
 
 // The File, Edit and Help menus both working windows carry, with the same
 // captions, access keys and shortcuts, acting on the shared commands.
-void BuildMenuBar(QMenuBar* bar, Commands& commands, QWidget* owner);
+void buildMenuBar(QMenuBar* bar, Commands& commands, QWidget* owner);
 
 // The right-button popup: reset, the two copies and exit.
-QMenu* BuildHiddenMenu(QWidget* parent, Commands& commands);
+QMenu* buildHiddenMenu(QWidget* parent, Commands& commands);

@@ -11,7 +11,7 @@
 
 namespace {
 // What a screen reader says for a control, until the window gives a better name.
-QString SpokenName(const QString& caption)
+QString spokenName(const QString& caption)
 {
     return QString(caption).remove(QLatin1Char('&'));
 }
@@ -26,7 +26,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(Twips::rect(left, top, width, height));
     label->setAlignment(alignment | Qt::AlignVCenter);
-    label->setAccessibleName(SpokenName(text));
+    label->setAccessibleName(spokenName(text));
     return label;
 }
 
@@ -60,7 +60,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(Twips::rect(left, top, width, height));
-    button->setAccessibleName(SpokenName(caption));
+    button->setAccessibleName(spokenName(caption));
     button->setCursor(Cursors::hand());
     // Enter on a focused button presses that button, as it does in dialogs.
     button->setAutoDefault(true);
@@ -73,7 +73,7 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, i
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(Twips::rect(left, top, width, height));
     box->setCursor(Cursors::hand());
-    box->setAccessibleName(SpokenName(caption));
+    box->setAccessibleName(spokenName(caption));
     return box;
 }
 

@@ -19,7 +19,7 @@ WorkingWindow::WorkingWindow(RunTimer& timer, Commands& commands, WindowId id)
 {
     setCentralWidget(m_area);
     m_area->setFont(LegacyFont::sansSerif(8.25));
-    BuildMenuBar(menuBar(), commands, this);
+    buildMenuBar(menuBar(), commands, this);
     setWindowTitle(QString::fromStdString(m_timer.view(id).caption));
 }
 

@@ -15,7 +15,7 @@
 MainWindow::MainWindow(RunTimer& timer, Commands& commands) : WorkingWindow(timer, commands, WindowId::Main)
 {
     setObjectName(QStringLiteral("frmMain"));
-    m_hiddenMenu = BuildHiddenMenu(this, commands);
+    m_hiddenMenu = buildHiddenMenu(this, commands);
     m_area->setPopup(m_hiddenMenu);
     createControls();
 }

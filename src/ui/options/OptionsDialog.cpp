@@ -16,12 +16,12 @@
 
 namespace {
 
-QString WageText(Currency wage)
+QString wageText(Currency wage)
 {
     return QString::fromStdString(FormatWageEntry(wage));
 }
 
-WageEdit* WageBox(QWidget* parent, const char* name, int top)
+WageEdit* wageBox(QWidget* parent, const char* name, int top)
 {
     auto* box = new WageEdit(parent, WageEdit::CtrlKeys::ToBox);
     box->setObjectName(QString::fromLatin1(name));
@@ -51,10 +51,10 @@ void OptionsDialog::createControls()
     using namespace WindowParts;
     QLabel* minimumCaption =
         label(this, "Label3", QStringLiteral("&Minimum Wage $"), 120, 360, 1455, 255, Qt::AlignLeft);
-    m_minimum = WageBox(this, "txtMinWage", 280);
+    m_minimum = wageBox(this, "txtMinWage", 280);
     label(this, "Label7", QStringLiteral("/hr"), 2640, 360, 375, 255, Qt::AlignLeft);
     QLabel* dreamCaption = label(this, "Label1", QStringLiteral("&DREAM Wage $"), 120, 795, 1455, 255, Qt::AlignLeft);
-    m_dream = WageBox(this, "txtMaxWage", 720);
+    m_dream = wageBox(this, "txtMaxWage", 720);
     label(this, "Label8", QStringLiteral("/hr"), 2640, 795, 375, 255, Qt::AlignLeft);
     minimumCaption->setBuddy(m_minimum);
     dreamCaption->setBuddy(m_dream);
@@ -96,8 +96,8 @@ void OptionsDialog::createControls()
 
 void OptionsDialog::showSettings(const Settings& settings)
 {
-    m_minimum->setText(WageText(settings.MinimumWage));
-    m_dream->setText(WageText(settings.DreamWage));
+    m_minimum->setText(wageText(settings.MinimumWage));
+    m_dream->setText(wageText(settings.DreamWage));
     m_minimize->setChecked(settings.MinimizeOnStartup);
     m_advanced->setChecked(settings.StartInAdvancedMode);
     m_savePosition->setChecked(settings.SavePositionOnExit);
@@ -107,7 +107,7 @@ void OptionsDialog::leaveWageBox(WageEdit* box)
 {
     // A number too large to be money stays as typed, so that OK names the problem
     // instead of the box quietly turning it into 0.00.
-    if (!ReadWageLeniently(box->text().toStdString()))
+    if (!readWageLeniently(box->text().toStdString()))
         return;
     box->setText(QString::fromStdString(FormatWageEntry(box->text().toStdString())));
 }
@@ -126,7 +126,7 @@ std::optional<Settings> OptionsDialog::edited()
     for (const auto& [box, wage] : {std::pair{m_minimum, &settings.MinimumWage}, {m_dream, &settings.DreamWage}}) {
         const CurrencyResult read = CurrencyFromText(box->text().toStdString());
         if (!read.ok()) {
-            m_prompt.ask({CurrencyErrorText(read.error), "Earnmeter", Message::Buttons::Ok, Message::Icon::None});
+            m_prompt.ask({currencyErrorText(read.error), "Earnmeter", Message::Buttons::Ok, Message::Icon::None});
             return std::nullopt;
         }
         *wage = read.value;

@@ -96,6 +96,32 @@ TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRe
     EXPECT_EQ(asked().size(), 2u);
 }
 
+// Cancel puts back what is in force, not what was typed, and leaves "changed" as it was:
+// a later OK writes whatever the controls then hold.
+TEST_F(StartupTest, OptionsCancelPutsBackTheWagesAndSwitchesInForce)
+{
+    startWith("\"v2.5\",7,50,-1,-1,0\r\n");
+    OptionsDialog& dialog = host.options();
+    dialog.show();
+    control<QAbstractButton>(dialog, "cmdRestore").click();
+    control<QLineEdit>(dialog, "txtMaxWage").setText("99");
+    control<QAbstractButton>(dialog, "cmdCancel").click();
+    const auto controls = [&] {
+        std::string shown = control<QLineEdit>(dialog, "txtMinWage").text().toStdString() + " " +
+                            control<QLineEdit>(dialog, "txtMaxWage").text().toStdString();
+        for (const char* box : {"chkMinimize", "chkAdvScr", "chkSavePos"})
+            shown += control<QAbstractButton>(dialog, box).isChecked() ? " on" : " off";
+        return shown;
+    };
+    EXPECT_EQ(controls(), "7.00 50.00 on on off");
+    EXPECT_TRUE(!dialog.isVisible() && dialog.optionsChanged());
+    EXPECT_EQ(file("Config.ewg"), "\"v2.5\",7,50,-1,-1,0\r\n");
+    dialog.show();
+    control<QAbstractButton>(dialog, "cmdSave").click();
+    EXPECT_EQ(file("Config.ewg"), "\"v2.5\",7,50,-1,-1,0\r\n") << "rewritten from the controls";
+    EXPECT_EQ(host.settings().MinimumWage, Currency::fromUnits(70'000));
+}
+
 const char* const StartPlaces = "1500,1500,3000,3000\r\n";
 const char* const DraggedPlaces = "1515,1530,3015,3030\r\n";
 
@@ -232,6 +258,28 @@ TEST_F(TrayTest, AKeyThatMatchesNothingExactlyDoesNothingWhileOpenAndExitFromThe
     EXPECT_TRUE(host.mainWindow().isVisible());
     Pick(*this, 8); // Exit
     EXPECT_EQ(quitCalls, 1) << "and never before";
+}
+
+// Only counted seconds move the tip; a pause leaves the last one, as does the blink.
+TEST_F(TrayTest, TheTipFollowsEveryCountedSecondAndALeftClickDoesNothingButADoubleClickOpens)
+{
+    startWith();
+    host.runTimer().editWageEntry(WindowId::Main, "36");
+    ASSERT_TRUE(host.runTimer().start(WindowId::Main));
+    const int sendsBefore = panel.tipSends;
+    for (int second = 1; second <= 3; ++second) {
+        tick();
+        EXPECT_EQ(panel.tip, TrayHost::toolTipText(second / 100.0, QLocale::system()));
+    }
+    host.runTimer().pause(WindowId::Main);
+    tick(4);
+    EXPECT_EQ(panel.tipSends - sendsBefore, 3);
+    host.mainWindow().close();
+    panel.click(QSystemTrayIcon::Trigger);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(host.mainWindow().isVisible() || panel.menu->isVisible());
+    panel.click(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(host.mainWindow().isVisible());
 }
 
 TEST(TrayToolTip, ShowsTheTotalInTheLocalesCurrencyThenTheProductName)

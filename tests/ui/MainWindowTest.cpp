@@ -103,6 +103,19 @@ TEST_F(MainWindowTest, PopupOpensOnlyForTheRightButtonOverTheNamedControlsOfBoth
     }
 }
 
+// Only leaving the box reads it: a menu taking the focus for a moment leaves the typing as it is.
+TEST_F(MainWindowTest, APopupTakingTheFocusLeavesTheTypedWageAsItIs)
+{
+    typeWage(simple(), "77");
+    QMenu& popup = control<QMenu>(simple(), "mnuHidden");
+    QTest::mouseClick(simple().centralWidget(), Qt::RightButton, Qt::NoModifier, QPoint(4, 4));
+    ASSERT_TRUE(popup.isVisible());
+    popup.close();
+    EXPECT_EQ(wageText(simple()) + " " + rate(), "77 0");
+    press(simple(), Qt::Key_Tab);
+    EXPECT_EQ(wageText(simple()) + " " + rate(), "77.00 77");
+}
+
 // Counts the requests to end the event loop that reach the application.
 struct QuitRequests final : QObject
 {

@@ -46,7 +46,6 @@ void AdvancedWindow::createWageTypeControls()
     frame->setObjectName(QStringLiteral("fraWageType"));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(Twips::rect(240, 360, 3135, 1215));
-
     m_minimum =
         optionButton(m_area, "optMinWage", QString::fromStdString(m_wageTypes.minimumCaption()), 360, 2895, 355);
     m_dream = optionButton(m_area, "optMaxWage", QString::fromStdString(m_wageTypes.dreamCaption()), 720, 2895, 375);
@@ -55,35 +54,37 @@ void AdvancedWindow::createWageTypeControls()
     for (QRadioButton* option : {m_minimum, m_dream, m_myWage})
         group->addButton(option);
     m_myWage->setChecked(true);
+    m_myWage->setAccessibleName(QStringLiteral("My wage per pay period"));
+    m_dream->setAccessibleName(QStringLiteral("DREAM wage"));
+    m_minimum->setAccessibleName(QStringLiteral("Minimum wage"));
+    connect(m_myWage, &QRadioButton::clicked, this, &AdvancedWindow::convertPeriod);
+    connect(m_dream, &QRadioButton::clicked, this, [this] { m_timer.chooseDream(); });
+    connect(m_minimum, &QRadioButton::clicked, this, [this] { m_timer.chooseMinimum(); });
+    createAmountControls();
+}
 
+// The amount per period and the period it is paid for.
+void AdvancedWindow::createAmountControls()
+{
     m_wage = new WageEdit(m_area);
     m_wage->setObjectName(QStringLiteral("txtWage"));
     m_wage->setGeometry(Twips::rect(1800, 1080, 975, 315));
     m_wage->setAlignment(Qt::AlignRight);
-
+    m_wage->setAccessibleName(QStringLiteral("My wage amount in dollars"));
     m_period = new QComboBox(m_area);
     m_period->setObjectName(QStringLiteral("cboPeriod"));
     m_period->setGeometry(Twips::rect(2880, 1080, 1465, 315));
     m_period->setToolTip(QStringLiteral("Earnmeter assumes 8 hours/day and 5 days/week."));
     m_period->setCursor(Cursors::hand());
+    m_period->setAccessibleName(QStringLiteral("Pay period"));
     for (PayPeriod period : PayPeriods) {
         const std::string_view name = displayName(period);
         m_period->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
-
-    connect(m_myWage, &QRadioButton::clicked, this, &AdvancedWindow::convertPeriod);
-    connect(m_dream, &QRadioButton::clicked, this, [this] { m_timer.chooseDream(); });
-    connect(m_minimum, &QRadioButton::clicked, this, [this] { m_timer.chooseMinimum(); });
     connect(m_period, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             m_wageTypes.setPeriod(PayPeriods.at(static_cast<std::size_t>(index)));
     });
-
-    m_myWage->setAccessibleName(QStringLiteral("My wage per pay period"));
-    m_dream->setAccessibleName(QStringLiteral("DREAM wage"));
-    m_minimum->setAccessibleName(QStringLiteral("Minimum wage"));
-    m_wage->setAccessibleName(QStringLiteral("My wage amount in dollars"));
-    m_period->setAccessibleName(QStringLiteral("Pay period"));
 }
 
 void AdvancedWindow::createControls()

@@ -23,6 +23,7 @@ protected:
 private:
     void createControls();
     void createWageTypeControls();
+    void createAmountControls();
     void convertPeriod();
 
     WageTypes& m_wageTypes;

@@ -48,6 +48,16 @@ OptionsDialog::OptionsDialog(const Settings& current, Prompt& prompt, Save save,
 
 void OptionsDialog::createControls()
 {
+    createWageBoxes();
+    createSwitchesAndButtons();
+    connectControls();
+    QWidget* order[] = {m_minimum, m_dream, m_minimize, m_advanced, m_savePosition, cmdSave, cmdCancel, cmdRestore};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void OptionsDialog::createWageBoxes()
+{
     using namespace WindowParts;
     QLabel* minimumCaption =
         label(this, "Label3", QStringLiteral("&Minimum Wage $"), 120, 360, 1455, 255, Qt::AlignLeft);
@@ -58,24 +68,28 @@ void OptionsDialog::createControls()
     label(this, "Label8", QStringLiteral("/hr"), 2640, 795, 375, 255, Qt::AlignLeft);
     minimumCaption->setBuddy(m_minimum);
     dreamCaption->setBuddy(m_dream);
+    m_minimum->setAccessibleName(QStringLiteral("Minimum wage in dollars per hour"));
+    m_dream->setAccessibleName(QStringLiteral("DREAM wage in dollars per hour"));
+}
 
+void OptionsDialog::createSwitchesAndButtons()
+{
+    using namespace WindowParts;
     m_minimize = checkBox(this, "chkMinimize", QStringLiteral("Minimize on &Startup?"), 480, 1150, 2415, 255);
     m_advanced = checkBox(this, "chkAdvScr", QStringLiteral("Startup in &Advanced Mode?"), 480, 1450, 2415, 255);
     m_savePosition = checkBox(this, "chkSavePos", QStringLiteral("Save &Position on Exit?"), 480, 1755, 2415, 255);
-    QPushButton* save = button(this, "cmdSave", QStringLiteral("&OK"), 360, 2160, 975, 495);
-    QPushButton* cancel = button(this, "cmdCancel", QStringLiteral("&Cancel"), 1920, 2160, 975, 495);
-    QPushButton* restore = button(this, "cmdRestore", QStringLiteral("&Restore Defaults"), 720, 2760, 1695, 495);
-    save->setDefault(true);
-
-    m_minimum->setAccessibleName(QStringLiteral("Minimum wage in dollars per hour"));
-    m_dream->setAccessibleName(QStringLiteral("DREAM wage in dollars per hour"));
+    cmdSave = button(this, "cmdSave", QStringLiteral("&OK"), 360, 2160, 975, 495);
+    cmdCancel = button(this, "cmdCancel", QStringLiteral("&Cancel"), 1920, 2160, 975, 495);
+    cmdRestore = button(this, "cmdRestore", QStringLiteral("&Restore Defaults"), 720, 2760, 1695, 495);
+    cmdSave->setDefault(true);
     m_minimize->setAccessibleName(QStringLiteral("Minimize on startup"));
     m_advanced->setAccessibleName(QStringLiteral("Startup in advanced mode"));
     m_savePosition->setAccessibleName(QStringLiteral("Save window positions on exit"));
-    save->setAccessibleName(QStringLiteral("OK"));
-    cancel->setAccessibleName(QStringLiteral("Cancel"));
-    restore->setAccessibleName(QStringLiteral("Restore defaults"));
+    cmdRestore->setAccessibleName(QStringLiteral("Restore defaults"));
+}
 
+void OptionsDialog::connectControls()
+{
     const auto changed = [this] {
         m_optionsChanged = true;
     };
@@ -85,13 +99,9 @@ void OptionsDialog::createControls()
     }
     for (QCheckBox* box : {m_minimize, m_advanced, m_savePosition})
         connect(box, &QCheckBox::clicked, this, changed);
-    connect(save, &QPushButton::clicked, this, &OptionsDialog::CallSave);
-    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
-    connect(restore, &QPushButton::clicked, this, &OptionsDialog::CallRestore);
-
-    QWidget* order[] = {m_minimum, m_dream, m_minimize, m_advanced, m_savePosition, save, cancel, restore};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    connect(cmdSave, &QPushButton::clicked, this, &OptionsDialog::CallSave);
+    connect(cmdCancel, &QPushButton::clicked, this, &OptionsDialog::reject);
+    connect(cmdRestore, &QPushButton::clicked, this, &OptionsDialog::CallRestore);
 }
 
 void OptionsDialog::showSettings(const Settings& settings)

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QCheckBox;
+class QPushButton;
 class WageEdit;
 
 // The options dialog edits a copy of the settings: the two reference wages and
@@ -39,6 +40,9 @@ protected:
 
 private:
     void createControls();
+    void createWageBoxes();
+    void createSwitchesAndButtons();
+    void connectControls();
     void showSettings(const Settings& settings);
     std::optional<Settings> edited();
     void leaveWageBox(WageEdit* box);
@@ -53,4 +57,7 @@ private:
     QCheckBox* m_minimize = nullptr;
     QCheckBox* m_advanced = nullptr;
     QCheckBox* m_savePosition = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdRestore = nullptr;
 };

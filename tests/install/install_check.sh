@@ -74,7 +74,7 @@ trap 'exit 130' INT TERM
 # --- Install into a temporary prefix -------------------------------------------
 prefix=$work/prefix
 # A build folder configured before the install rules existed has none yet.
-grep -q earnmeter.desktop "$build/cmake_install.cmake" 2>/dev/null || cmake "$build" >/dev/null
+grep -q org.example.earnmeter.desktop "$build/cmake_install.cmake" 2>/dev/null || cmake "$build" >/dev/null
 if cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
     pass "cmake --install into a temporary prefix"
 else
@@ -89,7 +89,7 @@ check "bin/earnmeter is a relative link to ../lib/earnmeter/earnmeter" \
     test "$(readlink "$prefix/bin/earnmeter")" = ../lib/earnmeter/earnmeter
 check "bin/earnmeter resolves to the program" \
     test "$(readlink -f "$prefix/bin/earnmeter")" = "$(readlink -f "$prefix/lib/earnmeter/earnmeter")"
-desktop=$prefix/share/applications/earnmeter.desktop
+desktop=$prefix/share/applications/org.example.earnmeter.desktop
 metainfo=$prefix/share/metainfo/org.example.earnmeter.metainfo.xml
 check "the desktop entry is in share/applications" test -f "$desktop"
 check "the AppStream metainfo is in share/metainfo" test -f "$metainfo"
@@ -99,6 +99,10 @@ for size in 16 22 24 32 48 256; do
 done
 check "the scalable icon is in the hicolor theme" test -f "$prefix/share/icons/hicolor/scalable/apps/earnmeter.svg"
 check "the README is in share/doc/earnmeter" test -f "$prefix/share/doc/earnmeter/README.md"
+check "the copyright file is in share/doc/earnmeter" test -f "$prefix/share/doc/earnmeter/copyright"
+check "the changelog is in share/doc/earnmeter" test -f "$prefix/share/doc/earnmeter/changelog.gz"
+manual=$prefix/share/man/man1/earnmeter.1.gz
+check "the manual page is share/man/man1/earnmeter.1.gz" test -f "$manual"
 
 desktop_key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
 exec_line=$(desktop_key Exec)
@@ -110,8 +114,20 @@ for screenshot in main advanced about; do
     check "the metainfo shows the $screenshot screenshot" \
         grep -q "<image>https://earnmeter.example.org/screenshots/$screenshot.png</image>" "$metainfo"
 done
-check "the metainfo launches earnmeter.desktop" \
-    grep -q '<launchable type="desktop-id">earnmeter.desktop</launchable>' "$metainfo"
+check "the metainfo launches org.example.earnmeter.desktop" \
+    grep -q '<launchable type="desktop-id">org.example.earnmeter.desktop</launchable>' "$metainfo"
+check "the metainfo names the program's license" grep -q '<project_license>.\+</project_license>' "$metainfo"
+check "the metainfo carries a content rating" grep -q '<content_rating type="oars-1.1"' "$metainfo"
+
+# One version everywhere: the project's, the changelog's newest entry, the
+# metainfo's newest release and the manual page's footer.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+check "the changelog's newest entry is version $version" \
+    test "$(gzip -dc "$prefix/share/doc/earnmeter/changelog.gz" | sed -n '1s/^earnmeter (\([^)]*\)).*/\1/p')" = "$version"
+check "the metainfo's newest release is version $version" \
+    test "$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1)" = "<release version=\"$version\""
+check "the manual page is for version $version" \
+    grep -q "^\.TH EARNMETER 1 .* \"Earnmeter $version\"" <(gzip -dc "$manual")
 
 if command -v desktop-file-validate >/dev/null; then
     check_quietly "desktop-file-validate accepts the desktop entry" desktop-file-validate "$desktop"
@@ -124,6 +140,19 @@ if command -v appstreamcli >/dev/null; then
         appstreamcli validate-tree --no-net "$prefix"
 else
     fail "appstreamcli is missing (apt-get install appstream)"
+fi
+# man prints troff's complaints but still succeeds: any output on standard error is a fault.
+man_renders_cleanly() {
+    local complaints status
+    complaints=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l "$1" 2>&1 >/dev/null)
+    status=$?
+    echo "$complaints"
+    [ $status = 0 ] && [ -z "$complaints" ]
+}
+if command -v man >/dev/null; then
+    check_quietly "man renders the manual page without a warning" man_renders_cleanly "$manual"
+else
+    fail "man is missing (apt-get install man-db)"
 fi
 
 # --- The Debian package ----------------------------------------------------------
@@ -158,11 +187,16 @@ check "the package puts the program in /usr/lib/earnmeter" grep -q ' \./usr/lib/
 check "the package puts Readme.html beside it" grep -q ' \./usr/lib/earnmeter/Readme.html$' "$work/deb-files"
 check "the package links /usr/bin/earnmeter to it" \
     grep -q ' \./usr/bin/earnmeter -> \.\./lib/earnmeter/earnmeter$' "$work/deb-files"
-check "the package carries the desktop entry" grep -q ' \./usr/share/applications/earnmeter.desktop$' "$work/deb-files"
+check "the package recommends xdg-utils" grep -Eq '^ Recommends:(.*[ ,])?xdg-utils( |,|$)' "$work/deb-info"
+check "the package carries the desktop entry" \
+    grep -q ' \./usr/share/applications/org.example.earnmeter.desktop$' "$work/deb-files"
 check "the package carries the metainfo" \
     grep -q ' \./usr/share/metainfo/org.example.earnmeter.metainfo.xml$' "$work/deb-files"
 check "the package carries the 256x256 icon" \
     grep -q ' \./usr/share/icons/hicolor/256x256/apps/earnmeter.png$' "$work/deb-files"
+check "the package carries the manual page" grep -q ' \./usr/share/man/man1/earnmeter.1.gz$' "$work/deb-files"
+check "the package carries the copyright file" grep -q ' \./usr/share/doc/earnmeter/copyright$' "$work/deb-files"
+check "the package carries the changelog" grep -q ' \./usr/share/doc/earnmeter/changelog.gz$' "$work/deb-files"
 
 # --- Installed for real, started from its menu entry ---------------------------
 if [ $want_system = 0 ]; then
@@ -201,10 +235,16 @@ fi
 program_files_before=$(ls -A /usr/lib/earnmeter)
 
 # The menu entry's Exec, looked up on the PATH as a desktop does.
-system_exec=$(sed -n 's/^Exec=//p' /usr/share/applications/earnmeter.desktop | head -n 1 | sed 's/%[a-zA-Z]//g')
+system_desktop=/usr/share/applications/org.example.earnmeter.desktop
+system_exec=$(sed -n 's/^Exec=//p' "$system_desktop" | head -n 1 | sed 's/%[a-zA-Z]//g')
 read -r -a command_words <<<"$system_exec"
 command_words[0]=$(PATH=/usr/local/bin:/usr/bin:/bin command -v "${command_words[0]}")
 check "the menu entry's command is /usr/bin/earnmeter" test "${command_words[0]}" = /usr/bin/earnmeter
+if grep -qs '^path-exclude.*/usr/share/man' /etc/dpkg/dpkg.cfg.d/*; then
+    skip "man finds the installed manual page: dpkg leaves manual pages out on this machine"
+else
+    check "man finds the installed manual page" test "$(man -w earnmeter 2>/dev/null)" = /usr/share/man/man1/earnmeter.1.gz
+fi
 
 home=$work/home
 mkdir -p "$home" "$work/runtime"
@@ -264,8 +304,16 @@ for _ in $(seq 100); do
     alive || break
     sleep 0.1
 done
-check "the second start shows the main window" \
-    test -n "$(DISPLAY=$display xdotool search --onlyvisible --pid "$program_pid" --name 'Earnmeter!' 2>/dev/null)"
+main_window=$(DISPLAY=$display xdotool search --onlyvisible --pid "$program_pid" --name 'Earnmeter!' 2>/dev/null | head -n 1)
+check "the second start shows the main window" test -n "$main_window"
+# An X11 desktop finds a window's menu entry (its name and icon in the task bar) by WM_CLASS.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$system_desktop")
+if command -v xprop >/dev/null; then
+    check "the main window's WM_CLASS names the menu entry's StartupWMClass ($wm_class)" \
+        grep -q "= \(.*, \)\?\"$wm_class\"" <<<"$(DISPLAY=$display xprop -id "${main_window:-0}" WM_CLASS 2>/dev/null)"
+else
+    fail "xprop is missing (apt-get install x11-utils)"
+fi
 kill -TERM "$program_pid" 2>/dev/null
 for _ in $(seq 50); do alive || break; sleep 0.1; done
 if alive; then fail "the program ends on SIGTERM"; else pass "the program ends on SIGTERM"; fi

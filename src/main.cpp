@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Earnmeter"));
-    QApplication::setDesktopFileName(QStringLiteral("earnmeter"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.earnmeter"));
     // Closing a window only hides it; the program ends through Exit alone.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(programIcon());

@@ -1,0 +1,106 @@
+#include "engine/Date.h"
+
+#include "RowName.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+Date D(const char* text)
+{
+    return Date::Parse(text).value();
+}
+
+struct ParseRow
+{
+    std::string name, text;
+    bool valid;
+};
+
+class DateParse : public ::testing::TestWithParam<ParseRow>
+{};
+
+TEST_P(DateParse, TakesOnlyWholeDatesThatExist)
+{
+    const std::optional<Date> date = Date::Parse(GetParam().text);
+    ASSERT_EQ(date.has_value(), GetParam().valid);
+    if (date) {
+        EXPECT_EQ(date->text(), GetParam().text);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DateParse,
+    ::testing::Values(ParseRow{"Plain", "2026-03-29", true}, ParseRow{"LeapDay", "2024-02-29", true},
+                      ParseRow{"LeapCentury", "2000-02-29", true}, ParseRow{"FirstDate", "0001-01-01", true},
+                      ParseRow{"LastDate", "9999-12-31", true}, ParseRow{"February30", "2026-02-30", false},
+                      ParseRow{"NoLeapDay", "2023-02-29", false}, ParseRow{"NoLeapCentury", "1900-02-29", false},
+                      ParseRow{"April31", "2026-04-31", false}, ParseRow{"Month13", "2026-13-01", false},
+                      ParseRow{"Month0", "2026-00-10", false}, ParseRow{"Day0", "2026-01-00", false},
+                      ParseRow{"Year0", "0000-01-01", false}, ParseRow{"ShortFields", "2026-2-3", false},
+                      ParseRow{"TrailingBlank", "2026-02-03 ", false}, ParseRow{"LeadingBlank", " 2026-02-03", false},
+                      ParseRow{"TrailingDigit", "2026-02-031", false}, ParseRow{"Slashes", "2026/02/03", false},
+                      ParseRow{"NoSeparators", "20260203", false}, ParseRow{"SignedYear", "+026-02-03", false},
+                      ParseRow{"Letter", "2026-02-0x", false}, ParseRow{"Empty", "", false}),
+    RowName());
+
+TEST(Date, CountsDaysFrom1970AndBack)
+{
+    const std::pair<const char*, std::int64_t> rows[] = {{"1970-01-01", 0},       {"1969-12-31", -1},
+                                                         {"2000-03-01", 11017},   {"2026-03-29", 20541},
+                                                         {"0001-01-01", -719162}, {"9999-12-31", 2932896}};
+    for (const auto& [text, days] : rows) {
+        EXPECT_EQ(D(text).dayNumber(), days) << text;
+        EXPECT_EQ(Date::FromDayNumber(days), D(text)) << text;
+    }
+    EXPECT_EQ(Date(), D("1970-01-01"));
+    EXPECT_EQ(Date::FromDayNumber(-800000), Date::First());
+    EXPECT_EQ(Date::FromDayNumber(INT64_MAX), Date::Last());
+}
+
+TEST(Date, StepsAcrossMonthsLeapDaysAndYearsAndStopsAtTheEnds)
+{
+    EXPECT_EQ(D("2026-01-31").addDays(1), D("2026-02-01"));
+    EXPECT_EQ(D("2024-02-28").addDays(1), D("2024-02-29"));
+    EXPECT_EQ(D("2023-02-28").addDays(1), D("2023-03-01"));
+    EXPECT_EQ(D("2026-12-31").addDays(1), D("2027-01-01"));
+    EXPECT_EQ(D("2026-03-01").addDays(-1), D("2026-02-28"));
+    EXPECT_EQ(D("2026-03-29").addDays(-365), D("2025-03-29"));
+    EXPECT_EQ(D("9999-12-30").addDays(INT64_MAX), Date::Last());
+    EXPECT_EQ(D("0001-01-02").addDays(INT64_MIN), Date::First());
+}
+
+TEST(Date, KnowsTheWeekdayAndTheStartOfItsWeekMonthAndYear)
+{
+    EXPECT_EQ(D("1970-01-01").weekday(), Weekday::Thursday);
+    EXPECT_EQ(D("2000-02-29").weekday(), Weekday::Tuesday);
+    EXPECT_EQ(D("2026-03-29").weekday(), Weekday::Sunday);
+    // A Sunday under a Monday, Sunday and Saturday week; a Thursday whose week began last year.
+    EXPECT_EQ(D("2026-03-29").startOfWeek(Weekday::Monday), D("2026-03-23"));
+    EXPECT_EQ(D("2026-03-29").startOfWeek(Weekday::Sunday), D("2026-03-29"));
+    EXPECT_EQ(D("2026-03-29").startOfWeek(Weekday::Saturday), D("2026-03-28"));
+    EXPECT_EQ(D("2026-01-01").startOfWeek(Weekday::Monday), D("2025-12-29"));
+    EXPECT_EQ(D("0001-01-01").startOfWeek(Weekday::Sunday), Date::First());
+    EXPECT_EQ(D("2024-02-29").startOfMonth(), D("2024-02-01"));
+    EXPECT_EQ(D("2024-02-29").startOfYear(), D("2024-01-01"));
+}
+
+TEST(Date, SortsAsItsTextDoes)
+{
+    std::vector<std::string> texts = {"2026-03-29", "2025-12-31", "2026-04-01", "2026-03-30", "0999-01-01"};
+    std::vector<Date> dates;
+    for (const std::string& text : texts)
+        dates.push_back(D(text.c_str()));
+    std::sort(texts.begin(), texts.end());
+    std::sort(dates.begin(), dates.end());
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(dates[i].text(), texts[i]);
+    EXPECT_EQ(Date::FromCivil(2026, 3, 29), D("2026-03-29"));
+    EXPECT_FALSE(Date::FromCivil(2026, 2, 29));
+    EXPECT_FALSE(Date::FromCivil(10000, 1, 1));
+}
+
+} // namespace

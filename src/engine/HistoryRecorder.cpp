@@ -88,9 +88,11 @@ bool HistoryRecorder::writeDue(const ClockReading& now) const
 void HistoryRecorder::write(std::int64_t at)
 {
     m_lastWrite = at;
+    if (m_sink == nullptr)
+        return;
     const bool openIncluded = m_open && m_open->unsaved();
     std::vector<HistoryRecord> records = unsavedRecords();
-    if (m_sink == nullptr || records.empty())
+    if (records.empty())
         return;
     const HistoryWriteResult result = m_sink->write(records);
     if (!result.ok) {

@@ -1,0 +1,37 @@
+#include "storage/SqliteExactSum.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+// Below 2^64 rows the 128-bit sum of 64-bit values cannot overflow.
+using Sum = __int128;
+
+void Step(sqlite3_context* context, int, sqlite3_value** values)
+{
+    auto* sum = static_cast<Sum*>(sqlite3_aggregate_context(context, sizeof(Sum)));
+    if (sum != nullptr && sqlite3_value_type(values[0]) != SQLITE_NULL)
+        *sum += sqlite3_value_int64(values[0]);
+}
+
+void Final(sqlite3_context* context)
+{
+    // Zero bytes asked: no memory is taken for a sum over no rows.
+    const auto* sum = static_cast<Sum*>(sqlite3_aggregate_context(context, 0));
+    const Sum value = sum == nullptr ? 0 : *sum;
+    const Sum low = std::numeric_limits<std::int64_t>::min();
+    const Sum high = std::numeric_limits<std::int64_t>::max();
+    sqlite3_result_int64(context, static_cast<std::int64_t>(std::clamp(value, low, high)));
+}
+
+} // namespace
+
+int RegisterExactSum(sqlite3* database)
+{
+    return sqlite3_create_function_v2(database, "exact_sum", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, nullptr,
+                                      Step, Final, nullptr);
+}

@@ -133,6 +133,16 @@ TEST_F(HistoryStoreTest, AFailedWriteLeavesTheStoredRecordsAndTheGivenIdsAsTheyW
     kept[0].seconds = 100;
     EXPECT_TRUE(opened.store->write(kept).ok);
     EXPECT_EQ(all(*opened.store), kept);
+
+    // A refusal after part of a batch went in (here by a rule another program added) takes the whole batch back.
+    Exec(historyPath(), "CREATE TRIGGER refuse BEFORE INSERT ON records WHEN NEW.seconds = 13 "
+                        "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    std::vector<HistoryRecord> refused = {Record("2026-03-30", 1774800000, 12, Wage10),
+                                          Record("2026-03-30", 1774800100, 13, Wage10)};
+    EXPECT_FALSE(opened.store->write(refused).ok);
+    EXPECT_EQ(all(*opened.store), kept);
+    Exec(historyPath(), "DROP TRIGGER refuse");
+    EXPECT_TRUE(opened.store->write(std::span(refused).first(1)).ok);
 }
 
 TEST_F(HistoryStoreTest, ALayout1FileIsUpgradedAndKeepsItsRecords)
@@ -192,6 +202,7 @@ TEST_F(HistoryStoreTest, ADamagedFileIsKeptAsideWithItsCompanionsAndANewHistoryS
     const std::pair<std::string, std::string> rows[] = {
         {"random bytes", noise},
         {"a truncated database", whole.substr(0, whole.size() / 3)},
+        {"a database with a page written over", whole.substr(0, 8192) + noise.substr(0, 4096) + whole.substr(12288)},
         {"a text file", "date,seconds,hours,earned\n2026-03-29,5400,1.5000,18.75\n"},
         {"a database of something else", ""},
         {"a layout 2 file without records", ""},

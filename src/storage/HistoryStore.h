@@ -31,6 +31,13 @@ struct HistoryOpenResult
 // never creates, upgrades or renames the file and works while the program writes.
 // (Like any reader of such a database it may leave SQLite's -wal and -shm working
 // files beside it; the program takes them over when it next opens the file.)
+//
+// A damaged file (not a database, failing SQLite's quick check, a database of
+// something else, or a history layout without its table) is never written to:
+// the program renames it aside with its companions (PutDamagedFileAside) and
+// starts a new one; the command line only reports it. A file of a newer layout
+// is not damaged: it is left as it is and reported as Newer, so running an older
+// version for a while never costs the history a newer one kept.
 class HistoryStore final : public HistorySink
 {
 public:

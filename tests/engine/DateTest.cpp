@@ -1,7 +1,5 @@
 #include "engine/Date.h"
 
-#include "RowName.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,38 +12,15 @@ Date D(const char* text)
     return Date::Parse(text).value();
 }
 
-struct ParseRow
+TEST(Date, ParsesOnlyWholeDatesThatExist)
 {
-    std::string name, text;
-    bool valid;
-};
-
-class DateParse : public ::testing::TestWithParam<ParseRow>
-{};
-
-TEST_P(DateParse, TakesOnlyWholeDatesThatExist)
-{
-    const std::optional<Date> date = Date::Parse(GetParam().text);
-    ASSERT_EQ(date.has_value(), GetParam().valid);
-    if (date) {
-        EXPECT_EQ(date->text(), GetParam().text);
-    }
+    for (const char* text : {"2026-03-29", "2024-02-29", "2000-02-29", "0001-01-01", "9999-12-31"})
+        EXPECT_EQ(Date::Parse(text).value_or(Date()).text(), text);
+    for (const char* text : {"2026-02-30", "2023-02-29", "1900-02-29", "2026-04-31", "2026-13-01", "2026-00-10",
+                             "2026-01-00", "0000-01-01", "2026-2-3", "2026-02-03 ", " 2026-02-03", "2026-02-031",
+                             "2026/02/03", "20260203", "+026-02-03", "2026-02-0x", ""})
+        EXPECT_FALSE(Date::Parse(text)) << '"' << text << '"';
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DateParse,
-    ::testing::Values(ParseRow{"Plain", "2026-03-29", true}, ParseRow{"LeapDay", "2024-02-29", true},
-                      ParseRow{"LeapCentury", "2000-02-29", true}, ParseRow{"FirstDate", "0001-01-01", true},
-                      ParseRow{"LastDate", "9999-12-31", true}, ParseRow{"February30", "2026-02-30", false},
-                      ParseRow{"NoLeapDay", "2023-02-29", false}, ParseRow{"NoLeapCentury", "1900-02-29", false},
-                      ParseRow{"April31", "2026-04-31", false}, ParseRow{"Month13", "2026-13-01", false},
-                      ParseRow{"Month0", "2026-00-10", false}, ParseRow{"Day0", "2026-01-00", false},
-                      ParseRow{"Year0", "0000-01-01", false}, ParseRow{"ShortFields", "2026-2-3", false},
-                      ParseRow{"TrailingBlank", "2026-02-03 ", false}, ParseRow{"LeadingBlank", " 2026-02-03", false},
-                      ParseRow{"TrailingDigit", "2026-02-031", false}, ParseRow{"Slashes", "2026/02/03", false},
-                      ParseRow{"NoSeparators", "20260203", false}, ParseRow{"SignedYear", "+026-02-03", false},
-                      ParseRow{"Letter", "2026-02-0x", false}, ParseRow{"Empty", "", false}),
-    RowName());
 
 TEST(Date, CountsDaysFrom1970AndBack)
 {

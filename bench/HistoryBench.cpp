@@ -29,14 +29,13 @@ public:
 
 // A folder on the disk the program would use: the system's temporary folder,
 // or EARNMETER_BENCH_DIR to measure another disk. Synced writes cost what the disk makes them.
-std::string BenchFolder()
+const fs::path& BenchFolder()
 {
-    const char* chosen = std::getenv("EARNMETER_BENCH_DIR");
-    fs::path folder = chosen != nullptr ? fs::path(chosen) : fs::temp_directory_path();
-    folder /= "earnmeter-history-bench";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder.string();
+    static const fs::path folder = [] {
+        const char* chosen = std::getenv("EARNMETER_BENCH_DIR");
+        return (chosen != nullptr ? fs::path(chosen) : fs::temp_directory_path()) / "earnmeter-history-bench";
+    }();
+    return folder;
 }
 
 std::vector<HistoryRecord> AYearOfRecords()
@@ -57,7 +56,9 @@ std::vector<HistoryRecord> AYearOfRecords()
 const std::string& YearFile()
 {
     static const std::string path = [] {
-        const std::string file = BenchFolder() + "/" + std::string(HistoryStore::FileName);
+        fs::remove_all(BenchFolder());
+        fs::create_directories(BenchFolder());
+        const std::string file = (BenchFolder() / HistoryStore::FileName).string();
         BenchClock clock;
         HistoryOpenResult opened = HistoryStore::Open(file, HistoryStore::Mode::ReadWrite, clock);
         std::vector<HistoryRecord> records = AYearOfRecords();
@@ -159,4 +160,13 @@ BENCHMARK(CountOneSecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    fs::remove_all(BenchFolder());
+    return 0;
+}

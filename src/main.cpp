@@ -14,6 +14,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -37,18 +39,20 @@ int main(int argc, char* argv[])
     Host host({prompt, clipboard, shell, facts, files, runTick, blink, dataFolder.toStdString(),
                QCoreApplication::applicationDirPath().toStdString(),
                [] { return std::make_unique<SysTray>(QString::fromLatin1(Version::FileDescription)); },
-               [] {
-                   QCoreApplication::exit(0);
+               [] { QCoreApplication::exit(0); },
+               [](const std::string& text) {
+                   std::fprintf(stderr, "%s\n", text.c_str());
                }});
     QObject::connect(&instance, &SingleInstance::showRequested, &host, &Host::showLiveWindow);
 
     SessionEnd sessionEnd;
     QObject::connect(&sessionEnd, &SessionEnd::ending, &host, [&host] {
-        host.saveCountAtSessionEnd();
+        host.endSession();
         QCoreApplication::exit(0);
     });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &host, [&host] { host.saveCountAtSessionEnd(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &host, [&host] { host.commitData(); });
 
+    host.sweepStaleFiles();
     if (!host.start())
         return 0;
     return QApplication::exec();

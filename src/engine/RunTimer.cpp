@@ -173,6 +173,12 @@ void RunTimer::reset()
     showBoth();
 }
 
+void RunTimer::stop()
+{
+    m_runTick.setEnabled(false);
+    m_blink.setEnabled(false);
+}
+
 void RunTimer::enterAdvanced()
 {
     m_wageEntries[slot(WindowId::Advanced)] = FormatWageEntry(m_hourlyWage);

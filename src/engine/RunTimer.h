@@ -84,6 +84,9 @@ public:
     void enterAdvanced();
     void leaveAdvanced();
 
+    // The program is ending: no tick counts and nothing blinks any more.
+    void stop();
+
     // The advanced window's wage types: the period conversion of its box, or a
     // reference wage, takes effect at once.
     void convertPeriod();

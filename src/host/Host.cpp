@@ -61,13 +61,21 @@ bool Host::start()
     return true;
 }
 
+void Host::sweepStaleFiles()
+{
+    for (std::string_view name : {ConfigFile::FileName, StateFiles::SavedFileName, StateFiles::PrevFileName})
+        m_services.files.sweepTemporaries(pathInFolder(m_services.dataFolder, name));
+}
+
+// Only a missing file is a first start. One that is there but cannot be read is
+// told, and the program goes on with the defaults, leaving the file as it is.
 bool Host::readSettings()
 {
     const ConfigRead read = m_config.read();
-    if (read.outcome == ConfigRead::Outcome::Missing || read.outcome == ConfigRead::Outcome::Unreadable)
+    if (read.outcome == ConfigRead::Outcome::Missing)
         return recreateSettings(read.problem);
     tellAboutSettings(read);
-    m_settings = read.settings;
+    m_settings = read.outcome == ConfigRead::Outcome::Unreadable ? Settings::defaults() : read.settings;
     m_timer.setLiveWindow(m_settings.StartInAdvancedMode ? WindowId::Advanced : WindowId::Main);
     return true;
 }
@@ -90,7 +98,10 @@ void Host::tellAboutSettings(const ConfigRead& read)
         m_services.prompt.ask(Messages::endOfFile(ConfigFile::FileName));
         break;
     case ConfigRead::Outcome::Damaged:
-        m_services.prompt.ask(Messages::configDamaged(read.problem));
+        m_services.prompt.ask(Messages::configDamaged(read.problem, read.kept));
+        break;
+    case ConfigRead::Outcome::Unreadable:
+        m_services.prompt.ask(Messages::configOpenFailed(read.problem));
         break;
     case ConfigRead::Outcome::Updated:
         if (read.rewrite.ok)
@@ -105,7 +116,8 @@ void Host::tellAboutSettings(const ConfigRead& read)
 
 // The windows go where Saved.ewg says and the count Prev.ewg holds is returned.
 // An empty file is told; an unusable one is written afresh without a word,
-// unless that write fails.
+// unless that write fails. A Prev.ewg that is there but cannot be read is told
+// and left alone: its count is the user's, whatever the program can see of it.
 std::int32_t Host::readStateFiles()
 {
     using Outcome = StateRead<std::int32_t>::Outcome;
@@ -118,7 +130,9 @@ std::int32_t Host::readStateFiles()
     else
         rewrites.push_back(m_stateFiles.WriteSaved(m_placement->current()));
     const StateRead<std::int32_t> prev = m_stateFiles.ReadPrev();
-    if (prev.outcome == Outcome::EmptyFile)
+    if (prev.outcome == Outcome::Unreadable)
+        m_services.prompt.ask(Messages::openFailed(prev.problem));
+    else if (prev.outcome == Outcome::EmptyFile)
         m_services.prompt.ask(Messages::endOfFile(StateFiles::PrevFileName));
     else if (prev.outcome == Outcome::Unusable)
         rewrites.push_back(m_stateFiles.WritePrev(0));
@@ -212,21 +226,38 @@ void Host::checkpoint(std::int32_t elapsedSeconds)
     });
 }
 
-void Host::saveCountAtSessionEnd()
+void Host::endSession()
 {
     if (m_exiting)
         return;
+    m_exiting = true;
+    m_timer.stop();
     if (!m_countIsTheUsers) {
         m_endRequested = true;
         return;
     }
+    saveCountQuietly();
+}
+
+void Host::commitData()
+{
+    if (!m_exiting && m_countIsTheUsers)
+        saveCountQuietly();
+}
+
+// No box: as the session ends there is no one to answer it, and it would hold the end up.
+void Host::saveCountQuietly()
+{
     if (const WriteResult written = m_stateFiles.WritePrev(m_timer.elapsedSeconds()); !written.ok)
-        tell(written.reason);
+        m_services.warn("earnmeter: the elapsed time was not saved in " + m_services.dataFolder + ": " +
+                        written.reason);
 }
 
 void Host::ExitProgram(bool save)
 {
+    // From the answer on nothing counts, so only the count chosen is written.
     m_exiting = true;
+    m_timer.stop();
     if (m_main->isMinimized())
         m_main->showNormal();
     else if (m_advanced && m_advanced->isMinimized())

@@ -39,6 +39,9 @@ struct HostServices
     std::string programFolder; // where the executable and Readme.html lie
     TrayHost::TrayFactory makeTray;
     std::function<void()> quit; // ends the process; nothing runs after it
+    // What no one is there to be asked about, such as a failed save as the
+    // session ends: standard error.
+    std::function<void(const std::string&)> warn;
 };
 
 // The program's hidden host: it owns the settings, the run, both working
@@ -53,11 +56,17 @@ public:
     explicit Host(HostServices services);
     ~Host() override;
 
+    // Only the copy that holds the data folder's lock: what a crashed copy left
+    // half written goes, before start-up reads the files.
+    void sweepStaleFiles();
     // The start-up sequence; false when the program is to end right away.
     bool start();
     void ExitProgram(bool save);
-    // The session ends or the process is told to stop: keep the count, ask nothing.
-    void saveCountAtSessionEnd();
+    // The process is told to stop (the session ends): the count is kept, once,
+    // and nothing asks; the caller ends the program.
+    void endSession();
+    // The desktop saves its data before a logout that may still be cancelled.
+    void commitData();
 
     const Settings& settings() const { return m_settings; }
     RunTimer& runTimer() { return m_timer; }
@@ -91,6 +100,7 @@ private:
     bool saveSettings(const Settings& settings);
     void switchWindows();
     void checkpoint(std::int32_t elapsedSeconds);
+    void saveCountQuietly();
     void tell(const std::string& text, Message::Icon icon = Message::Icon::Exclamation);
     TrayHost::Actions trayActions();
 
@@ -110,6 +120,6 @@ private:
     std::unique_ptr<AboutWindow> m_about;
     bool m_countIsTheUsers = false;   // start-up has passed the continue question
     bool m_checkpointFailing = false; // told once; quiet until a write works again
-    bool m_exiting = false;
-    bool m_endRequested = false; // the session ended before start-up was through
+    bool m_exiting = false;           // Yes or No was chosen, or the session ends: nothing counts any more
+    bool m_endRequested = false;      // the session ended before start-up was through
 };

@@ -23,7 +23,12 @@ Message updated()
 
 Message configOpenFailed(const std::string& reason)
 {
-    return {forFile(reason, ConfigFile::FileName), "Error", Message::Buttons::Ok, Message::Icon::Critical};
+    return openFailed(forFile(reason, ConfigFile::FileName));
+}
+
+Message openFailed(const std::string& problem)
+{
+    return {problem, "Error", Message::Buttons::Ok, Message::Icon::Critical};
 }
 
 Message configRecreated()
@@ -32,10 +37,15 @@ Message configRecreated()
             Message::Buttons::Ok, Message::Icon::Information};
 }
 
-Message configDamaged(const std::string& problem)
+Message configDamaged(const std::string& problem, const std::vector<std::string>& kept)
 {
-    return {problem + ". The settings that could be read are used, and the file is left unchanged.", ProductName,
-            Message::Buttons::Ok, Message::Icon::Exclamation};
+    std::string names;
+    for (const std::string& name : kept)
+        names += (names.empty() ? "" : ", ") + name;
+    const std::string text = kept.empty() ? ". Nothing could be read from it: the settings take their defaults"
+                                          : ". Read from it: " + names + ". The other settings take their defaults";
+    return {problem + text + ", and the file is left unchanged.", ProductName, Message::Buttons::Ok,
+            Message::Icon::Exclamation};
 }
 
 Message continueQuestion(std::int32_t elapsedSeconds)

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The boxes start-up and exit put up, worded as the user has always read them.
 namespace Messages {
@@ -14,10 +15,12 @@ Message endOfFile(std::string_view fileName);
 Message updated();
 // "File not found for /Config.ewg", caption "Error".
 Message configOpenFailed(const std::string& reason);
+// A file that is there but cannot be read: "Permission denied for /Prev.ewg", caption "Error".
+Message openFailed(const std::string& problem);
 // "/Config.ewg will be recreated now. Please launch the software again."
 Message configRecreated();
-// Damaged settings were only partly read; the file is left as it was.
-Message configDamaged(const std::string& problem);
+// Damaged settings were only partly read: which were kept; the file is left as it was.
+Message configDamaged(const std::string& problem, const std::vector<std::string>& kept);
 Message continueQuestion(std::int32_t elapsedSeconds);
 Message saveQuestion();
 // A failure the user should know of, such as a file that could not be written.

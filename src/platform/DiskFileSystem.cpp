@@ -1,13 +1,20 @@
 #include "platform/DiskFileSystem.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <locale.h>
+#include <dirent.h>
 #include <fcntl.h>
+#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// How often a name already taken is tried again with the next serial.
+constexpr unsigned NameTries = 100;
+// As the kernel, so a loop of links ends.
+constexpr int MaxLinks = 40;
 
 // The system's own words for an error, in English like every other text of
 // the program, whatever language the desktop's locale would pick.
@@ -58,6 +65,12 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string nameOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 bool writeAll(int fd, std::string_view content)
 {
     while (!content.empty()) {
@@ -84,9 +97,61 @@ void syncFolder(const std::string& folder)
         ::fsync(dir.get());
 }
 
+// A link's target, relative ones taken from the link's own folder.
+std::string linkTarget(const std::string& link)
+{
+    std::string target(4096, '\0');
+    const ssize_t length = ::readlink(link.c_str(), target.data(), target.size());
+    if (length < 0 || static_cast<std::size_t>(length) >= target.size())
+        return {};
+    target.resize(static_cast<std::size_t>(length));
+    return target.front() == '/' ? target : folderOf(link) + "/" + target;
+}
+
+// Only a regular file or none may be replaced: never a device or a pipe that a
+// link points at. Takes the old file's permission bits and owner.
+bool checkReplaceable(const std::string& target, struct stat& old, bool& exists, WriteResult& refusal)
+{
+    exists = ::stat(target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT)
+        refusal = WriteResult::failed(systemText(errno));
+    else if (exists && !S_ISREG(old.st_mode))
+        refusal = WriteResult::failed("Not a regular file");
+    return refusal.ok;
+}
+
+// The new file gets the old one's permission bits, and its owner where the
+// writer may give it (when run as root on a user's folder).
+void takeOver(int fd, bool exists, const struct stat& old)
+{
+    if (!exists)
+        return;
+    ::fchmod(fd, old.st_mode & 07777);
+    if (::geteuid() == 0) {
+        // Best effort: a file that cannot be given back keeps root's.
+        [[maybe_unused]] const int owned = ::fchown(fd, old.st_uid, old.st_gid);
+    }
+}
+
+bool isTemporaryOf(const std::string& entry, const std::string& name)
+{
+    const std::string prefix = "." + name + ".";
+    const std::string suffix = ".tmp";
+    if (entry.size() <= prefix.size() + suffix.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
+        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    const std::string middle = entry.substr(prefix.size(), entry.size() - prefix.size() - suffix.size());
+    const auto dot = middle.find('.');
+    const auto digits = [](std::string_view s) {
+        return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return dot != std::string::npos && digits(std::string_view(middle).substr(0, dot)) &&
+           digits(std::string_view(middle).substr(dot + 1));
+}
+
 } // namespace
 
-ReadResult DiskFileSystem::readFile(const std::string& path)
+ReadResult DiskFileSystem::readRecord(const std::string& path)
 {
     // Non-blocking, so that a pipe lying where a record belongs cannot hang start-up.
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
@@ -100,65 +165,107 @@ ReadResult DiskFileSystem::readFile(const std::string& path)
         return unreadable(systemText(EISDIR));
     if (!S_ISREG(info.st_mode))
         return unreadable("Not a regular file");
-
-    std::string content;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
+    std::string content(RecordReadLimit, '\0');
+    std::size_t got = 0;
+    while (got < content.size()) {
+        const ssize_t part = ::read(file.get(), content.data() + got, content.size() - got);
+        if (part < 0 && errno == EINTR)
             continue;
-        if (got < 0)
+        if (part < 0)
             return unreadable(systemText(errno));
-        if (got == 0)
-            return {ReadResult::Status::Ok, std::move(content), {}};
-        if (content.size() + static_cast<std::size_t>(got) > MaxFileSize)
-            return unreadable("File is too large");
-        content.append(buffer, static_cast<std::size_t>(got));
+        if (part == 0)
+            break;
+        got += static_cast<std::size_t>(part);
     }
+    content.resize(got);
+    return {ReadResult::Status::Ok, std::move(content), {}};
+}
+
+std::string DiskFileSystem::resolvedTarget(const std::string& path)
+{
+    std::string target = path;
+    struct stat info = {};
+    for (int links = 0; ::lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode); ++links) {
+        if (links == MaxLinks)
+            return {};
+        target = linkTarget(target);
+        if (target.empty())
+            return {};
+    }
+    return target;
+}
+
+std::string DiskFileSystem::temporaryPathFor(const std::string& target, unsigned serial)
+{
+    // Hidden, beside the file, and unique per process and write, so that two
+    // running copies never share a half-written file.
+    return folderOf(target) + "/." + nameOf(target) + "." + std::to_string(::getpid()) + "." + std::to_string(serial) +
+           ".tmp";
 }
 
 WriteResult DiskFileSystem::writeFile(const std::string& path, std::string_view content)
 {
-    const std::string temporary = temporaryPathFor(path);
-    if (WriteResult written = writeTemporary(temporary, content); !written.ok)
+    const std::string target = resolvedTarget(path);
+    if (target.empty())
+        return WriteResult::failed(systemText(ELOOP));
+    std::string temporary;
+    if (WriteResult written = writeTemporary(target, content, temporary); !written.ok)
         return written;
-    return replace(temporary, path);
+    return replace(temporary, target);
 }
 
-std::string DiskFileSystem::temporaryPathFor(const std::string& path)
+WriteResult DiskFileSystem::writeTemporary(const std::string& target, std::string_view content,
+                                           std::string& temporaryPath)
 {
-    // Hidden, beside the file, and unique per process and write, so that two
-    // running copies never share a half-written file.
-    const auto slash = path.rfind('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    return path.substr(0, nameStart) + "." + path.substr(nameStart) + "." + std::to_string(::getpid()) + "." +
-           std::to_string(++m_writeCount) + ".tmp";
-}
-
-WriteResult DiskFileSystem::writeTemporary(const std::string& temporaryPath, std::string_view content)
-{
-    Descriptor file(::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    struct stat old = {};
+    bool exists = false;
+    if (WriteResult refusal; !checkReplaceable(target, old, exists, refusal))
+        return refusal;
+    int fd = -1;
+    // A crashed copy may have left a file under the name this process would use.
+    for (unsigned tries = 0; fd < 0 && tries < NameTries; ++tries) {
+        temporaryPath = temporaryPathFor(target, ++m_serial);
+        fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    Descriptor file(fd);
     if (!file.valid())
         return WriteResult::failed(systemText(errno));
+    takeOver(file.get(), exists, old);
     int error = 0;
     if (!writeAll(file.get(), content) || ::fsync(file.get()) != 0)
         error = errno;
     if (file.close() != 0 && error == 0)
         error = errno;
-    if (error != 0) {
-        ::unlink(temporaryPath.c_str());
-        return WriteResult::failed(systemText(error));
-    }
-    return WriteResult::done();
+    if (error == 0)
+        return WriteResult::done();
+    ::unlink(temporaryPath.c_str());
+    return WriteResult::failed(systemText(error));
 }
 
-WriteResult DiskFileSystem::replace(const std::string& temporaryPath, const std::string& path)
+WriteResult DiskFileSystem::replace(const std::string& temporaryPath, const std::string& target)
 {
-    if (::rename(temporaryPath.c_str(), path.c_str()) != 0) {
+    if (::rename(temporaryPath.c_str(), target.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporaryPath.c_str());
         return WriteResult::failed(systemText(error));
     }
-    syncFolder(folderOf(path));
+    syncFolder(folderOf(target));
     return WriteResult::done();
+}
+
+void DiskFileSystem::sweepTemporaries(const std::string& path)
+{
+    const std::string target = resolvedTarget(path);
+    DIR* folder = target.empty() ? nullptr : ::opendir(folderOf(target).c_str());
+    if (folder == nullptr)
+        return;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string full = folderOf(target) + "/" + entry->d_name;
+        struct stat info = {};
+        if (isTemporaryOf(entry->d_name, nameOf(target)) && ::lstat(full.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            ::unlink(full.c_str());
+    }
+    ::closedir(folder);
 }

@@ -49,5 +49,11 @@ void SessionEnd::drain()
     char buffer[16];
     while (::read(g_pipe[1], buffer, sizeof buffer) > 0) {
     }
+    if (m_ended)
+        return;
+    m_ended = true;
+    // Whatever the last save meets (a disk that hangs), the program is gone a
+    // second from now: the session will not wait for it.
+    ::alarm(1);
     emit ending();
 }

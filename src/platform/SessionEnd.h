@@ -6,6 +6,7 @@ class QSocketNotifier;
 
 // Turns SIGTERM, SIGINT and SIGHUP into a signal on the event loop, so that the
 // count can be saved on the user-interface thread before the process ends.
+// Only the first one counts, and the process ends within a second of it.
 class SessionEnd final : public QObject
 {
     Q_OBJECT
@@ -23,4 +24,5 @@ private:
     void drain();
 
     QSocketNotifier* m_notifier = nullptr;
+    bool m_ended = false; // later signals change nothing
 };

@@ -35,43 +35,71 @@ std::int16_t switchValue(bool on)
     return on ? -1 : 0;
 }
 
-ConfigRead damaged(std::string problem, Settings kept)
+ConfigRead outcome(Outcome outcome, Settings settings, std::string problem = {})
 {
-    return {Outcome::Damaged, kept, forFile(problem, ConfigFile::FileName), {}};
+    ConfigRead read;
+    read.outcome = outcome;
+    read.settings = settings;
+    read.problem = std::move(problem);
+    return read;
 }
 
-// The wages and the raw switch values of a record. A file without the
-// save-position field stands for it switched on.
+// The settings in the order the record holds them, by the names the options dialog gives them.
+constexpr std::array<std::string_view, 5> FieldNames = {"Minimum Wage", "DREAM Wage", "Minimize on Startup",
+                                                        "Startup in Advanced Mode", "Save Position on Exit"};
+
+bool isVersionField(std::string_view version)
+{
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (version.size() < 2 || version.front() != 'v')
+        return false;
+    version.remove_prefix(1);
+    const auto point = version.find('.');
+    return digits(version.substr(0, point)) && (point == std::string_view::npos || digits(version.substr(point + 1)));
+}
+
+// The wages and the raw switch values of a record, the defaults until read.
+// A file without the save-position field stands for it switched on.
 struct Record
 {
-    Currency minimum, dream;
+    Currency minimum = Settings::defaults().MinimumWage;
+    Currency dream = Settings::defaults().DreamWage;
     std::array<std::int16_t, 3> switches{0, 0, -1};
+    std::size_t fieldsRead = 0;
 };
-
-// Reads the fields after the version; on damage, names what was wrong and
-// keeps the wages read before it.
-std::string ReadFields(RecordReader& reader, bool sixFields, Record& record)
-{
-    const auto minimum = reader.nextCurrency();
-    if (!minimum)
-        return reader.describeProblem("Minimum Wage");
-    record.minimum = *minimum;
-    const auto dream = reader.nextCurrency();
-    if (!dream)
-        return reader.describeProblem("DREAM Wage");
-    record.dream = *dream;
-    for (std::int16_t& field : std::span(record.switches).first(sixFields ? 3 : 2)) {
-        const auto value = reader.nextWhole(INT16_MIN, INT16_MAX);
-        if (!value)
-            return reader.describeProblem("Switch");
-        field = static_cast<std::int16_t>(*value);
-    }
-    return {};
-}
 
 Settings settingsOf(const Record& record)
 {
     return {record.minimum, record.dream, record.switches[0] == -1, record.switches[1] == -1, record.switches[2] == -1};
+}
+
+ConfigRead damaged(std::string problem, const Record& record)
+{
+    ConfigRead read = outcome(Outcome::Damaged, settingsOf(record), forFile(problem, ConfigFile::FileName));
+    for (std::size_t field = 0; field < record.fieldsRead; ++field)
+        read.kept.emplace_back(FieldNames.at(field));
+    return read;
+}
+
+// Reads the fields after the version, one after another; on damage, names
+// what was wrong, and the record keeps what was read before it.
+std::string readFields(RecordReader& reader, bool sixFields, Record& record)
+{
+    for (Currency* wage : {&record.minimum, &record.dream}) {
+        const auto value = reader.nextCurrency();
+        if (!value)
+            return reader.describeProblem(FieldNames.at(record.fieldsRead));
+        *wage = *value, ++record.fieldsRead;
+    }
+    for (std::int16_t& field : std::span(record.switches).first(sixFields ? 3 : 2)) {
+        const auto value = reader.nextWhole(INT16_MIN, INT16_MAX);
+        if (!value)
+            return reader.describeProblem("Switch");
+        field = static_cast<std::int16_t>(*value), ++record.fieldsRead;
+    }
+    return {};
 }
 
 } // namespace
@@ -81,21 +109,23 @@ ConfigFile::ConfigFile(FileSystem& files, std::string folder) : m_files(files), 
 
 ConfigRead ConfigFile::read()
 {
-    const ReadResult file = m_files.readFile(m_path);
+    const ReadResult file = m_files.readRecord(m_path);
     if (!file.ok())
-        return {
-            file.status == ReadResult::Status::Missing ? Outcome::Missing : Outcome::Unreadable, {}, file.reason, {}};
+        return outcome(file.status == ReadResult::Status::Missing ? Outcome::Missing : Outcome::Unreadable, {},
+                       file.reason);
     if (file.content.empty())
-        return {Outcome::EmptyFile, {}, {}, {}};
+        return outcome(Outcome::EmptyFile, {});
     RecordReader reader(file.content);
     const auto version = reader.nextText();
-    if (!version)
-        return damaged(reader.describeProblem("Version"), {});
-    const std::string versionText(*version);
     Record record;
-    if (const std::string problem = ReadFields(reader, hasSavePositionField(versionText), record); !problem.empty())
-        return damaged(problem, {record.minimum, record.dream});
-    ConfigRead read{Outcome::Current, settingsOf(record), {}, {}};
+    if (!version)
+        return damaged(reader.describeProblem("Version"), record);
+    const std::string versionText(*version);
+    if (!isVersionField(versionText))
+        return damaged("Version not recognised", record);
+    if (const std::string problem = readFields(reader, hasSavePositionField(versionText), record); !problem.empty())
+        return damaged(problem, record);
+    ConfigRead read = outcome(Outcome::Current, settingsOf(record));
     if (versionText == currentVersionField())
         return read;
     return update(read, record.switches[0], record.switches[1], record.switches[2]);

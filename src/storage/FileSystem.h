@@ -1,10 +1,15 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
 
-// What reading a whole file gave: its content, or why there is none.
+// Records are read from their first bytes, at most this many, whatever the
+// file's size: a record is a line long, and a huge file is never pulled in.
+inline constexpr std::size_t RecordReadLimit = 64 * 1024;
+
+// What reading a record file gave: its start, or why there is none.
 struct ReadResult
 {
     enum class Status
@@ -31,14 +36,19 @@ struct WriteResult
     static WriteResult failed(std::string reason) { return {false, std::move(reason)}; }
 };
 
-// Whole-file reads and writes. A write replaces the file in one step: a reader
+// Record files on a disk. A write replaces the file in one step: a reader
 // finds either the old content or the new one, never a mix or an empty file.
 class FileSystem
 {
 public:
     virtual ~FileSystem() = default;
-    virtual ReadResult readFile(const std::string& path) = 0;
+    // At most RecordReadLimit bytes from the start of the file. Only a file that
+    // is not there is Missing; one that is there but cannot be read (its
+    // permissions, a folder, a pipe, a device) is Unreadable, with the reason.
+    virtual ReadResult readRecord(const std::string& path) = 0;
     virtual WriteResult writeFile(const std::string& path, std::string_view content) = 0;
+    // Removes what an interrupted write of this file left behind.
+    virtual void sweepTemporaries(const std::string& path) = 0;
 };
 
 // The folder and the file name joined with the platform's separator.

@@ -31,7 +31,9 @@ template <typename Value> StateRead<Value> unusable(const std::string& problem, 
 // The file's content, or the outcome that there is none to read.
 template <typename Value> bool contentOf(const ReadResult& file, std::string_view fileName, StateRead<Value>& outcome)
 {
-    if (!file.ok())
+    if (file.status == ReadResult::Status::Unreadable)
+        outcome = {StateRead<Value>::Outcome::Unreadable, {}, forFile(file.reason, fileName)};
+    else if (!file.ok())
         outcome = unusable<Value>(file.reason, fileName);
     else if (file.content.empty())
         outcome = {StateRead<Value>::Outcome::EmptyFile, {}, {}};
@@ -46,7 +48,7 @@ StateFiles::StateFiles(FileSystem& files, std::string folder)
 
 StateRead<WindowPositions> StateFiles::ReadSaved()
 {
-    const ReadResult file = m_files.readFile(m_savedPath);
+    const ReadResult file = m_files.readRecord(m_savedPath);
     StateRead<WindowPositions> read;
     if (!contentOf(file, SavedFileName, read))
         return read;
@@ -71,7 +73,7 @@ WriteResult StateFiles::WriteSaved(const WindowPositions& positions)
 
 StateRead<std::int32_t> StateFiles::ReadPrev()
 {
-    const ReadResult file = m_files.readFile(m_prevPath);
+    const ReadResult file = m_files.readRecord(m_prevPath);
     StateRead<std::int32_t> read;
     if (!contentOf(file, PrevFileName, read))
         return read;

@@ -12,14 +12,15 @@ template <typename Value> struct StateRead
 {
     enum class Outcome
     {
-        Read,      // the stored value
-        EmptyFile, // nothing to read
-        Unusable,  // missing, or not a record of ours: best written afresh
+        Read,       // the stored value
+        EmptyFile,  // nothing to read
+        Unusable,   // missing, or not a record of ours: best written afresh
+        Unreadable, // there, but it could not be read (its permissions, a pipe, a device)
     };
 
     Outcome outcome = Outcome::Read;
     Value value{};
-    std::string problem; // Unusable: why, naming the file
+    std::string problem; // Unusable, Unreadable: why, naming the file
 };
 
 // The two files that carry a run into the next one: Saved.ewg with the

@@ -4,32 +4,45 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
-// Files in memory, with write failures to order. A failed write leaves the old
-// content, as the disk's one-step replace does.
+// Files in memory, with read and write failures to order. A failed write
+// leaves the old content, as the disk's one-step replace does.
 class FakeFileSystem final : public FileSystem
 {
 public:
-    ReadResult readFile(const std::string& path) override
+    ReadResult readRecord(const std::string& path) override
     {
+        if (const auto failure = m_readFailures.find(path); failure != m_readFailures.end())
+            return {ReadResult::Status::Unreadable, {}, failure->second};
         if (const auto file = m_files.find(path); file != m_files.end())
-            return {ReadResult::Status::Ok, file->second, {}};
+            return {ReadResult::Status::Ok, file->second.substr(0, RecordReadLimit), {}};
         return {ReadResult::Status::Missing, {}, "File not found"};
     }
 
     WriteResult writeFile(const std::string& path, std::string_view content) override
     {
-        if (const auto failure = m_failures.find(path); failure != m_failures.end())
+        ++m_writes[path];
+        if (const auto failure = m_writeFailures.find(path); failure != m_writeFailures.end())
             return WriteResult::failed(failure->second);
         m_files[path] = content;
         return WriteResult::done();
     }
 
+    void sweepTemporaries(const std::string& path) override { swept.push_back(path); }
+
     void put(const std::string& path, std::string content) { m_files[path] = std::move(content); }
     bool exists(const std::string& path) const { return m_files.count(path) != 0; }
     const std::string& content(const std::string& path) const { return m_files.at(path); }
-    void failWrites(const std::string& path, std::string reason) { m_failures[path] = std::move(reason); }
+    // How often the file was asked to be written, whether or not that worked.
+    int writes(const std::string& path) const { return m_writes.count(path) ? m_writes.at(path) : 0; }
+    void failWrites(const std::string& path, std::string reason) { m_writeFailures[path] = std::move(reason); }
+    void failReads(const std::string& path, std::string reason) { m_readFailures[path] = std::move(reason); }
+    void clearFailures() { m_writeFailures.clear(), m_readFailures.clear(); }
+
+    std::vector<std::string> swept;
 
 private:
-    std::map<std::string, std::string> m_files, m_failures;
+    std::map<std::string, std::string> m_files, m_writeFailures, m_readFailures;
+    std::map<std::string, int> m_writes;
 };

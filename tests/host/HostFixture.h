@@ -21,19 +21,6 @@
 
 using Lines = std::vector<std::string>;
 
-// Files in memory; writes to the path in `failing` fail for `reason`.
-struct FailingFiles final : FileSystem
-{
-    ReadResult readFile(const std::string& path) override { return memory.readFile(path); }
-    WriteResult writeFile(const std::string& path, std::string_view content) override
-    {
-        return path == failing ? WriteResult::failed(reason) : memory.writeFile(path, content);
-    }
-
-    FakeFileSystem memory;
-    std::string failing, reason = "Permission denied";
-};
-
 // Answers from a queue, and lets a test act while a message is up, as the desktop may.
 struct WatchedPrompt final : Prompt
 {
@@ -62,7 +49,7 @@ struct HostWorld
     static std::string path(std::string_view name) { return pathInFolder(Folder, name); }
     std::string file(std::string_view name) const
     {
-        return files.memory.exists(path(name)) ? files.memory.content(path(name)) : Missing;
+        return files.exists(path(name)) ? files.content(path(name)) : Missing;
     }
     // Every message asked so far, each as one line: "(!) Caption: text [Yes/No/Cancel]".
     std::vector<std::string> asked() const
@@ -78,9 +65,9 @@ struct HostWorld
     // Starts over the three files as an earlier run left them.
     void startWith(std::string config = DefaultConfig, std::string saved = DefaultSaved, std::string prev = "0\r\n")
     {
-        files.memory.put(path("Config.ewg"), std::move(config));
-        files.memory.put(path("Saved.ewg"), std::move(saved));
-        files.memory.put(path("Prev.ewg"), std::move(prev));
+        files.put(path("Config.ewg"), std::move(config));
+        files.put(path("Saved.ewg"), std::move(saved));
+        files.put(path("Prev.ewg"), std::move(prev));
         ASSERT_TRUE(host.start());
     }
     void tick(int seconds = 1) { clock.advanceSeconds(seconds); }
@@ -99,12 +86,14 @@ struct HostWorld
     RecordingShellOpen shell;
     FakeProgramFacts facts;
     TrayPanel panel;
-    FailingFiles files;
+    FakeFileSystem files;
     int quitCalls = 0;
+    Lines warnings; // what went to standard error
     Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, Folder, facts.programFolder,
                [this] { return std::make_unique<SysTray>(std::make_unique<FakeTrayIcon>(panel), "Earnmeter"); },
-               [this] {
-                   ++quitCalls;
+               [this] { ++quitCalls; },
+               [this](const std::string& text) {
+                   warnings.push_back(text);
                }}};
 };
 

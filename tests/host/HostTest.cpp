@@ -64,6 +64,57 @@ TEST(StartupDamagedConfig, KeepsGoingWithANoticeAndLeavesTheFileByteIdentical)
     }
 }
 
+// Only a missing settings file is a first start. Any other trouble is told, start-up goes on with
+// what could be read and the defaults for the rest, and the file keeps every byte.
+TEST(StartupWithTroubledSettings, TellsWhatWasWrongGoesOnAndNeverTouchesTheFile)
+{
+    const std::string big = "\"v2.5\",7,50,0,0,0\r\n" + std::string(200'000, 'x');
+    const std::string elf("\x7f"
+                          "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0",
+                          18);
+    const std::string utf16("\xff\xfe\"\0v\0"
+                            "2\0.\0"
+                            "5\0\"\0,\0",
+                            16);
+    const std::string nothingRead = "(!) Earnmeter: Version not recognised for /Config.ewg. Nothing could be read from "
+                                    "it: the settings take their defaults, and the file is left unchanged.";
+    const Settings defaults = Settings::defaults();
+    const Settings sevenFifty{Currency::fromUnits(70'000), Currency::fromUnits(500'000), false, false, false};
+    struct Row
+    {
+        std::string content, readFailure, told;
+        Settings inForce;
+    };
+    for (const auto& [content, readFailure, told, inForce] :
+         {Row{"\"v2.5\",7,50,0,0,0\r\n", "Permission denied", "(x) Error: Permission denied for /Config.ewg", defaults},
+          Row{"", "Is a directory", "(x) Error: Is a directory for /Config.ewg", defaults},
+          Row{"", "Not a regular file", "(x) Error: Not a regular file for /Config.ewg", defaults},
+          Row{big, "", "", sevenFifty}, Row{elf, "", nothingRead, defaults}, Row{utf16, "", nothingRead, defaults},
+          Row{"garbage,1,2,3,4,5\r\n", "", nothingRead, defaults},
+          Row{"\"v2.5\",7,50,-1\r\n", "",
+              "(!) Earnmeter: Too few fields for /Config.ewg. Read from it: Minimum Wage, DREAM Wage, Minimize on "
+              "Startup. The other settings take their defaults, and the file is left unchanged.",
+              Settings{sevenFifty.MinimumWage, sevenFifty.DreamWage, true, false, true}}}) {
+        HostWorld w;
+        if (!readFailure.empty())
+            w.files.failReads(w.path("Config.ewg"), readFailure);
+        w.startWith(content);
+        EXPECT_EQ(w.asked(), told.empty() ? Lines() : Lines{told}) << readFailure;
+        EXPECT_EQ(w.host.settings(), inForce) << told;
+        EXPECT_EQ(w.file("Config.ewg"), content) << "every byte kept";
+        EXPECT_TRUE(w.host.mainWindow().isVisible());
+    }
+}
+
+// A Prev.ewg that is there but cannot be read holds a count the user may want back: told, not overwritten.
+TEST_F(StartupTest, AnUnreadableCountIsToldAndNotWrittenOverAtStartUp)
+{
+    files.failReads(path("Prev.ewg"), "Permission denied");
+    startWith(DefaultConfig, DefaultSaved, "5400\r\n");
+    EXPECT_EQ(asked(), Lines({"(x) Error: Permission denied for /Prev.ewg"}));
+    EXPECT_EQ(std::pair(files.writes(path("Prev.ewg")), host.runTimer().elapsedSeconds()), std::pair(0, 0));
+}
+
 TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRestoredDefaults)
 {
     const char* const changed = "\"v2.5\",7,50,0,0,0\r\n";
@@ -78,7 +129,7 @@ TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRe
     QTest::keyClick(&edit, Qt::Key_Return); // the box keeps the focus
     EXPECT_EQ(edit.text(), QStringLiteral("abc"));
 
-    files.failing = path("Config.ewg");
+    files.failWrites(path("Config.ewg"), "Permission denied");
     control<QAbstractButton>(dialog, "cmdRestore").click();
     control<QAbstractButton>(dialog, "cmdSave").click();
     EXPECT_EQ(asked(), Lines({"Earnmeter: " + currencyErrorText(CurrencyError::InvalidNumber),
@@ -86,7 +137,7 @@ TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRe
     EXPECT_TRUE(dialog.isVisible() && dialog.optionsChanged());
     EXPECT_EQ(file("Config.ewg"), changed);
 
-    files.failing.clear();
+    files.clearFailures();
     control<QAbstractButton>(dialog, "cmdSave").click();
     EXPECT_EQ(file("Config.ewg"), DefaultConfig);
     EXPECT_EQ(control<QAbstractButton>(host.advancedWindow(), "optMinWage").text() + "; " +
@@ -164,12 +215,14 @@ TEST_F(ExitTest, EveryFiveMinutesTheCountIsWrittenAndAFailureIsToldOnceUntilAWri
     ASSERT_TRUE(host.runTimer().start(WindowId::Main));
     tick(300);
     EXPECT_EQ(file("Prev.ewg"), "300\r\n");
-    files.failing = path("Prev.ewg");
+    files.failWrites(path("Prev.ewg"), "Permission denied");
     tick(300);
     EXPECT_TRUE(asked().empty()) << "a box inside the tick would let further ticks run inside it";
     for (const char* failing : {"Prev.ewg", "", "Prev.ewg"}) {
         QCoreApplication::processEvents();
-        files.failing = *failing != '\0' ? path(failing) : "";
+        files.clearFailures();
+        if (*failing != '\0')
+            files.failWrites(path(failing), "Permission denied");
         tick(300);
     }
     QCoreApplication::processEvents();
@@ -186,38 +239,79 @@ TEST(ExitSessionEnd, BeforeTheContinueQuestionIsAnsweredLeavesTheFilesAsTheyAre)
                                          {"", "End of Saved.ewg"},
                                          {HostWorld::DefaultSaved, "Do you want to continue"}}) {
         HostWorld w;
-        w.files.memory.put(w.path("Config.ewg"), HostWorld::DefaultConfig);
-        w.files.memory.put(w.path("Saved.ewg"), saved);
-        w.files.memory.put(w.path("Prev.ewg"), "5400\r\n");
+        w.files.put(w.path("Config.ewg"), HostWorld::DefaultConfig);
+        w.files.put(w.path("Saved.ewg"), saved);
+        w.files.put(w.path("Prev.ewg"), "5400\r\n");
         w.prompt.whileAsked = [&w, message = std::string(message)](const Message& up) {
             if (!message.empty() && up.text.rfind(message, 0) == 0)
-                w.host.saveCountAtSessionEnd();
+                w.host.endSession();
         };
         if (*message == '\0')
-            w.host.saveCountAtSessionEnd();
+            w.host.endSession();
         EXPECT_FALSE(w.host.start()) << message;
-        w.host.saveCountAtSessionEnd(); // the end request that follows: a second SIGTERM or the logout
+        w.host.commitData(); // a logout that follows
+        w.host.endSession(); // and a second SIGTERM
         EXPECT_EQ(w.file("Prev.ewg") + w.file("Saved.ewg"), std::string("5400\r\n") + saved);
     }
 }
 
-TEST_F(ExitTest, SessionEndAfterStartUpWritesTheCountWithoutAskingAndFailedWritesAreTold)
+// No one is there to answer a box as the session ends: the count is written once, a failure
+// goes to standard error, later signals change nothing, and nothing counts any more.
+TEST(ExitSessionEnd, AfterStartUpWritesTheCountOnceWithoutAskingAndTellsAFailureOnStandardError)
+{
+    for (const bool diskFull : {false, true}) {
+        HostWorld w;
+        StartWithACount(w);
+        ASSERT_TRUE(w.host.runTimer().start(WindowId::Main));
+        w.tick(7);
+        if (diskFull)
+            w.files.failWrites(w.path("Prev.ewg"), "No space left on device");
+        w.host.endSession();
+        w.host.endSession();
+        w.host.commitData();
+        w.tick(5);
+        EXPECT_EQ(w.files.writes(w.path("Prev.ewg")), 1);
+        EXPECT_EQ(w.file("Prev.ewg"), diskFull ? "5400\r\n" : "5407\r\n");
+        EXPECT_TRUE(w.asked().empty());
+        EXPECT_EQ(w.warnings, diskFull
+                                  ? Lines{"earnmeter: the elapsed time was not saved in " +
+                                          std::string(HostWorld::Folder) + ": No space left on device for /Prev.ewg"}
+                                  : Lines{});
+    }
+}
+
+// A failure box at exit runs an event loop of its own; ticks there must neither count nor write.
+TEST_F(ExitTest, OnceYesOrNoIsChosenNothingCountsAndOnlyTheChosenCountIsWritten)
+{
+    StartWithACount(*this, "299\r\n");
+    ASSERT_TRUE(host.runTimer().start(WindowId::Main));
+    files.failWrites(path("Saved.ewg"), "Permission denied");
+    prompt.whileAsked = [this](const Message& up) {
+        if (up.text.rfind("Permission denied", 0) == 0)
+            tick(3); // the checkpoint at 300 would write 300
+    };
+    prompt.answers.queueAnswer(Answer::No);
+    host.requestExit();
+    EXPECT_EQ(file("Prev.ewg"), "0\r\n");
+    EXPECT_EQ(files.writes(path("Prev.ewg")), 1);
+    EXPECT_EQ(host.runTimer().elapsedSeconds(), 299);
+    EXPECT_EQ(asked(), Lines({SaveQuestion, "(!) Earnmeter: Permission denied for /Saved.ewg"}));
+}
+
+// While the question is up the run goes on; Cancel leaves it exactly as it was.
+TEST_F(ExitTest, CancelLeavesARunningRunRunning)
 {
     StartWithACount(*this);
     ASSERT_TRUE(host.runTimer().start(WindowId::Main));
-    tick(7);
-    host.saveCountAtSessionEnd();
-    EXPECT_EQ(file("Prev.ewg"), "5407\r\n");
-
-    files.failing = path("Prev.ewg");
-    files.reason = "No space left on device";
-    host.saveCountAtSessionEnd();
-    prompt.answers.queueAnswer(Answer::Yes);
-    host.requestExit(); // the other file is still written and the program still ends
-    const std::string told = "(!) Earnmeter: No space left on device for /Prev.ewg";
-    EXPECT_EQ(asked(), Lines({told, SaveQuestion, told}));
-    EXPECT_EQ(file("Saved.ewg"), DraggedPlaces);
-    EXPECT_EQ(quitCalls, 1);
+    prompt.whileAsked = [this](const Message&) {
+        tick(2);
+    };
+    prompt.answers.queueAnswer(Answer::Cancel);
+    host.requestExit();
+    tick(1);
+    EXPECT_EQ(host.runTimer().elapsedSeconds(), 5403);
+    EXPECT_EQ(host.runTimer().phase(), Phase::Running);
+    EXPECT_EQ(quitCalls, 0);
 }
 
 // The user picks an item from the tray's own menu; the tray reports it queued.

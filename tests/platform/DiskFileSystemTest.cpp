@@ -3,6 +3,7 @@
 #include "StorageTestData.h"
 
 #include <csignal>
+#include <fstream>
 #include <filesystem>
 #include <random>
 #include <sys/stat.h>
@@ -26,20 +27,25 @@ protected:
     DiskFileSystem disk;
 };
 
-TEST_F(DiskFileSystemTest, ReadsThatCannotBeDoneSayWhyAndNeverHang)
+TEST_F(DiskFileSystemTest, ReadsThatCannotBeDoneSayWhyNeverHangAndAHugeFileGivesItsStart)
 {
     fs::create_directory(path("folder"));
     ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
-    ASSERT_TRUE(disk.writeFile(path("large"), std::string(DiskFileSystem::MaxFileSize + 1, '1')).ok);
+    fs::create_symlink("/dev/null", path("device"));
     const std::pair<std::string, std::string> rows[] = {{"missing", "File not found"},
                                                         {"folder", "Is a directory"},
                                                         {"pipe", "Not a regular file"},
-                                                        {"large", "File is too large"}};
+                                                        {"device", "Not a regular file"}};
     for (const auto& [name, reason] : rows) {
-        const ReadResult read = disk.readFile(path(name));
+        const ReadResult read = disk.readRecord(path(name));
         EXPECT_EQ(read.status, name == "missing" ? ReadResult::Status::Missing : ReadResult::Status::Unreadable);
         EXPECT_EQ(read.reason, reason);
     }
+    const std::string record = "\"v2.5\",6.75,45.5,0,0,-1\r\n";
+    ASSERT_TRUE(disk.writeFile(path("large"), record + std::string(3 * RecordReadLimit, 'x')).ok);
+    const ReadResult large = disk.readRecord(path("large"));
+    EXPECT_EQ(large.content.size(), RecordReadLimit);
+    EXPECT_EQ(large.content.substr(0, record.size()), record);
 }
 
 TEST_F(DiskFileSystemTest, WriteReplacesTheWholeFileInOneStepAndLeavesNoTemporaryFile)
@@ -47,18 +53,62 @@ TEST_F(DiskFileSystemTest, WriteReplacesTheWholeFileInOneStepAndLeavesNoTemporar
     const std::string record("\"v2.5\",6.75,45.5,0,0,-1\r\n\0tail", 30);
     ASSERT_TRUE(disk.writeFile(path("Config.ewg"), "a much longer old record\r\n").ok);
     ASSERT_TRUE(disk.writeFile(path("Config.ewg"), record).ok);
-    EXPECT_EQ(disk.readFile(path("Config.ewg")).content, record);
+    EXPECT_EQ(disk.readRecord(path("Config.ewg")).content, record);
     EXPECT_EQ(entries(), 1);
     // A failed write gives the system's reason and leaves no temporary file either.
     EXPECT_EQ(disk.writeFile(path("gone/Prev.ewg"), "0\r\n").reason, "No such file or directory");
     fs::create_directories(path("Prev.ewg/inside"));
-    EXPECT_FALSE(disk.writeFile(path("Prev.ewg"), "0\r\n").ok);
+    EXPECT_EQ(disk.writeFile(path("Prev.ewg"), "0\r\n").reason, "Not a regular file");
     EXPECT_EQ(entries(), 2);
     // A crash before the rename leaves the old record.
-    ASSERT_TRUE(disk.writeTemporary(disk.temporaryPathFor(path("Config.ewg")), "600\r\n").ok);
-    EXPECT_EQ(disk.readFile(path("Config.ewg")).content, record);
+    std::string temporary;
+    ASSERT_TRUE(disk.writeTemporary(path("Config.ewg"), "600\r\n", temporary).ok);
+    EXPECT_EQ(disk.readRecord(path("Config.ewg")).content, record);
     ASSERT_TRUE(disk.writeFile(path("Config.ewg"), "900\r\n").ok);
-    EXPECT_EQ(disk.readFile(path("Config.ewg")).content, "900\r\n");
+    EXPECT_EQ(disk.readRecord(path("Config.ewg")).content, "900\r\n");
+}
+
+// A private file stays private; a dotfiles link stays a link and its target gets the record;
+// a link to anything but a regular file is never written through.
+TEST_F(DiskFileSystemTest, ReplacingKeepsTheModeAndWritesThroughALinkToItsTarget)
+{
+    ASSERT_TRUE(disk.writeFile(path("Config.ewg"), "old\r\n").ok);
+    fs::permissions(path("Config.ewg"), fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(disk.writeFile(path("Config.ewg"), "new\r\n").ok);
+    EXPECT_EQ(fs::status(path("Config.ewg")).permissions() & fs::perms::mask,
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    fs::create_directory(path("dotfiles"));
+    ASSERT_TRUE(disk.writeFile(path("dotfiles/earnmeter.ewg"), "old\r\n").ok);
+    fs::create_symlink("dotfiles/earnmeter.ewg", path("Saved.ewg"));
+    fs::create_symlink("dotfiles/not-yet.ewg", path("Prev.ewg"));
+    ASSERT_TRUE(disk.writeFile(path("Saved.ewg"), "linked\r\n").ok);
+    ASSERT_TRUE(disk.writeFile(path("Prev.ewg"), "dangling\r\n").ok);
+    EXPECT_TRUE(fs::is_symlink(path("Saved.ewg")) && fs::is_symlink(path("Prev.ewg")));
+    EXPECT_EQ(disk.readRecord(path("dotfiles/earnmeter.ewg")).content, "linked\r\n");
+    EXPECT_EQ(disk.readRecord(path("dotfiles/not-yet.ewg")).content, "dangling\r\n");
+
+    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+    fs::create_symlink("pipe", path("Piped.ewg"));
+    EXPECT_EQ(disk.writeFile(path("Piped.ewg"), "0\r\n").reason, "Not a regular file");
+    EXPECT_TRUE(fs::is_fifo(path("pipe")));
+    fs::create_symlink("Loop.ewg", path("Loop.ewg"));
+    EXPECT_FALSE(disk.writeFile(path("Loop.ewg"), "0\r\n").ok);
+}
+
+// A crash leaves ".Prev.ewg.<pid>.<n>.tmp"; a later process may get the same id.
+TEST_F(DiskFileSystemTest, LeftoversOfACrashAreSweptAndATakenNameIsPassedOver)
+{
+    for (unsigned serial = 1; serial <= 5; ++serial)
+        std::ofstream(DiskFileSystem::temporaryPathFor(path("Prev.ewg"), serial)) << "half";
+    for (const char* other : {".Prev.ewg.x.1.tmp", "Prev.ewg.1.1.tmp", ".Saved.ewg.1.1.tmp", ".Prev.ewg.1.1.tmp.keep"})
+        std::ofstream(path(other)) << "not ours to sweep";
+    ASSERT_TRUE(disk.writeFile(path("Prev.ewg"), "300\r\n").ok);
+    EXPECT_EQ(disk.readRecord(path("Prev.ewg")).content, "300\r\n");
+    EXPECT_EQ(entries(), 10);
+    disk.sweepTemporaries(path("Prev.ewg"));
+    EXPECT_EQ(entries(), 5) << "only the five leftovers of Prev.ewg go";
+    EXPECT_TRUE(fs::exists(path(".Saved.ewg.1.1.tmp")) && fs::exists(path("Prev.ewg")));
 }
 
 TEST_F(DiskFileSystemTest, KilledWriterAlwaysLeavesOneWholeRecord)
@@ -87,7 +137,7 @@ TEST_F(DiskFileSystemTest, KilledWriterAlwaysLeavesOneWholeRecord)
         ::waitpid(child, &status, 0);
         ::close(progress[0]);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped on its own: a write failed";
-        const ReadResult read = disk.readFile(path("Prev.ewg"));
+        const ReadResult read = disk.readRecord(path("Prev.ewg"));
         EXPECT_TRUE(read.content == records[0] || read.content == records[1]) << kill << ": " << read.reason;
     }
 }

@@ -66,6 +66,7 @@ TEST_P(RecordReading, TakesWhatTheRecordHoldsAndWritesItBackInThisVersionsLayout
 }
 
 const std::string Config(ConfigFile::FileName), Saved(StateFiles::SavedFileName), Prev(StateFiles::PrevFileName);
+const std::string Defaults = "\"v2.5\",6.75,45.5,0,0,-1\r\n";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Settings, RecordReading, ::testing::Values(
@@ -77,16 +78,21 @@ INSTANTIATE_TEST_SUITE_P(Settings, RecordReading, ::testing::Values(
     RecordRow{"Version26HasSixFieldsAndIsRewritten", Config, "\"v2.6\",1,2,0,0,0\r\n", "Updated", "\"v2.5\",1,2,0,0,0\r\n", "\"v2.5\",1,2,0,0,0\r\n"},
     RecordRow{"Version23Example", Config, FixtureFile("config-v2.3.ewg"), "Updated", FixtureFile("config-v2.3-updated.ewg"), "\"v2.5\",5.15,20,0,-1,-1\r\n"},
     RecordRow{"UpdateKeepsRawSwitchValues", Config, "\"v2.42\",1,2,1,7,-32768\r\n", "Updated", "\"v2.5\",1,2,1,7,-32768\r\n", "\"v2.5\",1,2,0,0,0\r\n"},
-    RecordRow{"CapitalVersionSortsBefore242", Config, "\"V2.5\",1,2,-1,-1,0\r\n", "Updated", "\"v2.5\",1,2,-1,-1,-1\r\n", "\"v2.5\",1,2,-1,-1,-1\r\n"},
+    RecordRow{"CapitalVersionIsNoVersionOfOurs", Config, "\"V2.5\",1,2,-1,-1,0\r\n", "Damaged", "", Defaults},
+    RecordRow{"GarbageVersionIsNotTakenForAnOldOne", Config, "garbage,1,2,3,4,5\r\n", "Damaged", "", Defaults},
+    RecordRow{"VersionWithTwoPoints", Config, "\"v2.5.1\",1,2,0,0,0\r\n", "Damaged", "", Defaults},
+    RecordRow{"AProgramIsNoSettingsFile", Config, std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0", 20), "Damaged", "", Defaults},
+    RecordRow{"Utf16TextIsNoSettingsFile", Config, std::string("\xff\xfe\"\0v\0" "2\0.\0" "5\0\"\0,\0" "1\0", 20), "Damaged", "", Defaults},
+    RecordRow{"AHugeFileIsReadByItsFirstRecord", Config, "\"v2.5\",7,50,0,-1,0\r\n" + std::string(200'000, 'x'), "Current", "", "\"v2.5\",7,50,0,-1,0\r\n"},
     RecordRow{"FieldsOfBlanksQuotesAndLineEnds", Config, "  \"v2.5\"junk\n 6.75 ,\"45,5\"\r\"0,  -1\r\n-1,,", "Current", "", "\"v2.5\",6.75,45,0,-1,0\r\n"},
     RecordRow{"WidestWages", Config, "\"v2.5\",922337203685477.5807,-922337203685477.5808,0,0,0\r\n", "Current", "", "\"v2.5\",922337203685477.5807,-922337203685477.5808,0,0,0\r\n"},
-    RecordRow{"WageBeyondCurrencyRange", Config, "\"v2.5\",922337203685477.5808,45.5,0,0,-1\r\n", "Damaged", "", "\"v2.5\",0,0,0,0,0\r\n"},
-    RecordRow{"WageRoundingBeyondCurrencyRange", Config, "\"v2.5\",1,-922337203685477.58086,0,0,-1\r\n", "Damaged", "", "\"v2.5\",1,0,0,0,0\r\n"},
-    RecordRow{"SwitchBeyond16Bits", Config, "\"v2.5\",1,2,32768,0,-1\r\n", "Damaged", "", "\"v2.5\",1,2,0,0,0\r\n"},
-    RecordRow{"NegativeSwitchBeyond16Bits", Config, "\"v2.5\",1,2,-1,-1,-32769\r\n", "Damaged", "", "\"v2.5\",1,2,0,0,0\r\n"},
-    RecordRow{"TooFewFieldsKeepWagesReadSoFar", Config, "\"v2.5\",6.75,45.5,-1,-1\r\n", "Damaged", "", "\"v2.5\",6.75,45.5,0,0,0\r\n"},
-    RecordRow{"OldVersionTooShortIsNotRewritten", Config, "\"v2.3\",5.15,20,0\r\n", "Damaged", "", "\"v2.5\",5.15,20,0,0,0\r\n"},
-    RecordRow{"OnlyBlanks", Config, " \t ", "Damaged", "", "\"v2.5\",0,0,0,0,0\r\n"},
+    RecordRow{"WageBeyondCurrencyRange", Config, "\"v2.5\",922337203685477.5808,45.5,0,0,-1\r\n", "Damaged", "", Defaults},
+    RecordRow{"WageRoundingBeyondCurrencyRange", Config, "\"v2.5\",1,-922337203685477.58086,0,0,-1\r\n", "Damaged", "", "\"v2.5\",1,45.5,0,0,-1\r\n"},
+    RecordRow{"SwitchBeyond16Bits", Config, "\"v2.5\",1,2,32768,-1,0\r\n", "Damaged", "", "\"v2.5\",1,2,0,0,-1\r\n"},
+    RecordRow{"NegativeSwitchBeyond16Bits", Config, "\"v2.5\",1,2,-1,-1,-32769\r\n", "Damaged", "", "\"v2.5\",1,2,-1,-1,-1\r\n"},
+    RecordRow{"TooFewFieldsKeepWhatWasReadAndTheSavePositionDefault", Config, "\"v2.5\",7,50,-1,-1\r\n", "Damaged", "", "\"v2.5\",7,50,-1,-1,-1\r\n"},
+    RecordRow{"OldVersionTooShortIsNotRewritten", Config, "\"v2.3\",5.15,20,-1\r\n", "Damaged", "", "\"v2.5\",5.15,20,-1,0,-1\r\n"},
+    RecordRow{"OnlyBlanks", Config, " \t ", "Damaged", "", Defaults},
     RecordRow{"EmptySettingsChangeNothing", Config, "", "EmptyFile", "", "\"v2.5\",0,0,0,0,0\r\n"}
 ), [](const auto& info) { return info.param.name; });
 

@@ -133,6 +133,7 @@ void RunTimer::pause(WindowId window)
     m_captions.fill(pausedCaption(window));
     m_blink.setEnabled(true);
     showBoth();
+    stretchEnded.notify();
 }
 
 void RunTimer::tick()
@@ -171,12 +172,14 @@ void RunTimer::reset()
     // The font a large total shrank stays until the next tick.
     m_captions.fill(ProductName);
     showBoth();
+    stretchEnded.notify();
 }
 
 void RunTimer::stop()
 {
     m_runTick.setEnabled(false);
     m_blink.setEnabled(false);
+    stretchEnded.notify();
 }
 
 void RunTimer::enterAdvanced()
@@ -185,6 +188,7 @@ void RunTimer::enterAdvanced()
     m_wageTypes.resetForEntry(m_hourlyWage);
     m_live = WindowId::Advanced;
     showBoth();
+    stretchEnded.notify();
     modeChanged.notify();
 }
 
@@ -197,6 +201,7 @@ void RunTimer::leaveAdvanced()
         m_hourlyWage = *wage;
     m_live = WindowId::Main;
     showBoth();
+    stretchEnded.notify();
     modeChanged.notify();
 }
 

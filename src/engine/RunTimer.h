@@ -97,6 +97,7 @@ public:
     Notifier<> ticked;                    // a second was counted
     Notifier<std::int32_t> checkpointDue; // every 300 counted seconds, with the count
     Notifier<> modeChanged;               // the other window has become the live one
+    Notifier<> stretchEnded;              // counting stopped or moved: pause, reset, mode switch, stop
 
 private:
     void tick();

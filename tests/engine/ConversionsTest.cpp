@@ -1,4 +1,5 @@
 #include "RowName.h"
+#include "engine/ClipboardCopies.h"
 #include "engine/Currency.h"
 #include "engine/Decimal.h"
 #include "engine/Formats.h"
@@ -6,6 +7,7 @@
 #include "engine/Earnings.h"
 #include "engine/Version.h"
 #include "engine/WageEntry.h"
+#include "fakes/RecordingClipboard.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 constexpr std::int64_t Largest = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t Smallest = std::numeric_limits<std::int64_t>::min();
@@ -141,6 +144,29 @@ TEST(WageEntryRoundTrip, WhateverStartAcceptsItsNormalisedBoxAcceptsAgain)
     }
     EXPECT_EQ(FormatWageEntry(Currency::max()) + " " + FormatWageEntry(Currency::min()),
               "922337203685477.58 -922337203685477.58");
+}
+
+// The notice quotes what was typed; only a text longer than 40 characters is cut, and marked so.
+TEST(WageRefusedMessage, QuotesTheTypedTextWholeUpToFortyCharacters)
+{
+    using Row = std::pair<std::string, std::string>;
+    const std::string forty(40, '9');
+    const auto rows = Rows(Row{forty, "\"" + forty + "\""}, Row{forty + "1", "\"" + forty + "...\""});
+    for (const auto& [typed, quoted] : rows)
+        EXPECT_NE(wageRefusedMessage(typed).text.find("The wage " + quoted + " is too large"), std::string::npos)
+            << typed;
+}
+
+// The wage copy is the total as the labels show it, a negative one in parentheses.
+TEST(CopyWageToClipboard, CopiesTheTotalAsTheLabelsShowItWithoutDollarSign)
+{
+    using Row = std::pair<std::int64_t, std::string>;
+    const auto rows = Rows(Row{12345678, "1234.57"}, Row{-25000, "(2.50)"});
+    for (const auto& [units, copied] : rows) {
+        RecordingClipboard clipboard;
+        CopyWageToClipboard(Currency::fromUnits(units), clipboard);
+        EXPECT_EQ(clipboard.texts(), std::vector<std::string>{copied}) << units;
+    }
 }
 
 // One rounding rule, on the written digits: halves to even for money, away from zero for what is shown.

@@ -5,10 +5,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include <tuple>
 #include <utility>
@@ -51,14 +53,16 @@ TEST_F(StartupTest, ContinueQuestionAnsweredNoStartsFromZeroAndLeavesTheSavedCou
 
 TEST(StartupDamagedConfig, KeepsGoingWithANoticeAndLeavesTheFileByteIdentical)
 {
-    for (const char* content :
-         {"\"v2.5\",6.75\r\n", "\"v2.5\",6.75,1e300,0,0,-1\r\n", "\"v2.5\",6.75,45.5,0,0,65535\r\n"}) {
+    for (const auto& [content, problem, kept] :
+         {std::tuple{"\"v2.5\",6.75\r\n", "Too few fields", "Minimum Wage"},
+          {"\"v2.5\",6.75,1e300,0,0,-1\r\n", "DREAM Wage out of range", "Minimum Wage"},
+          {"\"v2.5\",6.75,45.5,0,0,65535\r\n", "Switch out of range",
+           "Minimum Wage, DREAM Wage, Minimize on Startup, Startup in Advanced Mode"}}) {
         HostWorld w;
         w.startWith(content);
-        ASSERT_EQ(w.asked().size(), 1u) << content;
-        EXPECT_TRUE(w.asked()[0].rfind("(!) Earnmeter: ", 0) == 0 &&
-                    w.asked()[0].find("/Config.ewg") != std::string::npos)
-            << w.asked()[0];
+        EXPECT_EQ(w.asked(), Lines{"(!) Earnmeter: " + std::string(problem) + " for /Config.ewg. Read from it: " +
+                                   kept + ". The other settings take their defaults, and the file is left unchanged."})
+            << content;
         EXPECT_EQ(w.file("Config.ewg"), content);
         EXPECT_EQ(w.host.settings().MinimumWage, Currency::fromUnits(67'500)); // read before the damage
     }
@@ -113,6 +117,44 @@ TEST_F(StartupTest, AnUnreadableCountIsToldAndNotWrittenOverAtStartUp)
     startWith(DefaultConfig, DefaultSaved, "5400\r\n");
     EXPECT_EQ(asked(), Lines({"(x) Error: Permission denied for /Prev.ewg"}));
     EXPECT_EQ(std::pair(files.writes(path("Prev.ewg")), host.runTimer().elapsedSeconds()), std::pair(0, 0));
+}
+
+TEST(StartupSettings, OpenTheChosenWindowMinimizedIfAskedWithTheConfiguredRatesOnItsOptions)
+{
+    for (const auto& [config, opened] : {std::pair{"\"v2.5\",7.25,60,0,0,-1\r\n", "main"},
+                                         {"\"v2.5\",7.25,60,-1,0,-1\r\n", "main minimized"},
+                                         {"\"v2.5\",7.25,60,0,-1,-1\r\n", "advanced"},
+                                         {"\"v2.5\",7.25,60,-1,-1,-1\r\n", "advanced minimized"}}) {
+        HostWorld w;
+        w.startWith(config);
+        AdvancedWindow& advanced = w.host.advancedWindow();
+        const bool mainShown = w.host.mainWindow().isVisible(), advancedShown = advanced.isVisible();
+        EXPECT_EQ(std::string(mainShown ? "main" : "") + (advancedShown ? "advanced" : "") +
+                      (w.host.liveWindow().isMinimized() ? " minimized" : ""),
+                  opened);
+        EXPECT_EQ(HostWorld::control<QAbstractButton>(advanced, "optMinWage").text() + "; " +
+                      HostWorld::control<QAbstractButton>(advanced, "optMaxWage").text(),
+                  "Minimum Wage  ($7.25)/hr; DREAM Wage  ($60.00)/hr");
+    }
+}
+
+// A record of another version is rewritten in this one's layout; a rewrite that fails is told
+// instead of the update, and the old record stays.
+TEST(StartupOlderSettings, AreRewrittenAndTheUpdateToldOrTheFailedRewriteTold)
+{
+    const char* const older = "\"v2.42\",7,50,0,0,-1\r\n";
+    for (const auto& [failing, told, kept] :
+         {std::tuple{false,
+                     "(i) Earnmeter Update: Your software has been updated to version 2.5. Click OK to continue.",
+                     "\"v2.5\",7,50,0,0,-1\r\n"},
+          {true, "(!) Earnmeter: Permission denied for /Config.ewg", older}}) {
+        HostWorld w;
+        if (failing)
+            w.files.failWrites(w.path("Config.ewg"), "Permission denied");
+        w.startWith(older);
+        EXPECT_EQ(w.asked(), Lines{told});
+        EXPECT_EQ(w.file("Config.ewg"), kept);
+    }
 }
 
 TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRestoredDefaults)
@@ -209,6 +251,16 @@ TEST(ExitAnswer, AsksOnlyWithACountSavesItOnYesDropsItOnNoAndChangesNothingOnCan
     }
 }
 
+// A window the user never moved is saved where the file placed it, the advanced one too.
+TEST_F(ExitTest, WindowsLeftWhereTheyOpenedAreSavedInThePlacesTheyWereRead)
+{
+    startWith(DefaultConfig, StartPlaces);
+    host.runTimer().enterAdvanced();
+    ASSERT_TRUE(host.advancedWindow().isVisible());
+    host.requestExit();
+    EXPECT_EQ(file("Saved.ewg"), StartPlaces);
+}
+
 TEST_F(ExitTest, EveryFiveMinutesTheCountIsWrittenAndAFailureIsToldOnceUntilAWriteWorks)
 {
     startWith();
@@ -227,7 +279,8 @@ TEST_F(ExitTest, EveryFiveMinutesTheCountIsWrittenAndAFailureIsToldOnceUntilAWri
     }
     QCoreApplication::processEvents();
     ASSERT_EQ(asked().size(), 2u) << "told again once a write had worked";
-    EXPECT_EQ(asked()[1].rfind("(!) Earnmeter: Permission denied for /Prev.ewg", 0), 0u) << asked()[1];
+    EXPECT_EQ(asked()[1], "(!) Earnmeter: Permission denied for /Prev.ewg\n\nThe elapsed time goes on counting; it "
+                          "will be saved again in five minutes.");
     EXPECT_EQ(file("Prev.ewg"), "1200\r\n");
 }
 
@@ -352,6 +405,22 @@ TEST_F(TrayTest, AKeyThatMatchesNothingExactlyDoesNothingWhileOpenAndExitFromThe
     EXPECT_TRUE(host.mainWindow().isVisible());
     Pick(*this, 8); // Exit
     EXPECT_EQ(quitCalls, 1) << "and never before";
+}
+
+TEST_F(TrayTest, AboutFromTheMenuOpensTheAboutWindow)
+{
+    startWith();
+    std::string opened;
+    panel.menu->actions().at(6)->trigger(); // About...
+    // Queued behind the menu's report, so it runs inside the about window's modal loop.
+    QTimer::singleShot(0, qApp, [&opened] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = modal->windowTitle().toStdString();
+            modal->close();
+        }
+    });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(opened, "About Earnmeter");
 }
 
 // Only counted seconds move the tip; a pause leaves the last one, as does the blink.

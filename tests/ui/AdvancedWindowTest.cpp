@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QRadioButton>
 
 #include <tuple>
 
@@ -47,6 +48,18 @@ TEST_F(AdvancedWindowTest, EnterInTheWageBoxPressesStartWithThePeriodConversion)
     EXPECT_TRUE(wageBox(advanced()).hasFocus()) << "Enter pressed Start, not OK";
     EXPECT_EQ(entry(), "1000.00 25.00 25");
     EXPECT_EQ(shows(advanced()), "Earnmeter! | 00:00:00 | $0.00 | Pause");
+}
+
+// An amount whose yearly product is beyond range is refused, yet OK has made My Wage the choice
+// Start takes, so the window must show it chosen.
+TEST_F(AdvancedWindowTest, ARefusedConversionShowsMyWageChosenAsStartWouldTakeIt)
+{
+    choose(advanced(), "optMaxWage");
+    typeWage(advanced(), "100000000000000");
+    periods().setCurrentText("Monthly");
+    click(advanced(), "cmdPeriodOK");
+    ASSERT_EQ(asked().size(), 1u);
+    EXPECT_TRUE(control<QRadioButton>(advanced(), "optRegWage").isChecked());
 }
 
 using ModeSwitchTest = WindowFixture;

@@ -7,12 +7,14 @@
 #include "platform/SingleInstance.h"
 #include "platform/tray/SysTray.h"
 #include "platform/DiskFileSystem.h"
+#include "platform/SystemClock.h"
 #include "ui/common/ProgramIcon.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtPrompt.h"
 #include "platform/QtTicker.h"
 
 #include <QApplication>
+#include <QFileDialog>
 
 #include <cstdio>
 
@@ -36,12 +38,19 @@ int main(int argc, char* argv[])
     QtProgramFacts facts;
     DiskFileSystem files;
     QtTicker runTick, blink;
-    Host host({prompt, clipboard, shell, facts, files, runTick, blink, dataFolder.toStdString(),
+    SystemClock clock;
+    const std::string historyPath = pathInFolder(dataFolder.toStdString(), HistoryStore::FileName);
+    Host host({prompt, clipboard, shell, facts, files, runTick, blink, clock, dataFolder.toStdString(),
                QCoreApplication::applicationDirPath().toStdString(),
                [] { return std::make_unique<SysTray>(QString::fromLatin1(Version::FileDescription)); },
                [] { QCoreApplication::exit(0); },
-               [](const std::string& text) {
-                   std::fprintf(stderr, "%s\n", text.c_str());
+               [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); },
+               [&] { return HistoryStore::open(historyPath, HistoryStore::Mode::ReadWrite, clock); },
+               [](QWidget* parent) -> std::optional<std::string> {
+                   const QString chosen = QFileDialog::getSaveFileName(parent, QStringLiteral("Export the History"),
+                                                                       QStringLiteral("earnmeter-history.csv"),
+                                                                       QStringLiteral("CSV files (*.csv)"));
+                   return chosen.isEmpty() ? std::nullopt : std::optional(chosen.toStdString());
                }});
     QObject::connect(&instance, &SingleInstance::showRequested, &host, &Host::showLiveWindow);
 

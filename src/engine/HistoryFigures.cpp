@@ -36,6 +36,14 @@ int barCount(ChartSpan span)
 
 } // namespace
 
+std::string hoursText(std::int64_t seconds)
+{
+    const auto two = [](std::int64_t n) {
+        return (n < 10 ? "0" : "") + std::to_string(n);
+    };
+    return std::to_string(seconds / 3600) + ":" + two(seconds % 3600 / 60) + ":" + two(seconds % 60);
+}
+
 PeriodTotals periodTotals(const std::vector<DayTotal>& days, Date today, Weekday firstDay)
 {
     return {totalWithin(days, today, today), totalWithin(days, today.startOfWeek(firstDay), today),

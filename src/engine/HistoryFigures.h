@@ -3,11 +3,16 @@
 #include "engine/Date.h"
 #include "engine/HistoryTotals.h"
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 // What the History window shows, worked out from the day totals (stored and not
 // yet stored, oldest first) as of one day and with the locale's first day of
 // the week.
+
+// "1:02:03": hours as many as there are, minutes and seconds of two digits.
+std::string hoursText(std::int64_t seconds);
 
 struct PeriodTotals
 {

@@ -17,13 +17,30 @@ Host::Host(HostServices services)
       m_timer(m_services.prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
       m_config(m_services.files, m_services.dataFolder), m_stateFiles(m_services.files, m_services.dataFolder),
       m_links(m_services.shell, m_services.programFolder), m_support(m_services.shell, m_services.facts),
-      m_trayHost(m_services.makeTray, trayActions())
+      m_trayHost(m_services.makeTray, trayActions()),
+      m_history(
+          m_services.clock,
+          // Told from the event loop, not from inside the tick that found it.
+          [this](const std::string& text) { QTimer::singleShot(0, this, [this, text] { tell(text); }); },
+          m_services.openHistory)
 {
     m_main = std::make_unique<MainWindow>(m_timer, *this);
     m_placement = std::make_unique<WindowPlacement>(*m_main);
+    followTheRun();
+}
+
+void Host::followTheRun()
+{
     m_timer.modeChanged.subscribe([this] { switchWindows(); });
-    m_timer.ticked.subscribe([this] { m_trayHost.refreshToolTip(m_timer.totalEarned()); });
-    m_timer.checkpointDue.subscribe([this](std::int32_t elapsedSeconds) { checkpoint(elapsedSeconds); });
+    m_timer.ticked.subscribe([this] {
+        m_trayHost.refreshToolTip(m_timer.totalEarned());
+        m_history.counted(m_timer.hourlyWage());
+    });
+    m_timer.stretchEnded.subscribe([this] { m_history.close(); });
+    m_timer.checkpointDue.subscribe([this](std::int32_t elapsedSeconds) {
+        checkpoint(elapsedSeconds);
+        m_history.flush();
+    });
 }
 
 Host::~Host() = default;
@@ -58,6 +75,8 @@ bool Host::start()
     m_timer.restoreCount(keep ? saved : 0);
     m_wageTypes.showConfiguredRates();
     showFirstWindow();
+    // After the first window, so that a year of history costs start-up nothing.
+    QTimer::singleShot(0, this, [this] { m_history.open(); });
     return true;
 }
 
@@ -299,6 +318,22 @@ void Host::resetTimer()
 void Host::showOptions()
 {
     options().exec();
+}
+
+HistoryWindow& Host::historyWindow()
+{
+    if (!m_historyWindow)
+        m_historyWindow = std::make_unique<HistoryWindow>(m_history, m_services.files, m_services.prompt,
+                                                          m_services.chooseExportFile);
+    return *m_historyWindow;
+}
+
+void Host::showHistory()
+{
+    HistoryWindow& window = historyWindow();
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 void Host::copyElapsed()

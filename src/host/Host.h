@@ -10,7 +10,9 @@
 #include "help/SupportEmail.h"
 #include "host/TrayHost.h"
 #include "storage/ConfigFile.h"
+#include "storage/HistoryKeeper.h"
 #include "storage/StateFiles.h"
+#include "ui/history/HistoryWindow.h"
 #include "ui/common/Commands.h"
 
 #include <QObject>
@@ -35,6 +37,7 @@ struct HostServices
     FileSystem& files;
     Ticker& runTick;
     Ticker& blink;
+    const Clock& clock;        // the date and time the history files each second under
     std::string dataFolder;    // where the settings and state files live
     std::string programFolder; // where the executable and Readme.html lie
     TrayHost::TrayFactory makeTray;
@@ -42,6 +45,8 @@ struct HostServices
     // What no one is there to be asked about, such as a failed save as the
     // session ends: standard error.
     std::function<void(const std::string&)> warn;
+    HistoryKeeper::Opener openHistory; // the history file, opened once the first window shows
+    HistoryWindow::ChooseFile chooseExportFile;
 };
 
 // The program's hidden host: it owns the settings, the run, both working
@@ -74,12 +79,15 @@ public:
     // Built on first use: most runs never leave the simple window.
     AdvancedWindow& advancedWindow();
     TrayHost& trayHost() { return m_trayHost; }
+    HistoryKeeper& history() { return m_history; }
+    HistoryWindow& historyWindow();
     OptionsDialog& options();
     QWidget& liveWindow();
     void showLiveWindow();
 
     void resetTimer() override;
     void showOptions() override;
+    void showHistory() override;
     void requestExit() override;
     void copyElapsed() override;
     void copyWage() override;
@@ -100,6 +108,7 @@ private:
     bool saveSettings(const Settings& settings);
     void switchWindows();
     void checkpoint(std::int32_t elapsedSeconds);
+    void followTheRun();
     void saveCountQuietly();
     void tell(const std::string& text, Message::Icon icon = Message::Icon::Exclamation);
     TrayHost::Actions trayActions();
@@ -113,11 +122,13 @@ private:
     Links m_links;
     SupportEmail m_support;
     TrayHost m_trayHost;
+    HistoryKeeper m_history;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<AdvancedWindow> m_advanced;
     std::unique_ptr<WindowPlacement> m_placement;
     std::unique_ptr<OptionsDialog> m_options;
     std::unique_ptr<AboutWindow> m_about;
+    std::unique_ptr<HistoryWindow> m_historyWindow;
     bool m_countIsTheUsers = false;   // start-up has passed the continue question
     bool m_checkpointFailing = false; // told once; quiet until a write works again
     bool m_exiting = false;           // Yes or No was chosen, or the session ends: nothing counts any more

@@ -77,7 +77,7 @@ struct HistoryRecorderTest : ::testing::Test
         return seconds;
     }
 
-    ManualWallClock clock{ManualWallClock::At(D("2026-03-10"), 9, 0, 0, Berlin)};
+    ManualWallClock clock{ManualWallClock::at(D("2026-03-10"), 9, 0, 0, Berlin)};
     RecordingSink sink;
     HistoryRecorder recorder{clock, &sink};
     std::vector<std::string> told;
@@ -98,7 +98,7 @@ TEST_F(HistoryRecorderTest, AStretchAtOneWageIsOneRecordPricedFromItsWholeCount)
 
 TEST_F(HistoryRecorderTest, LocalMidnightWageChangesAndCloseEachBeginANewRecord)
 {
-    clock.set(ManualWallClock::At(D("2026-03-10"), 23, 59, 0, Berlin));
+    clock.set(ManualWallClock::at(D("2026-03-10"), 23, 59, 0, Berlin));
     count(120, Dollars(10)); // the tick at 00:00:00 counts for the new day
     count(30, Dollars(20));
     recorder.close();
@@ -135,13 +135,13 @@ TEST_F(HistoryRecorderTest, TimeWithoutTicksAddsNothingAndASuspendBeginsANewReco
 TEST_F(HistoryRecorderTest, DaylightSavingChangesKeepTheDateAndSplitAtTheNewOffset)
 {
     // Spring forward: 01:59:59 CET is followed by 03:00:00 CEST; autumn: 02:59:59 CEST by 02:00:00 CET.
-    clock.set(ManualWallClock::At(D("2026-03-29"), 1, 59, 0, 3600));
+    clock.set(ManualWallClock::at(D("2026-03-29"), 1, 59, 0, 3600));
     count(59, Dollars(36));
     clock.advance(1);
     clock.shiftLocal(3600);
     recorder.counted(Dollars(36));
     count(59, Dollars(36));
-    clock.set(ManualWallClock::At(D("2026-10-25"), 2, 59, 0, 7200));
+    clock.set(ManualWallClock::at(D("2026-10-25"), 2, 59, 0, 7200));
     count(59, Dollars(36));
     clock.advance(1);
     clock.shiftLocal(-3600);
@@ -164,7 +164,7 @@ TEST_F(HistoryRecorderTest, DaylightSavingChangesKeepTheDateAndSplitAtTheNewOffs
 
 TEST_F(HistoryRecorderTest, AClockSetBackOrAMoveWestNeverMovesARecordAlreadyCounted)
 {
-    clock.set(ManualWallClock::At(D("2026-03-10"), 0, 0, 10, Berlin));
+    clock.set(ManualWallClock::at(D("2026-03-10"), 0, 0, 10, Berlin));
     count(30, Dollars(10));
     recorder.flush();
     const HistoryRecord before = sink.stored().at(0);
@@ -255,7 +255,7 @@ TEST_F(HistoryRecorderTest, AFailedWriteKeepsEverythingForTheNextOneAndIsToldOnc
 
 TEST_F(HistoryRecorderTest, UnsavedTotalsAreWhatTheStoreLacksOfEachDay)
 {
-    clock.set(ManualWallClock::At(D("2026-03-10"), 23, 58, 30, Berlin));
+    clock.set(ManualWallClock::at(D("2026-03-10"), 23, 58, 30, Berlin));
     count(100, Dollars(36)); // written at its sixtieth second; midnight at its ninetieth
     const std::vector<DayTotal> unsaved = {{D("2026-03-10"), 29, Currency::fromUnits(2900)},
                                            {D("2026-03-11"), 11, Currency::fromUnits(1100)}};

@@ -13,7 +13,7 @@ public:
     static constexpr std::int64_t Day = 86400;
 
     // Local time `utcOffset` seconds ahead of UTC on `date` at hh:mm:ss.
-    static ClockReading At(Date date, int hours, int minutes, int seconds, std::int64_t utcOffset = 0)
+    static ClockReading at(Date date, int hours, int minutes, int seconds, std::int64_t utcOffset = 0)
     {
         const int secondOfDay = hours * 3600 + minutes * 60 + seconds;
         return {date.dayNumber() * Day + secondOfDay - utcOffset, date, secondOfDay};

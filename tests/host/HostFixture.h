@@ -2,6 +2,7 @@
 
 #include "fakes/FakePrompt.h"
 #include "fakes/ManualClock.h"
+#include "fakes/ManualWallClock.h"
 #include "fakes/RecordingClipboard.h"
 #include "fakes/FakeProgramFacts.h"
 #include "fakes/RecordingShellOpen.h"
@@ -87,13 +88,20 @@ struct HostWorld
     FakeProgramFacts facts;
     TrayPanel panel;
     FakeFileSystem files;
+    // The history goes nowhere unless a test gives it a file.
+    std::function<HistoryOpenResult()> openHistory = [] {
+        return HistoryOpenResult{nullptr, {}};
+    };
+    std::optional<std::string> exportTo; // what the export's file dialog answers
+    ManualWallClock wallClock{ManualWallClock::at(Date::parse("2026-03-02").value(), 9, 0, 0)};
     int quitCalls = 0;
     Lines warnings; // what went to standard error
-    Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, Folder, facts.programFolder,
+    Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, wallClock, Folder, facts.programFolder,
                [this] { return std::make_unique<SysTray>(std::make_unique<FakeTrayIcon>(panel), "Earnmeter"); },
-               [this] { ++quitCalls; },
-               [this](const std::string& text) {
-                   warnings.push_back(text);
+               [this] { ++quitCalls; }, [this](const std::string& text) { warnings.push_back(text); },
+               [this] { return openHistory(); },
+               [this](QWidget*) {
+                   return exportTo;
                }}};
 };
 

@@ -82,5 +82,5 @@ struct HistoryTestFolder : ::testing::Test
     }
 
     std::string folder = (std::filesystem::temp_directory_path() / "earnmeter-history-XXXXXX").string();
-    ManualWallClock clock{ManualWallClock::At(D("2026-03-29"), 2, 15, 0, 7200)};
+    ManualWallClock clock{ManualWallClock::at(D("2026-03-29"), 2, 15, 0, 7200)};
 };

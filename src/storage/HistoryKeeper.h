@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/Clock.h"
+#include "engine/HistoryRecorder.h"
+#include "engine/Notifier.h"
+#include "storage/HistoryStore.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The history of what the user earned: the recorder the run feeds, and the
+// store it writes to once that is open. Trouble with the file is told once,
+// and the meter counts on without it. The window reads its figures here: what
+// the store holds and what is not written yet, as one.
+class HistoryKeeper final
+{
+public:
+    using Opener = std::function<HistoryOpenResult()>;
+    // Puts a notice before the user; called inside a tick, so it must not block there.
+    using Teller = std::function<void(const std::string&)>;
+
+    HistoryKeeper(const Clock& clock, Teller tell, Opener open);
+    HistoryKeeper(const HistoryKeeper&) = delete;
+    HistoryKeeper& operator=(const HistoryKeeper&) = delete;
+
+    // Opened once the first window shows, so a year of history costs start-up nothing.
+    void open();
+
+    void counted(Currency hourlyWage);
+    // Pause, reset, a mode switch, the end: the next second begins a new record.
+    void close() { m_recorder.close(); }
+    // The checkpoint: what is not written yet is written.
+    void flush() { m_recorder.flush(); }
+
+    // Every day from `from` to `to` that has seconds, oldest first.
+    std::vector<DayTotal> dayTotals(Date from, Date to);
+    Date today() const { return m_clock.now().localDate; }
+
+    Notifier<> changed; // a second was counted: a window showing the history refreshes
+
+private:
+    void tellOnce(const std::string& text);
+
+    const Clock& m_clock;
+    Teller m_tell;
+    Opener m_open;
+    HistoryRecorder m_recorder;
+    std::unique_ptr<HistoryStore> m_store;
+    bool m_told = false;
+};

@@ -1,0 +1,132 @@
+#include "HostFixture.h"
+
+#include "engine/Formats.h"
+#include "storage/HistoryTestFolder.h"
+#include "ui/history/HistoryWindow.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace {
+
+// A host whose history goes to a real file in a fresh folder; its wall clock
+// and its ticks move together, a second at a time.
+class HistoryHostTest : public HistoryTestFolder, public HostWorld
+{
+protected:
+    void SetUp() override
+    {
+        HistoryTestFolder::SetUp();
+        openHistory = [this] {
+            return HistoryStore::open(historyPath(), HistoryStore::Mode::ReadWrite, wallClock);
+        };
+    }
+    void begin(const char* prev = "0\r\n", Answer toContinue = Answer::No)
+    {
+        prompt.answers.queueAnswer(toContinue);
+        startWith(DefaultConfig, DefaultSaved, prev);
+        QCoreApplication::processEvents(); // the history opens once the first window shows
+    }
+    void startAt(const char* wage)
+    {
+        host.runTimer().editWageEntry(host.runTimer().liveWindow(), wage);
+        ASSERT_TRUE(host.runTimer().start(host.runTimer().liveWindow()));
+    }
+    void seconds(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            wallClock.advance(1);
+            tick();
+        }
+    }
+    // What the file holds per day: "2026-03-02 10s $0.10", read as the command line reads it.
+    Lines stored()
+    {
+        Lines days;
+        auto opened = HistoryStore::open(historyPath(), HistoryStore::Mode::ReadOnly, wallClock);
+        if (!opened.store)
+            return {opened.outcome.reason};
+        for (const DayTotal& day : opened.store->dayTotals(Date::first(), Date::last()).value)
+            days.push_back(day.date.text() + " " + std::to_string(day.seconds) + "s $" + FormatMoney(day.earned));
+        return days;
+    }
+};
+
+// The history is what was earned: neither Reset nor a No at exit takes it back,
+// and the count carried over from the last run is not filed again.
+TEST_F(HistoryHostTest, EveryCountedSecondIsFiledOnceWhateverHappensToTheCountShown)
+{
+    begin("5400\r\n", Answer::Yes);
+    startAt("36");
+    seconds(10);
+    prompt.answers.queueAnswer(Answer::Yes);
+    host.resetTimer();
+    EXPECT_EQ(stored(), Lines({"2026-03-02 10s $0.10"})) << "written at reset";
+    startAt("72");
+    seconds(5);
+    host.runTimer().pause(WindowId::Main);
+    wallClock.advance(3600); // time with no ticks counts nothing
+    startAt("72");
+    seconds(5);
+    prompt.answers.queueAnswer(Answer::No);
+    host.requestExit();
+    EXPECT_EQ(stored(), Lines({"2026-03-02 20s $0.30"}));
+    EXPECT_TRUE(asked().size() == 3u) << "continue, reset and save questions only";
+}
+
+// Each second belongs to the date it was counted on and earns the wage in force then.
+TEST_F(HistoryHostTest, MidnightAndAWageChangeSplitTheRecordsWhileTheWindowRepricesTheWholeCount)
+{
+    wallClock.set(ManualWallClock::at(D("2026-03-02"), 23, 59, 50));
+    begin();
+    startAt("3600");
+    seconds(5);
+    host.runTimer().editWageEntry(WindowId::Main, "7200");
+    host.runTimer().leaveWageEntry(WindowId::Main);
+    seconds(10);
+    EXPECT_EQ(FormatMoney(host.runTimer().totalEarned()), "30.00") << "15 s all at the new wage";
+    prompt.answers.queueAnswer(Answer::Yes);
+    host.requestExit();
+    EXPECT_EQ(stored(), Lines({"2026-03-02 9s $13.00", "2026-03-03 6s $12.00"}))
+        << "the tick at 00:00:00 is the new day's";
+}
+
+// A file that cannot be used is told once, with its path; the meter counts on.
+TEST_F(HistoryHostTest, ADamagedFileIsKeptAsideToldOnceAndANewOneTakesTheSeconds)
+{
+    Put(historyPath(), std::string(4096, 'x'));
+    begin();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(asked().size(), 1u);
+    EXPECT_NE(asked()[0].find(historyPath() + " is damaged"), std::string::npos) << asked()[0];
+    EXPECT_NE(asked()[0].find("History.sqlite.damaged-"), std::string::npos) << asked()[0];
+    startAt("36");
+    seconds(3);
+    host.runTimer().pause(WindowId::Main);
+    EXPECT_EQ(stored(), Lines({"2026-03-02 3s $0.03"}));
+    const std::string aside = *std::find_if(names().begin(), names().end(), [](const std::string& name) {
+        return name.rfind("History.sqlite.damaged-", 0) == 0 && name.find("-wal") == std::string::npos &&
+               name.find("-shm") == std::string::npos;
+    });
+    EXPECT_EQ(Bytes(HistoryTestFolder::file(aside)), std::string(4096, 'x')) << "kept byte for byte";
+}
+
+// The window follows the run as it counts, and its export is the day totals as a spreadsheet reads them.
+TEST_F(HistoryHostTest, TheWindowFollowsTheRunAndExportsTheDayTotals)
+{
+    begin();
+    host.showHistory();
+    startAt("36");
+    seconds(4);
+    HistoryWindow& window = host.historyWindow();
+    EXPECT_EQ(control<QLabel>(window, "lblToday").text().toStdString(),
+              QLocale().toCurrencyString(0.04).toStdString() + "   0:00:04");
+    exportTo = "/home/user/export.csv";
+    window.exportCsv();
+    EXPECT_EQ(files.content("/home/user/export.csv"), "date,seconds,hours,earned\n2026-03-02,4,0.0011,0.04\n");
+}
+
+} // namespace

@@ -1,0 +1,46 @@
+#include "storage/HistoryReport.h"
+
+#include "HistoryTestFolder.h"
+
+#include <sstream>
+
+namespace {
+
+using HistoryReportTest = HistoryTestFolder;
+
+TEST(HistoryRange, TakesTwoRealDatesInOrderAndSaysWhatIsWrongOtherwise)
+{
+    using Text = std::optional<std::string>;
+    for (const auto& [from, to, wrong] :
+         {std::tuple{Text(), Text(), ""},
+          {Text("2026-03-01"), Text("2026-03-01"), ""},
+          {Text("2026-3-1"), Text(), "--from wants a date as YYYY-MM-DD, not \"2026-3-1\""},
+          {Text(), Text("2026-02-30"), "--to wants a date as YYYY-MM-DD, not \"2026-02-30\""},
+          {Text("2026-03-02"), Text("2026-03-01"), "--from 2026-03-02 comes after --to 2026-03-01"}}) {
+        const auto range = historyRange(from, to);
+        EXPECT_EQ(std::holds_alternative<std::string>(range) ? std::get<std::string>(range) : "", wrong);
+    }
+}
+
+// The command line reads what the program wrote, only the days asked for, and never creates a file.
+TEST_F(HistoryReportTest, PrintsTheDaysAskedForOrTheHeaderAloneOrSaysWhyItCannot)
+{
+    std::ostringstream out, err;
+    EXPECT_EQ(printHistory(historyPath(), {}, clock, out, err), 0);
+    EXPECT_EQ(out.str(), "date,seconds,hours,earned\n");
+    EXPECT_TRUE(names().empty()) << "no file is made by reading";
+
+    std::vector<HistoryRecord> days = {Record("2026-02-28", 0, 5400, 125000), Record("2026-03-01", 0, 3600, 360000)};
+    ASSERT_TRUE(open().store->write(days).ok);
+    std::ostringstream range;
+    EXPECT_EQ(printHistory(historyPath(), {D("2026-03-01"), std::nullopt}, clock, range, err), 0);
+    EXPECT_EQ(range.str(), "date,seconds,hours,earned\n2026-03-01,3600,1.0000,36.00\n");
+
+    Put(historyPath(), "not a database, but long enough to look like one to a hasty reader.............");
+    std::ostringstream damaged;
+    EXPECT_EQ(printHistory(historyPath(), {}, clock, damaged, err), 1);
+    EXPECT_NE(err.str().find(historyPath()), std::string::npos) << err.str();
+    EXPECT_EQ(Bytes(historyPath()).substr(0, 3), "not") << "left as it was";
+}
+
+} // namespace

@@ -55,14 +55,21 @@ QString HistoryChart::describe(const ChartBar& bar) const
            QStringLiteral(", ") + QString::fromStdString(hoursText(bar.total.seconds));
 }
 
+// Where the bars stand: below a line for the tallest amount, above one for the dates.
+QRectF HistoryChart::plotArea() const
+{
+    const int line = fontMetrics().height();
+    return QRectF(rect()).adjusted(Margin, Margin + line, -Margin, -Margin - line);
+}
+
 QRectF HistoryChart::barRect(std::size_t index, double tallest) const
 {
-    const QRectF area = rect().adjusted(Margin, Margin, -Margin, -Margin);
+    const QRectF area = plotArea();
     const double slot = area.width() / static_cast<double>(std::max<std::size_t>(m_bars.size(), 1));
     const double share = tallest > 0 ? std::max(units(m_bars[index]), 0.0) / tallest : 0.0;
     const double height = std::max(share * area.height(), 1.0);
-    return {area.left() + slot * static_cast<double>(index) + slot * Gap / 2, area.bottom() - height, slot * (1 - Gap),
-            height};
+    return {area.left() + slot * static_cast<double>(index) + slot * Gap / 2, area.bottom() - height,
+            slot * (1 - Gap), height};
 }
 
 void HistoryChart::paintEvent(QPaintEvent*)
@@ -76,8 +83,24 @@ void HistoryChart::paintEvent(QPaintEvent*)
         const bool today = i + 1 == m_bars.size();
         painter.fillRect(barRect(i, tallest), today ? palette().link() : palette().highlight());
     }
+    paintScale(painter, tallest);
+}
+
+// The tallest bar's amount above the bars; the first and the last period below them.
+void HistoryChart::paintScale(QPainter& painter, double tallest)
+{
+    if (m_bars.empty())
+        return;
+    const QRectF area = plotArea();
+    const QLocale locale;
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawLine(rect().bottomLeft() - QPoint(-Margin, Margin), rect().bottomRight() - QPoint(Margin, Margin));
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    painter.drawText(QRectF(area.left(), Margin, area.width(), area.top() - Margin), Qt::AlignLeft | Qt::AlignVCenter,
+                     locale.toCurrencyString(tallest / static_cast<double>(Currency::UnitsPerDollar)));
+    const QRectF below(area.left(), area.bottom(), area.width(), height() - area.bottom());
+    painter.drawText(below, Qt::AlignLeft | Qt::AlignVCenter,
+                     locale.toString(toQDate(m_bars.front().first), QLocale::ShortFormat));
+    painter.drawText(below, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Today"));
 }
 
 int HistoryChart::barAt(const QPoint& point) const

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 #include <vector>
 
 // Earnings as bars, oldest on the left, the bar holding today marked. Drawn
@@ -29,7 +31,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    QRectF plotArea() const;
     QRectF barRect(std::size_t index, double tallest) const;
+    void paintScale(QPainter& painter, double tallest);
     int barAt(const QPoint& point) const;
 
     std::vector<ChartBar> m_bars;

@@ -5,6 +5,7 @@
 #include "engine/WageTypes.h"
 #include "ui/common/ClientArea.h"
 #include "ui/common/Cursors.h"
+#include "ui/common/FittedText.h"
 #include "ui/common/LegacyFont.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WageEdit.h"
@@ -81,6 +82,7 @@ void AdvancedWindow::createAmountControls()
         const std::string_view name = displayName(period);
         m_period->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
+    FittedText::fitEntries(m_period, WindowParts::ReadoutPoints);
     connect(m_period, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             m_wageTypes.setPeriod(PayPeriods.at(static_cast<std::size_t>(index)));
@@ -141,7 +143,7 @@ void AdvancedWindow::refreshOwn()
                                                                          : m_minimum;
     selected->setChecked(true);
     m_period->setCurrentIndex(static_cast<int>(m_wageTypes.period()));
-    setLabelText(m_current, QString::fromStdString(m_wageTypes.currentText()));
+    FittedText::setText(m_current, QString::fromStdString(m_wageTypes.currentText()), WindowParts::ReadoutPoints);
     m_minimum->setText(QString::fromStdString(m_wageTypes.minimumCaption()));
     m_dream->setText(QString::fromStdString(m_wageTypes.dreamCaption()));
 }

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QCursor>
-#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -46,34 +45,4 @@ void ClientArea::popup()
 {
     if (m_popup)
         m_popup->popup(QCursor::pos());
-}
-
-void ClientArea::fitToText(const QSize& designSize)
-{
-    int shift = 0;
-    const auto labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-    for (QLabel* label : labels) {
-        const int needed = label->sizeHint().width();
-        QRect box = label->geometry();
-        const int extra = needed - box.width();
-        if (extra <= 0 || label->text().isEmpty())
-            continue;
-        const Qt::Alignment align = label->alignment();
-        if (align & Qt::AlignRight)
-            box.setLeft(box.left() - extra);
-        else if (align & Qt::AlignHCenter)
-            box.adjust(-extra / 2, 0, extra - extra / 2, 0);
-        else
-            box.setRight(box.right() + extra);
-        label->setGeometry(box);
-        shift = std::max(shift, -box.left());
-    }
-    const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    int right = designSize.width();
-    for (QWidget* child : children) {
-        if (shift > 0)
-            child->move(child->x() + shift, child->y());
-        right = std::max(right, child->geometry().right() + 1);
-    }
-    setFixedSize(right, designSize.height());
 }

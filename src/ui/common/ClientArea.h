@@ -18,10 +18,6 @@ public:
     void setPopup(QMenu* menu) { m_popup = menu; }
     void addPopupSource(QWidget* control);
 
-    // Widens the labels whose text the font makes wider than their box, from
-    // the side their alignment anchors, and the area with them.
-    void fitToText(const QSize& designSize);
-
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -36,7 +36,7 @@ QLabel* readout(QWidget* parent, const char* name, const QString& text, int left
     QLabel* box = label(parent, name, text, left, top, width, height, alignment);
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     box->setLineWidth(1);
-    box->setFont(LegacyFont::sansSerif(9.75));
+    box->setFont(LegacyFont::sansSerif(ReadoutPoints));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Window, QColor(224, 224, 224));
     palette.setColor(QPalette::WindowText, Qt::black);

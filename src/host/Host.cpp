@@ -13,7 +13,7 @@
 #include <vector>
 
 Host::Host(HostServices services)
-    : m_services(std::move(services)), m_wageTypes(m_settings, m_services.prompt),
+    : m_services(std::move(services)), m_wageTypes(m_settings),
       m_timer(m_services.prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
       m_config(m_services.files, m_services.dataFolder), m_stateFiles(m_services.files, m_services.dataFolder),
       m_links(m_services.shell, m_services.programFolder), m_support(m_services.shell, m_services.facts),

@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyleHints>
 #include <QTest>
 
+#include <chrono>
 #include <tuple>
 #include <utility>
 
@@ -280,6 +282,21 @@ TEST_F(TrayTest, TheTipFollowsEveryCountedSecondAndALeftClickDoesNothingButADoub
     EXPECT_FALSE(host.mainWindow().isVisible() || panel.menu->isVisible());
     panel.click(QSystemTrayIcon::DoubleClick);
     EXPECT_TRUE(host.mainWindow().isVisible());
+}
+
+// A StatusNotifierItem panel sends each click alone; two within the desktop's interval open.
+TEST_F(TrayTest, TwoSingleClicksWithinTheDoubleClickIntervalOpenTheWindow)
+{
+    startWith();
+    host.mainWindow().close();
+    const std::chrono::milliseconds interval(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    for (const auto& [gap, opens] : {std::pair{interval, false}, {interval - std::chrono::milliseconds(1), true}}) {
+        panel.click(QSystemTrayIcon::Trigger);
+        panel.now += gap;
+        panel.click(QSystemTrayIcon::Trigger);
+        panel.now += interval * 2;
+        EXPECT_EQ(host.mainWindow().isVisible(), opens) << gap.count() << " ms apart";
+    }
 }
 
 TEST(TrayToolTip, ShowsTheTotalInTheLocalesCurrencyThenTheProductName)

@@ -182,6 +182,10 @@ QWidget& Host::liveWindow()
 void Host::showLiveWindow()
 {
     QWidget& window = liveWindow();
+    // Where the program cannot restore a minimized window, nor even learn that
+    // it is, a window shown afresh comes back in front.
+    if (!m_services.desktop.restoresMinimizedWindows && window.isVisible())
+        window.hide();
     window.showNormal();
     window.raise();
     window.activateWindow();
@@ -233,7 +237,12 @@ void Host::ExitProgram(bool save)
         m_advanced->showNormal();
     if (!m_settings.SavePositionOnExit)
         m_placement->apply(WindowPositions{});
-    const WriteResult saved = m_stateFiles.WriteSaved(m_placement->current());
+
+    // A window system that keeps window positions to itself (Wayland) would have
+    // numbers it never honoured saved: the file keeps the places it last held.
+    const bool placesKnown = m_services.desktop.reportsWindowPositions || !m_settings.SavePositionOnExit;
+    const WriteResult saved = placesKnown ? m_stateFiles.WriteSaved(m_placement->current()) : WriteResult::done();
+
     const WriteResult prev = m_stateFiles.WritePrev(save ? m_timer.elapsedSeconds() : 0);
     for (const WriteResult* result : {&saved, &prev})
         if (!result->ok)
@@ -309,9 +318,11 @@ void Host::showAbout()
 
 void Host::closeWindow(QWidget* window)
 {
-    // With no tray to bring it back, a hidden window would be lost while the run goes on.
+    // With no tray to bring it back, a hidden window would be lost while the run
+    // goes on; so would a minimized one where the desktop may have no task bar
+    // and the program cannot restore it (Wayland): there it stays.
     if (m_trayHost.available())
         window->hide();
-    else
+    else if (m_services.desktop.restoresMinimizedWindows)
         window->showMinimized();
 }

@@ -8,6 +8,7 @@
 #include "engine/WageTypes.h"
 #include "help/Links.h"
 #include "help/SupportEmail.h"
+#include "platform/DesktopTraits.h"
 #include "host/TrayHost.h"
 #include "storage/ConfigFile.h"
 #include "storage/StateFiles.h"
@@ -39,6 +40,7 @@ struct HostServices
     std::string programFolder; // where the executable and Readme.html lie
     TrayHost::TrayFactory makeTray;
     std::function<void()> quit; // ends the process; nothing runs after it
+    DesktopTraits desktop = DesktopTraits::ofThisSession();
 };
 
 // The program's hidden host: it owns the settings, the run, both working

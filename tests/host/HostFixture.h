@@ -52,6 +52,8 @@ struct WatchedPrompt final : Prompt
 // hand, a quit that only counts. A test whose rows each need a fresh host makes one per row.
 struct HostWorld
 {
+    explicit HostWorld(DesktopTraits desktop = {}) : desktop(desktop) {}
+
     static constexpr const char* Folder = "/home/user/.local/share/Earnmeter";
     static constexpr const char* DefaultConfig = "\"v2.5\",6.75,45.5,0,0,-1\r\n";
     static constexpr const char* DefaultSaved = "4425,3930,4425,2625\r\n";
@@ -101,11 +103,10 @@ struct HostWorld
     TrayPanel panel;
     FailingFiles files;
     int quitCalls = 0;
+    DesktopTraits desktop;
     Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, Folder, facts.programFolder,
                [this] { return std::make_unique<SysTray>(std::make_unique<FakeTrayIcon>(panel), "Earnmeter"); },
-               [this] {
-                   ++quitCalls;
-               }}};
+               [this] { ++quitCalls; }, desktop}};
 };
 
 class HostFixture : public testing::Test, public HostWorld

@@ -160,6 +160,19 @@ TEST(ExitAnswer, AsksOnlyWithACountSavesItOnYesDropsItOnNoAndChangesNothingOnCan
     }
 }
 
+// Wayland does not tell where windows stand: asked to keep the places, the program keeps the file.
+TEST(ExitOnWayland, KeepsTheSavedPlacesWhenAskedToSaveThemAndWritesTheDefaultsOtherwise)
+{
+    for (const auto& [config, savedAfter] : {std::pair{HostWorld::DefaultConfig, StartPlaces},
+                                             {"\"v2.5\",6.75,45.5,0,0,0\r\n", HostWorld::DefaultSaved}}) {
+        HostWorld w(DesktopTraits{false, false});
+        StartWithACount(w, "0\r\n", config);
+        w.host.requestExit();
+        EXPECT_EQ(w.file("Saved.ewg"), savedAfter) << config;
+        EXPECT_EQ(w.quitCalls, 1);
+    }
+}
+
 TEST_F(ExitTest, EveryFiveMinutesTheCountIsWrittenAndAFailureIsToldOnceUntilAWriteWorks)
 {
     startWith();
@@ -315,4 +328,32 @@ TEST_F(TrayTest, ClosingWithoutATrayMinimizesSoTheWindowCanComeBack)
     EXPECT_TRUE(host.mainWindow().isVisible() && host.mainWindow().isMinimized());
 }
 
+// Records whether a window was hidden and shown again.
+struct ShowLog final : QObject
+{
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide || event->type() == QEvent::Show)
+            seen += event->type() == QEvent::Hide ? "hide " : "show ";
+        return false;
+    }
+    std::string seen;
+};
+
+// With no tray and no way to restore a minimized window, a closed window stays on screen, and a
+// request to show it (the tray's Open, a second launch) hides it and shows it afresh.
+TEST(TrayOnWayland, WithoutATrayAClosedWindowStaysAndAShowRequestShowsItAfresh)
+{
+    HostWorld w(DesktopTraits{false, false});
+    w.panel.available = false;
+    w.startWith();
+    MainWindow& window = w.host.mainWindow();
+    window.close();
+    EXPECT_TRUE(window.isVisible() && !window.isMinimized());
+    ShowLog log;
+    window.installEventFilter(&log);
+    w.host.showLiveWindow();
+    EXPECT_EQ(log.seen, "hide show ");
+    EXPECT_TRUE(window.isVisible());
+}
 } // namespace

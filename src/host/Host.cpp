@@ -5,6 +5,7 @@
 #include "host/WindowPlacement.h"
 #include "ui/about/AboutWindow.h"
 #include "ui/advanced/AdvancedWindow.h"
+#include "ui/common/Modality.h"
 #include "ui/main/MainWindow.h"
 #include "ui/options/OptionsDialog.h"
 
@@ -276,6 +277,7 @@ void Host::resetTimer()
 
 void Host::showOptions()
 {
+    Modality::blockOnly(options(), &liveWindow());
     options().exec();
 }
 
@@ -313,6 +315,7 @@ void Host::showAbout()
 {
     if (!m_about)
         m_about = std::make_unique<AboutWindow>(m_services.prompt, m_links, m_support);
+    Modality::blockOnly(*m_about, &liveWindow());
     m_about->ShowAbout();
 }
 

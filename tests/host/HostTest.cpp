@@ -1,15 +1,18 @@
 #include "HostFixture.h"
+#include "support/BlockLog.h"
 
 #include "ui/common/Twips.h"
 #include "ui/options/OptionsDialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStyleHints>
 #include <QTest>
+#include <QTimer>
 
 #include <chrono>
 #include <tuple>
@@ -326,6 +329,26 @@ TEST_F(TrayTest, ClosingWithoutATrayMinimizesSoTheWindowCanComeBack)
     startWith();
     host.mainWindow().close();
     EXPECT_TRUE(host.mainWindow().isVisible() && host.mainWindow().isMinimized());
+}
+
+// The tray menu's Open and Exit must stay within reach while a dialog is open: the dialogs block
+// the window they stand over, not an XEMBED tray icon's own window.
+TEST(TrayWhileADialogIsOpen, TheIconsWindowIsNotBlockedByTheAboutWindowOrTheOptions)
+{
+    HostWorld w;
+    w.startWith();
+    QWidget iconWindow;
+    iconWindow.show();
+    BlockLog icon(iconWindow), window(w.host.mainWindow());
+    for (const auto open : {&Host::showAbout, &Host::showOptions}) {
+        std::pair<bool, bool> blocked{true, false};
+        QTimer::singleShot(0, &iconWindow, [&] {
+            blocked = {icon.blocked, window.blocked};
+            QApplication::activeModalWidget()->close();
+        });
+        (w.host.*open)();
+        EXPECT_EQ(blocked, std::pair(false, true)) << "icon window, working window";
+    }
 }
 
 // Records whether a window was hidden and shown again.

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QMenu>
 #include <QTimer>
@@ -100,6 +101,26 @@ TEST_F(MainWindowTest, PopupOpensOnlyForTheRightButtonOverTheNamedControlsOfBoth
             spot.ry() += 3;
         QTest::mouseClick(&area, button, Qt::NoModifier, spot);
         EXPECT_EQ(popup.isVisible(), opens) << window.objectName().toStdString() << " " << target;
+        popup.close();
+    }
+}
+
+// Labels and the background take no focus: from the keyboard the popup opens below the focused control.
+TEST_F(MainWindowTest, ShiftF10AndTheMenuKeyOpenThePopupInBothWindows)
+{
+    QMenu& popup = control<QMenu>(simple(), "mnuHidden");
+    for (const auto& [inAdvanced, focus] : {std::pair{false, "cmdStart"}, {true, "optMaxWage"}}) {
+        if (inAdvanced)
+            switchMode();
+        QMainWindow& window = inAdvanced ? static_cast<QMainWindow&>(advanced()) : simple();
+        control(window, focus).setFocus();
+        press(window, Qt::Key_F10, Qt::ShiftModifier);
+        EXPECT_TRUE(popup.isVisible()) << "Shift+F10 in " << window.objectName().toStdString();
+        popup.close();
+        // The Menu key: the window system sends the focused control a keyboard request for its menu.
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QApplication::sendEvent(window.focusWidget(), &request);
+        EXPECT_TRUE(popup.isVisible()) << "the Menu key in " << window.objectName().toStdString();
         popup.close();
     }
 }

@@ -1,6 +1,8 @@
 #include "ui/common/ClientArea.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
@@ -27,7 +29,7 @@ void ClientArea::mouseReleaseEvent(QMouseEvent* event)
 {
     QWidget* under = childAt(event->position().toPoint());
     if (event->button() == Qt::RightButton && (under == nullptr || m_sources.contains(under)))
-        popup();
+        popup(QCursor::pos());
     QWidget::mouseReleaseEvent(event);
 }
 
@@ -35,14 +37,27 @@ bool ClientArea::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
         m_sources.contains(qobject_cast<QWidget*>(watched))) {
-        popup();
+        popup(QCursor::pos());
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void ClientArea::popup()
+// Controls with a menu of their own (the wage box) take the key themselves; from
+// any other the window's popup opens below the control that has the focus.
+void ClientArea::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    const bool inHere = focus != nullptr && isAncestorOf(focus);
+    popup(inHere ? focus->mapToGlobal(QPoint(0, focus->height())) : mapToGlobal(QPoint(0, 0)));
+}
+
+void ClientArea::popup(const QPoint& at)
 {
     if (m_popup)
-        m_popup->popup(QCursor::pos());
+        m_popup->popup(at);
 }

@@ -20,10 +20,12 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The Menu key, and Shift+F10 (WorkingWindow), ask for the popup from the keyboard.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void popup();
+    void popup(const QPoint& at);
 
     QMenu* m_popup = nullptr;
     QSet<QWidget*> m_sources;

@@ -11,6 +11,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -93,6 +95,13 @@ void WorkingWindow::closeEvent(QCloseEvent* event)
 
 void WorkingWindow::keyPressEvent(QKeyEvent* event)
 {
+    // Shift+F10 asks for the context menu as the Menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QWidget* target = focusWidget() != nullptr ? focusWidget() : m_area;
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), target->mapToGlobal(QPoint()));
+        QCoreApplication::sendEvent(target, &request);
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && event->modifiers() == Qt::NoModifier && m_controls.cmdStart && m_controls.cmdStart->isEnabled()) {
         m_controls.cmdStart->click();

@@ -3,7 +3,6 @@
 #include "ui/options/OptionsDialog.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -167,21 +166,3 @@ TEST_F(MainWindowTest, ProgramOutlivesItsLastVisibleWindow)
 }
 
 } // namespace
-
-TEST_F(MainWindowTest, EveryControlOfBothWindowsAndTheOptionsHasASpokenName)
-{
-    QWidget* windows[] = {&simple(), &advanced(), &host.options()};
-    for (QWidget* window : windows) {
-        for (QWidget* control : window->findChildren<QWidget*>()) {
-            const bool speaks = qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control) ||
-                                qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control);
-            if (speaks && !control->objectName().isEmpty() && !control->objectName().startsWith("qt_")) {
-                const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
-                if (auto* label = qobject_cast<QLabel*>(control))
-                    EXPECT_EQ(name, QString(label->text()).remove('&')) << "a label speaks what it shows";
-                else
-                    EXPECT_FALSE(name.isEmpty()) << control->objectName().toStdString();
-            }
-        }
-    }
-}

@@ -121,8 +121,9 @@ void AboutWindow::Form_Load()
     lblWeb->setText(QString::fromUtf8(Addresses::WebPage));
     lblAbout->setText(QString::fromUtf8(Version::ProductName) + QLatin1Char(' ') +
                       QString::fromStdString(VersionText()));
-    for (QLabel* label : std::initializer_list<QLabel*>{lblBy, lblEmail, lblWeb, lblAbout, Label2})
-        label->setAccessibleName(label->text());
+    lblWeb->setAccessibleDescription(QStringLiteral("Opens the web page"));
+    lblEmail->setAccessibleDescription(QStringLiteral("Writes a support e-mail"));
+    imgDonate->setAccessibleDescription(QStringLiteral("Opens the donation page"));
 }
 
 void AboutWindow::createLayout()

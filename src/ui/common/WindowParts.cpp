@@ -26,7 +26,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(Twips::rect(left, top, width, height));
     label->setAlignment(alignment | Qt::AlignVCenter);
-    label->setAccessibleName(spokenName(text));
+    // A screen reader reads a label's visible text, so a figure is heard as it changes.
     return label;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/common/ClientArea.h"
 
+#include "ui/common/Contrast.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -9,12 +11,38 @@
 
 ClientArea::ClientArea(QWidget* parent) : QWidget(parent)
 {
-    // Working windows are painted in the colour of text-entry fields, and so are
-    // their labels and check boxes.
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Base));
-    setPalette(palette);
     setAutoFillBackground(true);
+    applyColours();
+}
+
+// Working windows are painted in the colours of text-entry fields, and so are
+// their labels and check boxes; taken afresh when the theme changes.
+void ClientArea::applyColours()
+{
+    const QPalette theme = QApplication::palette(this);
+    const QColor background = theme.color(QPalette::Base);
+    QPalette own = palette();
+    own.setColor(QPalette::Window, background);
+    own.setColor(QPalette::WindowText, theme.color(QPalette::Text));
+    setPalette(own);
+    for (const auto& [control, wanted] : m_accents) {
+        QPalette accent = control->palette();
+        accent.setColor(QPalette::WindowText, Contrast::readableOn(wanted, background));
+        control->setPalette(accent);
+    }
+}
+
+void ClientArea::addAccent(QWidget* control, const QColor& wanted)
+{
+    m_accents.emplace_back(control, wanted);
+    applyColours();
+}
+
+void ClientArea::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        applyColours();
+    QWidget::changeEvent(event);
 }
 
 void ClientArea::addPopupSource(QWidget* control)

@@ -1,5 +1,6 @@
 #include "ui/common/WindowParts.h"
 
+#include "ui/common/ClientArea.h"
 #include "ui/common/Cursors.h"
 #include "ui/common/LegacyFont.h"
 #include "ui/common/Twips.h"
@@ -49,9 +50,8 @@ QLabel* total(QWidget* parent, int left, int top)
 {
     QLabel* total = label(parent, "lblTotal", QStringLiteral("$0.00"), left, top, 2055, 495, Qt::AlignRight);
     total->setFont(LegacyFont::monospace(24, true));
-    QPalette palette = total->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    total->setPalette(palette);
+    if (auto* area = qobject_cast<ClientArea*>(parent))
+        area->addAccent(total, QColor(0, 128, 0));
     return total;
 }
 

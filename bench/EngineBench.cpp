@@ -37,7 +37,7 @@ void RunTimerTick(benchmark::State& bench)
 {
     Settings settings;
     SilentPrompt prompt;
-    WageTypes wageTypes(settings, prompt);
+    WageTypes wageTypes(settings);
     BenchTicker runTick;
     BenchTicker blink;
     RunTimer timer(prompt, wageTypes, {runTick, blink});

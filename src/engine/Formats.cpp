@@ -70,6 +70,12 @@ std::string FormatWageEntry(Currency amount)
     return wageEntryText(Decimal::fromUnits(amount.units, 4));
 }
 
+std::string formatGrouped(Currency amount)
+{
+    const std::string text = centsText(roundedCents(Decimal::fromUnits(amount.units, 4)), true);
+    return amount.units < 0 ? "-" + text : text;
+}
+
 std::string formatRate(Currency rate)
 {
     const std::string text = "($" + centsText(roundedCents(Decimal::fromUnits(rate.units, 4)), true) + ")/hr";

@@ -26,5 +26,8 @@ std::string FormatWageEntry(std::string_view text);
 // The same for an amount the program holds, such as the rate in force.
 std::string FormatWageEntry(Currency amount);
 
+// An amount with thousands grouped and two decimals: "1,234.50", "-2.00".
+std::string formatGrouped(Currency amount);
+
 // A configured rate as the option captions show it: "($1,234.50)/hr", "-($2.00)/hr".
 std::string formatRate(Currency rate);

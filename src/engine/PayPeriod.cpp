@@ -38,3 +38,17 @@ CurrencyResult hourlyRateFor(Currency amount, PayPeriod period)
     }
     return {amount};
 }
+
+Currency largestAmountFor(PayPeriod period)
+{
+    // Overflow only grows with the amount, so the last cent that converts is found by halving.
+    constexpr std::int64_t unitsPerCent = Currency::UnitsPerDollar / 100;
+    std::int64_t fits = 0;
+    std::int64_t overflows = Currency::max().units / unitsPerCent + 1;
+    while (overflows - fits > 1) {
+        const std::int64_t middle = fits + (overflows - fits) / 2;
+        const bool ok = hourlyRateFor(Currency::fromUnits(middle * unitsPerCent), period).ok();
+        (ok ? fits : overflows) = middle;
+    }
+    return Currency::fromUnits(fits * unitsPerCent);
+}

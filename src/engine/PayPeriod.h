@@ -29,3 +29,7 @@ std::string_view displayName(PayPeriod period);
 // one division in double precision, rounded half to even. A product beyond the
 // money range is an overflow failure.
 CurrencyResult hourlyRateFor(Currency amount, PayPeriod period);
+
+// The largest amount in whole cents whose conversion for the period still fits
+// the money range: what a user is told to stay within.
+Currency largestAmountFor(PayPeriod period);

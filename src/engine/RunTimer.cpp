@@ -75,13 +75,17 @@ void RunTimer::editWageEntry(WindowId window, std::string text)
     m_wageEntries[slot(window)] = std::move(text);
 }
 
-void RunTimer::refuseWage(WindowId window)
+// The box goes back to the amount in force: the simple window's is the rate, the
+// advanced window's the amount per period, and its period, the rate came from.
+void RunTimer::refuseWage(WindowId window, std::string refused)
 {
-    std::string& entry = m_wageEntries[slot(window)];
-    const std::string refused = entry;
-    entry = FormatWageEntry(m_hourlyWage);
+    const bool advanced = window == WindowId::Advanced;
+    const PayPeriod period = advanced ? m_wageTypes.period() : PayPeriod::Hourly;
+    m_wageEntries[slot(window)] = advanced ? m_wageTypes.amountInForce() : FormatWageEntry(m_hourlyWage);
+    if (advanced)
+        m_wageTypes.restorePeriodInForce();
     viewChanged.notify(window);
-    m_prompt.ask(wageRefusedMessage(refused));
+    m_prompt.ask(wageRefusedMessage(refused, period));
 }
 
 void RunTimer::leaveWageEntry(WindowId window)
@@ -89,7 +93,7 @@ void RunTimer::leaveWageEntry(WindowId window)
     std::string& entry = m_wageEntries[slot(window)];
     const std::optional<Currency> wage = readWageLeniently(entry);
     if (!wage) {
-        refuseWage(window);
+        refuseWage(window, entry);
         return;
     }
     // Only the simple window's box is the rate; the advanced one is an amount per period.
@@ -105,16 +109,14 @@ bool RunTimer::start(WindowId window)
     if (window == WindowId::Main) {
         const std::optional<Currency> wage = readWageForStart(entry);
         if (!wage) {
-            refuseWage(window);
+            refuseWage(window, entry);
             return false;
         }
         m_hourlyWage = *wage;
     } else if (const std::optional<Currency> rate = m_wageTypes.rateAtStart(entry)) {
         m_hourlyWage = *rate;
     } else {
-        // The wage types have told the user; the box goes back as leaving it would put it.
-        entry = FormatWageEntry(m_hourlyWage);
-        viewChanged.notify(window);
+        refuseWage(window, entry);
         return false;
     }
     m_runTick.setEnabled(true);
@@ -207,8 +209,11 @@ void RunTimer::leaveAdvanced()
 
 void RunTimer::convertPeriod()
 {
-    if (const std::optional<Currency> rate = m_wageTypes.convertPeriod(m_wageEntries[slot(WindowId::Advanced)]))
+    const std::string& entry = m_wageEntries[slot(WindowId::Advanced)];
+    if (const std::optional<Currency> rate = m_wageTypes.convertPeriod(entry))
         m_hourlyWage = *rate;
+    else
+        refuseWage(WindowId::Advanced, entry);
 }
 
 void RunTimer::chooseDream()

@@ -102,7 +102,7 @@ public:
 private:
     void tick();
     void blink();
-    void refuseWage(WindowId window);
+    void refuseWage(WindowId window, std::string refused);
     void showBoth();
     static std::size_t slot(WindowId window) { return static_cast<std::size_t>(window); }
 

@@ -1,5 +1,7 @@
 #include "engine/WageEntry.h"
 
+#include "engine/Formats.h"
+
 #include <string>
 
 std::optional<Currency> readWageLeniently(std::string_view text)
@@ -20,14 +22,15 @@ std::optional<Currency> readWageForStart(std::string_view text)
     return std::nullopt;
 }
 
-Message wageRefusedMessage(std::string_view text)
+Message wageRefusedMessage(std::string_view text, PayPeriod period)
 {
     constexpr std::size_t shown = 40;
     std::string quoted(text.substr(0, shown));
     if (text.size() > shown)
         quoted += "...";
-    return {"The wage \"" + quoted +
-                "\" is too large to count with. Enter an amount below 922,337,203,685,477.58; the previous wage "
-                "stays in force.",
+    const std::string largest = formatGrouped(largestAmountFor(period));
+    const std::string per = period == PayPeriod::Hourly ? "" : " (" + std::string(displayName(period)) + ")";
+    return {"The wage \"" + quoted + "\" is too large to count with. Enter an amount of at most " + largest + per +
+                "; the previous wage stays in force.",
             "Earnmeter", Message::Buttons::Ok, Message::Icon::Exclamation};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Currency.h"
+#include "engine/PayPeriod.h"
 #include "engine/Prompt.h"
 
 #include <optional>
@@ -17,5 +18,6 @@ std::optional<Currency> readWageLeniently(std::string_view text);
 // leniently instead, as leaving the box would have read it.
 std::optional<Currency> readWageForStart(std::string_view text);
 
-// The notice for a wage too large to count with.
-Message wageRefusedMessage(std::string_view text);
+// The notice for a wage too large to count with, naming the largest amount the
+// period it is paid for allows.
+Message wageRefusedMessage(std::string_view text, PayPeriod period);

@@ -3,7 +3,7 @@
 #include "engine/Formats.h"
 #include "engine/WageEntry.h"
 
-WageTypes::WageTypes(const Settings& settings, Prompt& prompt) : m_settings(settings), m_prompt(prompt) {}
+WageTypes::WageTypes(const Settings& settings) : m_settings(settings) {}
 
 void WageTypes::setPeriod(PayPeriod period)
 {
@@ -17,9 +17,10 @@ std::optional<Currency> WageTypes::convertPeriod(std::string_view amountText)
     const CurrencyResult rate = amount ? hourlyRateFor(*amount, m_period) : CurrencyResult{{}, CurrencyError::Overflow};
     if (!rate.ok()) {
         changed.notify();
-        m_prompt.ask(wageRefusedMessage(amountText));
         return std::nullopt;
     }
+    m_amountInForce = FormatWageEntry(amountText);
+    m_periodInForce = m_period;
     return select(WageType::MyWage, rate.value);
 }
 
@@ -59,6 +60,14 @@ void WageTypes::resetForEntry(Currency hourlyWage)
     m_selected = WageType::MyWage;
     m_period = PayPeriod::Hourly;
     m_currentText = FormatMoney(hourlyWage);
+    m_amountInForce = FormatWageEntry(hourlyWage);
+    m_periodInForce = m_period;
+    changed.notify();
+}
+
+void WageTypes::restorePeriodInForce()
+{
+    m_period = m_periodInForce;
     changed.notify();
 }
 

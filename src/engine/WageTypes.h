@@ -3,7 +3,6 @@
 #include "engine/Currency.h"
 #include "engine/Notifier.h"
 #include "engine/PayPeriod.h"
-#include "engine/Prompt.h"
 #include "engine/Settings.h"
 
 #include <optional>
@@ -24,7 +23,7 @@ enum class WageType
 class WageTypes final
 {
 public:
-    WageTypes(const Settings& settings, Prompt& prompt);
+    explicit WageTypes(const Settings& settings);
     WageTypes(const WageTypes&) = delete;
     WageTypes& operator=(const WageTypes&) = delete;
 
@@ -33,12 +32,17 @@ public:
     const std::string& currentText() const { return m_currentText; }
     const std::string& minimumCaption() const { return m_minimumCaption; }
     const std::string& dreamCaption() const { return m_dreamCaption; }
+    // The amount per period behind the rate in force, as the box showed it: a
+    // refused amount gives way to it.
+    const std::string& amountInForce() const { return m_amountInForce; }
+    // After a refusal the period goes back to the one the rate in force came from.
+    void restorePeriodInForce();
 
     void setPeriod(PayPeriod period);
 
     // The period conversion of the amount typed per period (OK button, the My
-    // Wage option and Start); nothing when the amount was refused as too large,
-    // which the user has then been told.
+    // Wage option and Start); nothing when the amount or its conversion is
+    // beyond the money range.
     std::optional<Currency> convertPeriod(std::string_view amountText);
     Currency selectDream();
     Currency selectMinimum();
@@ -59,10 +63,11 @@ private:
     Currency select(WageType type, Currency rate);
 
     const Settings& m_settings;
-    Prompt& m_prompt;
     WageType m_selected = WageType::MyWage;
     PayPeriod m_period = PayPeriod::Hourly;
     std::string m_currentText;
+    std::string m_amountInForce = "0.00";
+    PayPeriod m_periodInForce = PayPeriod::Hourly;
     std::string m_minimumCaption = "&Minimum Wage";
     std::string m_dreamCaption = "&DREAM Wage";
 };

@@ -5,6 +5,7 @@
 #include "host/WindowPlacement.h"
 #include "ui/about/AboutWindow.h"
 #include "ui/advanced/AdvancedWindow.h"
+#include "ui/common/Modality.h"
 #include "ui/main/MainWindow.h"
 #include "ui/options/OptionsDialog.h"
 
@@ -13,7 +14,7 @@
 #include <vector>
 
 Host::Host(HostServices services)
-    : m_services(std::move(services)), m_wageTypes(m_settings, m_services.prompt),
+    : m_services(std::move(services)), m_wageTypes(m_settings),
       m_timer(m_services.prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
       m_config(m_services.files, m_services.dataFolder), m_stateFiles(m_services.files, m_services.dataFolder),
       m_links(m_services.shell, m_services.programFolder), m_support(m_services.shell, m_services.facts),
@@ -215,6 +216,10 @@ QWidget& Host::liveWindow()
 void Host::showLiveWindow()
 {
     QWidget& window = liveWindow();
+    // Where the program cannot restore a minimized window, nor even learn that
+    // it is, a window shown afresh comes back in front.
+    if (!m_services.desktop.restoresMinimizedWindows && window.isVisible())
+        window.hide();
     window.showNormal();
     window.raise();
     window.activateWindow();
@@ -283,7 +288,12 @@ void Host::ExitProgram(bool save)
         m_advanced->showNormal();
     if (!m_settings.SavePositionOnExit)
         m_placement->apply(WindowPositions{});
-    const WriteResult saved = m_stateFiles.WriteSaved(m_placement->current());
+
+    // A window system that keeps window positions to itself (Wayland) would have
+    // numbers it never honoured saved: the file keeps the places it last held.
+    const bool placesKnown = m_services.desktop.reportsWindowPositions || !m_settings.SavePositionOnExit;
+    const WriteResult saved = placesKnown ? m_stateFiles.WriteSaved(m_placement->current()) : WriteResult::done();
+
     const WriteResult prev = m_stateFiles.WritePrev(save ? m_timer.elapsedSeconds() : 0);
     for (const WriteResult* result : {&saved, &prev})
         if (!result->ok)
@@ -317,6 +327,7 @@ void Host::resetTimer()
 
 void Host::showOptions()
 {
+    Modality::blockOnly(options(), &liveWindow());
     options().exec();
 }
 
@@ -370,14 +381,17 @@ void Host::showAbout()
 {
     if (!m_about)
         m_about = std::make_unique<AboutWindow>(m_services.prompt, m_links, m_support);
+    Modality::blockOnly(*m_about, &liveWindow());
     m_about->ShowAbout();
 }
 
 void Host::closeWindow(QWidget* window)
 {
-    // With no tray to bring it back, a hidden window would be lost while the run goes on.
+    // With no tray to bring it back, a hidden window would be lost while the run
+    // goes on; so would a minimized one where the desktop may have no task bar
+    // and the program cannot restore it (Wayland): there it stays.
     if (m_trayHost.available())
         window->hide();
-    else
+    else if (m_services.desktop.restoresMinimizedWindows)
         window->showMinimized();
 }

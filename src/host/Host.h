@@ -8,6 +8,7 @@
 #include "engine/WageTypes.h"
 #include "help/Links.h"
 #include "help/SupportEmail.h"
+#include "platform/DesktopTraits.h"
 #include "host/TrayHost.h"
 #include "storage/ConfigFile.h"
 #include "storage/HistoryKeeper.h"
@@ -47,6 +48,7 @@ struct HostServices
     std::function<void(const std::string&)> warn;
     HistoryKeeper::Opener openHistory; // the history file, opened once the first window shows
     HistoryWindow::ChooseFile chooseExportFile;
+    DesktopTraits desktop = DesktopTraits::ofThisSession();
 };
 
 // The program's hidden host: it owns the settings, the run, both working

@@ -40,6 +40,9 @@ Answer QtPrompt::ask(const Message& message)
     QWidget* owner = QApplication::activeWindow();
     QMessageBox box(iconFor(message.icon), QString::fromStdString(message.caption),
                     QString::fromStdString(message.text), buttonsFor(message.buttons), owner);
+    // Modal to the window it stands over only, so that an XEMBED tray icon,
+    // a window of its own, still opens its menu.
+    box.setWindowModality(Qt::WindowModal);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

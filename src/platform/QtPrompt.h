@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// Answers questions with a modal message box over the active window.
+// Answers questions with a message box over the active window, modal to that
+// window alone.
 class QtPrompt final : public Prompt
 {
 public:

@@ -6,7 +6,7 @@
 #    the readme beside the binary and the support mailto link to xdg-open, which
 #    Qt calls on a plain X11 session; a stand-in first on PATH records them;
 #  - the tray menu's E-Mail item sends the same link, and its Exit ends the
-#    program with a count of 0.
+#    program with a count of 0, also while the modal about window is open.
 # The binary sits in a folder whose name has a space, which the mail body and the
 # readme address must carry through.
 #
@@ -73,12 +73,13 @@ panel_mapped() { xwininfo -root -tree | grep -q '("panel" "trayer")'; }
 DOCKED_CLASS=earnmeter
 source "$(dirname "$0")/../support/tray.bash"
 
-# Visible windows of the program other than the main window and the icon: its
-# open menus.
+# Visible windows of the program other than the main window, the about window
+# and the icon: its open menus.
+about=0
 open_menus() {
     local id
     for id in $(xdotool search --onlyvisible --class '^earnmeter$' 2>/dev/null); do
-        ((id == main || id == icon)) || echo "$id"
+        ((id == main || id == icon || id == about)) || echo "$id"
     done
 }
 menu_open() { [[ -n $(open_menus) ]]; }
@@ -155,7 +156,13 @@ if tray_menu_choose e "tray E-Mail"; then
 fi
 e2e_check "nothing else was handed to xdg-open" test "$(opened_count)" -eq 4
 
-if tray_menu_choose x "tray Exit"; then
+# A modal window must not take the tray menu away.
+main_keys alt+h a
+about=$(e2e_window 10 'About Earnmeter')
+e2e_check "Help > About (Alt+H, A) opens the about window" test -n "$about"
+about=${about:-0}
+
+if tray_menu_choose x "tray Exit while the about window is open"; then
     if e2e_wait_app_end 10; then
         e2e_check "the tray menu's Exit with a count of 0 ends the program (exit status $APP_STATUS)" \
             test "$APP_STATUS" -eq 0

@@ -153,7 +153,7 @@ TEST(WageRefusedMessage, QuotesTheTypedTextWholeUpToFortyCharacters)
     const std::string forty(40, '9');
     const auto rows = Rows(Row{forty, "\"" + forty + "\""}, Row{forty + "1", "\"" + forty + "...\""});
     for (const auto& [typed, quoted] : rows)
-        EXPECT_NE(wageRefusedMessage(typed).text.find("The wage " + quoted + " is too large"), std::string::npos)
+        EXPECT_NE(wageRefusedMessage(typed, PayPeriod::Hourly).text.find("The wage " + quoted + " is too large"), std::string::npos)
             << typed;
 }
 
@@ -237,6 +237,28 @@ TEST(HourlyRateFor, ConvertsOnEightHoursAFiveDayWeekAndRefusesProductsBeyondRang
     for (PayPeriod period : PayPeriods)
         names += std::string(displayName(period)) + "|";
     EXPECT_EQ(names, "Hourly|Weekly|Bi-Weekly|Semi-Monthly|Monthly|Annually|");
+}
+
+// The refusal names the most a user may enter for the period: the last cent whose conversion fits.
+TEST(LargestAmountFor, IsTheLastCentWhoseConversionFitsAndTheRefusalNamesIt)
+{
+    using P = PayPeriod;
+    using Row = std::pair<PayPeriod, std::string>;
+    const auto rows = Rows(Row{P::Hourly, "922,337,203,685,477.58"}, Row{P::Weekly, "17,737,253,917,028.41"},
+                           Row{P::BiWeekly, "922,337,203,685,477.58"}, Row{P::SemiMonthly, "38,430,716,820,228.23"},
+                           Row{P::Monthly, "76,861,433,640,456.46"}, Row{P::Annually, "922,337,203,685,477.58"});
+    for (const auto& [period, largest] : rows) {
+        const Currency amount = largestAmountFor(period);
+        EXPECT_EQ(formatGrouped(amount), largest) << displayName(period);
+        EXPECT_TRUE(hourlyRateFor(amount, period).ok());
+        const bool lastOfTheRange = amount.units > Largest - 100;
+        EXPECT_TRUE(lastOfTheRange || !hourlyRateFor(Currency::fromUnits(amount.units + 100), period).ok())
+            << displayName(period);
+    }
+    EXPECT_EQ(wageRefusedMessage("1e400", P::Weekly).text,
+              "The wage \"1e400\" is too large to count with. Enter an amount of at most 17,737,253,917,028.41 "
+              "(Weekly); the previous wage stays in force.");
+    EXPECT_NE(wageRefusedMessage("1e400", P::Hourly).text.find("at most 922,337,203,685,477.58;"), std::string::npos);
 }
 
 // 10.00 raised to 20.00 after 180 s prices all 181 s at 20.00, not 0.5000 plus a second at 20.00.

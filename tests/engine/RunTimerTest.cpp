@@ -52,7 +52,7 @@ protected:
 
     Settings settings;
     FakePrompt prompt;
-    WageTypes wageTypes{settings, prompt};
+    WageTypes wageTypes{settings};
     ManualClock clock;
     ManualTicker& runTick = clock.addTicker();
     ManualTicker& blink = clock.addTicker();
@@ -229,6 +229,8 @@ TEST_F(RunTimerTest, AdvancedWindowConvertsTheAmountPerPeriodAndPutsARefusedOneB
     EXPECT_EQ(rateAndBox(Advanced), std::pair(std::int64_t{123457}, "12.35"s));
     timer.leaveWageEntry(Advanced);
     EXPECT_EQ(prompt.asked().size(), 1u) << "not again when the box is left";
+    EXPECT_EQ(wageTypes.period(), PayPeriod::Hourly) << "the period in force came back with the amount";
+    wageTypes.setPeriod(PayPeriod::Annually);
     leaveBoxWith(Advanced, "50000");
     EXPECT_EQ(rateAndBox(Advanced), std::pair(std::int64_t{123457}, "50000.00"s));
     timer.chooseDream();
@@ -236,6 +238,28 @@ TEST_F(RunTimerTest, AdvancedWindowConvertsTheAmountPerPeriodAndPutsARefusedOneB
     EXPECT_EQ(wageTypes.currentText(), "24.04");
     timer.leaveAdvanced();
     EXPECT_EQ(rateAndBox(Main), std::pair(std::int64_t{240385}, "24.04"s));
+}
+
+// What the user typed last gives way to the amount and period the rate in force came from.
+TEST_F(RunTimerTest, ARefusedAmountPerPeriodGivesWayToTheAmountInForceAndIsToldWithThePeriodsLimit)
+{
+    timer.enterAdvanced();
+    wageTypes.setPeriod(PayPeriod::Annually);
+    leaveBoxWith(Advanced, "52000");
+    timer.convertPeriod();
+    const auto inForce = std::pair(std::int64_t{250000}, "52000.00"s);
+    leaveBoxWith(Advanced, "1e400");
+    EXPECT_EQ(rateAndBox(Advanced), inForce);
+    leaveBoxWith(Advanced, "500000000000000");
+    wageTypes.setPeriod(PayPeriod::Weekly);
+    timer.convertPeriod();
+    EXPECT_EQ(rateAndBox(Advanced), inForce);
+    EXPECT_EQ(wageTypes.period(), PayPeriod::Annually);
+    timer.convertPeriod();
+    EXPECT_EQ(rateAndBox(Advanced), inForce);
+    ASSERT_EQ(prompt.asked().size(), 2u);
+    EXPECT_NE(prompt.asked()[0].text.find("at most 922,337,203,685,477.58 (Annually)"), std::string::npos);
+    EXPECT_NE(prompt.asked()[1].text.find("at most 17,737,253,917,028.41 (Weekly)"), std::string::npos);
 }
 
 // Start takes a reference wage as configured now, though the label shows it as it was chosen.

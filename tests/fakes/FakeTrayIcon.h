@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 
 // What reached the panel; the test keeps it, so it outlives the tray that owns the fake.
@@ -15,7 +16,9 @@ struct TrayPanel
     QString tip;
     QMenu* menu = nullptr;
     int iconSends = 0, tipSends = 0;
-    std::function<void(QSystemTrayIcon::ActivationReason)> click;
+    std::chrono::milliseconds now{0}; // when the next click comes, moved on by hand
+    TrayIcon::ActivationHandler activated;
+    void click(QSystemTrayIcon::ActivationReason reason) { activated(reason, now); }
 };
 
 struct FakeTrayIcon final : TrayIcon
@@ -31,7 +34,7 @@ struct FakeTrayIcon final : TrayIcon
     void setMenu(QMenu* menu) override { panel.menu = menu; }
     void hide() override { panel.shown = false; }
     bool available() const override { return panel.available; }
-    void onActivated(std::function<void(QSystemTrayIcon::ActivationReason)> handler) override { panel.click = handler; }
+    void onActivated(ActivationHandler handler) override { panel.activated = std::move(handler); }
 
     TrayPanel& panel;
 };

@@ -7,6 +7,7 @@
 #include "fakes/FakeProgramFacts.h"
 #include "fakes/RecordingShellOpen.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -86,5 +87,28 @@ TEST_F(AboutWindowTest, OkHidesTheOneModalWindowAndTheSameWindowShowsAgain)
     QTimer::singleShot(0, ok, [&] { QTest::keyClick(&window, Qt::Key_Return); });
     window.ShowAbout();
     EXPECT_FALSE(window.isVisible());
+}
+TEST_F(AboutWindowTest, TheAddressesAndTheDonateImageTakeTheFocusAndOpenWithEnterOrSpace)
+{
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.findChild<QPushButton*>("cmdOK")->setFocus();
+    QStringList reached;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    for (const char* name : {"lblWeb", "lblEmail", "imgDonate"})
+        EXPECT_TRUE(reached.contains(name)) << name << " is not reached by Tab";
+    for (const auto& [name, key] :
+         {std::pair{"lblWeb", Qt::Key_Return}, {"imgDonate", Qt::Key_Space}, {"lblEmail", Qt::Key_Enter}}) {
+        label(name)->setFocus();
+        QTest::keyClick(label(name), key);
+    }
+    ASSERT_EQ(shell.addresses.size(), 3u);
+    EXPECT_EQ(shell.addresses[1], "https://earnmeter.example.org/donate.html");
+    EXPECT_EQ(shell.addresses[2].rfind("mailto:", 0), 0u);
+    EXPECT_TRUE(window.isVisible()) << "Enter on a link pressed OK instead";
+    window.hide();
 }
 } // namespace

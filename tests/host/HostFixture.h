@@ -40,6 +40,8 @@ struct WatchedPrompt final : Prompt
 // hand, a quit that only counts. A test whose rows each need a fresh host makes one per row.
 struct HostWorld
 {
+    explicit HostWorld(DesktopTraits desktop = {}) : desktop(desktop) {}
+
     static constexpr const char* Folder = "/home/user/.local/share/Earnmeter";
     static constexpr const char* DefaultConfig = "\"v2.5\",6.75,45.5,0,0,-1\r\n";
     static constexpr const char* DefaultSaved = "4425,3930,4425,2625\r\n";
@@ -96,13 +98,11 @@ struct HostWorld
     ManualWallClock wallClock{ManualWallClock::at(Date::parse("2026-03-02").value(), 9, 0, 0)};
     int quitCalls = 0;
     Lines warnings; // what went to standard error
+    DesktopTraits desktop;
     Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, wallClock, Folder, facts.programFolder,
                [this] { return std::make_unique<SysTray>(std::make_unique<FakeTrayIcon>(panel), "Earnmeter"); },
                [this] { ++quitCalls; }, [this](const std::string& text) { warnings.push_back(text); },
-               [this] { return openHistory(); },
-               [this](QWidget*) {
-                   return exportTo;
-               }}};
+               [this] { return openHistory(); }, [this](QWidget*) { return exportTo; }, desktop}};
 };
 
 class HostFixture : public testing::Test, public HostWorld

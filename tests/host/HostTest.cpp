@@ -1,17 +1,21 @@
 #include "HostFixture.h"
+#include "support/BlockLog.h"
 
 #include "ui/common/Twips.h"
 #include "ui/options/OptionsDialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
+#include <chrono>
 #include <tuple>
 #include <utility>
 
@@ -261,6 +265,19 @@ TEST_F(ExitTest, WindowsLeftWhereTheyOpenedAreSavedInThePlacesTheyWereRead)
     EXPECT_EQ(file("Saved.ewg"), StartPlaces);
 }
 
+// Wayland does not tell where windows stand: asked to keep the places, the program keeps the file.
+TEST(ExitOnWayland, KeepsTheSavedPlacesWhenAskedToSaveThemAndWritesTheDefaultsOtherwise)
+{
+    for (const auto& [config, savedAfter] : {std::pair{HostWorld::DefaultConfig, StartPlaces},
+                                             {"\"v2.5\",6.75,45.5,0,0,0\r\n", HostWorld::DefaultSaved}}) {
+        HostWorld w(DesktopTraits{false, false});
+        StartWithACount(w, "0\r\n", config);
+        w.host.requestExit();
+        EXPECT_EQ(w.file("Saved.ewg"), savedAfter) << config;
+        EXPECT_EQ(w.quitCalls, 1);
+    }
+}
+
 TEST_F(ExitTest, EveryFiveMinutesTheCountIsWrittenAndAFailureIsToldOnceUntilAWriteWorks)
 {
     startWith();
@@ -445,6 +462,21 @@ TEST_F(TrayTest, TheTipFollowsEveryCountedSecondAndALeftClickDoesNothingButADoub
     EXPECT_TRUE(host.mainWindow().isVisible());
 }
 
+// A StatusNotifierItem panel sends each click alone; two within the desktop's interval open.
+TEST_F(TrayTest, TwoSingleClicksWithinTheDoubleClickIntervalOpenTheWindow)
+{
+    startWith();
+    host.mainWindow().close();
+    const std::chrono::milliseconds interval(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    for (const auto& [gap, opens] : {std::pair{interval, false}, {interval - std::chrono::milliseconds(1), true}}) {
+        panel.click(QSystemTrayIcon::Trigger);
+        panel.now += gap;
+        panel.click(QSystemTrayIcon::Trigger);
+        panel.now += interval * 2;
+        EXPECT_EQ(host.mainWindow().isVisible(), opens) << gap.count() << " ms apart";
+    }
+}
+
 TEST(TrayToolTip, ShowsTheTotalInTheLocalesCurrencyThenTheProductName)
 {
     EXPECT_EQ(TrayHost::toolTipText(1234.5, QLocale(QLocale::English, QLocale::UnitedStates)), "$1,234.50 (Earnmeter)");
@@ -461,4 +493,52 @@ TEST_F(TrayTest, ClosingWithoutATrayMinimizesSoTheWindowCanComeBack)
     EXPECT_TRUE(host.mainWindow().isVisible() && host.mainWindow().isMinimized());
 }
 
+// The tray menu's Open and Exit must stay within reach while a dialog is open: the dialogs block
+// the window they stand over, not an XEMBED tray icon's own window.
+TEST(TrayWhileADialogIsOpen, TheIconsWindowIsNotBlockedByTheAboutWindowOrTheOptions)
+{
+    HostWorld w;
+    w.startWith();
+    QWidget iconWindow;
+    iconWindow.show();
+    BlockLog icon(iconWindow), window(w.host.mainWindow());
+    for (const auto open : {&Host::showAbout, &Host::showOptions}) {
+        std::pair<bool, bool> blocked{true, false};
+        QTimer::singleShot(0, &iconWindow, [&] {
+            blocked = {icon.blocked, window.blocked};
+            QApplication::activeModalWidget()->close();
+        });
+        (w.host.*open)();
+        EXPECT_EQ(blocked, std::pair(false, true)) << "icon window, working window";
+    }
+}
+
+// Records whether a window was hidden and shown again.
+struct ShowLog final : QObject
+{
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide || event->type() == QEvent::Show)
+            seen += event->type() == QEvent::Hide ? "hide " : "show ";
+        return false;
+    }
+    std::string seen;
+};
+
+// With no tray and no way to restore a minimized window, a closed window stays on screen, and a
+// request to show it (the tray's Open, a second launch) hides it and shows it afresh.
+TEST(TrayOnWayland, WithoutATrayAClosedWindowStaysAndAShowRequestShowsItAfresh)
+{
+    HostWorld w(DesktopTraits{false, false});
+    w.panel.available = false;
+    w.startWith();
+    MainWindow& window = w.host.mainWindow();
+    window.close();
+    EXPECT_TRUE(window.isVisible() && !window.isMinimized());
+    ShowLog log;
+    window.installEventFilter(&log);
+    w.host.showLiveWindow();
+    EXPECT_EQ(log.seen, "hide show ");
+    EXPECT_TRUE(window.isVisible());
+}
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/tray/SysTray.h"
 
 #include "fakes/FakeTrayIcon.h"
+#include "platform/tray/TrayClicks.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -10,6 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 class SysTrayTest : public testing::Test
@@ -97,5 +101,32 @@ TEST_F(SysTrayTest, ClicksRaiseTheOwnersEventsAndARightClickGivesOneMenu)
     EXPECT_TRUE(panel.menu->isVisible());
     EXPECT_EQ(opened, 1);
     panel.menu->hide();
+}
+// Activations as the panels send them, each at a time in ms, within a double-click interval of 400 ms.
+TEST(TrayClicks, ASecondLeftClickWithinTheIntervalIsADoubleClickOnEveryKindOfTray)
+{
+    using R = QSystemTrayIcon::ActivationReason;
+    using Stream = std::vector<std::pair<R, int>>;
+    const auto T = QSystemTrayIcon::Trigger, D = QSystemTrayIcon::DoubleClick, C = QSystemTrayIcon::Context;
+    for (const auto& [name, stream, heard] :
+         {std::tuple{"StatusNotifierItem double click", Stream{{T, 1000}, {T, 1399}}, "down 1, double 1"},
+          {"two clicks too far apart", Stream{{T, 1000}, {T, 1400}}, "down 1, down 1"},
+          {"XEMBED double click", Stream{{T, 1000}, {D, 1200}}, "down 1, double 1"},
+          {"a third click starts afresh", Stream{{T, 0}, {T, 100}, {T, 200}, {T, 300}},
+           "down 1, double 1, down 1, double 1"},
+          {"a right click in between", Stream{{T, 0}, {C, 100}, {T, 200}}, "down 1, down 2, down 1"},
+          {"the middle button and the unknown",
+           Stream{{QSystemTrayIcon::MiddleClick, 0}, {QSystemTrayIcon::Unknown, 1}}, ""}}) {
+        TrayClicks clicks;
+        std::string events;
+        for (const auto& [reason, at] : stream) {
+            const auto event = clicks.next(reason, std::chrono::milliseconds(at), std::chrono::milliseconds(400));
+            if (event)
+                events += std::string(events.empty() ? "" : ", ") +
+                          (event->kind == TrayEvent::Kind::DoubleClick ? "double " : "down ") +
+                          std::to_string(event->button);
+        }
+        EXPECT_EQ(events, heard) << name;
+    }
 }
 } // namespace

@@ -62,6 +62,61 @@ TEST_F(AdvancedWindowTest, ARefusedConversionShowsMyWageChosenAsStartWouldTakeIt
     EXPECT_TRUE(control<QRadioButton>(advanced(), "optRegWage").isChecked());
 }
 
+// With 52000 Annually in force, a refused amount puts back 52000.00 Annually whichever way it was
+// refused, the message names the most the chosen period allows, and the next OK gives 25.00 again.
+TEST_F(AdvancedWindowTest, ARefusedAmountPutsBackTheAmountPerPeriodInForce)
+{
+    typeWage(advanced(), "52000");
+    periods().setCurrentText("Annually");
+    click(advanced(), "cmdPeriodOK");
+    const std::string inForce = "52000.00 25.00 25";
+    ASSERT_EQ(entry(), inForce);
+    for (const auto& [typed, period, refusedBy, told] :
+         {std::tuple{"1e400", "Annually", "Tab", "922,337,203,685,477.58 (Annually)"},
+          {"500000000000000", "Weekly", "cmdPeriodOK", "17,737,253,917,028.41 (Weekly)"},
+          {"40000000000000", "Semi-Monthly", "Enter", "38,430,716,820,228.23 (Semi-Monthly)"},
+          {"1e400", "Monthly", "Enter", "76,861,433,640,456.46 (Monthly)"}}) {
+        SCOPED_TRACE(std::string(typed) + " " + period + " " + refusedBy);
+        prompt.answers.forgetAsked();
+        periods().setCurrentText(period);
+        typeWage(advanced(), typed);
+        if (std::string(refusedBy) == "cmdPeriodOK")
+            click(advanced(), refusedBy);
+        else
+            press(advanced(), std::string(refusedBy) == "Tab" ? Qt::Key_Tab : Qt::Key_Return);
+        ASSERT_EQ(asked().size(), 1u);
+        EXPECT_NE(asked()[0].find(std::string("at most ") + told), std::string::npos) << asked()[0];
+        EXPECT_EQ(entry(), inForce);
+        EXPECT_EQ(periods().currentText().toStdString(), "Annually");
+        EXPECT_EQ(ticking(), "- -");
+    }
+    click(advanced(), "cmdPeriodOK");
+    EXPECT_EQ(entry(), inForce);
+}
+
+// Whatever Start accepts, the box shows in a form both readings take again: leaving the box and
+// starting once more after a pause tell nothing.
+TEST_F(AdvancedWindowTest, TheLargestWagesStartAndReadBackInBothWindows)
+{
+    for (const auto& [inAdvanced, typed, shown] : {std::tuple{true, "922337203685477.5807", "922337203685477.58"},
+                                                   {true, "-922337203685477.5808", "-922337203685477.58"},
+                                                   {false, "922337203685477.5807", "922337203685477.58"},
+                                                   {false, "-922337203685477.5808", "-922337203685477.58"}}) {
+        if (inAdvanced != (host.runTimer().liveWindow() == WindowId::Advanced))
+            switchMode();
+        QMainWindow& window = &host.liveWindow() == &advanced() ? static_cast<QMainWindow&>(advanced()) : simple();
+        SCOPED_TRACE(window.objectName().toStdString() + " " + typed);
+        typeWage(window, typed, Qt::Key_Return);
+        press(window, Qt::Key_Tab);
+        click(window, "cmdPause");
+        click(window, "cmdStart");
+        EXPECT_EQ(wageText(window), shown);
+        EXPECT_EQ(ticking(), inAdvanced ? "advanced -" : "main -");
+        EXPECT_TRUE(asked().empty()) << asked().front();
+        click(window, "cmdPause");
+    }
+}
+
 using ModeSwitchTest = WindowFixture;
 
 TEST_F(ModeSwitchTest, WhileRunningTheCountGoesOnInTheOtherWindowAlsoWhenItIsClosed)

@@ -39,7 +39,11 @@ bool QtTrayIcon::available() const
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void QtTrayIcon::onActivated(std::function<void(QSystemTrayIcon::ActivationReason)> handler)
+void QtTrayIcon::onActivated(ActivationHandler handler)
 {
-    QObject::connect(&m_icon, &QSystemTrayIcon::activated, &m_icon, std::move(handler));
+    QObject::connect(&m_icon, &QSystemTrayIcon::activated, &m_icon,
+                     [handler = std::move(handler)](QSystemTrayIcon::ActivationReason reason) {
+                         const auto now = std::chrono::steady_clock::now().time_since_epoch();
+                         handler(reason, std::chrono::duration_cast<std::chrono::milliseconds>(now));
+                     });
 }

@@ -19,7 +19,7 @@ public:
     void setMenu(QMenu* menu) override;
     void hide() override;
     bool available() const override;
-    void onActivated(std::function<void(QSystemTrayIcon::ActivationReason)> handler) override;
+    void onActivated(ActivationHandler handler) override;
 
 private:
     QSystemTrayIcon m_icon;

@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QStyle>
+#include <QStyleHints>
 
 #include <utility>
 
@@ -54,7 +55,8 @@ void SysTray::load(const QString& description)
     m_iconKey = icon.cacheKey();
     m_tip = trayTip(description);
     m_icon->setMenu(m_menu.get());
-    m_icon->onActivated([this](QSystemTrayIcon::ActivationReason reason) { onActivated(reason); });
+    m_icon->onActivated(
+        [this](QSystemTrayIcon::ActivationReason reason, std::chrono::milliseconds at) { onActivated(reason, at); });
     m_icon->show(icon, m_tip);
     m_loaded = true;
 }
@@ -123,9 +125,11 @@ void SysTray::ShowMenu()
     m_menu->popup(QCursor::pos());
 }
 
-void SysTray::onActivated(QSystemTrayIcon::ActivationReason reason)
+void SysTray::onActivated(QSystemTrayIcon::ActivationReason reason, std::chrono::milliseconds at)
 {
-    const std::optional<TrayEvent> event = trayEventFor(reason);
+    // Asked each time: the user may change the interval while the program runs.
+    const std::chrono::milliseconds interval(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    const std::optional<TrayEvent> event = m_clicks.next(reason, at, interval);
     if (!event)
         return;
     switch (event->kind) {

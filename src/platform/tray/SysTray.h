@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/tray/TrayActivation.h"
+#include "platform/tray/TrayClicks.h"
 #include "platform/tray/TrayIcon.h"
 
 #include <QObject>
@@ -68,7 +69,7 @@ signals:
 private:
     void createMenu();
     void load(const QString& description);
-    void onActivated(QSystemTrayIcon::ActivationReason reason);
+    void onActivated(QSystemTrayIcon::ActivationReason reason, std::chrono::milliseconds at);
     void onItemTriggered(QAction* item);
     void applyDefaultItem();
 
@@ -77,6 +78,7 @@ private:
     std::unique_ptr<TrayIcon> m_icon;
     QString m_tip;
     qint64 m_iconKey = 0;
+    TrayClicks m_clicks;
     int m_defaultIndex = 0;
     bool m_loaded = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QSystemTrayIcon>
 
+#include <chrono>
 #include <functional>
 
 class QMenu;
@@ -22,5 +23,7 @@ public:
     // Whether the desktop has a notification area to put the icon into.
     virtual bool available() const = 0;
 
-    virtual void onActivated(std::function<void(QSystemTrayIcon::ActivationReason)> handler) = 0;
+    // Each activation comes with the time it was seen, on a steady clock.
+    using ActivationHandler = std::function<void(QSystemTrayIcon::ActivationReason, std::chrono::milliseconds)>;
+    virtual void onActivated(ActivationHandler handler) = 0;
 };

@@ -6,11 +6,14 @@
 #include "help/Links.h"
 #include "help/SupportEmail.h"
 #include "ui/about/ClickableLabel.h"
+#include "ui/common/Contrast.h"
 #include "ui/common/Cursors.h"
 #include "ui/common/LegacyFont.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WindowParts.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QPushButton>
 
@@ -37,12 +40,19 @@ void makeLink(QLabel* label)
     QFont font = label->font();
     font.setUnderline(true);
     label->setFont(font);
-    QPalette palette = label->palette();
-    // On the window's text-field background a label draws with the Text role.
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
-        palette.setColor(role, QColor(0, 0, 255));
-    label->setPalette(palette);
     label->setCursor(Cursors::hand());
+}
+
+// The theme's link colour, readable on the window's text-field background,
+// where a label draws with the Text role.
+void colourLink(QLabel* label)
+{
+    const QPalette theme = QApplication::palette(label);
+    const QColor link = Contrast::readableOn(theme.color(QPalette::Link), theme.color(QPalette::Base));
+    QPalette palette = label->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(role, link);
+    label->setPalette(palette);
 }
 
 // Liberation Sans runs wider than the face the boxes were drawn for: a centred
@@ -70,6 +80,7 @@ AboutWindow::AboutWindow(Prompt& prompt, Links& links, SupportEmail& support, QW
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     createControls();
+    applyColours();
     Form_Load();
     createLayout();
     connectActions();
@@ -121,8 +132,22 @@ void AboutWindow::Form_Load()
     lblWeb->setText(QString::fromUtf8(Addresses::WebPage));
     lblAbout->setText(QString::fromUtf8(Version::ProductName) + QLatin1Char(' ') +
                       QString::fromStdString(VersionText()));
-    for (QLabel* label : std::initializer_list<QLabel*>{lblBy, lblEmail, lblWeb, lblAbout, Label2})
-        label->setAccessibleName(label->text());
+    lblWeb->setAccessibleDescription(QStringLiteral("Opens the web page"));
+    lblEmail->setAccessibleDescription(QStringLiteral("Writes a support e-mail"));
+    imgDonate->setAccessibleDescription(QStringLiteral("Opens the donation page"));
+}
+
+void AboutWindow::applyColours()
+{
+    colourLink(lblWeb);
+    colourLink(lblEmail);
+}
+
+void AboutWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        applyColours();
+    QDialog::changeEvent(event);
 }
 
 void AboutWindow::createLayout()

@@ -22,8 +22,12 @@ public:
     // the next call shows the same window again.
     void ShowAbout();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createControls();
+    void applyColours();
     void createLayout();
     void connectActions();
     void Form_Load();

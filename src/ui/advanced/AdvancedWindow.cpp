@@ -3,8 +3,10 @@
 #include "engine/PayPeriod.h"
 #include "engine/RunTimer.h"
 #include "engine/WageTypes.h"
+#include "ui/common/AccessibleComboBox.h"
 #include "ui/common/ClientArea.h"
 #include "ui/common/Cursors.h"
+#include "ui/common/FittedText.h"
 #include "ui/common/LegacyFont.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WageEdit.h"
@@ -54,9 +56,8 @@ void AdvancedWindow::createWageTypeControls()
     for (QRadioButton* option : {m_minimum, m_dream, m_myWage})
         group->addButton(option);
     m_myWage->setChecked(true);
+    // The reference wages are read by their captions, which show the configured rates.
     m_myWage->setAccessibleName(QStringLiteral("My wage per pay period"));
-    m_dream->setAccessibleName(QStringLiteral("DREAM wage"));
-    m_minimum->setAccessibleName(QStringLiteral("Minimum wage"));
     connect(m_myWage, &QRadioButton::clicked, this, &AdvancedWindow::convertPeriod);
     connect(m_dream, &QRadioButton::clicked, this, [this] { m_timer.chooseDream(); });
     connect(m_minimum, &QRadioButton::clicked, this, [this] { m_timer.chooseMinimum(); });
@@ -71,16 +72,19 @@ void AdvancedWindow::createAmountControls()
     m_wage->setGeometry(Twips::rect(1800, 1080, 975, 315));
     m_wage->setAlignment(Qt::AlignRight);
     m_wage->setAccessibleName(QStringLiteral("My wage amount in dollars"));
+    QAccessible::installFactory(AccessibleComboBox::factory);
     m_period = new QComboBox(m_area);
     m_period->setObjectName(QStringLiteral("cboPeriod"));
     m_period->setGeometry(Twips::rect(2880, 1080, 1465, 315));
     m_period->setToolTip(QStringLiteral("Earnmeter assumes 8 hours/day and 5 days/week."));
     m_period->setCursor(Cursors::hand());
     m_period->setAccessibleName(QStringLiteral("Pay period"));
+    m_period->setAccessibleDescription(m_period->toolTip());
     for (PayPeriod period : PayPeriods) {
         const std::string_view name = displayName(period);
         m_period->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
+    FittedText::fitEntries(m_period, WindowParts::ReadoutPoints);
     connect(m_period, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             m_wageTypes.setPeriod(PayPeriods.at(static_cast<std::size_t>(index)));
@@ -112,9 +116,9 @@ void AdvancedWindow::createControls()
     start->setAccessibleName(QStringLiteral("Start"));
     pause->setAccessibleName(QStringLiteral("Pause"));
     advanced->setAccessibleName(QStringLiteral("Advanced mode"));
-    m_current->setAccessibleName(QStringLiteral("Current hourly wage"));
-    seconds->setAccessibleName(QStringLiteral("Elapsed time"));
-    totalLabel->setAccessibleName(QStringLiteral("Money earned"));
+    m_current->setAccessibleDescription(QStringLiteral("Current hourly wage"));
+    seconds->setAccessibleDescription(QStringLiteral("Elapsed time"));
+    totalLabel->setAccessibleDescription(QStringLiteral("Money earned"));
 
     for (QWidget* source :
          {static_cast<QWidget*>(totalLabel), static_cast<QWidget*>(m_dream), static_cast<QWidget*>(m_minimum)})
@@ -141,7 +145,7 @@ void AdvancedWindow::refreshOwn()
                                                                          : m_minimum;
     selected->setChecked(true);
     m_period->setCurrentIndex(static_cast<int>(m_wageTypes.period()));
-    setLabelText(m_current, QString::fromStdString(m_wageTypes.currentText()));
+    FittedText::setText(m_current, QString::fromStdString(m_wageTypes.currentText()), WindowParts::ReadoutPoints);
     m_minimum->setText(QString::fromStdString(m_wageTypes.minimumCaption()));
     m_dream->setText(QString::fromStdString(m_wageTypes.dreamCaption()));
 }

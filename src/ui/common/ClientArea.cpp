@@ -1,19 +1,48 @@
 #include "ui/common/ClientArea.h"
 
+#include "ui/common/Contrast.h"
+
 #include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
-#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 
 ClientArea::ClientArea(QWidget* parent) : QWidget(parent)
 {
-    // Working windows are painted in the colour of text-entry fields, and so are
-    // their labels and check boxes.
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Base));
-    setPalette(palette);
     setAutoFillBackground(true);
+    applyColours();
+}
+
+// Working windows are painted in the colours of text-entry fields, and so are
+// their labels and check boxes; taken afresh when the theme changes.
+void ClientArea::applyColours()
+{
+    const QPalette theme = QApplication::palette(this);
+    const QColor background = theme.color(QPalette::Base);
+    QPalette own = palette();
+    own.setColor(QPalette::Window, background);
+    own.setColor(QPalette::WindowText, theme.color(QPalette::Text));
+    setPalette(own);
+    for (const auto& [control, wanted] : m_accents) {
+        QPalette accent = control->palette();
+        accent.setColor(QPalette::WindowText, Contrast::readableOn(wanted, background));
+        control->setPalette(accent);
+    }
+}
+
+void ClientArea::addAccent(QWidget* control, const QColor& wanted)
+{
+    m_accents.emplace_back(control, wanted);
+    applyColours();
+}
+
+void ClientArea::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        applyColours();
+    QWidget::changeEvent(event);
 }
 
 void ClientArea::addPopupSource(QWidget* control)
@@ -28,7 +57,7 @@ void ClientArea::mouseReleaseEvent(QMouseEvent* event)
 {
     QWidget* under = childAt(event->position().toPoint());
     if (event->button() == Qt::RightButton && (under == nullptr || m_sources.contains(under)))
-        popup();
+        popup(QCursor::pos());
     QWidget::mouseReleaseEvent(event);
 }
 
@@ -36,44 +65,27 @@ bool ClientArea::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
         m_sources.contains(qobject_cast<QWidget*>(watched))) {
-        popup();
+        popup(QCursor::pos());
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void ClientArea::popup()
+// Controls with a menu of their own (the wage box) take the key themselves; from
+// any other the window's popup opens below the control that has the focus.
+void ClientArea::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (m_popup)
-        m_popup->popup(QCursor::pos());
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    const bool inHere = focus != nullptr && isAncestorOf(focus);
+    popup(inHere ? focus->mapToGlobal(QPoint(0, focus->height())) : mapToGlobal(QPoint(0, 0)));
 }
 
-void ClientArea::fitToText(const QSize& designSize)
+void ClientArea::popup(const QPoint& at)
 {
-    int shift = 0;
-    const auto labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-    for (QLabel* label : labels) {
-        const int needed = label->sizeHint().width();
-        QRect box = label->geometry();
-        const int extra = needed - box.width();
-        if (extra <= 0 || label->text().isEmpty())
-            continue;
-        const Qt::Alignment align = label->alignment();
-        if (align & Qt::AlignRight)
-            box.setLeft(box.left() - extra);
-        else if (align & Qt::AlignHCenter)
-            box.adjust(-extra / 2, 0, extra - extra / 2, 0);
-        else
-            box.setRight(box.right() + extra);
-        label->setGeometry(box);
-        shift = std::max(shift, -box.left());
-    }
-    const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    int right = designSize.width();
-    for (QWidget* child : children) {
-        if (shift > 0)
-            child->move(child->x() + shift, child->y());
-        right = std::max(right, child->geometry().right() + 1);
-    }
-    setFixedSize(right, designSize.height());
+    if (m_popup)
+        m_popup->popup(at);
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QSet>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 class QMenu;
 
@@ -17,18 +21,22 @@ public:
 
     void setPopup(QMenu* menu) { m_popup = menu; }
     void addPopupSource(QWidget* control);
-
-    // Widens the labels whose text the font makes wider than their box, from
-    // the side their alignment anchors, and the area with them.
-    void fitToText(const QSize& designSize);
+    // A control whose text has a colour of its own, kept readable on the area's
+    // background under whatever theme is in force.
+    void addAccent(QWidget* control, const QColor& wanted);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The Menu key, and Shift+F10 (WorkingWindow), ask for the popup from the keyboard.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void popup();
+    void popup(const QPoint& at);
+    void applyColours();
 
     QMenu* m_popup = nullptr;
     QSet<QWidget*> m_sources;
+    std::vector<std::pair<QWidget*, QColor>> m_accents;
 };

@@ -1,5 +1,6 @@
 #include "ui/common/WindowParts.h"
 
+#include "ui/common/ClientArea.h"
 #include "ui/common/Cursors.h"
 #include "ui/common/LegacyFont.h"
 #include "ui/common/Twips.h"
@@ -26,7 +27,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(Twips::rect(left, top, width, height));
     label->setAlignment(alignment | Qt::AlignVCenter);
-    label->setAccessibleName(spokenName(text));
+    // A screen reader reads a label's visible text, so a figure is heard as it changes.
     return label;
 }
 
@@ -36,7 +37,7 @@ QLabel* readout(QWidget* parent, const char* name, const QString& text, int left
     QLabel* box = label(parent, name, text, left, top, width, height, alignment);
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     box->setLineWidth(1);
-    box->setFont(LegacyFont::sansSerif(9.75));
+    box->setFont(LegacyFont::sansSerif(ReadoutPoints));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Window, QColor(224, 224, 224));
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -49,9 +50,8 @@ QLabel* total(QWidget* parent, int left, int top)
 {
     QLabel* total = label(parent, "lblTotal", QStringLiteral("$0.00"), left, top, 2055, 495, Qt::AlignRight);
     total->setFont(LegacyFont::monospace(24, true));
-    QPalette palette = total->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    total->setPalette(palette);
+    if (auto* area = qobject_cast<ClientArea*>(parent))
+        area->addAccent(total, QColor(0, 128, 0));
     return total;
 }
 

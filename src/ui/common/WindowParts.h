@@ -10,6 +10,9 @@ class QWidget;
 
 // Controls both working windows build the same way, placed in twips.
 namespace WindowParts {
+// The point size of the readouts and of most captions.
+inline constexpr qreal ReadoutPoints = 9.75;
+
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height,
               Qt::Alignment alignment);
 // The grey, bordered box that shows the elapsed time and the current rate.

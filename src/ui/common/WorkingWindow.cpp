@@ -3,12 +3,16 @@
 #include "engine/RunTimer.h"
 #include "ui/common/ClientArea.h"
 #include "ui/common/Commands.h"
+#include "ui/common/FittedText.h"
 #include "ui/common/LegacyFont.h"
 #include "ui/common/WageEdit.h"
 #include "ui/common/WindowMenus.h"
+#include "ui/common/WindowParts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -26,7 +30,6 @@ WorkingWindow::WorkingWindow(RunTimer& timer, Commands& commands, WindowId id)
 void WorkingWindow::connectControls(const RunControls& controls, const QSize& designSize)
 {
     m_controls = controls;
-    m_designSize = designSize;
     connect(controls.cmdStart, &QPushButton::clicked, this, &WorkingWindow::StartClick);
     connect(controls.cmdPause, &QPushButton::clicked, this, &WorkingWindow::PauseClick);
     connect(controls.chkAdvanced, &QCheckBox::clicked, this, &WorkingWindow::advancedClicked);
@@ -37,8 +40,11 @@ void WorkingWindow::connectControls(const RunControls& controls, const QSize& de
         if (changed == m_id)
             refresh();
     });
+    // Every control stays where the layout puts it; long texts are drawn smaller instead.
+    m_area->setFixedSize(designSize);
+    for (QLabel* label : m_area->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        FittedText::setText(label, label->text(), label->font().pointSizeF());
     refresh();
-    m_area->fitToText(designSize);
     // The wage box is the first control to take the focus.
     controls.txtWage->setFocus(Qt::OtherFocusReason);
     // A fixed-size window, as its controls sit at fixed places.
@@ -68,14 +74,8 @@ void WorkingWindow::refresh()
         secondsFont.setStrikeOut(view.elapsedStruck);
         m_controls.lblSeconds->setFont(secondsFont);
     }
-    m_controls.lblSeconds->setText(QString::fromStdString(view.elapsedText));
-
-    QFont totalFont = m_controls.lblTotal->font();
-    if (totalFont.pointSize() != view.totalPointSize) {
-        totalFont.setPointSize(view.totalPointSize);
-        m_controls.lblTotal->setFont(totalFont);
-    }
-    setLabelText(m_controls.lblTotal, QString::fromStdString(view.totalText));
+    FittedText::setText(m_controls.lblSeconds, QString::fromStdString(view.elapsedText), WindowParts::ReadoutPoints);
+    FittedText::setText(m_controls.lblTotal, QString::fromStdString(view.totalText), view.totalPointSize);
 
     m_controls.cmdStart->setEnabled(view.startEnabled);
     m_controls.cmdPause->setEnabled(view.pauseEnabled);
@@ -84,16 +84,6 @@ void WorkingWindow::refresh()
     if (m_controls.txtWage->text() != wage)
         m_controls.txtWage->setText(wage);
     refreshOwn();
-}
-
-void WorkingWindow::setLabelText(QLabel* label, const QString& text)
-{
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    // A large amount widens its box rather than losing digits.
-    if (label->sizeHint().width() > label->width())
-        m_area->fitToText(m_designSize);
 }
 
 void WorkingWindow::closeEvent(QCloseEvent* event)
@@ -105,6 +95,13 @@ void WorkingWindow::closeEvent(QCloseEvent* event)
 
 void WorkingWindow::keyPressEvent(QKeyEvent* event)
 {
+    // Shift+F10 asks for the context menu as the Menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QWidget* target = focusWidget() != nullptr ? focusWidget() : m_area;
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), target->mapToGlobal(QPoint()));
+        QCoreApplication::sendEvent(target, &request);
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && event->modifiers() == Qt::NoModifier && m_controls.cmdStart && m_controls.cmdStart->isEnabled()) {
         m_controls.cmdStart->click();

@@ -39,7 +39,6 @@ protected:
     void connectControls(const RunControls& controls, const QSize& designSize);
     virtual void advancedClicked() = 0;
     virtual void refreshOwn() {}
-    void setLabelText(QLabel* label, const QString& text);
 
     RunTimer& m_timer;
     Commands& m_commands;
@@ -53,5 +52,4 @@ private:
 
     WindowId m_id;
     RunControls m_controls;
-    QSize m_designSize;
 };

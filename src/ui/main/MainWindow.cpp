@@ -23,8 +23,7 @@ MainWindow::MainWindow(RunTimer& timer, Commands& commands) : WorkingWindow(time
 void MainWindow::createControls()
 {
     using namespace WindowParts;
-    QLabel* elapsedCaption =
-        label(m_area, "Label1", QStringLiteral("Elapsed Time"), 3360, 360, 975, 255, Qt::AlignHCenter);
+    label(m_area, "Label1", QStringLiteral("Elapsed Time"), 3360, 360, 975, 255, Qt::AlignHCenter);
     QLabel* seconds = readout(m_area, "lblSeconds", QStringLiteral("00:00:00"), 3360, 600, 975, 375, Qt::AlignHCenter);
     QLabel* totalLabel = total(m_area, 2280, 1200);
     QLabel* wageCaption =
@@ -41,9 +40,8 @@ void MainWindow::createControls()
     QCheckBox* advanced = checkBox(m_area, "chkAdvanced", QStringLiteral("&Advanced Mode"), 120, 120, 1575, 255);
     line(m_area, "Line2", 1920, 240, 4320, 240);
 
-    elapsedCaption->setAccessibleName(QStringLiteral("Elapsed time caption"));
-    seconds->setAccessibleName(QStringLiteral("Elapsed time"));
-    totalLabel->setAccessibleName(QStringLiteral("Money earned"));
+    seconds->setAccessibleDescription(QStringLiteral("Elapsed time"));
+    totalLabel->setAccessibleDescription(QStringLiteral("Money earned"));
     wage->setAccessibleName(QStringLiteral("My hourly wage in dollars"));
     start->setAccessibleName(QStringLiteral("Start"));
     pause->setAccessibleName(QStringLiteral("Pause"));

@@ -1,0 +1,66 @@
+#include "ui/common/FittedText.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+// Tries the sizes from `points` down to the floor, and there narrower widths of
+// the face, until `fits` holds.
+template <typename Widget, typename Fits> void stepDown(Widget* widget, qreal points, Fits fits)
+{
+    QFont font = widget->font();
+    const auto tryFont = [&](qreal size, int stretch) {
+        if (font.pointSizeF() != size || font.stretch() != stretch) {
+            font.setPointSizeF(size);
+            font.setStretch(stretch);
+            widget->setFont(font);
+        }
+        return fits(widget);
+    };
+    for (qreal size = points; size > FittedText::MinimumPoints; --size)
+        if (tryFont(size, QFont::Unstretched))
+            return;
+    for (int stretch : {QFont::Unstretched, QFont::SemiCondensed, QFont::Condensed})
+        if (tryFont(FittedText::MinimumPoints, stretch))
+            return;
+}
+
+bool labelFits(const QLabel* label)
+{
+    return label->sizeHint().width() <= label->width();
+}
+
+// What is left for the text once the frame, margin and indent are taken.
+int textRoom(const QLabel* label)
+{
+    const int room = label->width() + label->fontMetrics().horizontalAdvance(label->text());
+    return room - label->sizeHint().width();
+}
+
+} // namespace
+
+namespace FittedText {
+
+void setText(QLabel* label, const QString& text, qreal points)
+{
+    if (label->text() != text)
+        label->setText(text);
+    stepDown(label, points, labelFits);
+    const bool cut = !labelFits(label);
+    // The whole figure stays within reach of the mouse and of a screen reader.
+    label->setToolTip(cut ? text : QString());
+    label->setAccessibleName(cut ? text : QString());
+    if (cut)
+        label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, textRoom(label)));
+}
+
+void fitEntries(QComboBox* box, qreal points)
+{
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    stepDown(box, points, [](const QComboBox* fitted) { return fitted->sizeHint().width() <= fitted->width(); });
+}
+
+} // namespace FittedText

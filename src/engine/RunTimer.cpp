@@ -197,15 +197,22 @@ void RunTimer::leaveAdvanced()
 void RunTimer::convertPeriod()
 {
     if (const std::optional<Currency> rate = m_wageTypes.convertPeriod(m_wageEntries[slot(WindowId::Advanced)]))
-        m_hourlyWage = *rate;
+        changeRate(*rate);
 }
 
 void RunTimer::chooseDream()
 {
-    m_hourlyWage = m_wageTypes.selectDream();
+    changeRate(m_wageTypes.selectDream());
 }
 
 void RunTimer::chooseMinimum()
 {
-    m_hourlyWage = m_wageTypes.selectMinimum();
+    changeRate(m_wageTypes.selectMinimum());
+}
+
+// A new rate is news to whoever reads the figures from outside the windows.
+void RunTimer::changeRate(Currency rate)
+{
+    m_hourlyWage = rate;
+    viewChanged.notify(WindowId::Advanced);
 }

@@ -8,6 +8,7 @@
 #include "engine/WageTypes.h"
 #include "help/Links.h"
 #include "help/SupportEmail.h"
+#include "host/MeterControl.h"
 #include "host/TrayHost.h"
 #include "storage/ConfigFile.h"
 #include "storage/StateFiles.h"
@@ -65,6 +66,8 @@ public:
     // Built on first use: most runs never leave the simple window.
     AdvancedWindow& advancedWindow();
     TrayHost& trayHost() { return m_trayHost; }
+    // The meter as the command line and D-Bus reach it.
+    MeterControl& control() { return m_control; }
     OptionsDialog& options();
     QWidget& liveWindow();
     void showLiveWindow();
@@ -98,6 +101,7 @@ private:
     Settings m_settings;
     WageTypes m_wageTypes;
     RunTimer m_timer;
+    MeterControl m_control;
     ConfigFile m_config;
     StateFiles m_stateFiles;
     Links m_links;

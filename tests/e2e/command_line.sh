@@ -186,4 +186,28 @@ e2e_keys_to 10 'Notice' Return
 first_run_files() { test -f "$E2E_WORK/home/.local/share/Earnmeter/Config.ewg" -a ! -e "$E2E_WORK/relative"; }
 e2e_expect 5 "the folder was made, and nothing was put under the working folder" first_run_files
 
+# --- 8. A data folder where no lock can be made ----------------------------------------
+# A read-only folder (CI runs as root, which ignores modes, so it is a read-only mount).
+readonly_data="$E2E_WORK/readonly"
+mkdir -p "$readonly_data"
+if mount -t tmpfs -o size=1m tmpfs "$readonly_data" 2>/dev/null; then
+    trap 'umount "$readonly_data" 2>/dev/null; rm -rf "$installed"; e2e_cleanup' EXIT
+    mkdir "$readonly_data/Earnmeter"
+    printf "$default_config" >"$readonly_data/Earnmeter/Config.ewg"
+    printf '0\r\n' >"$readonly_data/Earnmeter/Prev.ewg"
+    printf '4425,3930,4425,2625\r\n' >"$readonly_data/Earnmeter/Saved.ewg"
+    mount -o remount,ro "$readonly_data"
+    XDG_DATA_HOME="$readonly_data" "$installed/earnmeter" >"$E2E_WORK/unlocked.log" 2>&1 &
+    unlocked=$!
+    E2E_PIDS+=("$unlocked")
+    e2e_check "a box 'Earnmeter' tells that no lock can be made" e2e_keys_to 15 'Earnmeter' Return
+    e2e_check "and the program starts anyway" test -n "$(e2e_window 10 'Earnmeter!')"
+    e2e_check "standard error names the lock file" \
+        grep -q "cannot create its lock file $readonly_data/Earnmeter/Earnmeter.lock: " "$E2E_WORK/unlocked.log"
+    kill -KILL "$unlocked"
+    wait "$unlocked" 2>/dev/null
+else
+    echo "SKIP: no read-only folder without mount rights"
+fi
+
 e2e_finish

@@ -62,6 +62,8 @@ e2e_check "two seconds later --status says Running with a count of at least 1 (g
     status_is 'Running 00:00:0[1-9] \$0\.00 \(\$0\.00/hr\)'
 cli --pause
 e2e_expect 3 "--pause gives Paused (got: $OUT)" status_is 'Paused 00:00:0[0-9] .*'
+no_display=$(unset DISPLAY; "$APP" --status 2>&1)
+e2e_check "--status needs no display (got: $no_display)" matches "$no_display" '^Paused '
 "$APP" --toggle
 timeout 3.5 "$APP" --status --watch >"$E2E_WORK/watch"
 lines=$(sort -u "$E2E_WORK/watch" | grep -c '^Running')

@@ -7,7 +7,8 @@
 #    the program ends;
 #  - a garbage and a silent client do not keep the next --status waiting; a
 #    stopped copy gives status 4 after 2 s;
-#  - the D-Bus interface answers gdbus under dbus-run-session;
+#  - the D-Bus interface answers gdbus under dbus-run-session, and a copy on
+#    another data folder runs without the name;
 #  - a second launch during the continue question opens no window until the
 #    question is answered;
 #  - the lock lies in the data folder: without XDG_RUNTIME_DIR, and with
@@ -105,6 +106,10 @@ e2e_check "after a JSON line for each change" grep -q '^{"state":"running"' "$E2
 
 # --- 4. D-Bus --------------------------------------------------------------------------
 printf '0\r\n' >"$APP_DIR/Prev.ewg"
+# A second copy on another data folder finds the name taken and runs without it.
+mkdir "$E2E_WORK/other"
+cp "$APP" "$E2E_WORK/other/earnmeter"
+printf "$default_config" >"$E2E_WORK/other/Config.ewg"
 cat >"$E2E_WORK/dbus.sh" <<DBUS
 (cd "$APP_DIR" && exec ./earnmeter) >"$E2E_WORK/dbus-app.log" 2>&1 &
 app=\$!
@@ -115,14 +120,22 @@ call org.example.earnmeter.Meter.Toggle
 sleep 1.5
 call org.freedesktop.DBus.Properties.Get org.example.earnmeter.Meter State
 call org.freedesktop.DBus.Properties.Get org.example.earnmeter.Meter Elapsed
-kill -TERM \$app
+(cd "$E2E_WORK/other" && exec ./earnmeter) >"$E2E_WORK/dbus-other.log" 2>&1 &
+other=\$!
+for _ in \$(seq 50); do "$E2E_WORK/other/earnmeter" --status >/dev/null 2>&1 && break; sleep 0.2; done
+sleep 1
+echo "other: \$("$E2E_WORK/other/earnmeter" --status)"
+call org.freedesktop.DBus.Properties.Get org.example.earnmeter.Meter State
+kill -TERM \$app \$other
 sleep 2
-kill -KILL \$app 2>/dev/null
+kill -KILL \$app \$other 2>/dev/null
 DBUS
 dbus-run-session -- bash "$E2E_WORK/dbus.sh" >"$E2E_WORK/dbus.out" 2>/dev/null
 dbus_out=$(paste -sd' ' "$E2E_WORK/dbus.out")
 e2e_check "gdbus: Status gives the JSON, Toggle starts, State becomes running (got: $dbus_out)" \
     matches "$dbus_out" "\"state\":\"idle\".*\(<'running'>,\) \(<[1-9]>,\)"
+e2e_check "a copy on another data folder runs without the name, which stays the first's" \
+    matches "$dbus_out" "other: Idle 00:00:00 .* \(<'running'>,\)$"
 
 # --- 5. A second launch during the continue question ---------------------------------
 cli --status

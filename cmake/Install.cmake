@@ -4,7 +4,8 @@
 #   share/applications/, share/icons/hicolor/, share/metainfo/   the desktop integration,
 #                                  under the id org.example.earnmeter
 #   share/man/man1/earnmeter.1.gz  the manual page
-#   share/doc/earnmeter/           the README and its screenshots, the copyright and the changelog
+#   share/doc/earnmeter/           the README with its screenshots and panel recipes, the copyright and the changelog
+#   share/dbus-1/interfaces/       the description of the D-Bus interface the running program serves
 #   share/lintian/overrides/       what the package check should not report
 # The program lives in its own folder rather than bin/ because it opens the readme
 # beside its executable; installed under /usr or /opt it keeps each user's files in
@@ -38,6 +39,10 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/icons/hicolor DESTINATION share/ico
 # The README's screenshots sit in docs/ beside it, so its image links hold.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION share/doc/earnmeter)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION share/doc/earnmeter/docs FILES_MATCHING PATTERN *.png)
+# Examples to copy, not to run in place: none is executable in share/doc.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/panels DESTINATION share/doc/earnmeter/docs
+    FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+install(FILES ${PROJECT_SOURCE_DIR}/data/dbus/org.example.earnmeter.Meter.xml DESTINATION share/dbus-1/interfaces)
 
 # Debian wants the manual page and the changelog compressed at the highest level
 # and without a time stamp, so the same sources give the same package.

@@ -211,17 +211,24 @@ void RunTimer::convertPeriod()
 {
     const std::string& entry = m_wageEntries[slot(WindowId::Advanced)];
     if (const std::optional<Currency> rate = m_wageTypes.convertPeriod(entry))
-        m_hourlyWage = *rate;
+        changeRate(*rate);
     else
         refuseWage(WindowId::Advanced, entry);
 }
 
 void RunTimer::chooseDream()
 {
-    m_hourlyWage = m_wageTypes.selectDream();
+    changeRate(m_wageTypes.selectDream());
 }
 
 void RunTimer::chooseMinimum()
 {
-    m_hourlyWage = m_wageTypes.selectMinimum();
+    changeRate(m_wageTypes.selectMinimum());
+}
+
+// A new rate is news to whoever reads the figures from outside the windows.
+void RunTimer::changeRate(Currency rate)
+{
+    m_hourlyWage = rate;
+    viewChanged.notify(WindowId::Advanced);
 }

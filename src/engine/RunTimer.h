@@ -103,6 +103,7 @@ private:
     void tick();
     void blink();
     void refuseWage(WindowId window, std::string refused);
+    void changeRate(Currency rate);
     void showBoth();
     static std::size_t slot(WindowId window) { return static_cast<std::size_t>(window); }
 

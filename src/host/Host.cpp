@@ -16,6 +16,10 @@
 Host::Host(HostServices services)
     : m_services(std::move(services)), m_wageTypes(m_settings),
       m_timer(m_services.prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
+      m_control(m_timer, {[this] { showLiveWindow(); },
+                          [this] {
+                              return !m_exiting;
+                          }}),
       m_config(m_services.files, m_services.dataFolder), m_stateFiles(m_services.files, m_services.dataFolder),
       m_links(m_services.shell, m_services.programFolder), m_support(m_services.shell, m_services.facts),
       m_trayHost(m_services.makeTray, trayActions()),
@@ -76,6 +80,7 @@ bool Host::start()
     m_timer.restoreCount(keep ? saved : 0);
     m_wageTypes.showConfiguredRates();
     showFirstWindow();
+    m_control.open();
     // After the first window, so that a year of history costs start-up nothing.
     QTimer::singleShot(0, this, [this] { m_history.open(); });
     return true;

@@ -9,6 +9,7 @@
 #include "help/Links.h"
 #include "help/SupportEmail.h"
 #include "platform/DesktopTraits.h"
+#include "host/MeterControl.h"
 #include "host/TrayHost.h"
 #include "storage/ConfigFile.h"
 #include "storage/HistoryKeeper.h"
@@ -83,6 +84,8 @@ public:
     TrayHost& trayHost() { return m_trayHost; }
     HistoryKeeper& history() { return m_history; }
     HistoryWindow& historyWindow();
+    // The meter as the command line and D-Bus reach it.
+    MeterControl& control() { return m_control; }
     OptionsDialog& options();
     QWidget& liveWindow();
     void showLiveWindow();
@@ -119,6 +122,7 @@ private:
     Settings m_settings;
     WageTypes m_wageTypes;
     RunTimer m_timer;
+    MeterControl m_control;
     ConfigFile m_config;
     StateFiles m_stateFiles;
     Links m_links;

@@ -1,40 +1,33 @@
 #pragma once
 
-#include <QLockFile>
-#include <QObject>
-#include <QString>
+#include "platform/ControlAddress.h"
+#include "platform/InstanceLock.h"
 
-#include <memory>
-
-class QSocketNotifier;
+#include <string>
 
 // One running copy per data folder: two copies would overwrite each other's
-// files. A second launch asks the running copy to show its window and ends.
-// A plain Unix socket carries the request, which keeps the network library
-// out of the program's start-up.
-class SingleInstance final : public QObject
+// files. The lock in the data folder decides; a second launch asks the running
+// copy, over its control channel, to show its window, and ends.
+class SingleInstance final
 {
-    Q_OBJECT
-
 public:
-    explicit SingleInstance(const QString& dataFolder);
-    ~SingleInstance() override;
-    SingleInstance(const SingleInstance&) = delete;
-    SingleInstance& operator=(const SingleInstance&) = delete;
+    enum class Claim
+    {
+        Ours,        // this process is the one copy
+        AnotherCopy, // a copy runs; it has been asked to show itself, as far as it can be reached
+        Unlocked     // the lock could not be made: run anyway, after telling the user
+    };
 
-    // True when this process is the one copy; otherwise the running copy has
-    // been asked to show itself (as far as it can be reached).
-    bool claim();
+    SingleInstance(const std::string& dataFolder, ControlAddress address);
 
-signals:
-    void showRequested();
+    Claim claim();
+    const ControlAddress& address() const { return m_address; }
+    // What to tell the user when the claim was Unlocked.
+    std::string lockProblemText() const;
 
 private:
-    void listen();
-    void acceptRequest();
+    void askToShow() const;
 
-    QString m_socketPath;
-    std::unique_ptr<QLockFile> m_lock;
-    int m_listener = -1;
-    QSocketNotifier* m_notifier = nullptr;
+    InstanceLock m_lock;
+    ControlAddress m_address;
 };

@@ -101,6 +101,10 @@ check "the scalable icon is in the hicolor theme" test -f "$prefix/share/icons/h
 check "the README is in share/doc/earnmeter" test -f "$prefix/share/doc/earnmeter/README.md"
 check "the copyright file is in share/doc/earnmeter" test -f "$prefix/share/doc/earnmeter/copyright"
 check "the changelog is in share/doc/earnmeter" test -f "$prefix/share/doc/earnmeter/changelog.gz"
+check "the panel recipes are in share/doc/earnmeter/docs/panels" \
+    test -f "$prefix/share/doc/earnmeter/docs/panels/waybar.jsonc"
+check "the D-Bus interface is described in share/dbus-1/interfaces" \
+    test -f "$prefix/share/dbus-1/interfaces/org.example.earnmeter.Meter.xml"
 manual=$prefix/share/man/man1/earnmeter.1.gz
 check "the manual page is share/man/man1/earnmeter.1.gz" test -f "$manual"
 

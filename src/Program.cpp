@@ -1,0 +1,161 @@
+#include "Program.h"
+
+#include "engine/Version.h"
+#include "host/Host.h"
+#include "platform/ControlServer.h"
+#include "platform/DataFolder.h"
+#include "platform/DbusMeter.h"
+#include "platform/DiskFileSystem.h"
+#include "platform/QtClipboard.h"
+#include "platform/QtProgramFacts.h"
+#include "platform/QtPrompt.h"
+#include "platform/QtShellOpen.h"
+#include "platform/QtTicker.h"
+#include "platform/SessionEnd.h"
+#include "platform/SingleInstance.h"
+#include "platform/SystemClock.h"
+#include "storage/HistoryStore.h"
+#include "platform/tray/SysTray.h"
+#include "ui/common/ProgramIcon.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
+
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+
+namespace {
+
+bool displayNamed()
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (const char* value = std::getenv(name); value && *value)
+            return true;
+    return false;
+}
+
+// Before anything runs: on standard error, and in a box when there is a display to show one.
+int failToStart(int argc, char* argv[], const std::string& text)
+{
+    std::cerr << "earnmeter: " << text << std::endl;
+    if (displayNamed()) {
+        QApplication app(argc, argv);
+        QtPrompt().ask({text, "Error", Message::Buttons::Ok, Message::Icon::Critical});
+    }
+    return 1;
+}
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Earnmeter"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.earnmeter"));
+    // Closing a window only hides it; the program ends through Exit alone.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(programIcon());
+}
+
+void warnUnlocked(Prompt& prompt, const std::string& text)
+{
+    std::cerr << "earnmeter: " << text << std::endl;
+    prompt.ask({text, Version::ProductName, Message::Buttons::Ok, Message::Icon::Exclamation});
+}
+
+// Without a channel the meter runs as before; only the command line cannot reach it.
+void openChannel(ControlServer& server, const SingleInstance& instance, bool ownsLock)
+{
+    const std::string problem =
+        instance.address().ok() ? server.listen(instance.address().socketPath, ownsLock) : instance.address().problem;
+    if (!problem.empty())
+        std::cerr << "earnmeter: no control channel for the command line: " << problem << std::endl;
+}
+
+// What the program reaches the world through.
+struct Platform
+{
+    QtPrompt prompt;
+    QtClipboard clipboard;
+    QtShellOpen shell;
+    QtProgramFacts facts;
+    DiskFileSystem files;
+    QtTicker runTick, blink;
+    SystemClock clock;
+};
+
+std::optional<std::string> chooseExportFile(QWidget* parent)
+{
+    const QString chosen = QFileDialog::getSaveFileName(parent, QStringLiteral("Export the History"),
+                                                        QStringLiteral("earnmeter-history.csv"),
+                                                        QStringLiteral("CSV files (*.csv)"));
+    return chosen.isEmpty() ? std::nullopt : std::optional(chosen.toStdString());
+}
+
+HostServices servicesOf(Platform& p, const std::string& dataFolder)
+{
+    return {p.prompt,
+            p.clipboard,
+            p.shell,
+            p.facts,
+            p.files,
+            p.runTick,
+            p.blink,
+            p.clock,
+            dataFolder,
+            QCoreApplication::applicationDirPath().toStdString(),
+            [] { return std::make_unique<SysTray>(QString::fromLatin1(Version::FileDescription)); },
+            [] { QCoreApplication::exit(0); },
+            [](const std::string& text) { std::cerr << text << std::endl; },
+            [&p, history = pathInFolder(dataFolder, HistoryStore::FileName)] {
+                return HistoryStore::open(history, HistoryStore::Mode::ReadWrite, p.clock);
+            },
+            chooseExportFile};
+}
+
+// The session's end saves the count once and ends; a logout first asks for the data.
+void followTheSession(SessionEnd& sessionEnd, Host& host)
+{
+    QObject::connect(&sessionEnd, &SessionEnd::ending, &host, [&host] {
+        host.endSession();
+        QCoreApplication::exit(0);
+    });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &host, [&host] { host.commitData(); });
+}
+
+int runHost(SingleInstance& instance, SingleInstance::Claim claim, const std::string& dataFolder)
+{
+    Platform platform;
+    Host host(servicesOf(platform, dataFolder));
+    if (claim == SingleInstance::Claim::Unlocked)
+        warnUnlocked(platform.prompt, instance.lockProblemText());
+    ControlServer server(host.control());
+    openChannel(server, instance, claim == SingleInstance::Claim::Ours);
+    SessionEnd sessionEnd;
+    followTheSession(sessionEnd, host);
+    // Only the copy that holds the lock may take what a write left behind for a crashed copy's.
+    if (claim == SingleInstance::Claim::Ours)
+        host.sweepStaleFiles();
+    if (!host.start())
+        return 0;
+    // Once the first window is up, so the bus costs the start-up nothing.
+    std::unique_ptr<DbusMeter> dbus;
+    QTimer::singleShot(0, &host, [&dbus, &host] { dbus = DbusMeter::publish(host.control()); });
+    return QApplication::exec();
+}
+
+} // namespace
+
+int runProgram(int argc, char* argv[])
+{
+    const DataFolder folder = dataFolderForThisProgram();
+    if (!folder.ok())
+        return failToStart(argc, argv, dataFolderProblemText(folder));
+    SingleInstance instance(folder.path, controlAddressFor(folder.path));
+    const SingleInstance::Claim claim = instance.claim();
+    if (claim == SingleInstance::Claim::AnotherCopy)
+        return 0;
+
+    QApplication app(argc, argv);
+    setUpApplication();
+    return runHost(instance, claim, folder.path);
+}

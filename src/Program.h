@@ -1,0 +1,5 @@
+#pragma once
+
+// The desktop program: the data folder, the one-copy lock, the windows, the
+// tray, the control channel and D-Bus, until Exit. Returns the exit status.
+int runProgram(int argc, char* argv[]);

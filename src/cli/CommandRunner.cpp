@@ -1,0 +1,97 @@
+#include "cli/CommandRunner.h"
+
+#include "engine/Version.h"
+#include "platform/ControlAddress.h"
+#include "platform/ControlProtocol.h"
+#include "platform/DataFolder.h"
+
+#include <iostream>
+
+namespace {
+constexpr const char* NotRunningText = "Earnmeter is not running";
+constexpr const char* NoAnswerText = "Earnmeter is running but did not answer within 2 seconds";
+} // namespace
+
+CommandRunner::CommandRunner(Exchange exchange, std::ostream& out, std::ostream& err)
+    : m_exchange(std::move(exchange)), m_out(out), m_err(err)
+{}
+
+ExitStatus CommandRunner::run(const CommandLine& line)
+{
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        m_out << usageText();
+        return ExitStatus::Ok;
+    case CommandLine::Action::Version:
+        m_out << Version::ProductName << ' ' << VersionText() << '\n';
+        return ExitStatus::Ok;
+    case CommandLine::Action::Status:
+        return status(line);
+    case CommandLine::Action::Command:
+        return command(line.command);
+    case CommandLine::Action::RunProgram:
+    case CommandLine::Action::Refused:
+        break;
+    }
+    m_err << "earnmeter: " << line.error << "\nTry 'earnmeter --help' for the options.\n";
+    return ExitStatus::Usage;
+}
+
+// A plain status is what a panel shows, so "not running" goes where the
+// status would; every other failure goes to standard error.
+ExitStatus CommandRunner::ask(const std::string& request, const ControlClient::LineHandler& onLine, bool statusOnOut)
+{
+    switch (m_exchange(request, onLine)) {
+    case ControlClient::Outcome::Answered:
+        return ExitStatus::Ok;
+    case ControlClient::Outcome::NotRunning:
+        (statusOnOut ? m_out : m_err) << NotRunningText << std::endl;
+        return ExitStatus::NotRunning;
+    case ControlClient::Outcome::NoAnswer:
+        break;
+    }
+    m_err << NoAnswerText << std::endl;
+    return ExitStatus::NoAnswer;
+}
+
+ExitStatus CommandRunner::status(const CommandLine& line)
+{
+    const ControlRequest request{line.watch ? ControlRequest::Kind::Watch : ControlRequest::Kind::Status,
+                                 RemoteCommand::Show, line.json};
+    // Each line at once: a panel reads them as they come. A status is one line.
+    return ask(
+        requestLine(request),
+        [this, watch = line.watch](const std::string& answer) {
+            m_out << answer << std::endl;
+            return watch && m_out;
+        },
+        !line.json);
+}
+
+ExitStatus CommandRunner::command(RemoteCommand command)
+{
+    bool done = false;
+    const ExitStatus status = ask(
+        requestLine({ControlRequest::Kind::Command, command}),
+        [&done](const std::string& answer) {
+            done = answer == ControlProtocol::Ok;
+            return false;
+        },
+        false);
+    if (status != ExitStatus::Ok || done)
+        return status;
+    m_err << NoAnswerText << std::endl;
+    return ExitStatus::NoAnswer;
+}
+
+int runCommandLine(const CommandLine& line)
+{
+    const auto exchange = [](const std::string& request, const ControlClient::LineHandler& onLine) {
+        // The folder is only named here, never made: the command line writes nothing.
+        const ControlAddress address = controlAddressFor(chooseDataFolder(dataFolderInputs()));
+        if (!address.ok())
+            return ControlClient::Outcome::NotRunning;
+        return ControlClient(address.socketPath).exchange(request, onLine);
+    };
+    return static_cast<int>(CommandRunner(exchange, std::cout, std::cerr).run(line));
+}

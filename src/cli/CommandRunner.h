@@ -1,0 +1,43 @@
+#pragma once
+
+#include "cli/CommandLine.h"
+#include "platform/ControlClient.h"
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+// The exit statuses of the command-line options.
+enum class ExitStatus
+{
+    Ok = 0,
+    Usage = 2,      // unknown options, or options that do not go together
+    NotRunning = 3, // no copy runs on this data folder
+    NoAnswer = 4    // a copy runs but did not answer within 2 seconds
+};
+
+// Carries out what the command line asks (anything but running the program)
+// and says how it went. Talking to the running copy goes through `exchange`,
+// which sends one request line and hands back the answer's lines.
+class CommandRunner final
+{
+public:
+    using Exchange = std::function<ControlClient::Outcome(const std::string&, const ControlClient::LineHandler&)>;
+
+    CommandRunner(Exchange exchange, std::ostream& out, std::ostream& err);
+
+    ExitStatus run(const CommandLine& line);
+
+private:
+    ExitStatus ask(const std::string& request, const ControlClient::LineHandler& onLine, bool statusOnOut);
+    ExitStatus status(const CommandLine& line);
+    ExitStatus command(RemoteCommand command);
+
+    Exchange m_exchange;
+    std::ostream& m_out;
+    std::ostream& m_err;
+};
+
+// For this process: the running copy on the data folder this binary would
+// use, reached over its control channel; the answers on standard output.
+int runCommandLine(const CommandLine& line);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+// Where the control channel's socket lies: in a folder only the user can
+// enter ($XDG_RUNTIME_DIR, or a private folder of the user's under /tmp when
+// that is unset or not private), named from a hash of the data folder's full
+// path, so each data folder has one channel and any program of the user's
+// finds it from the data folder alone.
+struct ControlAddress
+{
+    std::string socketPath;
+    std::string problem; // why there is no usable socket path; empty when there is
+
+    bool ok() const { return problem.empty(); }
+};
+
+// runtimeFolder is $XDG_RUNTIME_DIR (empty when unset); fallbackBase is where
+// the private folder is made when that will not do.
+ControlAddress controlAddressFor(const std::string& dataFolder, const std::string& runtimeFolder,
+                                 const std::string& fallbackBase = "/tmp");
+
+// For this process: from its environment.
+ControlAddress controlAddressFor(const std::string& dataFolder);
+
+// Empty when the folder is a real folder (not a link) of this user's that no
+// one else may enter; otherwise what is wrong with it.
+std::string privateFolderProblem(const std::string& folder);
+
+// "earnmeter-" and 16 hexadecimal digits of a hash of the folder's full path.
+std::string channelName(const std::string& dataFolder);

@@ -1,0 +1,147 @@
+#include "platform/ControlServer.h"
+
+#include "platform/ControlConnection.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+bool addressOf(const std::string& path, sockaddr_un& address)
+{
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.data(), path.size());
+    return true;
+}
+
+// True when a process answers on the socket.
+bool someoneListens(const sockaddr_un& address)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool listens = fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return listens;
+}
+
+} // namespace
+
+ControlServer::ControlServer(MeterRemote& meter) : m_meter(meter)
+{
+    m_meter.onStatusChanged([this, alive = std::weak_ptr<bool>(m_alive)] {
+        if (!alive.expired())
+            pushStatus();
+    });
+}
+
+ControlServer::~ControlServer()
+{
+    // Watchers see the channel close: the program has ended.
+    for (ControlConnection* client : m_clients)
+        client->onFinished = nullptr;
+    if (m_listener >= 0) {
+        ::close(m_listener);
+        ::unlink(m_socketPath.c_str());
+    }
+}
+
+std::string ControlServer::listen(const std::string& socketPath, bool ownsLock)
+{
+    sockaddr_un address;
+    if (!addressOf(socketPath, address))
+        return "the socket path " + socketPath + " is too long";
+    if (ownsLock || !someoneListens(address))
+        ::unlink(socketPath.c_str());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return std::strerror(errno);
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(socketPath.c_str(), 0600) != 0 || ::listen(fd, 16) != 0) {
+        const std::string problem = socketPath + ": " + std::strerror(errno);
+        ::close(fd);
+        return problem;
+    }
+    m_socketPath = socketPath;
+    m_listener = fd;
+    m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &ControlServer::acceptClients);
+    return {};
+}
+
+void ControlServer::acceptClients()
+{
+    while (true) {
+        const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0)
+            return;
+        if (!fromThisUser(fd) || static_cast<int>(m_clients.size()) >= MaxClients) {
+            ::close(fd);
+            continue;
+        }
+        auto* client = new ControlConnection(
+            fd, Patience, [this](ControlConnection& c, const auto& request) { answer(c, request); }, this);
+        client->onFinished = [this](ControlConnection& c) {
+            std::erase(m_clients, &c);
+        };
+        m_clients.push_back(client);
+        // The request is usually there already.
+        client->readSome();
+    }
+}
+
+// The folder already keeps others out; this also keeps out root's programs run for the user.
+bool ControlServer::fromThisUser(int fd) const
+{
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::geteuid();
+}
+
+void ControlServer::answer(ControlConnection& client, const std::optional<ControlRequest>& request)
+{
+    if (!request) {
+        client.send(ControlProtocol::Unknown);
+        return;
+    }
+    switch (request->kind) {
+    case ControlRequest::Kind::Command:
+        client.send(ControlProtocol::Ok);
+        // After the answer and outside the reading: a command may open a modal box.
+        QTimer::singleShot(0, this, [this, command = request->command] { m_meter.perform(command); });
+        break;
+    case ControlRequest::Kind::Status:
+        client.send(statusText(request->json));
+        break;
+    case ControlRequest::Kind::Watch:
+        if (client.send(statusText(request->json)))
+            client.watch(request->json);
+        break;
+    }
+}
+
+std::string ControlServer::statusText(bool json) const
+{
+    const MeterStatus status = m_meter.status();
+    return json ? statusJson(status) : statusLine(status);
+}
+
+void ControlServer::pushStatus()
+{
+    const std::string lines[] = {statusText(false), statusText(true)};
+    // A copy: a client that cannot take its line finishes and leaves the list.
+    const std::vector<ControlConnection*> clients = m_clients;
+    for (ControlConnection* client : clients)
+        if (client->watching() && !client->send(lines[client->json() ? 1 : 0]))
+            client->finish();
+}

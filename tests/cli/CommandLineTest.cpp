@@ -1,0 +1,132 @@
+#include "cli/CommandLine.h"
+#include "cli/CommandRunner.h"
+#include "engine/RowName.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Outcome = ControlClient::Outcome;
+
+// What the running copy answers, as the channel would hand it on.
+struct Copy
+{
+    Outcome outcome = Outcome::Answered;
+    std::vector<std::string> lines;
+};
+const Copy Answering{Outcome::Answered, {"ok"}};
+const Copy Reporting{Outcome::Answered, {"Running 00:00:07 $0.07 ($36.00/hr)", "Running 00:00:08 $0.08 ($36.00/hr)"}};
+const Copy Absent{Outcome::NotRunning, {}};
+const Copy Silent{Outcome::NoAnswer, {}};
+const Copy Confused{Outcome::Answered, {"error unknown request"}};
+
+struct Row
+{
+    std::string name;
+    std::vector<const char*> arguments;
+    Copy copy;
+    int status;          // -1: the program itself starts
+    std::string request; // what was sent, "" for nothing
+    std::string out;
+    std::string err; // a part of standard error; "" for nothing at all
+};
+
+// Every option, the combinations that go together and those that do not, and
+// each way the running copy can fail to answer.
+const std::vector<Row> Table = {
+    {"NoOptionStartsTheProgram", {}, Answering, -1, "", "", ""},
+    {"QtWindowSystemOptionsAreLeftToQt", {"-session", "1a2b", "-platform=xcb", "-reverse"}, Answering, -1, "", "", ""},
+    {"ShortVersion", {"-v"}, Answering, 0, "", "Earnmeter 2.5\n", ""},
+    {"LongVersion", {"--version"}, Answering, 0, "", "Earnmeter 2.5\n", ""},
+    {"VersionBeforeOtherOptions", {"--status", "--version"}, Answering, 0, "", "Earnmeter 2.5\n", ""},
+    {"Status", {"--status"}, Reporting, 0, "status", "Running 00:00:07 $0.07 ($36.00/hr)\n", ""},
+    {"StatusJson", {"--status", "--json"}, Answering, 0, "status json", "ok\n", ""},
+    {"StatusWatchPrintsEveryLine",
+     {"--watch", "--status"},
+     Reporting,
+     0,
+     "watch",
+     "Running 00:00:07 $0.07 ($36.00/hr)\nRunning 00:00:08 $0.08 ($36.00/hr)\n",
+     ""},
+    {"StatusJsonWatch", {"--status", "--json", "--watch"}, Answering, 0, "watch json", "ok\n", ""},
+    {"Start", {"--start"}, Answering, 0, "start", "", ""},
+    {"Pause", {"--pause"}, Answering, 0, "pause", "", ""},
+    {"Toggle", {"--toggle"}, Answering, 0, "toggle", "", ""},
+    {"Show", {"--show"}, Answering, 0, "show", "", ""},
+    {"QtOptionsBesideACommand", {"--start", "-platform", "offscreen"}, Answering, 0, "start", "", ""},
+    {"StatusWithNoCopyIsSaidWhereTheStatusGoes", {"--status"}, Absent, 3, "status", "Earnmeter is not running\n", ""},
+    {"JsonWithNoCopyKeepsStandardOutputForJson",
+     {"--status", "--json"},
+     Absent,
+     3,
+     "status json",
+     "",
+     "Earnmeter is not running\n"},
+    {"CommandWithNoCopy", {"--toggle"}, Absent, 3, "toggle", "", "Earnmeter is not running\n"},
+    {"StatusFromASilentCopy", {"--status"}, Silent, 4, "status", "", "did not answer within 2 seconds"},
+    {"CommandToASilentCopy", {"--start"}, Silent, 4, "start", "", "did not answer within 2 seconds"},
+    {"CommandAnsweredWithSomethingElse", {"--pause"}, Confused, 4, "pause", "", "did not answer"},
+    {"UnknownLongOption", {"--bogus"}, Answering, 2, "", "", "Unknown option 'bogus'"},
+    {"UnknownShortOption", {"-x"}, Answering, 2, "", "", "Unknown option 'x'"},
+    {"UnknownOptionBeatsHelp", {"--help", "--bogus"}, Answering, 2, "", "", "Unknown option 'bogus'"},
+    {"Argument", {"notes.txt"}, Answering, 2, "", "", "Unexpected argument 'notes.txt'"},
+    {"JsonAlone", {"--json"}, Answering, 2, "", "", "--json and --watch go with --status"},
+    {"WatchAlone", {"--watch"}, Answering, 2, "", "", "--json and --watch go with --status"},
+    {"WatchWithACommand", {"--watch", "--toggle"}, Answering, 2, "", "", "--json and --watch go with --status"},
+    {"TwoCommands", {"--start", "--pause"}, Answering, 2, "", "", "not several"},
+    {"StatusAndACommand", {"--status", "--show"}, Answering, 2, "", "", "not several"},
+    {"TheSameCommandTwice", {"--start", "--start"}, Answering, 0, "start", "", ""},
+};
+
+class CommandLineTable : public testing::TestWithParam<Row>
+{};
+
+TEST_P(CommandLineTable, AsksTheRunningCopyOnlyWhatMakesSenseAndEndsWithItsStatus)
+{
+    const Row& row = GetParam();
+    QStringList arguments{QStringLiteral("earnmeter")};
+    for (const char* argument : row.arguments)
+        arguments.append(QString::fromUtf8(argument));
+    const CommandLine line = parseCommandLine(arguments);
+    if (row.status < 0) {
+        EXPECT_EQ(line.action, CommandLine::Action::RunProgram);
+        return;
+    }
+    std::string sent;
+    std::ostringstream out, err;
+    const auto exchange = [&](const std::string& request, const ControlClient::LineHandler& onLine) {
+        sent = request;
+        for (const std::string& answer : row.copy.lines)
+            if (!onLine(answer))
+                break;
+        return row.copy.outcome;
+    };
+    EXPECT_EQ(static_cast<int>(CommandRunner(exchange, out, err).run(line)), row.status);
+    EXPECT_EQ(sent, row.request);
+    EXPECT_EQ(out.str(), row.out);
+    if (row.err.empty())
+        EXPECT_EQ(err.str(), "");
+    else
+        EXPECT_NE(err.str().find(row.err), std::string::npos) << err.str();
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, CommandLineTable, testing::ValuesIn(Table), RowName());
+
+TEST(CommandLineHelp, NamesEveryOptionOnStandardOutputAndEndsWell)
+{
+    for (const char* help : {"-h", "--help"}) {
+        std::ostringstream out, err;
+        const CommandLine line = parseCommandLine({QStringLiteral("earnmeter"), QString::fromLatin1(help)});
+        EXPECT_EQ(CommandRunner({}, out, err).run(line), ExitStatus::Ok);
+        for (const char* option :
+             {"--help", "--version", "--status", "--json", "--watch", "--start", "--pause", "--toggle", "--show"})
+            EXPECT_NE(out.str().find(option), std::string::npos) << option;
+        EXPECT_EQ(err.str(), "");
+    }
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+#include "HostFixture.h"
+
+#include "engine/MeterStatus.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+using MeterControlTest = HostFixture;
+
+const char* const AdvancedConfig = "\"v2.5\",6.75,45.5,0,-1,-1\r\n";
+
+WindowId liveOf(bool advanced)
+{
+    return advanced ? WindowId::Advanced : WindowId::Main;
+}
+
+// The control channel and D-Bus act as the tray menu does: on the live window, whichever it is.
+TEST(MeterControlInEachMode, ShowStartPauseAndToggleActOnTheLiveWindow)
+{
+    for (const bool advanced : {false, true}) {
+        SCOPED_TRACE(advanced ? "advanced" : "simple");
+        HostWorld w;
+        w.startWith(advanced ? AdvancedConfig : HostWorld::DefaultConfig);
+        MeterControl& control = w.host.control();
+        QWidget& live = w.host.liveWindow();
+        live.close();
+        control.perform(RemoteCommand::Show);
+        EXPECT_TRUE(live.isVisible());
+        EXPECT_NE(w.host.mainWindow().isVisible(), advanced);
+
+        // Only the live window's box holds 72: a start from the other would count at 0.
+        w.host.runTimer().editWageEntry(liveOf(advanced), "72");
+        control.perform(RemoteCommand::Start);
+        w.tick(2);
+        EXPECT_EQ(w.host.runTimer().hourlyWage(), Currency::fromUnits(720'000));
+        EXPECT_EQ(w.host.runTimer().totalEarned(), Currency::fromUnits(400));
+
+        const Phase afterEachToggle[] = {Phase::Paused, Phase::Running, Phase::Paused};
+        for (const Phase expected : afterEachToggle) {
+            control.perform(RemoteCommand::Toggle);
+            EXPECT_EQ(w.host.runTimer().phase(), expected);
+        }
+        control.perform(RemoteCommand::Start);
+        control.perform(RemoteCommand::Pause);
+        w.tick(3);
+        EXPECT_EQ(w.host.runTimer().elapsedSeconds(), 2);
+        EXPECT_TRUE(w.asked().empty());
+    }
+}
+
+// Read from the run, never from a label: a paused total blinks out of its label, not out of the status.
+TEST_F(MeterControlTest, StatusTextAndJsonFollowTheRunIdleRunningPausedAndAdvanced)
+{
+    startWith();
+    const auto expect = [this](const std::string& line, const std::string& json) {
+        EXPECT_EQ(statusLine(host.control().status()), line);
+        EXPECT_EQ(statusJson(host.control().status()), json);
+    };
+    expect("Idle 00:00:00 $0.00 ($0.00/hr)",
+           R"j({"state":"idle","elapsed":0,"elapsedText":"00:00:00","total":"0.0000","totalText":"$0.00",)j"
+           R"j("hourlyWage":"0.0000","mode":"simple","text":"$0.00 00:00:00",)j"
+           R"j("tooltip":"Idle 00:00:00 $0.00 ($0.00/hr)","class":"idle"})j");
+
+    host.runTimer().editWageEntry(WindowId::Main, "36");
+    host.control().perform(RemoteCommand::Start);
+    tick(3723);
+    expect("Running 01:02:03 $37.23 ($36.00/hr)",
+           R"j({"state":"running","elapsed":3723,"elapsedText":"01:02:03","total":"37.2300","totalText":"$37.23",)j"
+           R"j("hourlyWage":"36.0000","mode":"simple","text":"$37.23 01:02:03",)j"
+           R"j("tooltip":"Running 01:02:03 $37.23 ($36.00/hr)","class":"running"})j");
+
+    host.control().perform(RemoteCommand::Pause);
+    tick(); // the blink takes the total out of its label
+    ASSERT_EQ(control<QLabel>(host.mainWindow(), "lblTotal").text(), "");
+    expect("Paused 01:02:03 $37.23 ($36.00/hr)",
+           R"j({"state":"paused","elapsed":3723,"elapsedText":"01:02:03","total":"37.2300","totalText":"$37.23",)j"
+           R"j("hourlyWage":"36.0000","mode":"simple","text":"$37.23 01:02:03",)j"
+           R"j("tooltip":"Paused 01:02:03 $37.23 ($36.00/hr)","class":"paused"})j");
+
+    host.runTimer().enterAdvanced();
+    host.runTimer().chooseDream();
+    EXPECT_EQ(statusLine(host.control().status()), "Paused 01:02:03 $37.23 ($45.50/hr)");
+    EXPECT_NE(statusJson(host.control().status()).find(R"j("hourlyWage":"45.5000","mode":"advanced")j"),
+              std::string::npos);
+}
+
+TEST(MeterStatusAmounts, KeepFourDecimalsAndTheSignOverTheWholeRange)
+{
+    for (const auto& [units, text] : {std::pair<std::int64_t, const char*>{0, "0.0000"},
+                                      {5, "0.0005"},
+                                      {-5000, "-0.5000"},
+                                      {INT64_MAX, "922337203685477.5807"},
+                                      {INT64_MIN, "-922337203685477.5808"}})
+        EXPECT_EQ(fourDecimals(Currency::fromUnits(units)), text);
+}
+
+// Watchers get a line per change of the figures: each counted second, a start
+// or pause, a new rate; never the blink of a paused total.
+TEST_F(MeterControlTest, WatchersHearEveryChangeOfTheFiguresButNotTheBlink)
+{
+    startWith();
+    int changes = 0;
+    host.control().onStatusChanged([&changes] { ++changes; });
+    host.runTimer().editWageEntry(WindowId::Main, "36");
+    host.control().perform(RemoteCommand::Start);
+    EXPECT_EQ(changes, 1) << "the start gives the phase and the rate at once";
+    tick(3);
+    EXPECT_EQ(changes, 4);
+    host.control().perform(RemoteCommand::Pause);
+    tick(4);
+    EXPECT_EQ(changes, 5);
+    host.runTimer().enterAdvanced();
+    host.runTimer().chooseMinimum();
+    EXPECT_EQ(changes, 7) << "the mode, then the rate";
+}
+
+// A second launch during the continue question must not open a window under it.
+TEST_F(MeterControlTest, CommandsDuringStartUpWaitForTheFirstWindowThenRunInOrder)
+{
+    bool visibleDuringQuestion = true;
+    prompt.whileAsked = [this, &visibleDuringQuestion](const Message&) {
+        host.control().perform(RemoteCommand::Start);
+        host.control().perform(RemoteCommand::Show);
+        host.control().perform(RemoteCommand::Pause);
+        visibleDuringQuestion = host.mainWindow().isVisible() || runTick.enabled() || blinkTick.enabled();
+    };
+    prompt.answers.queueAnswer(Answer::Yes);
+    startWith(DefaultConfig, DefaultSaved, "5400\r\n");
+    EXPECT_FALSE(visibleDuringQuestion);
+    EXPECT_TRUE(host.mainWindow().isVisible());
+    EXPECT_EQ(host.runTimer().phase(), Phase::Paused) << "start, then pause";
+    EXPECT_EQ(host.runTimer().elapsedSeconds(), 5400);
+}
+
+TEST_F(MeterControlTest, CommandsDuringAFirstStartThatEndsTheProgramAreDropped)
+{
+    prompt.whileAsked = [this](const Message&) {
+        host.control().perform(RemoteCommand::Show);
+    };
+    EXPECT_FALSE(host.start());
+    EXPECT_FALSE(host.mainWindow().isVisible());
+}
+
+// The save question answered, the run is over: a command arriving while a
+// failure is told must not start it again.
+TEST_F(MeterControlTest, CommandsOnceExitHasBegunDoNothing)
+{
+    prompt.answers.queueAnswer(Answer::Yes);
+    startWith(DefaultConfig, DefaultSaved, "60\r\n");
+    files.failWrites(path("Prev.ewg"), "Permission denied");
+    prompt.whileAsked = [this](const Message& message) {
+        if (message.caption == "Earnmeter")
+            host.control().perform(RemoteCommand::Start);
+    };
+    prompt.answers.queueAnswer(Answer::Yes);
+    host.requestExit();
+    EXPECT_EQ(quitCalls, 1);
+    EXPECT_FALSE(runTick.enabled());
+}
+
+} // namespace

@@ -1,0 +1,102 @@
+#include "platform/ControlAddress.h"
+#include "platform/InstanceLock.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ownFolder(const TempFolder& base)
+{
+    return base / ("earnmeter-" + std::to_string(::geteuid()));
+}
+
+TEST(ControlAddress, LiesInTheRuntimeFolderNamedFromTheDataFoldersFullPath)
+{
+    TempFolder runtime, data;
+    const ControlAddress address = controlAddressFor(data.path(), runtime.path());
+    ASSERT_TRUE(address.ok()) << address.problem;
+    EXPECT_EQ(address.socketPath, runtime / (channelName(data.path()) + ".sock"));
+    EXPECT_EQ(channelName(data.path()), channelName(data.path() + "/./")) << "the same folder spelled otherwise";
+    fs::create_directory_symlink(data.path(), runtime / "link");
+    EXPECT_EQ(channelName(data.path()), channelName(runtime / "link")) << "and reached through a link";
+    EXPECT_NE(channelName(data.path()), channelName(data.path() + "/other"));
+    EXPECT_EQ(channelName("/home/user/data").size(), std::string("earnmeter-").size() + 16);
+}
+
+// Without a runtime folder of the user's own, a private one under the base is
+// made; anything another user could have put there is refused.
+TEST(ControlAddress, WithoutAPrivateRuntimeFolderUsesItsOwnUnderTmpAndTrustsNothingElse)
+{
+    TempFolder base, openRuntime;
+    ::chmod(openRuntime.path().c_str(), 0755);
+    for (const std::string& runtime : {std::string(), std::string("relative/run"), openRuntime.path()}) {
+        const ControlAddress address = controlAddressFor("/home/user/data", runtime, base.path());
+        ASSERT_TRUE(address.ok()) << runtime << ": " << address.problem;
+        EXPECT_EQ(fs::path(address.socketPath).parent_path(), ownFolder(base)) << runtime;
+    }
+    struct stat info
+    {};
+    ASSERT_EQ(::lstat(ownFolder(base).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+    ::chmod(ownFolder(base).c_str(), 0755);
+    EXPECT_NE(controlAddressFor("/d", "", base.path()).problem.find("may be entered by other users"),
+              std::string::npos);
+    ::chown(ownFolder(base).c_str(), ::geteuid() + 1, static_cast<gid_t>(-1));
+    ::chmod(ownFolder(base).c_str(), 0700);
+    if (::geteuid() == 0) { // only root can give a folder away
+        EXPECT_NE(controlAddressFor("/d", "", base.path()).problem.find("belongs to another user"), std::string::npos);
+    }
+    fs::remove(ownFolder(base));
+    fs::create_directory_symlink(openRuntime.path(), ownFolder(base));
+    EXPECT_NE(controlAddressFor("/d", "", base.path()).problem.find("is a symbolic link"), std::string::npos);
+}
+
+TEST(ControlAddress, ASocketPathTooLongForTheSystemIsRefused)
+{
+    TempFolder runtime;
+    const std::string deep = runtime / std::string(100, 'r');
+    fs::create_directory(deep);
+    ::chmod(deep.c_str(), 0700);
+    EXPECT_NE(controlAddressFor("/d", deep).problem.find("too long"), std::string::npos);
+}
+
+// The kernel holds the lock per open file, so one process can play two copies.
+TEST(InstanceLock, OneHolderPerDataFolderUntilItEnds)
+{
+    TempFolder data, other;
+    auto first = std::make_unique<InstanceLock>(data.path());
+    ASSERT_EQ(first->acquire(), InstanceLock::Outcome::Held) << first->problem();
+    EXPECT_EQ(InstanceLock(data.path()).acquire(), InstanceLock::Outcome::HeldByOther);
+    EXPECT_EQ(InstanceLock(other.path()).acquire(), InstanceLock::Outcome::Held);
+    first.reset();
+    EXPECT_EQ(InstanceLock(data.path()).acquire(), InstanceLock::Outcome::Held) << "the folder is free once it ends";
+    EXPECT_TRUE(fs::exists(data / InstanceLock::FileName));
+}
+
+TEST(InstanceLock, ALockThatCannotBeMadeIsAFailureWithItsReasonNotAnotherCopy)
+{
+    TempFolder data;
+    std::ofstream(data / "file") << "in the way";
+    InstanceLock underAFile(data / "file");
+    EXPECT_EQ(underAFile.acquire(), InstanceLock::Outcome::Failed);
+    EXPECT_EQ(underAFile.problem(), std::strerror(ENOTDIR));
+
+    fs::create_symlink(data / "elsewhere", data / InstanceLock::FileName);
+    InstanceLock throughALink(data.path());
+    EXPECT_EQ(throughALink.acquire(), InstanceLock::Outcome::Failed) << "a link could point anywhere";
+    EXPECT_FALSE(fs::exists(data / "elsewhere"));
+}
+
+} // namespace

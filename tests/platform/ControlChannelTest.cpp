@@ -1,0 +1,153 @@
+#include "platform/ControlClient.h"
+#include "platform/ControlServer.h"
+
+#include "TempFolder.h"
+#include "fakes/FakeMeter.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <future>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+const MeterStatus Running{Phase::Running, 7, Currency::fromUnits(700), Currency::fromUnits(360'000), false};
+
+// A raw client that says what a test wants, or nothing.
+class RawClient
+{
+public:
+    explicit RawClient(const std::string& path) : m_fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path.copy(address.sun_path, sizeof address.sun_path - 1);
+        connected = ::connect(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~RawClient() { ::close(m_fd); }
+    RawClient(const RawClient&) = delete;
+    RawClient& operator=(const RawClient&) = delete;
+
+    void say(const std::string& text) { ::send(m_fd, text.data(), text.size(), MSG_NOSIGNAL); }
+    // What the server has sent so far; "(closed)" once it has hung up, "" while it is still silent.
+    std::string heard()
+    {
+        char buffer[512];
+        const ssize_t got = ::recv(m_fd, buffer, sizeof buffer, MSG_DONTWAIT);
+        if (got == 0)
+            return "(closed)";
+        return got > 0 ? std::string(buffer, static_cast<std::size_t>(got)) : std::string();
+    }
+
+    bool connected = false;
+
+private:
+    int m_fd;
+};
+
+class ControlChannelTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        meter.current = Running;
+        ASSERT_EQ(server->listen(socketPath, true), "");
+    }
+
+    // A real client, beside the event loop the server answers in.
+    std::vector<std::string> exchange(const std::string& request, ControlClient::Outcome expected)
+    {
+        std::vector<std::string> lines;
+        auto done = std::async(std::launch::async, [&] {
+            return ControlClient(socketPath).exchange(request, [&lines](const std::string& line) {
+                lines.push_back(line);
+                return true;
+            });
+        });
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&done] { return done.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 10000));
+        EXPECT_EQ(done.get(), expected) << request;
+        return lines;
+    }
+
+    TempFolder runtime;
+    std::string socketPath = runtime / "channel.sock";
+    FakeMeter meter;
+    std::unique_ptr<ControlServer> server = std::make_unique<ControlServer>(meter);
+};
+
+// A client that sends nothing or garbage ends only its own connection, each in
+// its time; the next client is answered at once, while the silent one still waits.
+TEST_F(ControlChannelTest, GarbageAndSilentClientsNeitherDisturbTheMeterNorBlockTheNextClient)
+{
+    RawClient silent(socketPath), flood(socketPath), nonsense(socketPath);
+    ASSERT_TRUE(silent.connected && flood.connected && nonsense.connected);
+    flood.say(std::string(4096, 'x'));
+    nonsense.say(std::string("\x01\xff status\n", 10));
+
+    EXPECT_EQ(exchange("status", ControlClient::Outcome::Answered),
+              std::vector<std::string>{"Running 00:00:07 $0.07 ($36.00/hr)"});
+    EXPECT_EQ(silent.heard(), "") << "still given its time";
+    EXPECT_EQ(nonsense.heard(), "error unknown request\n");
+    EXPECT_TRUE(QTest::qWaitFor([&flood] { return flood.heard().find("error unknown request") == 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&silent] { return silent.heard() == "(closed)"; }, 5000)) << "until its time is up";
+    EXPECT_TRUE(meter.performed.empty());
+}
+
+// The answer comes first; the command runs after, since it may open a modal box.
+TEST_F(ControlChannelTest, CommandsAreAnsweredOkThenCarriedOutAndStatusComesAsJsonToo)
+{
+    EXPECT_EQ(exchange("toggle", ControlClient::Outcome::Answered), std::vector<std::string>{"ok"});
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !meter.performed.empty(); }));
+    EXPECT_EQ(meter.performed, std::vector<RemoteCommand>{RemoteCommand::Toggle});
+    const std::vector<std::string> json = exchange("status json", ControlClient::Outcome::Answered);
+    ASSERT_EQ(json.size(), 1u);
+    EXPECT_EQ(json[0], statusJson(Running));
+}
+
+// A watcher gets the line at once, again at every change, and the end of the channel when the program ends.
+TEST_F(ControlChannelTest, AWatcherHearsEachChangeUntilTheProgramEnds)
+{
+    RawClient watcher(socketPath), stubborn(socketPath);
+    watcher.say("watch\n");
+    stubborn.say("watch json\n");
+    EXPECT_TRUE(QTest::qWaitFor([&watcher] { return watcher.heard() == "Running 00:00:07 $0.07 ($36.00/hr)\n"; }));
+    EXPECT_TRUE(QTest::qWaitFor([&stubborn] { return !stubborn.heard().empty(); }));
+    stubborn.say("more\n"); // a watcher that talks on is let go
+    EXPECT_TRUE(QTest::qWaitFor([&stubborn] { return stubborn.heard() == "(closed)"; }));
+
+    MeterStatus paused = Running;
+    paused.phase = Phase::Paused;
+    meter.change(paused);
+    EXPECT_EQ(watcher.heard(), "Paused 00:00:07 $0.07 ($36.00/hr)\n");
+    server.reset();
+    EXPECT_EQ(watcher.heard(), "(closed)");
+    EXPECT_EQ(exchange("status", ControlClient::Outcome::NotRunning), std::vector<std::string>{});
+}
+
+// A copy that takes the connection but never answers (stopped, or stuck) is told apart from none.
+TEST(ControlClient, ACopyThatDoesNotAnswerInTimeIsNoAnswerAndNoSocketIsNotRunning)
+{
+    TempFolder runtime;
+    const std::string path = runtime / "stuck.sock";
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(listener, 4), 0);
+    const auto ignore = [](const std::string&) {
+        return true;
+    };
+    EXPECT_EQ(ControlClient(path, std::chrono::milliseconds(200)).exchange("status", ignore),
+              ControlClient::Outcome::NoAnswer);
+    ::close(listener);
+    EXPECT_EQ(ControlClient(path).exchange("status", ignore), ControlClient::Outcome::NotRunning);
+    EXPECT_EQ(ControlClient(runtime / "none.sock").exchange("status", ignore), ControlClient::Outcome::NotRunning);
+}
+
+} // namespace

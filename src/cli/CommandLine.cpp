@@ -16,6 +16,13 @@ const QCommandLineOption Json(QStringLiteral("json"), QStringLiteral("With --sta
 const QCommandLineOption Watch(QStringLiteral("watch"),
                                QStringLiteral("With --status: print the line again at every change, "
                                               "until the meter ends."));
+const QCommandLineOption History(QStringLiteral("history"),
+                                 QStringLiteral("Print the day totals of what was earned as CSV: "
+                                                "date,seconds,hours,earned."));
+const QCommandLineOption From(QStringLiteral("from"), QStringLiteral("With --history: from this day on."),
+                              QStringLiteral("YYYY-MM-DD"));
+const QCommandLineOption To(QStringLiteral("to"), QStringLiteral("With --history: up to this day."),
+                            QStringLiteral("YYYY-MM-DD"));
 const std::array<std::pair<QCommandLineOption, RemoteCommand>, 4> Commands{{
     {QCommandLineOption(QStringLiteral("start"), QStringLiteral("Start the running meter's timer.")),
      RemoteCommand::Start},
@@ -32,7 +39,7 @@ void describeOptions(QCommandLineParser& parser)
     parser.setApplicationDescription(QStringLiteral("Earnmeter calculates the wage earned each second.\n"
                                                     "Without options it starts the meter, or brings the running "
                                                     "one forward."));
-    for (const QCommandLineOption& option : {Help, Version, Status, Json, Watch})
+    for (const QCommandLineOption& option : {Help, Version, Status, Json, Watch, History, From, To})
         parser.addOption(option);
     for (const auto& [option, command] : Commands)
         parser.addOption(option);
@@ -85,6 +92,16 @@ CommandLine refused(const QString& why)
     return {CommandLine::Action::Refused, RemoteCommand::Show, false, false, why.toStdString()};
 }
 
+CommandLine historyLine(const QCommandLineParser& parser)
+{
+    CommandLine line{CommandLine::Action::History};
+    if (parser.isSet(From))
+        line.from = parser.value(From).toStdString();
+    if (parser.isSet(To))
+        line.to = parser.value(To).toStdString();
+    return line;
+}
+
 CommandLine readParsed(const QCommandLineParser& parser)
 {
     if (parser.isSet(Help))
@@ -102,12 +119,18 @@ CommandLine readParsed(const QCommandLineParser& parser)
             ++commands;
         }
     }
+    commands += parser.isSet(History) ? 1 : 0;
     if (commands > 1)
-        return refused(QStringLiteral("Give one of --status, --start, --pause, --toggle and --show, not several."));
+        return refused(
+            QStringLiteral("Give one of --status, --start, --pause, --toggle, --show and --history, not several."));
     if ((json || watch) && !parser.isSet(Status))
         return refused(QStringLiteral("--json and --watch go with --status."));
+    if ((parser.isSet(From) || parser.isSet(To)) && !parser.isSet(History))
+        return refused(QStringLiteral("--from and --to go with --history."));
     if (parser.isSet(Status))
         return {CommandLine::Action::Status, RemoteCommand::Show, json, watch};
+    if (parser.isSet(History))
+        return historyLine(parser);
     return line;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <optional>
 #include <string>
 
 // What the command line asks for. Read before any application object exists:
@@ -17,6 +18,7 @@ struct CommandLine
         Version,
         Status,  // --status, with --json and --watch
         Command, // --start, --pause, --toggle or --show
+        History, // --history, with --from and --to
         Refused  // the arguments make no sense; error says why
     };
 
@@ -25,6 +27,7 @@ struct CommandLine
     bool json = false;
     bool watch = false;
     std::string error = {};
+    std::optional<std::string> from = {}, to = {}; // --history's dates, as given
 };
 
 // The arguments as main() gets them, the program's name first. Options of

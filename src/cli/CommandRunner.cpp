@@ -4,6 +4,9 @@
 #include "platform/ControlAddress.h"
 #include "platform/ControlProtocol.h"
 #include "platform/DataFolder.h"
+#include "storage/FileSystem.h"
+#include "platform/SystemClock.h"
+#include "storage/HistoryStore.h"
 
 #include <iostream>
 
@@ -12,8 +15,8 @@ constexpr const char* NotRunningText = "Earnmeter is not running";
 constexpr const char* NoAnswerText = "Earnmeter is running but did not answer within 2 seconds";
 } // namespace
 
-CommandRunner::CommandRunner(Exchange exchange, std::ostream& out, std::ostream& err)
-    : m_exchange(std::move(exchange)), m_out(out), m_err(err)
+CommandRunner::CommandRunner(Exchange exchange, PrintHistory printHistory, std::ostream& out, std::ostream& err)
+    : m_exchange(std::move(exchange)), m_printHistory(std::move(printHistory)), m_out(out), m_err(err)
 {}
 
 ExitStatus CommandRunner::run(const CommandLine& line)
@@ -29,6 +32,8 @@ ExitStatus CommandRunner::run(const CommandLine& line)
         return status(line);
     case CommandLine::Action::Command:
         return command(line.command);
+    case CommandLine::Action::History:
+        return history(line);
     case CommandLine::Action::RunProgram:
     case CommandLine::Action::Refused:
         break;
@@ -84,6 +89,17 @@ ExitStatus CommandRunner::command(RemoteCommand command)
     return ExitStatus::NoAnswer;
 }
 
+// Read straight from the file, whether or not the program runs: no channel needed.
+ExitStatus CommandRunner::history(const CommandLine& line)
+{
+    const auto range = historyRange(line.from, line.to);
+    if (const auto* wrong = std::get_if<std::string>(&range)) {
+        m_err << "earnmeter: " << *wrong << "\nTry 'earnmeter --help' for the options.\n";
+        return ExitStatus::Usage;
+    }
+    return m_printHistory(std::get<HistoryRange>(range), m_out, m_err) == 0 ? ExitStatus::Ok : ExitStatus::Failed;
+}
+
 int runCommandLine(const CommandLine& line)
 {
     const auto exchange = [](const std::string& request, const ControlClient::LineHandler& onLine) {
@@ -93,5 +109,10 @@ int runCommandLine(const CommandLine& line)
             return ControlClient::Outcome::NotRunning;
         return ControlClient(address.socketPath).exchange(request, onLine);
     };
-    return static_cast<int>(CommandRunner(exchange, std::cout, std::cerr).run(line));
+    const auto printFromFile = [](const HistoryRange& range, std::ostream& out, std::ostream& err) {
+        const SystemClock clock;
+        const std::string folder = chooseDataFolder(dataFolderInputs());
+        return printHistory(pathInFolder(folder, HistoryStore::FileName), range, clock, out, err);
+    };
+    return static_cast<int>(CommandRunner(exchange, printFromFile, std::cout, std::cerr).run(line));
 }

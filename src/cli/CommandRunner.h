@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "platform/ControlClient.h"
+#include "storage/HistoryReport.h"
 
 #include <functional>
 #include <iosfwd>
@@ -11,6 +12,7 @@
 enum class ExitStatus
 {
     Ok = 0,
+    Failed = 1,     // the history file cannot be read
     Usage = 2,      // unknown options, or options that do not go together
     NotRunning = 3, // no copy runs on this data folder
     NoAnswer = 4    // a copy runs but did not answer within 2 seconds
@@ -23,8 +25,10 @@ class CommandRunner final
 {
 public:
     using Exchange = std::function<ControlClient::Outcome(const std::string&, const ControlClient::LineHandler&)>;
+    // Prints the history's day totals within the range; 0, or 1 when the file cannot be read.
+    using PrintHistory = std::function<int(const HistoryRange&, std::ostream& out, std::ostream& err)>;
 
-    CommandRunner(Exchange exchange, std::ostream& out, std::ostream& err);
+    CommandRunner(Exchange exchange, PrintHistory printHistory, std::ostream& out, std::ostream& err);
 
     ExitStatus run(const CommandLine& line);
 
@@ -32,8 +36,10 @@ private:
     ExitStatus ask(const std::string& request, const ControlClient::LineHandler& onLine, bool statusOnOut);
     ExitStatus status(const CommandLine& line);
     ExitStatus command(RemoteCommand command);
+    ExitStatus history(const CommandLine& line);
 
     Exchange m_exchange;
+    PrintHistory m_printHistory;
     std::ostream& m_out;
     std::ostream& m_err;
 };

@@ -80,7 +80,34 @@ const std::vector<Row> Table = {
     {"TwoCommands", {"--start", "--pause"}, Answering, 2, "", "", "not several"},
     {"StatusAndACommand", {"--status", "--show"}, Answering, 2, "", "", "not several"},
     {"TheSameCommandTwice", {"--start", "--start"}, Answering, 0, "start", "", ""},
+    {"HistoryNeedsNoCopy", {"--history"}, Absent, 0, "", "history *..*\n", ""},
+    {"HistoryWithinDates",
+     {"--history", "--from", "2026-03-01", "--to=2026-03-31"},
+     Absent,
+     0,
+     "",
+     "history 2026-03-01..2026-03-31\n",
+     ""},
+    {"HistoryWithABadDate", {"--history", "--from", "2026-3-1"}, Answering, 2, "", "", "--from wants a date"},
+    {"HistoryBackwards",
+     {"--history", "--from", "2026-03-02", "--to", "2026-03-01"},
+     Answering,
+     2,
+     "",
+     "",
+     "after --to"},
+    {"HistoryWithoutADate", {"--history", "--to"}, Answering, 2, "", "", "Missing value after '--to'"},
+    {"FromWithoutHistory", {"--from", "2026-03-01"}, Answering, 2, "", "", "--from and --to go with --history"},
+    {"HistoryAndStatus", {"--history", "--status"}, Answering, 2, "", "", "not several"},
+    {"HistoryWithJson", {"--history", "--json"}, Answering, 2, "", "", "--json and --watch go with --status"},
 };
+
+// The history as the file gives it: here, the range asked for.
+int printRange(const HistoryRange& range, std::ostream& out, std::ostream&)
+{
+    out << "history " << (range.from ? range.from->text() : "*") << ".." << (range.to ? range.to->text() : "*") << "\n";
+    return 0;
+}
 
 class CommandLineTable : public testing::TestWithParam<Row>
 {};
@@ -105,7 +132,7 @@ TEST_P(CommandLineTable, AsksTheRunningCopyOnlyWhatMakesSenseAndEndsWithItsStatu
                 break;
         return row.copy.outcome;
     };
-    EXPECT_EQ(static_cast<int>(CommandRunner(exchange, out, err).run(line)), row.status);
+    EXPECT_EQ(static_cast<int>(CommandRunner(exchange, printRange, out, err).run(line)), row.status);
     EXPECT_EQ(sent, row.request);
     EXPECT_EQ(out.str(), row.out);
     if (row.err.empty())
@@ -121,9 +148,9 @@ TEST(CommandLineHelp, NamesEveryOptionOnStandardOutputAndEndsWell)
     for (const char* help : {"-h", "--help"}) {
         std::ostringstream out, err;
         const CommandLine line = parseCommandLine({QStringLiteral("earnmeter"), QString::fromLatin1(help)});
-        EXPECT_EQ(CommandRunner({}, out, err).run(line), ExitStatus::Ok);
-        for (const char* option :
-             {"--help", "--version", "--status", "--json", "--watch", "--start", "--pause", "--toggle", "--show"})
+        EXPECT_EQ(CommandRunner({}, {}, out, err).run(line), ExitStatus::Ok);
+        for (const char* option : {"--help", "--version", "--status", "--json", "--watch", "--start", "--pause",
+                                   "--toggle", "--show", "--history", "--from", "--to"})
             EXPECT_NE(out.str().find(option), std::string::npos) << option;
         EXPECT_EQ(err.str(), "");
     }

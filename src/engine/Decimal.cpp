@@ -143,10 +143,8 @@ std::string_view trimBlanks(std::string_view text)
 
 Decimal Decimal::fromUnits(std::int64_t units, int places)
 {
-    const std::uint64_t magnitude =
-        units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
-    Decimal number{units < 0, magnitude == 0 ? std::string() : std::to_string(magnitude), -places};
-    return number;
+    const auto magnitude = units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
+    return {units < 0, magnitude == 0 ? std::string() : std::to_string(magnitude), -places};
 }
 
 std::string roundedDigits(const Decimal& number, int places, Rounding rounding)

@@ -7,9 +7,7 @@
 std::optional<Currency> readWageLeniently(std::string_view text)
 {
     const std::optional<std::int64_t> units = toUnits(readLeadingDecimal(text));
-    if (!units)
-        return std::nullopt;
-    return Currency::fromUnits(*units);
+    return units ? std::optional(Currency::fromUnits(*units)) : std::nullopt;
 }
 
 std::optional<Currency> readWageForStart(std::string_view text)

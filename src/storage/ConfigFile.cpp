@@ -37,11 +37,7 @@ std::int16_t switchValue(bool on)
 
 ConfigRead outcome(Outcome outcome, Settings settings, std::string problem = {})
 {
-    ConfigRead read;
-    read.outcome = outcome;
-    read.settings = settings;
-    read.problem = std::move(problem);
-    return read;
+    return {outcome, settings, std::move(problem), WriteResult::done(), {}};
 }
 
 // The settings in the order the record holds them, by the names the options dialog gives them.

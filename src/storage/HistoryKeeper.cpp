@@ -1,5 +1,7 @@
 #include "storage/HistoryKeeper.h"
 
+#include <utility>
+
 HistoryKeeper::HistoryKeeper(const Clock& clock, Teller tell, Opener open)
     : m_clock(clock), m_tell(std::move(tell)), m_open(std::move(open)), m_recorder(clock, nullptr)
 {
@@ -44,8 +46,6 @@ std::vector<DayTotal> HistoryKeeper::dayTotals(Date from, Date to)
 // Whatever goes wrong with the file, one box is enough for a run.
 void HistoryKeeper::tellOnce(const std::string& text)
 {
-    if (m_told)
-        return;
-    m_told = true;
-    m_tell(text);
+    if (!std::exchange(m_told, true))
+        m_tell(text);
 }

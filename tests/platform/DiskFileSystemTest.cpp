@@ -121,10 +121,10 @@ TEST_F(DiskFileSystemTest, KilledWriterAlwaysLeavesOneWholeRecord)
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         // The child rewrites the file as fast as it can, telling after each write.
-        for (unsigned written = 0; child == 0; ++written) {
-            if (!disk.writeFile(path("Prev.ewg"), records[written % 2]).ok || ::write(progress[1], "w", 1) != 1)
-                std::_Exit(1);
-        }
+        if (child == 0)
+            for (unsigned written = 0;; ++written)
+                if (!disk.writeFile(path("Prev.ewg"), records[written % 2]).ok || ::write(progress[1], "w", 1) != 1)
+                    std::_Exit(1);
         ::close(progress[1]);
         // Let it finish some writes, then strike somewhere inside the next one.
         char done[64];

@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, RecordReading, ::testing::Values(
     RecordRow{"GarbageVersionIsNotTakenForAnOldOne", Config, "garbage,1,2,3,4,5\r\n", "Damaged", "", Defaults},
     RecordRow{"VersionWithTwoPoints", Config, "\"v2.5.1\",1,2,0,0,0\r\n", "Damaged", "", Defaults},
     RecordRow{"AProgramIsNoSettingsFile", Config, std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0", 20), "Damaged", "", Defaults},
-    RecordRow{"Utf16TextIsNoSettingsFile", Config, std::string("\xff\xfe\"\0v\0" "2\0.\0" "5\0\"\0,\0" "1\0", 20), "Damaged", "", Defaults},
+    RecordRow{"Utf16TextIsNoSettingsFile", Config, std::string("\xff\xfe\"\0v\0" "2\0.\0" "5\0\"\0,\0" "1\0", 18), "Damaged", "", Defaults},
     RecordRow{"AHugeFileIsReadByItsFirstRecord", Config, "\"v2.5\",7,50,0,-1,0\r\n" + std::string(200'000, 'x'), "Current", "", "\"v2.5\",7,50,0,-1,0\r\n"},
     RecordRow{"FieldsOfBlanksQuotesAndLineEnds", Config, "  \"v2.5\"junk\n 6.75 ,\"45,5\"\r\"0,  -1\r\n-1,,", "Current", "", "\"v2.5\",6.75,45,0,-1,0\r\n"},
     RecordRow{"WidestWages", Config, "\"v2.5\",922337203685477.5807,-922337203685477.5808,0,0,0\r\n", "Current", "", "\"v2.5\",922337203685477.5807,-922337203685477.5808,0,0,0\r\n"},

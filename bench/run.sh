@@ -96,6 +96,7 @@ root_window=$(xwininfo -root | awk '/Window id:/ {print $4}')
 # Earnmeter runs from its own folder with valid settings and no saved count,
 # so it starts straight to its main window ("Earnmeter!").
 cp "$program" "$work/earnmeter/earnmeter"
+cp "$(dirname "$program")/earnmeter-program.so" "$work/earnmeter/"
 [ -f "$(dirname "$program")/Readme.html" ] && cp "$(dirname "$program")/Readme.html" "$work/earnmeter/"
 earnmeter=$work/earnmeter/earnmeter
 printf '"v2.5",6.75,45.5,0,0,-1\r\n' >"$work/earnmeter/Config.ewg"

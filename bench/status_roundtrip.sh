@@ -50,6 +50,7 @@ export DISPLAY=:$(cat "$work/display") XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLAT
 unset DBUS_SESSION_BUS_ADDRESS
 
 cp "$program" "$work/earnmeter"
+cp "$(dirname "$program")/earnmeter-program.so" "$work/"
 printf '"v2.5",6.75,45.5,0,0,-1\r\n' >"$work/Config.ewg"
 "$work/earnmeter" >/dev/null 2>&1 &
 app_pid=$!

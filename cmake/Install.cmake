@@ -1,5 +1,6 @@
 # Where `cmake --install` and the .deb put the program:
-#   lib/earnmeter/earnmeter        the executable, with Readme.html beside it for Help > Readme
+#   lib/earnmeter/earnmeter        the executable, with Readme.html beside it for Help > Readme,
+#   lib/earnmeter/earnmeter-program.so   and the module it loads to run the desktop program
 #   bin/earnmeter                  a relative symbolic link to it
 #   share/applications/, share/icons/hicolor/, share/metainfo/   the desktop integration,
 #                                  under the id org.example.earnmeter
@@ -17,12 +18,15 @@ endif()
 set(EARNMETER_PROGRAM_DIR lib/earnmeter)
 
 install(TARGETS earnmeter RUNTIME DESTINATION ${EARNMETER_PROGRAM_DIR})
+install(TARGETS earnmeter_program LIBRARY DESTINATION ${EARNMETER_PROGRAM_DIR})
 # A stripped install (cpack) also drops the compiler's version notes, as Debian's own packages do.
-install(CODE "
-    if(CMAKE_INSTALL_DO_STRIP)
-        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
-            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${EARNMETER_PROGRAM_DIR}/earnmeter\" COMMAND_ERROR_IS_FATAL ANY)
-    endif()")
+foreach(installed earnmeter earnmeter-program.so)
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${EARNMETER_PROGRAM_DIR}/${installed}\" COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/Readme.html DESTINATION ${EARNMETER_PROGRAM_DIR})
 
 # Relative, so the link holds under any prefix, DESTDIR or package root.

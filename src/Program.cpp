@@ -85,9 +85,9 @@ struct Platform
 
 std::optional<std::string> chooseExportFile(QWidget* parent)
 {
-    const QString chosen = QFileDialog::getSaveFileName(parent, QStringLiteral("Export the History"),
-                                                        QStringLiteral("earnmeter-history.csv"),
-                                                        QStringLiteral("CSV files (*.csv)"));
+    const QString chosen =
+        QFileDialog::getSaveFileName(parent, QStringLiteral("Export the History"),
+                                     QStringLiteral("earnmeter-history.csv"), QStringLiteral("CSV files (*.csv)"));
     return chosen.isEmpty() ? std::nullopt : std::optional(chosen.toStdString());
 }
 
@@ -158,4 +158,9 @@ int runProgram(int argc, char* argv[])
     QApplication app(argc, argv);
     setUpApplication();
     return runHost(instance, claim, folder.path);
+}
+
+int earnmeter_run_program(int argc, char* argv[])
+{
+    return runProgram(argc, argv);
 }

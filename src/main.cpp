@@ -1,4 +1,4 @@
-#include "Program.h"
+#include "ProgramModule.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandRunner.h"
 
@@ -10,6 +10,6 @@ int main(int argc, char* argv[])
     // The options need no display, so they are read before any application object exists.
     const CommandLine line = parseCommandLine(arguments);
     if (line.action == CommandLine::Action::RunProgram)
-        return runProgram(argc, argv);
+        return runProgramModule(argc, argv);
     return runCommandLine(line);
 }

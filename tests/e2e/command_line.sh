@@ -107,8 +107,7 @@ e2e_check "after a JSON line for each change" grep -q '^{"state":"running"' "$E2
 # --- 4. D-Bus --------------------------------------------------------------------------
 printf '0\r\n' >"$APP_DIR/Prev.ewg"
 # A second copy on another data folder finds the name taken and runs without it.
-mkdir "$E2E_WORK/other"
-cp "$APP" "$E2E_WORK/other/earnmeter"
+e2e_copy_program "$E2E_WORK/other"
 printf "$default_config" >"$E2E_WORK/other/Config.ewg"
 cat >"$E2E_WORK/dbus.sh" <<DBUS
 (cd "$APP_DIR" && exec ./earnmeter) >"$E2E_WORK/dbus-app.log" 2>&1 &
@@ -181,7 +180,7 @@ e2e_wait_app_end 10
 # An installed copy keeps its files per user; a file where the folder should be cannot be one.
 installed=$(mktemp -d /opt/earnmeter-e2e.XXXXXX)
 trap 'rm -rf "$installed"; e2e_cleanup' EXIT
-cp "$APP" "$installed/earnmeter"
+e2e_copy_program "$installed"
 echo "not a folder" >"$E2E_WORK/data-file"
 XDG_DATA_HOME="$E2E_WORK/data-file" "$installed/earnmeter" >"$E2E_WORK/folder.log" 2>&1 &
 nofolder=$!

@@ -115,15 +115,23 @@ e2e_setup() {
     e2e_new_app_dir "app"
 }
 
-# Copies the binary (and the readme beside it, when built) into a new folder
-# below the work folder, so that the program starts with no files of its own.
+# Copies the program into a folder: the executable, the module it loads to run
+# the desktop program, and the readme beside them when built.
+e2e_copy_program() {
+    local folder=$1 built
+    built=$(dirname "$E2E_BINARY")
+    mkdir -p "$folder"
+    cp "$E2E_BINARY" "$folder/earnmeter"
+    cp "$built/earnmeter-program.so" "$folder/"
+    [[ -f $built/Readme.html ]] && cp "$built/Readme.html" "$folder/"
+    return 0
+}
+
+# Copies the program into a new folder below the work folder, so that it
+# starts with no files of its own.
 e2e_new_app_dir() {
     APP_DIR="$E2E_WORK/$1"
-    mkdir -p "$APP_DIR"
-    cp "$E2E_BINARY" "$APP_DIR/earnmeter"
-    local readme
-    readme="$(dirname "$E2E_BINARY")/Readme.html"
-    [[ -f $readme ]] && cp "$readme" "$APP_DIR/"
+    e2e_copy_program "$APP_DIR"
     APP="$APP_DIR/earnmeter"
 }
 

@@ -24,7 +24,7 @@ mount -t tmpfs -o size=32m tmpfs "$full" || e2e_abort "cannot mount a tmpfs on $
 cleanup_mount() { umount -l "$full" 2>/dev/null; e2e_cleanup; }
 trap cleanup_mount EXIT
 APP_DIR="$full"
-cp "$E2E_BINARY" "$APP_DIR/earnmeter"
+e2e_copy_program "$APP_DIR"
 APP="$APP_DIR/earnmeter"
 printf '"v2.5",6.75,45.5,0,0,-1\r\n' >"$APP_DIR/Config.ewg"
 printf '42\r\n' >"$APP_DIR/Prev.ewg"

@@ -84,6 +84,7 @@ else
 fi
 
 check "the program is lib/earnmeter/earnmeter" test -x "$prefix/lib/earnmeter/earnmeter"
+check "with the module it runs the desktop program from beside it" test -f "$prefix/lib/earnmeter/earnmeter-program.so"
 check "Readme.html lies beside the program" test -f "$prefix/lib/earnmeter/Readme.html"
 check "bin/earnmeter is a relative link to ../lib/earnmeter/earnmeter" \
     test "$(readlink "$prefix/bin/earnmeter")" = ../lib/earnmeter/earnmeter
@@ -188,6 +189,7 @@ for package in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation qt6-qpa-pl
     check "the package depends on $package" grep -Eq "(^|, )$package( |,|$)" <<<"$depends"
 done
 check "the package puts the program in /usr/lib/earnmeter" grep -q ' \./usr/lib/earnmeter/earnmeter$' "$work/deb-files"
+check "and its module beside it" grep -q ' \./usr/lib/earnmeter/earnmeter-program\.so$' "$work/deb-files"
 check "the package puts Readme.html beside it" grep -q ' \./usr/lib/earnmeter/Readme.html$' "$work/deb-files"
 check "the package links /usr/bin/earnmeter to it" \
     grep -q ' \./usr/bin/earnmeter -> \.\./lib/earnmeter/earnmeter$' "$work/deb-files"

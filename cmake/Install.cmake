@@ -1,6 +1,6 @@
 # Where `cmake --install` and the .deb put the program:
-#   lib/earnmeter/earnmeter        the executable, with Readme.html beside it for Help > Readme,
-#   lib/earnmeter/earnmeter-program.so   and the module it loads to run the desktop program
+#   libexec/earnmeter/earnmeter        the executable, with Readme.html beside it for Help > Readme,
+#   libexec/earnmeter/earnmeter-program.so   and the module it loads to run the desktop program
 #   bin/earnmeter                  a relative symbolic link to it
 #   share/applications/, share/icons/hicolor/, share/metainfo/   the desktop integration,
 #                                  under the id org.example.earnmeter
@@ -15,7 +15,7 @@ if(NOT TARGET earnmeter)
     return()
 endif()
 
-set(EARNMETER_PROGRAM_DIR lib/earnmeter)
+set(EARNMETER_PROGRAM_DIR libexec/earnmeter)
 
 install(TARGETS earnmeter RUNTIME DESTINATION ${EARNMETER_PROGRAM_DIR})
 install(TARGETS earnmeter_program LIBRARY DESTINATION ${EARNMETER_PROGRAM_DIR})

@@ -83,13 +83,13 @@ else
     exit 1
 fi
 
-check "the program is lib/earnmeter/earnmeter" test -x "$prefix/lib/earnmeter/earnmeter"
-check "with the module it runs the desktop program from beside it" test -f "$prefix/lib/earnmeter/earnmeter-program.so"
-check "Readme.html lies beside the program" test -f "$prefix/lib/earnmeter/Readme.html"
-check "bin/earnmeter is a relative link to ../lib/earnmeter/earnmeter" \
-    test "$(readlink "$prefix/bin/earnmeter")" = ../lib/earnmeter/earnmeter
+check "the program is libexec/earnmeter/earnmeter" test -x "$prefix/libexec/earnmeter/earnmeter"
+check "with the module it runs the desktop program from beside it" test -f "$prefix/libexec/earnmeter/earnmeter-program.so"
+check "Readme.html lies beside the program" test -f "$prefix/libexec/earnmeter/Readme.html"
+check "bin/earnmeter is a relative link to ../libexec/earnmeter/earnmeter" \
+    test "$(readlink "$prefix/bin/earnmeter")" = ../libexec/earnmeter/earnmeter
 check "bin/earnmeter resolves to the program" \
-    test "$(readlink -f "$prefix/bin/earnmeter")" = "$(readlink -f "$prefix/lib/earnmeter/earnmeter")"
+    test "$(readlink -f "$prefix/bin/earnmeter")" = "$(readlink -f "$prefix/libexec/earnmeter/earnmeter")"
 desktop=$prefix/share/applications/org.example.earnmeter.desktop
 metainfo=$prefix/share/metainfo/org.example.earnmeter.metainfo.xml
 check "the desktop entry is in share/applications" test -f "$desktop"
@@ -188,11 +188,11 @@ depends=$(sed -n 's/^ Depends: //p' "$work/deb-info")
 for package in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation qt6-qpa-plugins; do
     check "the package depends on $package" grep -Eq "(^|, )$package( |,|$)" <<<"$depends"
 done
-check "the package puts the program in /usr/lib/earnmeter" grep -q ' \./usr/lib/earnmeter/earnmeter$' "$work/deb-files"
-check "and its module beside it" grep -q ' \./usr/lib/earnmeter/earnmeter-program\.so$' "$work/deb-files"
-check "the package puts Readme.html beside it" grep -q ' \./usr/lib/earnmeter/Readme.html$' "$work/deb-files"
+check "the package puts the program in /usr/libexec/earnmeter" grep -q ' \./usr/libexec/earnmeter/earnmeter$' "$work/deb-files"
+check "and its module beside it" grep -q ' \./usr/libexec/earnmeter/earnmeter-program\.so$' "$work/deb-files"
+check "the package puts Readme.html beside it" grep -q ' \./usr/libexec/earnmeter/Readme.html$' "$work/deb-files"
 check "the package links /usr/bin/earnmeter to it" \
-    grep -q ' \./usr/bin/earnmeter -> \.\./lib/earnmeter/earnmeter$' "$work/deb-files"
+    grep -q ' \./usr/bin/earnmeter -> \.\./libexec/earnmeter/earnmeter$' "$work/deb-files"
 check "the package recommends xdg-utils" grep -Eq '^ Recommends:(.*[ ,])?xdg-utils( |,|$)' "$work/deb-info"
 check "the package carries the desktop entry" \
     grep -q ' \./usr/share/applications/org.example.earnmeter.desktop$' "$work/deb-files"
@@ -238,7 +238,7 @@ else
     cat "$work/dpkg.log"
     exit 1
 fi
-program_files_before=$(ls -A /usr/lib/earnmeter)
+program_files_before=$(ls -A /usr/libexec/earnmeter)
 
 # The menu entry's Exec, looked up on the PATH as a desktop does.
 system_desktop=/usr/share/applications/org.example.earnmeter.desktop
@@ -328,7 +328,7 @@ wait "$program_pid" 2>/dev/null
 program_pid=""
 check "the count is saved in the per-user data folder" test -f "$data_folder/Prev.ewg"
 check "the window positions are kept in the per-user data folder" test -f "$data_folder/Saved.ewg"
-check "nothing was written into /usr/lib/earnmeter" test "$(ls -A /usr/lib/earnmeter)" = "$program_files_before"
+check "nothing was written into /usr/libexec/earnmeter" test "$(ls -A /usr/libexec/earnmeter)" = "$program_files_before"
 
 if "${sudo[@]}" dpkg -r earnmeter >"$work/dpkg-remove.log" 2>&1; then
     installed_package=0
@@ -338,7 +338,7 @@ else
     cat "$work/dpkg-remove.log"
 fi
 check "removal takes /usr/bin/earnmeter away" test ! -e /usr/bin/earnmeter -a ! -L /usr/bin/earnmeter
-check "removal takes /usr/lib/earnmeter away" test ! -e /usr/lib/earnmeter
+check "removal takes /usr/libexec/earnmeter away" test ! -e /usr/libexec/earnmeter
 
 if [ $failures -gt 0 ]; then
     echo "install_check: $failures check(s) FAILED"

@@ -1,11 +1,11 @@
+#include "FloorWindow.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QLabel label(QStringLiteral("Minimal Qt"));
-    label.setWindowTitle(QStringLiteral("Minimal Qt"));
-    label.show();
+    ShowAsFloorWindow(label, QStringLiteral("Minimal Qt"));
     return QApplication::exec();
 }

@@ -15,18 +15,20 @@
 #   accuracy  the count after a long run with every core kept busy, against the
 #             wall-clock running time
 #
-#   bench/run.sh [--short] [--program PATH] [--compare LABEL=PATH]...
+#   bench/run.sh [--short] [--startup-only] [--program PATH] [--compare LABEL=PATH]...
 #                [--seed-history COMMAND] [--output FILE]
 #
 # --short         3 start-up runs each, 5 s wakeup windows and a 20 s accuracy run:
 #                 CI's smoke test, whose figures mean little; written to
 #                 build-bench/results-short.md unless --output is given.
+# --startup-only  measure only the start-up and memory (a few minutes).
 # --program       the earnmeter executable to measure, in a CMake build tree of this
 #                 project: the floors are built in the same tree, so that they are
 #                 compiled and linked with the same flags. By default a Release build
 #                 is made in build-release/ (the one scripts/package.sh packs).
-# --compare       another earnmeter build that takes its turn in the start-up runs,
-#                 to try a change against the current program in the same run.
+# --compare       another earnmeter build that takes its turn in the start-up runs
+#                 and has its own session of wakeups, to try a change against the
+#                 current program in the same run.
 # --seed-history  run COMMAND once for each program's data folder before the runs,
 #                 with the folder as $1 (sh -c COMMAND seed FOLDER), e.g. to create
 #                 a History.sqlite holding a year of records.
@@ -45,13 +47,14 @@ fail() {
 }
 
 # --- Options -----------------------------------------------------------------
-short=0 program="" output="" seed_command=""
+short=0 startup_only=0 program="" output="" seed_command=""
 compare_labels=()
 declare -A compare_paths
 parse_options() {
     while [ $# -gt 0 ]; do
         case $1 in
         --short) short=1 ;;
+        --startup-only) startup_only=1 ;;
         --program) program=${2:?}; shift ;;
         --output) output=${2:?}; shift ;;
         --seed-history) seed_command=${2:?}; shift ;;
@@ -62,8 +65,8 @@ parse_options() {
             shift
             ;;
         *)
-            echo "usage: bench/run.sh [--short] [--program PATH] [--compare LABEL=PATH]... [--seed-history COMMAND]" \
-                "[--output FILE]" >&2
+            echo "usage: bench/run.sh [--short] [--startup-only] [--program PATH] [--compare LABEL=PATH]..." \
+                "[--seed-history COMMAND] [--output FILE]" >&2
             exit 2
             ;;
         esac
@@ -71,7 +74,7 @@ parse_options() {
     done
     # Only a full run to the default place is the project's published measurement.
     publish=0
-    [ $short = 0 ] && [ -z "$output" ] && publish=1
+    [ $short = 0 ] && [ $startup_only = 0 ] && [ -z "$output" ] && publish=1
     if [ $short = 1 ]; then
         runs=3 window=5 accuracy_seconds=20
         output=${output:-build-bench/results-short.md}
@@ -289,21 +292,25 @@ measure_startup() {
 }
 
 # --- Wakeups ---------------------------------------------------------------------
-# Context switches of the main thread and of all threads, voluntary and not:
-# "<main thread> <all threads>".
+# Context switches, voluntary and not: "<main thread> <main thread, involuntary
+# only> <all threads>". Involuntary ones are the machine's other load taking the
+# processor, not the program waking.
 switches() {
-    awk '/^(non)?voluntary_ctxt_switches:/ { all += $2; if (FILENAME ~ "/task/" pid "/status$") main += $2 }
-         END { print main + 0, all + 0 }' pid="$1" /proc/"$1"/task/*/status 2>/dev/null
+    awk '/^(non)?voluntary_ctxt_switches:/ {
+             all += $2
+             if (FILENAME ~ "/task/" pid "/status$") { main += $2; if ($1 ~ /^non/) involuntary += $2 }
+         }
+         END { print main + 0, involuntary + 0, all + 0 }' pid="$1" /proc/"$1"/task/*/status 2>/dev/null
 }
 
-# Per second over the window: "<main thread> <all threads>".
+# Per second over the window, as switches gives them.
 switch_rate() {
     local before after
     before=$(switches "$1")
     sleep "$window"
     after=$(switches "$1")
-    awk -v b="$before" -v a="$after" -v w="$window" \
-        'BEGIN { split(b, x, " "); split(a, y, " "); printf "%.2f %.2f\n", (y[1] - x[1]) / w, (y[2] - x[2]) / w }'
+    awk -v b="$before" -v a="$after" -v w="$window" 'BEGIN { split(b, x, " "); split(a, y, " ")
+        printf "%.2f %.2f %.2f\n", (y[1] - x[1]) / w, (y[2] - x[2]) / w, (y[3] - x[3]) / w }'
 }
 
 title_of() { xdotool getwindowname "$1" 2>/dev/null || true; }
@@ -359,42 +366,45 @@ wakeups_timer_floor() {
     stop
 }
 
-# One session of use: idle, Start, in the background, paused, started again and
-# closed to the tray.
+# wakeups_of_a_run BUILD: one session of use: idle, Start, in the background,
+# paused, started again and closed to the tray.
 wakeups_of_a_run() {
     local window_id
-    launch_peer earnmeter
+    launch_peer "$1"
     unfocus
-    settle_and_rate idle
+    settle_and_rate "$1/idle"
     window_id=$(main_window)
     focus "$window_id"
     xdotool type --delay 50 36
     xdotool key Return
     expect_title "$window_id" '$'
-    settle_and_rate focused
+    settle_and_rate "$1/focused"
     unfocus
-    settle_and_rate running
+    settle_and_rate "$1/running"
     focus "$window_id"
     xdotool key alt+p
     unfocus
     expect_title "$window_id" PAUSED
-    settle_and_rate paused
+    settle_and_rate "$1/paused"
     focus "$window_id"
     xdotool key alt+s
     unfocus
     expect_title "$window_id" '$'
     "$wmclose" "$window_id"
     expect_unmapped "$window_id"
-    settle_and_rate hidden
+    settle_and_rate "$1/hidden"
     stop
 }
 
 measure_wakeups() {
+    local build
     say "wakeups: ${window} s windows"
     wakeups_idle_without_tray
     start_tray
     wakeups_timer_floor
-    wakeups_of_a_run
+    for build in earnmeter "${compare_labels[@]}"; do
+        wakeups_of_a_run "$build"
+    done
 }
 
 # --- The command line's round trip to a running copy -----------------------------
@@ -418,13 +428,12 @@ measure_status_round_trip() {
 # --- Accuracy under load -----------------------------------------------------------
 measure_accuracy() {
     local window_id before_start started ended saved saved_at
-    cores=$(nproc)
-    say "accuracy: a ${accuracy_seconds} s run with $cores busy loops"
+    say "accuracy: a ${accuracy_seconds} s run with $(nproc) busy loops"
     launch_peer earnmeter
     window_id=$(main_window)
     focus "$window_id"
     xdotool type --delay 50 36
-    for _ in $(seq "$cores"); do
+    for _ in $(seq "$(nproc)"); do
         yes >/dev/null &
         hog_pids+=($!)
     done
@@ -489,22 +498,26 @@ startup_table() {
 }
 
 wakeup_row() {
-    local main all
-    read -r main all <<<"${wakeups[$2]}"
-    printf '| %s | %s | %s |\n' "$1" "$main" "$all"
+    local main involuntary all
+    read -r main involuntary all <<<"${wakeups[$2]}"
+    printf '| %s | %s | %s | %s |\n' "$1" "$main" "$involuntary" "$all"
 }
 
 wakeup_table() {
-    echo "| Program and state | Main thread /s | All threads /s |"
-    echo "|---|---:|---:|"
+    echo "| Program and state | Main thread /s | of which involuntary | All threads /s |"
+    echo "|---|---:|---:|---:|"
     wakeup_row "Floor, idle" floor
     wakeup_row "Earnmeter idle, no tray" notray
-    wakeup_row "Earnmeter idle" idle
     wakeup_row "Timer floor: one label and the caption rewritten every second, in the background" timer
-    wakeup_row "Earnmeter running, in the background" running
-    wakeup_row "Earnmeter running, focused (the wage box's text cursor blinks)" focused
-    wakeup_row "Earnmeter paused, in the background" paused
-    wakeup_row "Earnmeter running, closed to the tray" hidden
+    local build name
+    for build in earnmeter "${compare_labels[@]}"; do
+        name=$(peer_name "$build")
+        wakeup_row "$name idle" "$build/idle"
+        wakeup_row "$name running, in the background" "$build/running"
+        wakeup_row "$name running, focused (the wage box's text cursor blinks)" "$build/focused"
+        wakeup_row "$name paused, in the background" "$build/paused"
+        wakeup_row "$name running, closed to the tray" "$build/hidden"
+    done
 }
 
 accuracy_table() {
@@ -522,14 +535,17 @@ status_section() {
     echo "$(figure "$status_ms" 1 '%.1f') ms (median [interquartile range])."
 }
 
-write_results() {
+header_section() {
     echo "# Earnmeter benchmarks"
     echo
-    echo "Measured by \`bench/run.sh$([ $short = 1 ] && echo ' --short')\` on $(date -u '+%Y-%m-%d %H:%M UTC'):"
-    echo "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $cores cores, Linux $(uname -r),"
+    echo "Measured by \`$invocation\` on $(date -u '+%Y-%m-%d %H:%M UTC'):"
+    echo "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(nproc) cores, Linux $(uname -r),"
     echo "Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo '?'), Xvfb with no window manager and a"
     echo "private session bus; load average before the run: $load_before. The machine is shared:"
     echo "compare figures of the same run only."
+}
+
+startup_section() {
     echo
     echo "## Start-up and memory"
     echo
@@ -537,28 +553,44 @@ write_results() {
     echo "warm-up round. Times count from exec. × floor is the median of each run's ratio to the"
     echo "floor's run of the same round. The floor is \`bench/minimal-qt\`: one label in a window"
     echo "of the simple window's fixed size, built in the same tree with the same flags."
-    [ -n "$seed_command" ] && echo "Each data folder was seeded first with \`$seed_command\`."
+    [ -z "$seed_command" ] || echo "Each data folder was seeded first with \`$seed_command\`."
     echo
     startup_table
+}
+
+wakeup_section() {
     echo
     echo "## Wakeups"
     echo
     echo "Context switches per second over ${window} s (voluntary and involuntary), from"
     echo "/proc/PID/task/*/status: the main thread, and all threads (Qt adds an X11 reader"
-    echo "thread and a D-Bus thread). trayer is the tray panel except in the first two rows."
+    echo "thread and a D-Bus thread). Involuntary switches are the machine's other load"
+    echo "preempting the thread. trayer is the tray panel except in the first two rows."
     echo
     wakeup_table
-    status_section
+}
+
+accuracy_section() {
     echo
     echo "## Accuracy under load"
     echo
-    echo "$cores busy loops (\`yes > /dev/null\`, normal priority) ran throughout; the timer was"
+    echo "$(nproc) busy loops (\`yes > /dev/null\`, normal priority) ran throughout; the timer was"
     echo "started with the Return key and the program ended with SIGTERM, which saves the count."
     echo
     accuracy_table
     echo
     echo "$checkpoint_note. Start was timed when the key press had been sent"
     echo "(${key_latency} ms after it was begun), so the figures carry a few milliseconds of doubt."
+}
+
+write_results() {
+    header_section
+    startup_section
+    if [ $startup_only = 0 ]; then
+        wakeup_section
+        status_section
+        accuracy_section
+    fi
     # Notes written by hand under "## Findings" outlive a new measurement.
     if [ -f "$output" ] && grep -q '^## Findings' "$output"; then
         echo
@@ -588,9 +620,9 @@ readme_table() {
     echo "| Exec to first window mapped | $(readme_floor map_ms 1 ms) | $(readme_cell map_ms 1 ms) |"
     echo "| Processor time, first 1.5 s | $(readme_floor cpu_ms 1 ms) | $(readme_cell cpu_ms 1 ms) |"
     echo "| Resident memory at 1.5 s | $(readme_floor rss_kb 1024 MiB) | $(readme_cell rss_kb 1024 MiB) |"
-    echo "| Main-thread wakeups/s, idle | $(main_thread_rate floor) | $(main_thread_rate idle) |"
-    echo "| … running in the background | $(main_thread_rate timer) (1 s timer) | $(main_thread_rate running) |"
-    echo "| … running, closed to the tray | | $(main_thread_rate hidden) |"
+    echo "| Main-thread wakeups/s, idle | $(main_thread_rate floor) | $(main_thread_rate earnmeter/idle) |"
+    echo "| … running in the background | $(main_thread_rate timer) (1 s timer) | $(main_thread_rate earnmeter/running) |"
+    echo "| … running, closed to the tray | | $(main_thread_rate earnmeter/hidden) |"
     echo "| Count after $(printf '%.2f' "$wall") s with both cores busy | | $count |"
 }
 
@@ -608,6 +640,7 @@ publish_readme() {
 }
 
 main() {
+    invocation="bench/run.sh${*:+ $*}"
     parse_options "$@"
     require_tools
     build_programs
@@ -616,9 +649,11 @@ main() {
     prepare_copies
     [ -z "$seed_command" ] || seed_history
     measure_startup
-    measure_wakeups
-    measure_status_round_trip
-    measure_accuracy
+    if [ $startup_only = 0 ]; then
+        measure_wakeups
+        measure_status_round_trip
+        measure_accuracy
+    fi
     mkdir -p "$(dirname "$output")"
     write_results >"$output.tmp"
     mv "$output.tmp" "$output"

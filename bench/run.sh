@@ -90,7 +90,7 @@ require_tools() {
     for tool in Xvfb xdotool xwininfo trayer dbus-daemon cc cmake ninja; do
         command -v $tool >/dev/null || fail "$tool is missing (scripts/deps.sh test installs it)"
     done
-    [ -f /usr/include/xcb/xcb.h ] || fail "the map probe needs libxcb1-dev"
+    [ -f /usr/include/xcb/xcb.h ] || fail "the map probe needs libxcb1-dev (scripts/deps.sh test installs it)"
 }
 
 # --- Build -------------------------------------------------------------------
@@ -541,8 +541,8 @@ header_section() {
     echo "Measured by \`$invocation\` on $(date -u '+%Y-%m-%d %H:%M UTC'):"
     echo "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(nproc) cores, Linux $(uname -r),"
     echo "Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo '?'), Xvfb with no window manager and a"
-    echo "private session bus; load average before the run: $load_before. The machine is shared:"
-    echo "compare figures of the same run only."
+    echo "private session bus; load average before the run: $load_before, after: $(cut -d' ' -f1-3 /proc/loadavg)."
+    echo "The machine is shared: compare figures of the same run only."
 }
 
 startup_section() {

@@ -7,8 +7,8 @@
  * Prints "PID MILLISECONDS" on one line once a window that carries the
  * program's _NET_WM_PID (and, with --name, has TEXT in its title) is mapped.
  * With --sample-at, a second line "CPU_MS RSS_KB" follows: the processor time
- * of all the program's threads (the first field of /proc/PID/task/ * /schedstat,
- * in nanoseconds) and its VmRSS, both read SECONDS after exec.
+ * of all the program's threads, ended ones included (nanosecond resolution),
+ * and its VmRSS, both read SECONDS after exec.
  * Exits with the program's exit status once it ends.
  *
  * Every time counts from the moment just before exec: the child reads the clock
@@ -17,7 +17,6 @@
  * time while the program starts.
  */
 #define _GNU_SOURCE
-#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -81,30 +80,17 @@ static int title_contains(xcb_connection_t* c, xcb_window_t w, xcb_atom_t name_a
     return found;
 }
 
-/* Processor time of every thread alive now, in milliseconds. */
+/* Processor time of all the program's threads so far, in milliseconds: its
+ * process CPU clock, the nanosecond sum the kernel keeps over every thread.
+ * Summing /proc/PID/task/ * /schedstat instead would miss the threads that have
+ * already ended. */
 static double cpu_ms(pid_t pid)
 {
-    char path[64];
-    snprintf(path, sizeof path, "/proc/%d/task", (int)pid);
-    DIR* tasks = opendir(path);
-    if (!tasks)
+    clockid_t clock;
+    struct timespec ts;
+    if (clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &ts) != 0)
         return -1;
-    unsigned long long total = 0;
-    struct dirent* task;
-    while ((task = readdir(tasks)) != NULL) {
-        if (task->d_name[0] == '.')
-            continue;
-        char file[sizeof path + sizeof task->d_name + 16];
-        snprintf(file, sizeof file, "%s/%s/schedstat", path, task->d_name);
-        FILE* f = fopen(file, "r");
-        unsigned long long ns = 0;
-        if (f && fscanf(f, "%llu", &ns) == 1)
-            total += ns;
-        if (f)
-            fclose(f);
-    }
-    closedir(tasks);
-    return total / 1e6;
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
 static long rss_kb(pid_t pid)

@@ -6,7 +6,8 @@
 #
 #   start-up  time from exec to the first map of the main window (X MapNotify of
 #             the window carrying the program's _NET_WM_PID), processor time of
-#             all threads in the first 1.5 s (/proc/PID/task/*/schedstat) and
+#             all threads in the first 1.5 s (the process CPU clock, in ns, which
+#             unlike /proc/PID/task/*/schedstat keeps the threads that ended) and
 #             VmRSS at 1.5 s; the programs take turns run by run
 #   wakeups   context switches of the main thread per second (voluntary and
 #             involuntary): idle, running visible, focused, paused and hidden
@@ -272,12 +273,29 @@ median_wall_ms() {
 }
 
 # --- Start-up and memory ---------------------------------------------------------
+# On a shared machine a start-up's wall-clock time measures the neighbours' builds
+# as much as the program. When we may, the display, the bus, the probe and the
+# programs take the processor first while the start-ups are timed; their own work
+# is brief, so the neighbours lose little.
+priority_note="at normal priority (not root)"
+raise_priority() {
+    [ "$(id -u)" = 0 ] || return 0
+    renice -n -10 -p $$ "$xvfb_pid" "$bus_pid" >/dev/null
+    priority_note="at nice -10 (the display and the bus too), ahead of the machine's other work"
+}
+
+restore_priority() {
+    [ "$(id -u)" = 0 ] || return 0
+    renice -n 0 -p $$ "$xvfb_pid" "$bus_pid" >/dev/null
+}
+
 declare -A map_ms cpu_ms rss_kb
 # One round launches every peer once, in alternating order so that neither
 # profits from going second; round 0 warms the caches and is not counted.
 measure_startup() {
     local peers=(floor earnmeter "${compare_labels[@]}") order round peer
     say "start-up and memory: $runs runs each after one warm-up, taken in turns"
+    raise_priority
     for round in $(seq 0 "$runs"); do
         order=("${peers[@]}")
         [ $((round % 2)) = 1 ] && mapfile -t order < <(printf '%s\n' "${peers[@]}" | tac)
@@ -289,6 +307,7 @@ measure_startup() {
             stop
         done
     done
+    restore_priority
 }
 
 # --- Wakeups ---------------------------------------------------------------------
@@ -550,7 +569,8 @@ startup_section() {
     echo "## Start-up and memory"
     echo
     echo "Median [interquartile range] of $runs runs each, the programs taking turns after one"
-    echo "warm-up round. Times count from exec. × floor is the median of each run's ratio to the"
+    echo "warm-up round, $priority_note."
+    echo "Times count from exec. × floor is the median of each run's ratio to the"
     echo "floor's run of the same round. The floor is \`bench/minimal-qt\`: one label in a window"
     echo "of the simple window's fixed size, built in the same tree with the same flags."
     [ -z "$seed_command" ] || echo "Each data folder was seeded first with \`$seed_command\`."

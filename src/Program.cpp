@@ -16,6 +16,7 @@
 #include "platform/SystemClock.h"
 #include "storage/HistoryStore.h"
 #include "platform/tray/SysTray.h"
+#include "ui/common/DeferredIconStyle.h"
 #include "ui/common/ProgramIcon.h"
 
 #include <QApplication>
@@ -54,6 +55,8 @@ void setUpApplication()
     // Closing a window only hides it; the program ends through Exit alone.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(programIcon());
+    // The user's style (from -style or the desktop), but for one icon read late.
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
 }
 
 void warnUnlocked(Prompt& prompt, const std::string& text)
@@ -155,6 +158,9 @@ int runProgram(int argc, char* argv[])
     if (claim == SingleInstance::Claim::AnotherCopy)
         return 0;
 
+    // The menu bar stays in the window. Otherwise Qt asks the session bus for a
+    // global menu while the window is built, a round trip the window waits for.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     setUpApplication();
     return runHost(instance, claim, folder.path);

@@ -66,10 +66,12 @@ TrayHost::Actions Host::trayActions()
 
 bool Host::start()
 {
-    m_trayHost.create();
     if (!readSettings())
         return false;
     const std::int32_t saved = readStateFiles();
+    // While the question waits for the user, the tray's Exit can end the program.
+    if (saved > 0)
+        m_trayHost.create();
     const bool keep = askToContinue(saved);
     if (m_endRequested) {
         // The count in memory is not the user's yet: the files stay as they are.
@@ -80,6 +82,8 @@ bool Host::start()
     m_timer.restoreCount(keep ? saved : 0);
     m_wageTypes.showConfiguredRates();
     showFirstWindow();
+    // Once the window is on its way: the tray's bus and X round trips need not delay it.
+    m_trayHost.create();
     m_control.open();
     // After the first window, so that a year of history costs start-up nothing.
     QTimer::singleShot(0, this, [this] { m_history.open(); });

@@ -15,6 +15,8 @@ TrayHost::~TrayHost() = default;
 
 void TrayHost::create()
 {
+    if (m_frmSysTray)
+        return;
     m_frmSysTray = m_makeTray();
     SysTray& tray = *m_frmSysTray;
     connect(&tray, &SysTray::SysTrayMouseDown, this, &TrayHost::m_frmSysTray_SysTrayMouseDown);

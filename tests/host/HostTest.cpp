@@ -55,6 +55,29 @@ TEST_F(StartupTest, ContinueQuestionAnsweredNoStartsFromZeroAndLeavesTheSavedCou
     EXPECT_EQ(file("Prev.ewg"), "5400\r\n"); // until the next write
 }
 
+// The tray comes just after the first window, or before the continue question, whose
+// wait it may end through Exit; made once either way.
+TEST(StartupTray, IsThereOnceStartedAndAlreadyWhileTheContinueQuestionWaits)
+{
+    for (const auto& [prev, trayWhileAsked] : {std::pair{"0\r\n", false}, {"5400\r\n", true}}) {
+        HostWorld w;
+        bool asked = false, shownWhileAsked = false;
+        const SysTray* trayWhileAskedWas = nullptr;
+        w.prompt.whileAsked = [&](const Message&) {
+            asked = true, shownWhileAsked = w.panel.shown, trayWhileAskedWas = w.host.trayHost().tray();
+        };
+        w.prompt.answers.queueAnswer(Answer::Yes);
+        w.startWith(HostWorld::DefaultConfig, HostWorld::DefaultSaved, prev);
+        EXPECT_EQ(std::pair(asked, shownWhileAsked), std::pair(trayWhileAsked, trayWhileAsked)) << prev;
+        ASSERT_TRUE(w.panel.shown && w.panel.menu) << prev;
+        EXPECT_EQ(w.panel.menu->actions().size(), 9);
+        if (asked)
+            EXPECT_EQ(w.host.trayHost().tray(), trayWhileAskedWas) << "made once";
+        EXPECT_EQ(w.panel.tip, "Earnmeter");
+        EXPECT_TRUE(w.host.mainWindow().isVisible());
+    }
+}
+
 TEST(StartupDamagedConfig, KeepsGoingWithANoticeAndLeavesTheFileByteIdentical)
 {
     for (const auto& [content, problem, kept] :

@@ -92,8 +92,10 @@ TEST_F(FiguresFitTest, TheLongestCountAndTheLargestRateFitTheirBoxes)
         host.runTimer().restoreCount(count);
         EXPECT_EQ(label(simple(), "lblSeconds"), shown);
         expectTidy(simple());
+        advanced().show();
         EXPECT_EQ(label(advanced(), "lblSeconds"), shown);
         expectTidy(advanced());
+        advanced().hide();
     }
     switchMode();
     typeWage(advanced(), "99999999.99");

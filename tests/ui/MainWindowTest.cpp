@@ -76,6 +76,7 @@ TEST_F(MainWindowTest, MenusPopupAndCtrlKeysInTheWageBoxCopyResetAndExit)
     EXPECT_EQ(quitCalls, 0);
     EXPECT_EQ(ticking(), "- -");
     EXPECT_EQ(shows(simple()), "Earnmeter | 00:00:00 | $0.00 | Start");
+    advanced().show(); // a hidden window catches up as it is shown
     EXPECT_EQ(shows(advanced()), "Earnmeter | 00:00:00 | $0.00 | Start");
 }
 

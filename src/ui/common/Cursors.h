@@ -2,7 +2,7 @@
 
 #include <QCursor>
 
-// The program's own pointers, from its resources.
+// The program's own pointers, from pixels compiled into it.
 namespace Cursors {
 QCursor hand();  // hot spot at the fingertip (12, 1)
 QCursor ibeam(); // hot spot at (6, 25)

@@ -18,6 +18,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <utility>
+
 WorkingWindow::WorkingWindow(RunTimer& timer, Commands& commands, WindowId id)
     : m_timer(timer), m_commands(commands), m_area(new ClientArea(this)), m_id(id)
 {
@@ -63,6 +65,25 @@ void WorkingWindow::PauseClick()
 }
 
 void WorkingWindow::refresh()
+{
+    // A hidden window catches up as it is shown: rewriting its caption every
+    // second would wake the program through the X server for nothing.
+    if (isHidden()) {
+        m_behind = true;
+        return;
+    }
+    render();
+}
+
+void WorkingWindow::setVisible(bool visible)
+{
+    // Up to date before Qt sizes and maps the window, so its first paint is right.
+    if (visible && std::exchange(m_behind, false))
+        render();
+    QMainWindow::setVisible(visible);
+}
+
+void WorkingWindow::render()
 {
     const WindowView view = m_timer.view(m_id);
     const QString caption = QString::fromStdString(view.caption);

@@ -23,6 +23,7 @@ public:
 
     void StartClick();
     void PauseClick();
+    void setVisible(bool visible) override;
 
 protected:
     struct RunControls
@@ -49,7 +50,9 @@ protected:
 
 private:
     void refresh();
+    void render();
 
     WindowId m_id;
     RunControls m_controls;
+    bool m_behind = false; // the view changed while the window was hidden
 };

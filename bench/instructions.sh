@@ -25,6 +25,7 @@ cleanup() {
     [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
+    [ -n "${KEEP_CALLGRIND:-}" ] && cp -r "$work" "$KEEP_CALLGRIND"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -47,6 +48,8 @@ count() {
     local label=$1 program=$2 folder=$work/$1 pid
     mkdir -p "$folder"
     cp "$program" "$folder/"
+    # The desktop program is a module the executable loads from its folder.
+    [ -f "$(dirname "$program")/earnmeter-program.so" ] && cp "$(dirname "$program")/earnmeter-program.so" "$folder/"
     program=$folder/$(basename "$program")
     printf '"v2.5",6.75,45.5,0,0,-1\r\n' >"$folder/Config.ewg"
     printf '0\r\n' >"$folder/Prev.ewg"

@@ -13,6 +13,7 @@
 #include "platform/QtTicker.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
+#include "platform/StandardError.h"
 #include "platform/SystemClock.h"
 #include "storage/HistoryStore.h"
 #include "platform/tray/SysTray.h"
@@ -24,7 +25,6 @@
 #include <QTimer>
 
 #include <cstdlib>
-#include <iostream>
 #include <optional>
 
 namespace {
@@ -40,7 +40,7 @@ bool displayNamed()
 // Before anything runs: on standard error, and in a box when there is a display to show one.
 int failToStart(int argc, char* argv[], const std::string& text)
 {
-    std::cerr << "earnmeter: " << text << std::endl;
+    printErrorLine("earnmeter: " + text);
     if (displayNamed()) {
         QApplication app(argc, argv);
         QtPrompt().ask({text, "Error", Message::Buttons::Ok, Message::Icon::Critical});
@@ -61,7 +61,7 @@ void setUpApplication()
 
 void warnUnlocked(Prompt& prompt, const std::string& text)
 {
-    std::cerr << "earnmeter: " << text << std::endl;
+    printErrorLine("earnmeter: " + text);
     prompt.ask({text, Version::ProductName, Message::Buttons::Ok, Message::Icon::Exclamation});
 }
 
@@ -71,7 +71,7 @@ void openChannel(ControlServer& server, const SingleInstance& instance, bool own
     const std::string problem =
         instance.address().ok() ? server.listen(instance.address().socketPath, ownsLock) : instance.address().problem;
     if (!problem.empty())
-        std::cerr << "earnmeter: no control channel for the command line: " << problem << std::endl;
+        printErrorLine("earnmeter: no control channel for the command line: " + problem);
 }
 
 // What the program reaches the world through.
@@ -108,7 +108,7 @@ HostServices servicesOf(Platform& p, const std::string& dataFolder)
             QCoreApplication::applicationDirPath().toStdString(),
             [] { return std::make_unique<SysTray>(QString::fromLatin1(Version::FileDescription)); },
             [] { QCoreApplication::exit(0); },
-            [](const std::string& text) { std::cerr << text << std::endl; },
+            [](const std::string& text) { printErrorLine(text); },
             [&p, history = pathInFolder(dataFolder, HistoryStore::FileName)] {
                 return HistoryStore::open(history, HistoryStore::Mode::ReadWrite, p.clock);
             },

@@ -1,9 +1,10 @@
 #include "ProgramModule.h"
 
+#include "platform/StandardError.h"
+
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include <iostream>
 #include <string>
 
 namespace {
@@ -19,9 +20,18 @@ std::string executableFolder()
 
 int cannotLoad(const std::string& module, const char* why)
 {
-    std::cerr << "earnmeter: cannot load " << module << ": " << (why ? why : "unknown error") << std::endl;
+    printErrorLine("earnmeter: cannot load " + module + ": " + (why ? why : "unknown error"));
     return 1;
 }
+
+// The module's thousands of Qt symbols are looked up in its own libraries first,
+// not after every library the executable brings; functions are bound when first
+// called. A sanitizer must see every allocation, so it keeps the usual order.
+#ifdef EARNMETER_SANITIZED
+constexpr int LoadFlags = RTLD_LAZY | RTLD_LOCAL;
+#else
+constexpr int LoadFlags = RTLD_LAZY | RTLD_LOCAL | RTLD_DEEPBIND;
+#endif
 
 } // namespace
 
@@ -29,7 +39,7 @@ int runProgramModule(int argc, char* argv[])
 {
     using Entry = int (*)(int, char*[]);
     const std::string module = executableFolder() + "/earnmeter-program.so";
-    void* handle = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = ::dlopen(module.c_str(), LoadFlags);
     if (handle == nullptr)
         return cannotLoad(module, ::dlerror());
     const auto entry = reinterpret_cast<Entry>(::dlsym(handle, "earnmeter_run_program"));

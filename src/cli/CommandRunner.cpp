@@ -8,7 +8,10 @@
 #include "platform/SystemClock.h"
 #include "storage/HistoryStore.h"
 
-#include <iostream>
+#include <ext/stdio_sync_filebuf.h>
+
+#include <cstdio>
+#include <ostream>
 
 namespace {
 constexpr const char* NotRunningText = "Earnmeter is not running";
@@ -114,5 +117,9 @@ int runCommandLine(const CommandLine& line)
         const std::string folder = chooseDataFolder(dataFolderInputs());
         return printHistory(pathInFolder(folder, HistoryStore::FileName), range, clock, out, err);
     };
-    return static_cast<int>(CommandRunner(exchange, printFromFile, std::cout, std::cerr).run(line));
+    // Streams made here, as std::cout's are, over stdio: <iostream> would set its
+    // streams up at every start, the desktop program's too.
+    __gnu_cxx::stdio_sync_filebuf<char> outBuffer(stdout), errBuffer(stderr);
+    std::ostream out(&outBuffer), err(&errBuffer);
+    return static_cast<int>(CommandRunner(exchange, printFromFile, out, err).run(line));
 }

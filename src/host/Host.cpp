@@ -85,8 +85,6 @@ bool Host::start()
     // Once the window is on its way: the tray's bus and X round trips need not delay it.
     m_trayHost.create();
     m_control.open();
-    // After the first window, so that a year of history costs start-up nothing.
-    QTimer::singleShot(0, this, [this] { m_history.open(); });
     return true;
 }
 

@@ -12,6 +12,8 @@ HistoryKeeper::HistoryKeeper(const Clock& clock, Teller tell, Opener open)
 
 void HistoryKeeper::open()
 {
+    if (std::exchange(m_opened, true))
+        return;
     HistoryOpenResult opened = m_open();
     m_store = std::move(opened.store);
     m_recorder.attach(m_store.get());
@@ -22,12 +24,14 @@ void HistoryKeeper::open()
 
 void HistoryKeeper::counted(Currency hourlyWage)
 {
+    open();
     m_recorder.counted(hourlyWage);
     changed.notify();
 }
 
 std::vector<DayTotal> HistoryKeeper::dayTotals(Date from, Date to)
 {
+    open();
     std::vector<DayTotal> stored;
     if (m_store) {
         HistoryRead<std::vector<DayTotal>> read = m_store->dayTotals(from, to);

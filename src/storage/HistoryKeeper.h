@@ -25,7 +25,8 @@ public:
     HistoryKeeper(const HistoryKeeper&) = delete;
     HistoryKeeper& operator=(const HistoryKeeper&) = delete;
 
-    // Opened once the first window shows, so a year of history costs start-up nothing.
+    // Opened when first needed (the first counted second, or the figures asked
+    // for), so that a meter left idle never loads the database; at most once.
     void open();
 
     void counted(Currency hourlyWage);
@@ -48,5 +49,6 @@ private:
     Opener m_open;
     HistoryRecorder m_recorder;
     std::unique_ptr<HistoryStore> m_store;
+    bool m_opened = false;
     bool m_told = false;
 };

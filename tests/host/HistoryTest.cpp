@@ -9,6 +9,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -28,7 +29,6 @@ protected:
     {
         prompt.answers.queueAnswer(toContinue);
         startWith(DefaultConfig, DefaultSaved, prev);
-        QCoreApplication::processEvents(); // the history opens once the first window shows
     }
     void startAt(const char* wage)
     {
@@ -100,11 +100,14 @@ TEST_F(HistoryHostTest, ADamagedFileIsKeptAsideToldOnceAndANewOneTakesTheSeconds
     Put(historyPath(), std::string(4096, 'x'));
     begin();
     QCoreApplication::processEvents();
+    EXPECT_EQ(std::pair(asked().size(), names()), std::pair(std::size_t{0}, std::set<std::string>{"History.sqlite"}))
+        << "an idle meter opens no history";
+    startAt("36");
+    seconds(3);
+    QCoreApplication::processEvents();
     ASSERT_EQ(asked().size(), 1u);
     EXPECT_NE(asked()[0].find(historyPath() + " is damaged"), std::string::npos) << asked()[0];
     EXPECT_NE(asked()[0].find("History.sqlite.damaged-"), std::string::npos) << asked()[0];
-    startAt("36");
-    seconds(3);
     host.runTimer().pause(WindowId::Main);
     EXPECT_EQ(stored(), Lines({"2026-03-02 3s $0.03"}));
     const std::string aside = *std::find_if(names().begin(), names().end(), [](const std::string& name) {

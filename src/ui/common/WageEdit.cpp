@@ -14,10 +14,9 @@ bool WageEdit::event(QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride && m_ctrlKeys == CtrlKeys::ToMenus) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const bool menuKey =
-            key->modifiers() == Qt::ControlModifier &&
-            (key->key() == Qt::Key_C || key->key() == Qt::Key_X || key->key() == Qt::Key_R || key->key() == Qt::Key_E ||
-             key->key() == Qt::Key_H);
+        const bool menuKey = key->modifiers() == Qt::ControlModifier &&
+                             (key->key() == Qt::Key_C || key->key() == Qt::Key_X || key->key() == Qt::Key_R ||
+                              key->key() == Qt::Key_E || key->key() == Qt::Key_H);
         if (menuKey) {
             event->ignore();
             return false;

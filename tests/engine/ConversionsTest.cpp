@@ -153,7 +153,8 @@ TEST(WageRefusedMessage, QuotesTheTypedTextWholeUpToFortyCharacters)
     const std::string forty(40, '9');
     const auto rows = Rows(Row{forty, "\"" + forty + "\""}, Row{forty + "1", "\"" + forty + "...\""});
     for (const auto& [typed, quoted] : rows)
-        EXPECT_NE(wageRefusedMessage(typed, PayPeriod::Hourly).text.find("The wage " + quoted + " is too large"), std::string::npos)
+        EXPECT_NE(wageRefusedMessage(typed, PayPeriod::Hourly).text.find("The wage " + quoted + " is too large"),
+                  std::string::npos)
             << typed;
 }
 

@@ -68,8 +68,8 @@ QRectF HistoryChart::barRect(std::size_t index, double tallest) const
     const double slot = area.width() / static_cast<double>(std::max<std::size_t>(m_bars.size(), 1));
     const double share = tallest > 0 ? std::max(units(m_bars[index]), 0.0) / tallest : 0.0;
     const double height = std::max(share * area.height(), 1.0);
-    return {area.left() + slot * static_cast<double>(index) + slot * Gap / 2, area.bottom() - height,
-            slot * (1 - Gap), height};
+    return {area.left() + slot * static_cast<double>(index) + slot * Gap / 2, area.bottom() - height, slot * (1 - Gap),
+            height};
 }
 
 void HistoryChart::paintEvent(QPaintEvent*)

@@ -197,6 +197,21 @@ e2e_window() {
     timeout "$seconds" xdotool search --sync --onlyvisible --name "^($pattern)\$" 2>/dev/null | head -n 1
 }
 
+# Waits for the main window and keeps its id in `main`; without it the check ends failed.
+e2e_await_main() {
+    main=$(e2e_window 15 'Earnmeter!')
+    [[ -n $main ]] && return
+    e2e_fail 'the main window "Earnmeter!" did not show'
+    e2e_finish
+}
+
+# Starts the meter at WAGE an hour as a user does: typed into the main window, then Enter.
+e2e_start_meter_at() {
+    e2e_focus "$main"
+    xdotool type --delay 60 "$1"
+    xdotool key Return
+}
+
 e2e_window_shown() { [[ -n $(xdotool search --onlyvisible --name "^($1)\$" 2>/dev/null) ]]; }
 e2e_window_gone() { ! e2e_window_shown "$1"; }
 e2e_window_named() { [[ $(xdotool getwindowname "$1" 2>/dev/null) =~ ^($2)$ ]]; }

@@ -43,11 +43,9 @@ e2e_start_app
 main=$(e2e_window 15 "$main_caption")
 if [[ -n $main ]]; then
     e2e_pass "second start shows the main window \"$main_caption\" without a question"
-    e2e_focus "$main"
     # The entry has the focus and its text is selected: typing replaces it, and
     # Enter presses Start. 36 an hour is one cent a second.
-    xdotool type --delay 60 36
-    xdotool key Return
+    e2e_start_meter_at 36
     e2e_expect 15 'the count runs: caption reaches $0.03 (Earnmeter) after three ticks' \
         e2e_window_named "$main" '\$0\.03 \(Earnmeter\)'
 else
@@ -114,9 +112,7 @@ printf '"v2.5",6.75,45.5,0,0,-1\r\n' >"$APP_DIR/Config.ewg"
 e2e_start_app
 main=$(e2e_window 15 "$main_caption")
 if [[ -n $main ]]; then
-    e2e_focus "$main"
-    xdotool type --delay 60 36
-    xdotool key Return
+    e2e_start_meter_at 36
     e2e_poll 15 e2e_window_named "$main" '\$0\.0[2-9] \(Earnmeter\)'
     e2e_focus "$main"
     xdotool key ctrl+x

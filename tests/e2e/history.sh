@@ -20,11 +20,8 @@ e2e_check "with no history yet --history prints the header alone" test "$empty" 
 e2e_check "a date that does not exist ends with status 2" test $? -eq 2
 
 e2e_start_app
-main=$(e2e_window 15 'Earnmeter!')
-[[ -n $main ]] || e2e_abort "no main window"
-e2e_focus "$main"
-xdotool type --delay 60 3600
-xdotool key Return
+e2e_await_main
+e2e_start_meter_at 3600
 e2e_expect 15 'the meter counts a dollar a second' e2e_window_named "$main" '\$[3-9]\.00 \(Earnmeter\)'
 "$APP" --pause >/dev/null
 status=$("$APP" --status)

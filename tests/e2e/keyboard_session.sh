@@ -24,18 +24,12 @@ main_keys() {
 caption_is() { e2e_window_named "$main" "$1"; }
 
 e2e_start_app
-main=$(e2e_window 15 'Earnmeter!')
-[[ -n $main ]] || {
-    e2e_fail 'the main window "Earnmeter!" did not show'
-    e2e_finish
-}
+e2e_await_main
 e2e_pass 'the main window "Earnmeter!" shows'
 
 # Typing replaces the selected entry; Enter presses Start. 36 an hour is one cent
 # a second, so the wage copied below is the count in cents.
-e2e_focus "$main"
-xdotool type --delay 60 36
-xdotool key Return
+e2e_start_meter_at 36
 e2e_expect 15 'Enter starts the count: caption shows $0.02 (Earnmeter) or more' \
     caption_is '\$0\.0[2-9] \(Earnmeter\)'
 

@@ -42,19 +42,13 @@ printf '"v2.5",6.75,45.5,0,0,-1\r\n' >"$APP_DIR/Config.ewg"
     e2e_abort "the accessibility bus did not start"
 
 e2e_start_app QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-main=$(e2e_window 15 'Earnmeter!')
-[[ -n $main ]] || {
-    e2e_fail 'the main window "Earnmeter!" did not show'
-    e2e_finish
-}
+e2e_await_main
 main_keys() {
     e2e_focus "$main" && xdotool key --clearmodifiers --delay 120 "$@"
 }
 
 # 36 an hour: a cent a second.
-e2e_focus "$main"
-xdotool type --delay 60 36
-xdotool key Return
+e2e_start_meter_at 36
 sleep 2
 echo "-- the main window while the count runs"
 e2e_check "a screen reader hears the main window's figures" "$python" "$E2E_REPO/tests/e2e/atspi_check.py" main

@@ -31,11 +31,8 @@ printf '42\r\n' >"$APP_DIR/Prev.ewg"
 
 e2e_start_app
 e2e_check 'the start asks to continue with the saved count' e2e_keys_to 15 'Continue Earnmeter' y
-main=$(e2e_window 15 'Earnmeter!')
-[[ -n $main ]] || e2e_abort "no main window"
-e2e_focus "$main"
-xdotool type --delay 60 36
-xdotool key Return
+e2e_await_main
+e2e_start_meter_at 36
 e2e_expect 15 'the count runs' e2e_window_named "$main" '\$0\.4[4-9] \(Earnmeter\)'
 
 # Nothing more fits on the disk: the next write of Prev.ewg cannot be made.

@@ -115,11 +115,7 @@ E2E_PIDS+=("$!")
 e2e_poll 10 panel_mapped || e2e_abort "trayer mapped no panel"
 
 e2e_start_app PATH="$E2E_WORK/bin:$PATH"
-main=$(e2e_window 15 'Earnmeter!')
-[[ -n $main ]] || {
-    e2e_fail 'the main window "Earnmeter!" did not show'
-    e2e_finish
-}
+e2e_await_main
 e2e_pass 'the main window "Earnmeter!" shows'
 if e2e_poll 10 is_docked; then
     e2e_pass "the tray icon is embedded in trayer's panel: $(docked_icon | cut -d' ' -f1)"

@@ -84,15 +84,4 @@ TEST_F(SystemClockTest, FollowsAZoneChangedWhileRunning)
     EXPECT_EQ(newYork.localDate.text(), "2026-03-28");
 }
 
-TEST_F(SystemClockTest, NowIsTheReadingOfTheCurrentMoment)
-{
-    useZone("Europe/Berlin");
-    const auto before = static_cast<std::int64_t>(std::time(nullptr));
-    const ClockReading now = SystemClock().now();
-    const auto after = static_cast<std::int64_t>(std::time(nullptr));
-    EXPECT_GE(now.epochSeconds, before);
-    EXPECT_LE(now.epochSeconds, after);
-    EXPECT_EQ(now, SystemClock::readingAt(now.epochSeconds));
-}
-
 } // namespace

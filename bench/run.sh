@@ -23,6 +23,8 @@
 #                 CI's smoke test, whose figures mean little; written to
 #                 build-bench/results-short.md unless --output is given.
 # --startup-only  measure only the start-up and memory (a few minutes).
+# --wakeups-only  measure only the wakeups, WAKEUP_WINDOW seconds (20) a state,
+#                 and print them; nothing is written.
 # --program       the earnmeter executable to measure, in a CMake build tree of this
 #                 project: the floors are built in the same tree, so that they are
 #                 compiled and linked with the same flags. By default a Release build
@@ -48,7 +50,7 @@ fail() {
 }
 
 # --- Options -----------------------------------------------------------------
-short=0 startup_only=0 program="" output="" seed_command=""
+short=0 startup_only=0 wakeups_only=0 program="" output="" seed_command=""
 compare_labels=()
 declare -A compare_paths
 parse_options() {
@@ -56,6 +58,7 @@ parse_options() {
         case $1 in
         --short) short=1 ;;
         --startup-only) startup_only=1 ;;
+        --wakeups-only) wakeups_only=1 ;;
         --program) program=${2:?}; shift ;;
         --output) output=${2:?}; shift ;;
         --seed-history) seed_command=${2:?}; shift ;;
@@ -66,7 +69,7 @@ parse_options() {
             shift
             ;;
         *)
-            echo "usage: bench/run.sh [--short] [--startup-only] [--program PATH] [--compare LABEL=PATH]..." \
+            echo "usage: bench/run.sh [--short] [--startup-only | --wakeups-only] [--program PATH] [--compare LABEL=PATH]..." \
                 "[--seed-history COMMAND] [--output FILE]" >&2
             exit 2
             ;;
@@ -75,7 +78,7 @@ parse_options() {
     done
     # Only a full run to the default place is the project's published measurement.
     publish=0
-    [ $short = 0 ] && [ $startup_only = 0 ] && [ -z "$output" ] && publish=1
+    [ $short = 0 ] && [ $startup_only = 0 ] && [ $wakeups_only = 0 ] && [ -z "$output" ] && publish=1
     if [ $short = 1 ]; then
         runs=3 window=5 accuracy_seconds=20
         output=${output:-build-bench/results-short.md}
@@ -427,6 +430,15 @@ measure_wakeups() {
     done
 }
 
+# --wakeups-only: the wakeup sessions alone, printed as they are measured
+# (WAKEUP_WINDOW seconds each, 20 by default), to try a change quickly.
+start_tray_for_wakeups_only() {
+    window=${WAKEUP_WINDOW:-20}
+    measure_wakeups
+    local state
+    for state in "${!wakeups[@]}"; do printf '%-24s %s\n' "$state" "${wakeups[$state]}"; done | sort
+}
+
 # --- The command line's round trip to a running copy -----------------------------
 # Measured once the program lists --status in its --help (answered without a display).
 status_ms=""
@@ -673,6 +685,10 @@ main() {
     start_session
     prepare_copies
     [ -z "$seed_command" ] || seed_history
+    if [ $wakeups_only = 1 ]; then
+        start_tray_for_wakeups_only
+        return
+    fi
     measure_startup
     if [ $startup_only = 0 ]; then
         measure_wakeups

@@ -1,118 +1,299 @@
 #include "platform/DbusMeter.h"
 
-#include "meteradaptor.h"
+#include "MeterInterface.h"
+#include "engine/MeterStatus.h"
+#include "platform/BusConnection.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
 #include <QTimer>
 
-DbusMeter::DbusMeter(MeterRemote& meter) : m_meter(meter), m_announced(properties())
+#include <dbus/dbus.h>
+
+#include <array>
+#include <cctype>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+constexpr const char* PropertiesInterface = DBUS_INTERFACE_PROPERTIES;
+
+// What every object answers besides its own interface; libdbus itself answers Peer.
+constexpr std::string_view StandardInterfaces = R"xml(  <interface name="org.freedesktop.DBus.Introspectable">
+    <method name="Introspect"><arg name="xml_data" type="s" direction="out"/></method>
+  </interface>
+  <interface name="org.freedesktop.DBus.Properties">
+    <method name="Get">
+      <arg name="interface_name" type="s" direction="in"/>
+      <arg name="property_name" type="s" direction="in"/>
+      <arg name="value" type="v" direction="out"/>
+    </method>
+    <method name="GetAll">
+      <arg name="interface_name" type="s" direction="in"/>
+      <arg name="properties" type="a{sv}" direction="out"/>
+    </method>
+    <method name="Set">
+      <arg name="interface_name" type="s" direction="in"/>
+      <arg name="property_name" type="s" direction="in"/>
+      <arg name="value" type="v" direction="in"/>
+    </method>
+    <signal name="PropertiesChanged">
+      <arg name="interface_name" type="s"/>
+      <arg name="changed_properties" type="a{sv}"/>
+      <arg name="invalidated_properties" type="as"/>
+    </signal>
+  </interface>
+  <interface name="org.freedesktop.DBus.Peer">
+    <method name="Ping"/>
+    <method name="GetMachineId"><arg name="machine_uuid" type="s" direction="out"/></method>
+  </interface>
+)xml";
+
+std::string introspection()
 {
-    new MeterAdaptor(this);
+    std::string xml = MeterInterfaceXml;
+    const std::size_t end = xml.rfind("</node>");
+    if (end != std::string::npos)
+        xml.insert(end, StandardInterfaces);
+    return xml;
+}
+
+std::string orEmpty(const char* text)
+{
+    return text != nullptr ? std::string(text) : std::string();
+}
+
+void appendBasic(DBusMessageIter* into, const DbusMeter::Value& value)
+{
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        const char* chars = text->c_str();
+        dbus_message_iter_append_basic(into, DBUS_TYPE_STRING, &chars);
+    } else {
+        const dbus_int32_t number = std::get<std::int32_t>(value);
+        dbus_message_iter_append_basic(into, DBUS_TYPE_INT32, &number);
+    }
+}
+
+void appendVariant(DBusMessageIter* into, const DbusMeter::Value& value)
+{
+    DBusMessageIter variant;
+    const char* type =
+        std::holds_alternative<std::string>(value) ? DBUS_TYPE_STRING_AS_STRING : DBUS_TYPE_INT32_AS_STRING;
+    dbus_message_iter_open_container(into, DBUS_TYPE_VARIANT, type, &variant);
+    appendBasic(&variant, value);
+    dbus_message_iter_close_container(into, &variant);
+}
+
+void appendDictionary(DBusMessageIter* into, const DbusMeter::Properties& properties)
+{
+    DBusMessageIter array;
+    dbus_message_iter_open_container(into, DBUS_TYPE_ARRAY, "{sv}", &array);
+    for (const auto& [name, value] : properties) {
+        DBusMessageIter entry;
+        dbus_message_iter_open_container(&array, DBUS_TYPE_DICT_ENTRY, nullptr, &entry);
+        const char* key = name.c_str();
+        dbus_message_iter_append_basic(&entry, DBUS_TYPE_STRING, &key);
+        appendVariant(&entry, value);
+        dbus_message_iter_close_container(&array, &entry);
+    }
+    dbus_message_iter_close_container(into, &array);
+}
+
+// The leading string arguments of a call whose arguments are `signature`.
+template <std::size_t N> bool readStrings(DBusMessage* call, const char* signature, std::array<std::string, N>& into)
+{
+    if (!dbus_message_has_signature(call, signature))
+        return false;
+    DBusMessageIter arguments;
+    dbus_message_iter_init(call, &arguments);
+    for (std::string& text : into) {
+        const char* chars = nullptr;
+        dbus_message_iter_get_basic(&arguments, &chars);
+        text = orEmpty(chars);
+        dbus_message_iter_next(&arguments);
+    }
+    return true;
+}
+
+DBusHandlerResult handleMessage(DBusConnection*, DBusMessage* message, void* meter)
+{
+    if (dbus_message_get_type(message) != DBUS_MESSAGE_TYPE_METHOD_CALL)
+        return DBUS_HANDLER_RESULT_NOT_YET_HANDLED;
+    // What is not answered here libdbus refuses with UnknownMethod.
+    return static_cast<DbusMeter*>(meter)->answer(message) ? DBUS_HANDLER_RESULT_HANDLED
+                                                           : DBUS_HANDLER_RESULT_NOT_YET_HANDLED;
+}
+
+} // namespace
+
+DbusMeter::DbusMeter(MeterRemote& meter, std::unique_ptr<BusConnection> bus)
+    : m_meter(meter), m_bus(std::move(bus)), m_announced(properties(meter.status()))
+{
     m_meter.onStatusChanged([this, alive = std::weak_ptr<bool>(m_alive)] {
-        if (!alive.expired())
-            announceChanges();
+        // Once the windows have had their turn: the bus daemon, woken by the
+        // signal, then takes the processor from a thread that is done.
+        if (!alive.expired() && !std::exchange(m_announcing, true))
+            QTimer::singleShot(0, this, [this] {
+                m_announcing = false;
+                announceChanges();
+            });
     });
 }
 
 DbusMeter::~DbusMeter()
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    bus.unregisterObject(QString::fromLatin1(ObjectPath));
-    bus.unregisterService(QString::fromLatin1(ServiceName));
+    dbus_connection_unregister_object_path(m_bus->raw(), ObjectPath);
 }
 
-std::unique_ptr<DbusMeter> DbusMeter::publish(MeterRemote& meter)
+std::unique_ptr<DbusMeter> DbusMeter::publish(MeterRemote& meter, const std::string& busAddress)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    std::unique_ptr<BusConnection> bus = BusConnection::open(busAddress);
+    if (!bus)
         return nullptr;
-    std::unique_ptr<DbusMeter> published(new DbusMeter(meter));
-    if (!bus.registerObject(QString::fromLatin1(ObjectPath), published.get()))
+    static const DBusObjectPathVTable table = {nullptr, handleMessage, nullptr, nullptr, nullptr, nullptr};
+    DBusConnection* connection = bus->raw();
+    std::unique_ptr<DbusMeter> published(new DbusMeter(meter, std::move(bus)));
+    if (!dbus_connection_register_object_path(connection, ObjectPath, &table, published.get()))
         return nullptr;
-    const auto registered =
-        bus.interface()->registerService(QString::fromLatin1(ServiceName), QDBusConnectionInterface::DontQueueService,
-                                         QDBusConnectionInterface::DontAllowReplacement);
-    if (!registered.isValid() || registered.value() != QDBusConnectionInterface::ServiceRegistered) {
-        bus.unregisterObject(QString::fromLatin1(ObjectPath));
+    // The object is there before the name that leads to it.
+    DBusError error;
+    dbus_error_init(&error);
+    const int owner = dbus_bus_request_name(connection, ServiceName, DBUS_NAME_FLAG_DO_NOT_QUEUE, &error);
+    dbus_error_free(&error);
+    if (owner != DBUS_REQUEST_NAME_REPLY_PRIMARY_OWNER)
         return nullptr;
-    }
     return published;
 }
 
-QString DbusMeter::state() const
+DbusMeter::Properties DbusMeter::properties(const MeterStatus& status)
 {
-    return QString::fromStdString(phaseName(m_meter.status().phase)).toLower();
+    std::string state = phaseName(status.phase);
+    for (char& letter : state)
+        letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+    return {{"State", state},
+            {"Elapsed", status.elapsedSeconds},
+            {"Total", fourDecimals(status.total)},
+            {"HourlyWage", fourDecimals(status.hourlyWage)}};
 }
 
-int DbusMeter::elapsed() const
+bool DbusMeter::answer(DBusMessage* call)
 {
-    return m_meter.status().elapsedSeconds;
+    const std::string interface = orEmpty(dbus_message_get_interface(call));
+    const std::string member = orEmpty(dbus_message_get_member(call));
+    if (interface == DBUS_INTERFACE_INTROSPECTABLE && member == "Introspect")
+        return replyWith(call, introspection());
+    if (interface == PropertiesInterface)
+        return answerProperties(call, member);
+    // A call may leave out the interface: the method's name is enough here.
+    if (interface.empty() || interface == InterfaceName)
+        return answerMeter(call, member);
+    return false;
 }
 
-QString DbusMeter::total() const
+bool DbusMeter::answerMeter(DBusMessage* call, const std::string& member)
 {
-    return QString::fromStdString(fourDecimals(m_meter.status().total));
+    static const std::map<std::string, RemoteCommand> commands = {{"Start", RemoteCommand::Start},
+                                                                  {"Pause", RemoteCommand::Pause},
+                                                                  {"Toggle", RemoteCommand::Toggle},
+                                                                  {"Show", RemoteCommand::Show}};
+    const auto command = commands.find(member);
+    if (command == commands.end() && member != "Status")
+        return false;
+    if (!dbus_message_has_signature(call, ""))
+        return fail(call, DBUS_ERROR_INVALID_ARGS, member + " takes no arguments");
+    if (command == commands.end())
+        return replyWith(call, statusJson(m_meter.status()));
+    // The caller gets its reply first: a command may open a modal box.
+    send(dbus_message_new_method_return(call));
+    QTimer::singleShot(0, this, [this, todo = command->second] { m_meter.perform(todo); });
+    return true;
 }
 
-QString DbusMeter::hourlyWage() const
+bool DbusMeter::answerProperties(DBusMessage* call, const std::string& member)
 {
-    return QString::fromStdString(fourDecimals(m_meter.status().hourlyWage));
+    std::array<std::string, 2> names;
+    if (member == "GetAll") {
+        std::array<std::string, 1> interface;
+        if (!readStrings(call, "s", interface))
+            return fail(call, DBUS_ERROR_INVALID_ARGS, "GetAll takes an interface name");
+        if (interface[0] != InterfaceName && !interface[0].empty())
+            return fail(call, DBUS_ERROR_UNKNOWN_INTERFACE, "No properties in " + interface[0]);
+        return replyWithAll(call);
+    }
+    const bool get = member == "Get";
+    if (!get && member != "Set")
+        return false;
+    if (!readStrings(call, get ? "ss" : "ssv", names))
+        return fail(call, DBUS_ERROR_INVALID_ARGS, member + " takes an interface and a property name");
+    const Properties now = properties(m_meter.status());
+    const auto found = now.find(names[1]);
+    if ((names[0] != InterfaceName && !names[0].empty()) || found == now.end())
+        return fail(call, DBUS_ERROR_UNKNOWN_PROPERTY, "No property " + names[1] + " in " + names[0]);
+    if (!get)
+        return fail(call, DBUS_ERROR_PROPERTY_READ_ONLY, names[1] + " is read-only");
+    DBusMessage* reply = dbus_message_new_method_return(call);
+    DBusMessageIter arguments;
+    dbus_message_iter_init_append(reply, &arguments);
+    appendVariant(&arguments, found->second);
+    send(reply);
+    return true;
 }
 
-void DbusMeter::Start()
+bool DbusMeter::replyWith(DBusMessage* call, const Value& value)
 {
-    perform(RemoteCommand::Start);
+    DBusMessage* reply = dbus_message_new_method_return(call);
+    DBusMessageIter arguments;
+    dbus_message_iter_init_append(reply, &arguments);
+    appendBasic(&arguments, value);
+    send(reply);
+    return true;
 }
 
-void DbusMeter::Pause()
+bool DbusMeter::replyWithAll(DBusMessage* call)
 {
-    perform(RemoteCommand::Pause);
+    DBusMessage* reply = dbus_message_new_method_return(call);
+    DBusMessageIter arguments;
+    dbus_message_iter_init_append(reply, &arguments);
+    appendDictionary(&arguments, properties(m_meter.status()));
+    send(reply);
+    return true;
 }
 
-void DbusMeter::Toggle()
+bool DbusMeter::fail(DBusMessage* call, const char* error, const std::string& text)
 {
-    perform(RemoteCommand::Toggle);
+    send(dbus_message_new_error(call, error, text.c_str()));
+    return true;
 }
 
-void DbusMeter::Show()
+void DbusMeter::send(DBusMessage* message)
 {
-    perform(RemoteCommand::Show);
-}
-
-QString DbusMeter::Status() const
-{
-    return QString::fromStdString(statusJson(m_meter.status()));
-}
-
-// The caller gets its reply first: a command may open a modal box.
-void DbusMeter::perform(RemoteCommand command)
-{
-    QTimer::singleShot(0, this, [this, command] { m_meter.perform(command); });
-}
-
-QVariantMap DbusMeter::properties() const
-{
-    return {{QStringLiteral("State"), state()},
-            {QStringLiteral("Elapsed"), elapsed()},
-            {QStringLiteral("Total"), total()},
-            {QStringLiteral("HourlyWage"), hourlyWage()}};
+    if (message == nullptr)
+        return;
+    // Written to the socket from here and now; what the socket cannot take yet
+    // goes when it can (BusConnection's write watch).
+    dbus_connection_send(m_bus->raw(), message, nullptr);
+    dbus_message_unref(message);
 }
 
 void DbusMeter::announceChanges()
 {
-    const QVariantMap now = properties();
-    QVariantMap changed;
-    for (auto it = now.cbegin(); it != now.cend(); ++it)
-        if (m_announced.value(it.key()) != it.value())
-            changed.insert(it.key(), it.value());
-    m_announced = now;
-    if (changed.isEmpty())
+    Properties now = properties(m_meter.status());
+    Properties changed;
+    for (const auto& [name, value] : now)
+        if (m_announced[name] != value)
+            changed.emplace(name, value);
+    m_announced = std::move(now);
+    if (changed.empty())
         return;
-    QDBusMessage signal =
-        QDBusMessage::createSignal(QString::fromLatin1(ObjectPath), QStringLiteral("org.freedesktop.DBus.Properties"),
-                                   QStringLiteral("PropertiesChanged"));
-    signal << QString::fromLatin1(InterfaceName) << changed << QStringList();
-    QDBusConnection::sessionBus().send(signal);
+    DBusMessage* signal = dbus_message_new_signal(ObjectPath, PropertiesInterface, "PropertiesChanged");
+    if (signal == nullptr)
+        return;
+    DBusMessageIter arguments;
+    dbus_message_iter_init_append(signal, &arguments);
+    const char* interface = InterfaceName;
+    dbus_message_iter_append_basic(&arguments, DBUS_TYPE_STRING, &interface);
+    appendDictionary(&arguments, changed);
+    DBusMessageIter invalidated;
+    dbus_message_iter_open_container(&arguments, DBUS_TYPE_ARRAY, DBUS_TYPE_STRING_AS_STRING, &invalidated);
+    dbus_message_iter_close_container(&arguments, &invalidated);
+    send(signal);
 }

@@ -3,51 +3,55 @@
 #include "engine/MeterRemote.h"
 
 #include <QObject>
-#include <QString>
-#include <QVariantMap>
 
+#include <cstdint>
+#include <map>
 #include <memory>
+#include <string>
+#include <variant>
+
+class BusConnection;
+struct DBusMessage;
 
 // The running meter on the session bus (data/dbus/org.example.earnmeter.Meter.xml):
 // the commands, the status in JSON and the figures as properties, with
 // PropertiesChanged on each change so desktop scripts and widgets need no polling.
+// Served on a connection of its own in this thread (see BusConnection).
 class DbusMeter final : public QObject
 {
-    Q_OBJECT
-    Q_PROPERTY(QString State READ state)
-    Q_PROPERTY(int Elapsed READ elapsed)
-    Q_PROPERTY(QString Total READ total)
-    Q_PROPERTY(QString HourlyWage READ hourlyWage)
-
 public:
     static constexpr const char* ServiceName = "org.example.earnmeter";
     static constexpr const char* ObjectPath = "/org/example/earnmeter";
     static constexpr const char* InterfaceName = "org.example.earnmeter.Meter";
 
-    // Serves the meter on the session bus; nothing when there is no bus or the
-    // name belongs to another copy (one on another data folder).
-    static std::unique_ptr<DbusMeter> publish(MeterRemote& meter);
+    using Value = std::variant<std::string, std::int32_t>;
+    using Properties = std::map<std::string, Value>;
+
+    // Serves the meter on the session bus (or the bus at `busAddress`); nothing
+    // when there is no bus or the name belongs to another copy (one on another
+    // data folder).
+    static std::unique_ptr<DbusMeter> publish(MeterRemote& meter, const std::string& busAddress = {});
     ~DbusMeter() override;
 
-    QString state() const;
-    int elapsed() const;
-    QString total() const;
-    QString hourlyWage() const;
+    // The figures as the properties State, Elapsed, Total and HourlyWage.
+    static Properties properties(const MeterStatus& status);
 
-public slots:
-    void Start();
-    void Pause();
-    void Toggle();
-    void Show();
-    QString Status() const;
+    // A call on the object: answered and true, or false for one that is not ours.
+    bool answer(DBusMessage* call);
 
 private:
-    explicit DbusMeter(MeterRemote& meter);
-    void perform(RemoteCommand command);
-    QVariantMap properties() const;
+    DbusMeter(MeterRemote& meter, std::unique_ptr<BusConnection> bus);
+    bool answerMeter(DBusMessage* call, const std::string& member);
+    bool answerProperties(DBusMessage* call, const std::string& member);
+    bool replyWith(DBusMessage* call, const Value& value);
+    bool replyWithAll(DBusMessage* call);
+    bool fail(DBusMessage* call, const char* error, const std::string& text);
+    void send(DBusMessage* message);
     void announceChanges();
 
     MeterRemote& m_meter;
-    QVariantMap m_announced;
+    std::unique_ptr<BusConnection> m_bus;
+    Properties m_announced;
+    bool m_announcing = false;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -432,7 +432,7 @@ measure_wakeups() {
 
 # --wakeups-only: the wakeup sessions alone, printed as they are measured
 # (WAKEUP_WINDOW seconds each, 20 by default), to try a change quickly.
-start_tray_for_wakeups_only() {
+measure_wakeups_only() {
     window=${WAKEUP_WINDOW:-20}
     measure_wakeups
     local state
@@ -686,7 +686,7 @@ main() {
     prepare_copies
     [ -z "$seed_command" ] || seed_history
     if [ $wakeups_only = 1 ]; then
-        start_tray_for_wakeups_only
+        measure_wakeups_only
         return
     fi
     measure_startup

@@ -71,8 +71,9 @@ TEST(StartupTray, IsThereOnceStartedAndAlreadyWhileTheContinueQuestionWaits)
         EXPECT_EQ(std::pair(asked, shownWhileAsked), std::pair(trayWhileAsked, trayWhileAsked)) << prev;
         ASSERT_TRUE(w.panel.shown && w.panel.menu) << prev;
         EXPECT_EQ(w.panel.menu->actions().size(), 9);
-        if (asked)
+        if (asked) {
             EXPECT_EQ(w.host.trayHost().tray(), trayWhileAskedWas) << "made once";
+        }
         EXPECT_EQ(w.panel.tip, "Earnmeter");
         EXPECT_TRUE(w.host.mainWindow().isVisible());
     }

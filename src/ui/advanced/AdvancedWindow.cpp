@@ -145,7 +145,7 @@ void AdvancedWindow::refreshOwn()
                                                                          : m_minimum;
     selected->setChecked(true);
     m_period->setCurrentIndex(static_cast<int>(m_wageTypes.period()));
-    FittedText::setText(m_current, QString::fromStdString(m_wageTypes.currentText()), WindowParts::ReadoutPoints);
+    showFitted(m_current, QString::fromStdString(m_wageTypes.currentText()), WindowParts::ReadoutPoints);
     m_minimum->setText(QString::fromStdString(m_wageTypes.minimumCaption()));
     m_dream->setText(QString::fromStdString(m_wageTypes.dreamCaption()));
 }

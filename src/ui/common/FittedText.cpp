@@ -50,9 +50,13 @@ void setText(QLabel* label, const QString& text, qreal points)
         label->setText(text);
     stepDown(label, points, labelFits);
     const bool cut = !labelFits(label);
-    // The whole figure stays within reach of the mouse and of a screen reader.
-    label->setToolTip(cut ? text : QString());
-    label->setAccessibleName(cut ? text : QString());
+    // The whole figure stays within reach of the mouse and of a screen reader;
+    // set only when it changes, as a figure is shown anew each second.
+    const QString whole = cut ? text : QString();
+    if (label->toolTip() != whole)
+        label->setToolTip(whole);
+    if (label->accessibleName() != whole)
+        label->setAccessibleName(whole);
     if (cut)
         label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, textRoom(label)));
 }

@@ -12,6 +12,9 @@ inline QFont make(const QString& family, QFont::StyleHint hint, qreal points, bo
     font.setStyleHint(hint);
     font.setPointSizeF(points);
     font.setBold(bold);
+    // Said outright, as fitting a text to its box does: a font left at "any
+    // width" is a second font to load for the same face and size.
+    font.setStretch(QFont::Unstretched);
     return font;
 }
 

@@ -42,10 +42,9 @@ void WorkingWindow::connectControls(const RunControls& controls, const QSize& de
         if (changed == m_id)
             refresh();
     });
-    // Every control stays where the layout puts it; long texts are drawn smaller instead.
+    // Every control stays where the layout puts it; long texts are drawn smaller
+    // instead, once the window first shows.
     m_area->setFixedSize(designSize);
-    for (QLabel* label : m_area->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        FittedText::setText(label, label->text(), label->font().pointSizeF());
     refresh();
     // The wage box is the first control to take the focus.
     controls.txtWage->setFocus(Qt::OtherFocusReason);
@@ -77,10 +76,30 @@ void WorkingWindow::refresh()
 
 void WorkingWindow::setVisible(bool visible)
 {
-    // Up to date before Qt sizes and maps the window, so its first paint is right.
+    // The caption and texts are up to date before Qt maps the window; the texts
+    // are fitted to their boxes right after, still before the first paint, so
+    // the map does not wait for the fonts that fitting loads.
     if (visible && std::exchange(m_behind, false))
         render();
     QMainWindow::setVisible(visible);
+    if (visible && std::exchange(m_unfitted, false))
+        fitTexts();
+}
+
+void WorkingWindow::fitTexts()
+{
+    for (QLabel* label : m_area->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label != m_controls.lblSeconds && label != m_controls.lblTotal)
+            FittedText::setText(label, label->text(), label->font().pointSizeF());
+    render();
+}
+
+void WorkingWindow::showFitted(QLabel* label, const QString& text, qreal points)
+{
+    if (m_unfitted)
+        label->setText(text);
+    else
+        FittedText::setText(label, text, points);
 }
 
 void WorkingWindow::render()
@@ -95,8 +114,8 @@ void WorkingWindow::render()
         secondsFont.setStrikeOut(view.elapsedStruck);
         m_controls.lblSeconds->setFont(secondsFont);
     }
-    FittedText::setText(m_controls.lblSeconds, QString::fromStdString(view.elapsedText), WindowParts::ReadoutPoints);
-    FittedText::setText(m_controls.lblTotal, QString::fromStdString(view.totalText), view.totalPointSize);
+    showFitted(m_controls.lblSeconds, QString::fromStdString(view.elapsedText), WindowParts::ReadoutPoints);
+    showFitted(m_controls.lblTotal, QString::fromStdString(view.totalText), view.totalPointSize);
 
     m_controls.cmdStart->setEnabled(view.startEnabled);
     m_controls.cmdPause->setEnabled(view.pauseEnabled);

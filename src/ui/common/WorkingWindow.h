@@ -40,6 +40,10 @@ protected:
     void connectControls(const RunControls& controls, const QSize& designSize);
     virtual void advancedClicked() = 0;
     virtual void refreshOwn() {}
+    // Shows `text` in its box at `points`, or smaller if it does not fit. Fitting
+    // needs the fonts loaded, so before the window first shows the text is only
+    // set and fitted when it does (see setVisible).
+    void showFitted(QLabel* label, const QString& text, qreal points);
 
     RunTimer& m_timer;
     Commands& m_commands;
@@ -51,8 +55,10 @@ protected:
 private:
     void refresh();
     void render();
+    void fitTexts();
 
     WindowId m_id;
     RunControls m_controls;
     bool m_behind = false; // the view changed while the window was hidden
+    bool m_unfitted = true; // texts wait to be fitted until the window first shows
 };

@@ -59,6 +59,6 @@ private:
 
     WindowId m_id;
     RunControls m_controls;
-    bool m_behind = false; // the view changed while the window was hidden
+    bool m_behind = false;  // the view changed while the window was hidden
     bool m_unfitted = true; // texts wait to be fitted until the window first shows
 };

@@ -185,7 +185,7 @@ fi
 dpkg-deb -I "$deb" >"$work/deb-info" 2>&1
 dpkg-deb -c "$deb" >"$work/deb-files" 2>&1
 depends=$(sed -n 's/^ Depends: //p' "$work/deb-info")
-for package in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libdbus-1-3 fonts-liberation qt6-qpa-plugins; do
     check "the package depends on $package" grep -Eq "(^|, )$package( |,|$)" <<<"$depends"
 done
 check "the package puts the program in /usr/libexec/earnmeter" grep -q ' \./usr/libexec/earnmeter/earnmeter$' "$work/deb-files"

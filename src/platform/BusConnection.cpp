@@ -72,7 +72,8 @@ BusConnection::BusConnection(DBusConnection* connection) : m_connection(connecti
 
 BusConnection::~BusConnection()
 {
-    dbus_connection_flush(m_connection);
+    // No flush: a bus daemon that reads nothing would hold the exit up. The name
+    // is let go when the connection closes.
     dbus_connection_close(m_connection);
     dbus_connection_unref(m_connection);
 }

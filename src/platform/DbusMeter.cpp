@@ -210,18 +210,19 @@ bool DbusMeter::answerMeter(DBusMessage* call, const std::string& member)
 
 bool DbusMeter::answerProperties(DBusMessage* call, const std::string& member)
 {
-    std::array<std::string, 2> names;
     if (member == "GetAll") {
         std::array<std::string, 1> interface;
         if (!readStrings(call, "s", interface))
             return fail(call, DBUS_ERROR_INVALID_ARGS, "GetAll takes an interface name");
         if (interface[0] != InterfaceName && !interface[0].empty())
             return fail(call, DBUS_ERROR_UNKNOWN_INTERFACE, "No properties in " + interface[0]);
-        return replyWithAll(call);
+        return reply(call,
+                     [this](DBusMessageIter* arguments) { appendDictionary(arguments, properties(m_meter.status())); });
     }
     const bool get = member == "Get";
     if (!get && member != "Set")
         return false;
+    std::array<std::string, 2> names;
     if (!readStrings(call, get ? "ss" : "ssv", names))
         return fail(call, DBUS_ERROR_INVALID_ARGS, member + " takes an interface and a property name");
     const Properties now = properties(m_meter.status());
@@ -230,31 +231,23 @@ bool DbusMeter::answerProperties(DBusMessage* call, const std::string& member)
         return fail(call, DBUS_ERROR_UNKNOWN_PROPERTY, "No property " + names[1] + " in " + names[0]);
     if (!get)
         return fail(call, DBUS_ERROR_PROPERTY_READ_ONLY, names[1] + " is read-only");
-    DBusMessage* reply = dbus_message_new_method_return(call);
-    DBusMessageIter arguments;
-    dbus_message_iter_init_append(reply, &arguments);
-    appendVariant(&arguments, found->second);
-    send(reply);
-    return true;
+    return reply(call, [&found](DBusMessageIter* arguments) { appendVariant(arguments, found->second); });
 }
 
 bool DbusMeter::replyWith(DBusMessage* call, const Value& value)
 {
-    DBusMessage* reply = dbus_message_new_method_return(call);
-    DBusMessageIter arguments;
-    dbus_message_iter_init_append(reply, &arguments);
-    appendBasic(&arguments, value);
-    send(reply);
-    return true;
+    return reply(call, [&value](DBusMessageIter* arguments) { appendBasic(arguments, value); });
 }
 
-bool DbusMeter::replyWithAll(DBusMessage* call)
+bool DbusMeter::reply(DBusMessage* call, const std::function<void(DBusMessageIter*)>& append)
 {
-    DBusMessage* reply = dbus_message_new_method_return(call);
+    DBusMessage* answer = dbus_message_new_method_return(call);
+    if (answer == nullptr)
+        return true; // out of memory: the caller's own timeout tells it
     DBusMessageIter arguments;
-    dbus_message_iter_init_append(reply, &arguments);
-    appendDictionary(&arguments, properties(m_meter.status()));
-    send(reply);
+    dbus_message_iter_init_append(answer, &arguments);
+    append(&arguments);
+    send(answer);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@
 
 class BusConnection;
 struct DBusMessage;
+struct DBusMessageIter;
 
 // The running meter on the session bus (data/dbus/org.example.earnmeter.Meter.xml):
 // the commands, the status in JSON and the figures as properties, with
@@ -44,7 +46,7 @@ private:
     bool answerMeter(DBusMessage* call, const std::string& member);
     bool answerProperties(DBusMessage* call, const std::string& member);
     bool replyWith(DBusMessage* call, const Value& value);
-    bool replyWithAll(DBusMessage* call);
+    bool reply(DBusMessage* call, const std::function<void(DBusMessageIter*)>& append);
     bool fail(DBusMessage* call, const char* error, const std::string& text);
     void send(DBusMessage* message);
     void announceChanges();

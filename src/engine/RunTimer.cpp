@@ -70,6 +70,31 @@ void RunTimer::restoreCount(std::int32_t elapsedSeconds)
     showBoth();
 }
 
+void RunTimer::restoreWage(const RememberedWage& wage)
+{
+    const auto fits = [](const std::string& text, PayPeriod period) {
+        const std::optional<Currency> amount =
+            period == PayPeriod::Hourly ? readWageForStart(text) : readWageLeniently(text);
+        return amount && hourlyRateFor(*amount, period).ok();
+    };
+    const std::pair<WindowId, PayPeriod> boxes[] = {{WindowId::Main, PayPeriod::Hourly},
+                                                    {WindowId::Advanced, wage.period}};
+    for (const auto& [window, period] : boxes) {
+        const std::string& text = window == WindowId::Main ? wage.mainEntry : wage.advancedEntry;
+        m_wageEntries[slot(window)] = fits(text, period) ? text : "0.00";
+        if (!fits(text, period))
+            m_prompt.ask(wageRefusedMessage(text, period));
+    }
+    m_wageTypes.restore(wage.type, wage.period, m_wageEntries[slot(WindowId::Advanced)]);
+    showBoth();
+}
+
+RememberedWage RunTimer::rememberedWage() const
+{
+    return {m_wageEntries[slot(WindowId::Main)], m_wageTypes.selected(), m_wageEntries[slot(WindowId::Advanced)],
+            m_wageTypes.period()};
+}
+
 void RunTimer::editWageEntry(WindowId window, std::string text)
 {
     m_wageEntries[slot(window)] = std::move(text);

@@ -3,6 +3,7 @@
 #include "engine/Currency.h"
 #include "engine/Notifier.h"
 #include "engine/Prompt.h"
+#include "engine/RememberedWage.h"
 #include "engine/Ticker.h"
 #include "engine/WageTypes.h"
 
@@ -69,6 +70,10 @@ public:
     // last run, which both time labels show.
     void setLiveWindow(WindowId window);
     void restoreCount(std::int32_t elapsedSeconds);
+    // The wage boxes as the last run left them. A box whose amount is too large
+    // for its period is refused, as Start would refuse it, and shows 0.00.
+    void restoreWage(const RememberedWage& wage);
+    RememberedWage rememberedWage() const;
 
     // The user typed into a wage box; the box already shows the text.
     void editWageEntry(WindowId window, std::string text);

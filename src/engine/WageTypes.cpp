@@ -65,6 +65,14 @@ void WageTypes::resetForEntry(Currency hourlyWage)
     changed.notify();
 }
 
+void WageTypes::restore(WageType type, PayPeriod period, const std::string& amountText)
+{
+    m_selected = type;
+    m_period = m_periodInForce = period;
+    m_amountInForce = FormatWageEntry(amountText);
+    changed.notify();
+}
+
 void WageTypes::restorePeriodInForce()
 {
     m_period = m_periodInForce;

@@ -53,6 +53,9 @@ public:
 
     // Entering advanced mode starts again from My Wage, hourly, at the rate in force.
     void resetForEntry(Currency hourlyWage);
+    // Start-up puts back the type and period the last run left, with the amount
+    // its box showed; no rate is in force until Start.
+    void restore(WageType type, PayPeriod period, const std::string& amountText);
 
     // The option captions show the configured rates, e.g. "DREAM Wage  ($45.50)/hr".
     void showConfiguredRates();

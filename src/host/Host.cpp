@@ -8,6 +8,7 @@
 #include "ui/common/Modality.h"
 #include "ui/main/MainWindow.h"
 #include "ui/options/OptionsDialog.h"
+#include "ui/preferences/PreferencesDialog.h"
 
 #include <QTimer>
 
@@ -21,8 +22,8 @@ Host::Host(HostServices services)
                               return !m_exiting;
                           }}),
       m_config(m_services.files, m_services.dataFolder), m_stateFiles(m_services.files, m_services.dataFolder),
-      m_links(m_services.shell, m_services.programFolder), m_support(m_services.shell, m_services.facts),
-      m_trayHost(m_services.makeTray, trayActions()),
+      m_preferencesFile(m_services.files, m_services.dataFolder), m_links(m_services.shell, m_services.programFolder),
+      m_support(m_services.shell, m_services.facts), m_trayHost(m_services.makeTray, trayActions()),
       m_history(
           m_services.clock,
           // Told from the event loop, not from inside the tick that found it.
@@ -68,7 +69,9 @@ bool Host::start()
 {
     if (!readSettings())
         return false;
+    readPreferences();
     const std::int32_t saved = readStateFiles();
+    restoreWage();
     // While the question waits for the user, the tray's Exit can end the program.
     if (saved > 0)
         m_trayHost.create();
@@ -90,7 +93,8 @@ bool Host::start()
 
 void Host::sweepStaleFiles()
 {
-    for (std::string_view name : {ConfigFile::FileName, StateFiles::SavedFileName, StateFiles::PrevFileName})
+    for (std::string_view name : {ConfigFile::FileName, StateFiles::SavedFileName, StateFiles::PrevFileName,
+                                  StateFiles::WageFileName, PreferencesFile::FileName})
         m_services.files.sweepTemporaries(pathInFolder(m_services.dataFolder, name));
 }
 
@@ -139,6 +143,43 @@ void Host::tellAboutSettings(const ConfigRead& read)
     default:
         break;
     }
+}
+
+// A file that cannot be used is told once and left as it is: the program never
+// writes it but when the user changes a preference.
+void Host::readPreferences()
+{
+    const PreferencesRead read = m_preferencesFile.read();
+    m_preferences = read.preferences;
+    if (read.outcome == PreferencesRead::Outcome::Unreadable)
+        m_services.prompt.ask(Messages::preferencesUnreadable(read.reason));
+    else if (!read.problems.empty())
+        m_services.prompt.ask(Messages::preferencesProblems(read.problems));
+}
+
+// A Wage.ewg that is missing or damaged is passed over without a word, as a
+// Saved.ewg is: a wage box is quickly typed again.
+void Host::restoreWage()
+{
+    if (!m_preferences.rememberWage)
+        return;
+    const StateRead<RememberedWage> read = m_stateFiles.ReadWage();
+    if (read.outcome != StateRead<RememberedWage>::Outcome::Read)
+        return;
+    m_timer.restoreWage(read.value);
+    m_wageWritten = read.value;
+}
+
+// The boxes as shown go to Wage.ewg, unless that is what it holds already.
+WriteResult Host::rememberWage()
+{
+    const RememberedWage wage = m_timer.rememberedWage();
+    if (!m_preferences.rememberWage || m_wageWritten == wage)
+        return WriteResult::done();
+    const WriteResult written = m_stateFiles.WriteWage(wage);
+    if (written.ok)
+        m_wageWritten = wage;
+    return written;
 }
 
 // The windows go where Saved.ewg says and the count Prev.ewg holds is returned.
@@ -203,6 +244,26 @@ bool Host::saveSettings(const Settings& settings)
     return true;
 }
 
+PreferencesDialog& Host::preferencesDialog()
+{
+    if (!m_preferencesDialog)
+        m_preferencesDialog = std::make_unique<PreferencesDialog>(
+            m_preferences, [this](const Preferences& edited) { return savePreferences(edited); });
+    return *m_preferencesDialog;
+}
+
+// As with the options: in force only once they are on disk. Earnmeter.conf is
+// written here alone, never at exit.
+bool Host::savePreferences(const Preferences& preferences)
+{
+    if (const WriteResult written = m_preferencesFile.write(preferences); !written.ok) {
+        tell(written.reason);
+        return false;
+    }
+    m_preferences = preferences;
+    return true;
+}
+
 AdvancedWindow& Host::advancedWindow()
 {
     if (!m_advanced) {
@@ -243,6 +304,8 @@ void Host::switchWindows()
 
 void Host::checkpoint(std::int32_t elapsedSeconds)
 {
+    // A crash keeps the wage too; a failure here is told by the next exit.
+    rememberWage();
     const WriteResult written = m_stateFiles.WritePrev(elapsedSeconds);
     if (written.ok) {
         m_checkpointFailing = false;
@@ -282,6 +345,8 @@ void Host::saveCountQuietly()
     if (const WriteResult written = m_stateFiles.WritePrev(m_timer.elapsedSeconds()); !written.ok)
         m_services.warn("earnmeter: the elapsed time was not saved in " + m_services.dataFolder + ": " +
                         written.reason);
+    if (const WriteResult written = rememberWage(); !written.ok)
+        m_services.warn("earnmeter: the wage was not saved in " + m_services.dataFolder + ": " + written.reason);
 }
 
 void Host::ExitProgram(bool save)
@@ -302,7 +367,8 @@ void Host::ExitProgram(bool save)
     const WriteResult saved = placesKnown ? m_stateFiles.WriteSaved(m_placement->current()) : WriteResult::done();
 
     const WriteResult prev = m_stateFiles.WritePrev(save ? m_timer.elapsedSeconds() : 0);
-    for (const WriteResult* result : {&saved, &prev})
+    const WriteResult wage = rememberWage();
+    for (const WriteResult* result : {&saved, &prev, &wage})
         if (!result->ok)
             tell(result->reason);
     m_trayHost.remove();
@@ -336,6 +402,12 @@ void Host::showOptions()
 {
     Modality::blockOnly(options(), &liveWindow());
     options().exec();
+}
+
+void Host::showPreferences()
+{
+    Modality::blockOnly(preferencesDialog(), &liveWindow());
+    preferencesDialog().exec();
 }
 
 HistoryWindow& Host::historyWindow()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Clipboard.h"
+#include "engine/Preferences.h"
 #include "engine/Prompt.h"
 #include "engine/RunTimer.h"
 #include "engine/Settings.h"
@@ -13,6 +14,7 @@
 #include "host/TrayHost.h"
 #include "storage/ConfigFile.h"
 #include "storage/HistoryKeeper.h"
+#include "storage/PreferencesFile.h"
 #include "storage/StateFiles.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/common/Commands.h"
@@ -21,12 +23,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class AboutWindow;
 class AdvancedWindow;
 class MainWindow;
 class OptionsDialog;
+class PreferencesDialog;
 class WindowPlacement;
 
 // What the host reaches the world through; tests hand in fakes.
@@ -77,6 +81,7 @@ public:
     void commitData();
 
     const Settings& settings() const { return m_settings; }
+    const Preferences& preferences() const { return m_preferences; }
     RunTimer& runTimer() { return m_timer; }
     MainWindow& mainWindow() { return *m_main; }
     // Built on first use: most runs never leave the simple window.
@@ -87,11 +92,13 @@ public:
     // The meter as the command line and D-Bus reach it.
     MeterControl& control() { return m_control; }
     OptionsDialog& options();
+    PreferencesDialog& preferencesDialog();
     QWidget& liveWindow();
     void showLiveWindow();
 
     void resetTimer() override;
     void showOptions() override;
+    void showPreferences() override;
     void showHistory() override;
     void requestExit() override;
     void copyElapsed() override;
@@ -105,12 +112,16 @@ public:
 
 private:
     bool readSettings();
+    void readPreferences();
+    void restoreWage();
+    WriteResult rememberWage();
     bool recreateSettings(const std::string& reason);
     void tellAboutSettings(const ConfigRead& read);
     std::int32_t readStateFiles();
     bool askToContinue(std::int32_t elapsedSeconds);
     void showFirstWindow();
     bool saveSettings(const Settings& settings);
+    bool savePreferences(const Preferences& preferences);
     void switchWindows();
     void checkpoint(std::int32_t elapsedSeconds);
     void followTheRun();
@@ -125,6 +136,9 @@ private:
     MeterControl m_control;
     ConfigFile m_config;
     StateFiles m_stateFiles;
+    PreferencesFile m_preferencesFile;
+    Preferences m_preferences;
+    std::optional<RememberedWage> m_wageWritten; // what Wage.ewg holds, once this run wrote it
     Links m_links;
     SupportEmail m_support;
     TrayHost m_trayHost;
@@ -133,6 +147,7 @@ private:
     std::unique_ptr<AdvancedWindow> m_advanced;
     std::unique_ptr<WindowPlacement> m_placement;
     std::unique_ptr<OptionsDialog> m_options;
+    std::unique_ptr<PreferencesDialog> m_preferencesDialog;
     std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<HistoryWindow> m_historyWindow;
     bool m_countIsTheUsers = false;   // start-up has passed the continue question

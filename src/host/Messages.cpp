@@ -4,10 +4,23 @@
 #include "engine/Version.h"
 #include "storage/ConfigFile.h"
 
+#include <algorithm>
+
 namespace Messages {
 namespace {
 const std::string ProductName = Version::ProductName;
+
+std::string shortened(const std::string& text)
+{
+    std::size_t cut = 40;
+    if (text.size() <= cut)
+        return text;
+    // Never inside a character of several bytes.
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return text.substr(0, cut) + "...";
 }
+} // namespace
 
 Message endOfFile(std::string_view fileName)
 {
@@ -48,10 +61,38 @@ Message configDamaged(const std::string& problem, const std::vector<std::string>
             Message::Icon::Exclamation};
 }
 
-Message continueQuestion(std::int32_t elapsedSeconds)
+Message preferencesProblems(const std::vector<PreferenceProblem>& problems)
 {
-    return {"Do you want to continue with your elapsed time of " + FormatElapsed(elapsedSeconds) + "?",
-            "Continue " + ProductName, Message::Buttons::YesNo, Message::Icon::Question};
+    std::string text = "Some of your preferences in " + std::string(PreferencesFile::FileName) +
+                       " could not be read; the file is left as it is.\n";
+    // A hostile file gets a box that still fits the screen.
+    constexpr std::size_t listed = 8;
+    for (std::size_t i = 0; i < std::min(problems.size(), listed); ++i) {
+        const PreferenceProblem& p = problems[i];
+        text += "\nLine " + std::to_string(p.line) + ": ";
+        if (p.key.empty())
+            text += "\"" + shortened(p.written) + "\" is not a \"key = value\" line; it is ignored.";
+        else
+            text += p.key + " = \"" + shortened(p.written) + "\" is not " + p.expected + "; " + p.usedInstead +
+                    " is used instead.";
+    }
+    if (problems.size() > listed)
+        text += "\n... and " + std::to_string(problems.size() - listed) + " more lines.";
+    return {text, ProductName, Message::Buttons::Ok, Message::Icon::Exclamation};
+}
+
+Message preferencesUnreadable(const std::string& reason)
+{
+    return {reason + ". Your preferences take their defaults, and the file is left as it is.", ProductName,
+            Message::Buttons::Ok, Message::Icon::Exclamation};
+}
+
+Message continueQuestion(std::int32_t elapsedSeconds, const std::string& countedOn)
+{
+    std::string text = "Do you want to continue with your elapsed time of " + FormatElapsed(elapsedSeconds) + "?";
+    if (!countedOn.empty())
+        text += "\n\nIt was counted on " + countedOn + ".";
+    return {text, "Continue " + ProductName, Message::Buttons::YesNo, Message::Icon::Question};
 }
 
 Message saveQuestion()

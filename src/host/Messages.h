@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Prompt.h"
+#include "storage/PreferencesFile.h"
 
 #include <cstdint>
 #include <string>
@@ -21,7 +22,12 @@ Message openFailed(const std::string& problem);
 Message configRecreated();
 // Damaged settings were only partly read: which were kept; the file is left as it was.
 Message configDamaged(const std::string& problem, const std::vector<std::string>& kept);
-Message continueQuestion(std::int32_t elapsedSeconds);
+// The lines of Earnmeter.conf that could not be used, each with what is used instead.
+Message preferencesProblems(const std::vector<PreferenceProblem>& problems);
+// Earnmeter.conf is there but cannot be read: the defaults are used.
+Message preferencesUnreadable(const std::string& reason);
+// With `countedOn` (the locale's long date) when the count is from an earlier day.
+Message continueQuestion(std::int32_t elapsedSeconds, const std::string& countedOn = {});
 Message saveQuestion();
 // A failure the user should know of, such as a file that could not be written.
 Message failure(const std::string& text, Message::Icon icon = Message::Icon::Exclamation);

@@ -269,3 +269,11 @@ void DiskFileSystem::sweepTemporaries(const std::string& path)
     }
     ::closedir(folder);
 }
+
+std::optional<std::int64_t> DiskFileSystem::modifiedAt(const std::string& path)
+{
+    struct stat info = {};
+    if (::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return static_cast<std::int64_t>(info.st_mtime);
+}

@@ -18,6 +18,7 @@ public:
     // Only the copy that holds the data folder's lock may call this: any
     // temporary file of ours it finds was left by a copy that is gone.
     void sweepTemporaries(const std::string& path) override;
+    std::optional<std::int64_t> modifiedAt(const std::string& path) override;
 
     // The file a path stands for once every symbolic link on it is followed;
     // a dangling link gives the file it points to. Empty after too many links.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -49,6 +51,8 @@ public:
     virtual WriteResult writeFile(const std::string& path, std::string_view content) = 0;
     // Removes what an interrupted write of this file left behind.
     virtual void sweepTemporaries(const std::string& path) = 0;
+    // When the file was last written (UTC seconds); nothing when it is not there.
+    virtual std::optional<std::int64_t> modifiedAt(const std::string& path) = 0;
 };
 
 // The folder and the file name joined with the platform's separator.

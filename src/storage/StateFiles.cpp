@@ -1,7 +1,9 @@
 #include "storage/StateFiles.h"
 
+#include "engine/Formats.h"
 #include "storage/RecordReader.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -21,6 +23,17 @@ std::string wholeText(std::int32_t value)
     char buffer[16];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     return std::string(buffer, end);
+}
+
+// A box's text in double quotes. A text the record cannot give back whole is
+// kept in the form the box shows once it is left.
+std::string quotedEntry(const std::string& text)
+{
+    constexpr std::size_t longest = 40;
+    const bool whole = text.size() <= longest && std::none_of(text.begin(), text.end(), [](char c) {
+                           return c == '"' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+                       });
+    return "\"" + (whole ? text : FormatWageEntry(text)) + "\"";
 }
 
 template <typename Value> StateRead<Value> unusable(const std::string& problem, std::string_view fileName)
@@ -43,7 +56,8 @@ template <typename Value> bool contentOf(const ReadResult& file, std::string_vie
 } // namespace
 
 StateFiles::StateFiles(FileSystem& files, std::string folder)
-    : m_files(files), m_savedPath(pathInFolder(folder, SavedFileName)), m_prevPath(pathInFolder(folder, PrevFileName))
+    : m_files(files), m_savedPath(pathInFolder(folder, SavedFileName)), m_prevPath(pathInFolder(folder, PrevFileName)),
+      m_wagePath(pathInFolder(folder, WageFileName))
 {}
 
 StateRead<WindowPositions> StateFiles::ReadSaved()
@@ -88,6 +102,37 @@ StateRead<std::int32_t> StateFiles::ReadPrev()
 WriteResult StateFiles::WritePrev(std::int32_t elapsedSeconds)
 {
     return writeRecord(m_prevPath, PrevFileName, wholeText(elapsedSeconds) + "\r\n");
+}
+
+std::optional<std::int64_t> StateFiles::PrevWrittenAt()
+{
+    return m_files.modifiedAt(m_prevPath);
+}
+
+StateRead<RememberedWage> StateFiles::ReadWage()
+{
+    const ReadResult file = m_files.readRecord(m_wagePath);
+    StateRead<RememberedWage> read;
+    if (!contentOf(file, WageFileName, read))
+        return read;
+    RecordReader record(file.content);
+    const auto main = record.nextText();
+    const auto type = record.nextWhole(0, 2);
+    const auto advanced = record.nextText();
+    const auto period = record.nextWhole(0, static_cast<std::int64_t>(PayPeriods.size()) - 1);
+    if (!main || !type || !advanced || !period)
+        return unusable<RememberedWage>(record.describeProblem("Wage"), WageFileName);
+    read.value = {std::string(*main), static_cast<WageType>(*type), std::string(*advanced),
+                  PayPeriods.at(static_cast<std::size_t>(*period))};
+    return read;
+}
+
+WriteResult StateFiles::WriteWage(const RememberedWage& wage)
+{
+    const std::string record = quotedEntry(wage.mainEntry) + "," + wholeText(static_cast<std::int32_t>(wage.type)) +
+                               "," + quotedEntry(wage.advancedEntry) + "," +
+                               wholeText(static_cast<std::int32_t>(wage.period)) + "\r\n";
+    return writeRecord(m_wagePath, WageFileName, record);
 }
 
 WriteResult StateFiles::writeRecord(const std::string& path, std::string_view fileName, const std::string& record)

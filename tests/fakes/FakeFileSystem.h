@@ -2,7 +2,9 @@
 
 #include "storage/FileSystem.h"
 
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,12 @@ public:
     }
 
     void sweepTemporaries(const std::string& path) override { swept.push_back(path); }
+    std::optional<std::int64_t> modifiedAt(const std::string& path) override
+    {
+        const auto at = m_modified.find(path);
+        return exists(path) && at != m_modified.end() ? std::optional(at->second) : std::nullopt;
+    }
+    void setModifiedAt(const std::string& path, std::int64_t epochSeconds) { m_modified[path] = epochSeconds; }
 
     void put(const std::string& path, std::string content) { m_files[path] = std::move(content); }
     bool exists(const std::string& path) const { return m_files.count(path) != 0; }
@@ -45,4 +53,5 @@ public:
 private:
     std::map<std::string, std::string> m_files, m_writeFailures, m_readFailures;
     std::map<std::string, int> m_writes;
+    std::map<std::string, std::int64_t> m_modified;
 };

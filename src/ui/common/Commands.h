@@ -10,6 +10,7 @@ public:
     virtual ~Commands() = default;
     virtual void resetTimer() = 0;
     virtual void showOptions() = 0;
+    virtual void showPreferences() = 0;
     virtual void showHistory() = 0;
     virtual void requestExit() = 0;
     virtual void copyElapsed() = 0;

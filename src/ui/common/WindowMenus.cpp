@@ -41,6 +41,7 @@ void buildMenuBar(QMenuBar* bar, Commands& commands, QWidget* owner)
         file, "mnuFileReset", QStringLiteral("&Reset Timer..."), [&commands] { commands.resetTimer(); },
         QKeySequence(Qt::CTRL | Qt::Key_R));
     addItem(file, "mnuFileOptions", QStringLiteral("&Options..."), [&commands] { commands.showOptions(); });
+    addItem(file, "mnuFilePreferences", QStringLiteral("&Preferences..."), [&commands] { commands.showPreferences(); });
     addItem(
         file, "mnuFileHistory", QStringLiteral("&History..."), [&commands] { commands.showHistory(); },
         QKeySequence(Qt::CTRL | Qt::Key_H));

@@ -1,0 +1,19 @@
+#pragma once
+
+// What to do at start-up with a count carried over from an earlier day.
+enum class NewDay
+{
+    Ask,      // the continue question, naming the day it was counted on
+    Continue, // go on with it without asking, as a Yes would
+    Zero,     // start from zero; the history keeps what was counted
+};
+
+// The user's preferences beyond the settings file: kept in Earnmeter.conf and
+// edited in the Preferences window. The defaults are what a missing file means.
+struct Preferences
+{
+    bool rememberWage = true;
+    NewDay newDay = NewDay::Ask;
+
+    friend bool operator==(const Preferences&, const Preferences&) = default;
+};

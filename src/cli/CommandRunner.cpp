@@ -78,15 +78,17 @@ ExitStatus CommandRunner::status(const CommandLine& line)
 
 ExitStatus CommandRunner::command(RemoteCommand command)
 {
-    bool done = false;
+    CommandAnswer answer;
     const ExitStatus status = ask(
         requestLine({ControlRequest::Kind::Command, command}),
-        [&done](const std::string& answer) {
-            done = answer == ControlProtocol::Ok;
+        [&answer](const std::string& line) {
+            answer = parseCommandAnswer(line);
             return false;
         },
         false);
-    if (status != ExitStatus::Ok || done)
+    if (status == ExitStatus::Ok && answer.done && answer.startsAt == Currency{})
+        m_err << "Earnmeter started at $0.00/hr: no wage is set" << std::endl;
+    if (status != ExitStatus::Ok || answer.done)
         return status;
     m_err << NoAnswerText << std::endl;
     return ExitStatus::NoAnswer;

@@ -102,6 +102,7 @@ void HistoryRecorder::write(std::int64_t at)
         return;
     }
     m_failing = false;
+    ++m_writes;
     markSaved(records, openIncluded);
 }
 

@@ -50,6 +50,8 @@ public:
     // Counted but not yet stored, per local date, oldest first.
     std::vector<DayTotal> unsavedDayTotals() const;
     bool allSaved() const;
+    // How many writes have reached the store: what it holds changes with each.
+    std::uint64_t writes() const { return m_writes; }
 
     // A write failed after the last one succeeded; told once until one succeeds.
     Notifier<std::string> writeFailed;
@@ -78,4 +80,5 @@ private:
     std::optional<Entry> m_open;
     std::optional<std::int64_t> m_lastWrite; // unset until this stretch counts its first second
     bool m_failing = false;
+    std::uint64_t m_writes = 0;
 };

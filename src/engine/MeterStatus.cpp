@@ -1,8 +1,10 @@
 #include "engine/MeterStatus.h"
 
 #include "engine/Formats.h"
+#include "engine/HistoryFigures.h"
 
 #include <cctype>
+#include <vector>
 
 namespace {
 
@@ -72,15 +74,27 @@ std::string fourDecimals(Currency amount)
     return (amount.units < 0 ? "-" : "") + std::to_string(magnitude / Currency::UnitsPerDollar) + "." + fraction;
 }
 
-std::string statusLine(const MeterStatus& status)
+std::string todayText(const TodayFigure& today, const std::string& money)
 {
-    return phaseName(status.phase) + " " + figures(status);
+    return std::string(today.complete ? "Today " : "Today (without the history) ") + money + " in " +
+           hoursText(today.total.seconds);
 }
 
-std::string statusJson(const MeterStatus& status)
+std::string statusLine(const MeterStatus& status, const std::optional<TodayFigure>& today)
+{
+    std::string line = phaseName(status.phase) + " " + figures(status);
+    if (today) {
+        std::string text = todayText(*today, dollars(today->total.earned));
+        text.front() = 't';
+        line += ", " + text;
+    }
+    return line;
+}
+
+std::string statusJson(const MeterStatus& status, const std::optional<TodayFigure>& today)
 {
     const std::string state = lowered(phaseName(status.phase));
-    const std::string members[] = {
+    std::vector<std::string> members = {
         member("state", quoted(state)),
         member("elapsed", std::to_string(status.elapsedSeconds)),
         member("elapsedText", quoted(FormatElapsed(status.elapsedSeconds))),
@@ -88,10 +102,16 @@ std::string statusJson(const MeterStatus& status)
         member("totalText", quoted(dollars(status.total))),
         member("hourlyWage", quoted(fourDecimals(status.hourlyWage))),
         member("mode", quoted(status.advanced ? "advanced" : "simple")),
-        member("text", quoted(dollars(status.total) + " " + FormatElapsed(status.elapsedSeconds))),
-        member("tooltip", quoted(statusLine(status))),
-        member("class", quoted(state)),
     };
+    if (today) {
+        members.push_back(member("today", quoted(fourDecimals(today->total.earned))));
+        members.push_back(member("todaySeconds", std::to_string(today->total.seconds)));
+        members.push_back(member("todayText", quoted(todayText(*today, dollars(today->total.earned)))));
+        members.push_back(member("todayComplete", today->complete ? "true" : "false"));
+    }
+    members.push_back(member("text", quoted(dollars(status.total) + " " + FormatElapsed(status.elapsedSeconds))));
+    members.push_back(member("tooltip", quoted(statusLine(status, today))));
+    members.push_back(member("class", quoted(state)));
     std::string json = "{";
     for (const std::string& m : members)
         json += (json.size() > 1 ? "," : "") + m;

@@ -153,6 +153,12 @@ bool RunTimer::start(WindowId window)
     return true;
 }
 
+std::optional<Currency> RunTimer::wageAtStart(WindowId window) const
+{
+    const std::string& entry = m_wageEntries[slot(window)];
+    return window == WindowId::Main ? readWageForStart(entry) : m_wageTypes.rateFor(entry);
+}
+
 void RunTimer::pause(WindowId window)
 {
     m_runTick.setEnabled(false);
@@ -172,8 +178,9 @@ void RunTimer::tick()
     m_smallTotal = m_totalEarned >= SmallFontFrom;
     m_totalHidden = false;
     m_captions[slot(m_live)] = dollarText(m_totalEarned) + " (" + ProductName + ")";
-    viewChanged.notify(m_live);
+    // The history first: whoever renders the second also shows today's figure with it.
     ticked.notify();
+    viewChanged.notify(m_live);
     if (m_elapsedSeconds % 300 == 0)
         checkpointDue.notify(m_elapsedSeconds);
 }

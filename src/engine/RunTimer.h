@@ -82,6 +82,8 @@ public:
 
     // False when the wage was refused and nothing started.
     bool start(WindowId window);
+    // The rate Start in the window would put in force now; nothing when it would refuse the wage.
+    std::optional<Currency> wageAtStart(WindowId window) const;
     void pause(WindowId window);
     // Asks first; a No leaves everything as it was.
     void reset();

@@ -55,6 +55,17 @@ std::optional<Currency> WageTypes::rateAtStart(std::string_view amountText)
     return std::nullopt;
 }
 
+std::optional<Currency> WageTypes::rateFor(std::string_view amountText) const
+{
+    if (m_selected == WageType::Minimum)
+        return m_settings.MinimumWage;
+    if (m_selected == WageType::Dream)
+        return m_settings.DreamWage;
+    const std::optional<Currency> amount = readWageLeniently(amountText);
+    const CurrencyResult rate = amount ? hourlyRateFor(*amount, m_period) : CurrencyResult{{}, CurrencyError::Overflow};
+    return rate.ok() ? std::optional(rate.value) : std::nullopt;
+}
+
 void WageTypes::resetForEntry(Currency hourlyWage)
 {
     m_selected = WageType::MyWage;

@@ -50,6 +50,8 @@ public:
     // The rate Start uses: the conversion for My Wage, else the chosen reference
     // wage as configured now, without touching the current-rate label.
     std::optional<Currency> rateAtStart(std::string_view amountText);
+    // The same, without choosing anything: what Start would count at.
+    std::optional<Currency> rateFor(std::string_view amountText) const;
 
     // Entering advanced mode starts again from My Wage, hourly, at the rate in force.
     void resetForEntry(Currency hourlyWage);

@@ -1,6 +1,7 @@
 #include "host/Host.h"
 
 #include "engine/ClipboardCopies.h"
+#include "engine/Formats.h"
 #include "host/Messages.h"
 #include "host/WindowPlacement.h"
 #include "ui/about/AboutWindow.h"
@@ -17,9 +18,9 @@
 Host::Host(HostServices services)
     : m_services(std::move(services)), m_wageTypes(m_settings),
       m_timer(m_services.prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
-      m_control(m_timer, {[this] { showLiveWindow(); },
+      m_control(m_timer, {[this] { showLiveWindow(); }, [this] { return !m_exiting; },
                           [this] {
-                              return !m_exiting;
+                              return m_history.todayFigure();
                           }}),
       m_config(m_services.files, m_services.dataFolder), m_stateFiles(m_services.files, m_services.dataFolder),
       m_preferencesFile(m_services.files, m_services.dataFolder), m_links(m_services.shell, m_services.programFolder),
@@ -39,8 +40,10 @@ void Host::followTheRun()
 {
     m_timer.modeChanged.subscribe([this] { switchWindows(); });
     m_timer.ticked.subscribe([this] {
-        m_trayHost.refreshToolTip(m_timer.totalEarned());
         m_history.counted(m_timer.hourlyWage());
+        // One tip a second, with both its lines.
+        m_trayHost.setEarnings(m_timer.totalEarned());
+        showToday();
     });
     m_timer.stretchEnded.subscribe([this] { m_history.close(); });
     m_timer.checkpointDue.subscribe([this](std::int32_t elapsedSeconds) {
@@ -88,6 +91,8 @@ bool Host::start()
     // Once the window is on its way: the tray's bus and X round trips need not delay it.
     m_trayHost.create();
     m_control.open();
+    // Today's figure opens the history, which an idle meter's start need not wait for.
+    QTimer::singleShot(TodayDelayMs, this, [this] { showToday(); });
     return true;
 }
 
@@ -270,6 +275,7 @@ AdvancedWindow& Host::advancedWindow()
         // It renders the run as the model holds it, whatever happened before it existed.
         m_advanced = std::make_unique<AdvancedWindow>(m_timer, m_wageTypes, *this, m_main->hiddenMenu());
         m_placement->attachAdvanced(*m_advanced);
+        m_advanced->setTodayText(m_todayText);
     }
     return *m_advanced;
 }
@@ -300,6 +306,20 @@ void Host::switchWindows()
     if (other)
         other->hide();
     showLiveWindow();
+}
+
+// What today earned, where people look: the tray's second line and the
+// tooltip of the total in both windows.
+void Host::showToday()
+{
+    if (m_exiting)
+        return;
+    const TodayFigure today = m_history.todayFigure();
+    m_trayHost.showToday(today);
+    m_todayText = QString::fromStdString(todayText(today, "$" + FormatMoney(today.total.earned)));
+    m_main->setTodayText(m_todayText);
+    if (m_advanced)
+        m_advanced->setTodayText(m_todayText);
 }
 
 void Host::checkpoint(std::int32_t elapsedSeconds)

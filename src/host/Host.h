@@ -65,6 +65,9 @@ class Host final : public QObject, public Commands
     Q_OBJECT
 
 public:
+    // How long after start-up an idle meter first shows today's figure.
+    static constexpr int TodayDelayMs = 1500;
+
     explicit Host(HostServices services);
     ~Host() override;
 
@@ -124,6 +127,7 @@ private:
     bool savePreferences(const Preferences& preferences);
     void switchWindows();
     void checkpoint(std::int32_t elapsedSeconds);
+    void showToday();
     void followTheRun();
     void saveCountQuietly();
     void tell(const std::string& text, Message::Icon icon = Message::Icon::Exclamation);
@@ -150,6 +154,7 @@ private:
     std::unique_ptr<PreferencesDialog> m_preferencesDialog;
     std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<HistoryWindow> m_historyWindow;
+    QString m_todayText;
     bool m_countIsTheUsers = false;   // start-up has passed the continue question
     bool m_checkpointFailing = false; // told once; quiet until a write works again
     bool m_exiting = false;           // Yes or No was chosen, or the session ends: nothing counts any more

@@ -48,9 +48,23 @@ void MeterControl::carryOut(RemoteCommand command)
     }
 }
 
+std::optional<Currency> MeterControl::wageToStartAt(RemoteCommand command) const
+{
+    const bool starts =
+        command == RemoteCommand::Start || (command == RemoteCommand::Toggle && m_timer.phase() != Phase::Running);
+    if (!starts || !m_actions.acceptsCommands())
+        return std::nullopt;
+    return m_timer.wageAtStart(m_timer.liveWindow());
+}
+
 MeterStatus MeterControl::status() const
 {
     return MeterStatus::of(m_timer);
+}
+
+TodayFigure MeterControl::today() const
+{
+    return m_actions.today();
 }
 
 void MeterControl::onStatusChanged(std::function<void()> callback)

@@ -19,6 +19,7 @@ public:
     {
         std::function<void()> showLiveWindow;
         std::function<bool()> acceptsCommands; // false once exit has begun
+        std::function<TodayFigure()> today;
     };
 
     MeterControl(RunTimer& timer, Actions actions);
@@ -26,7 +27,9 @@ public:
     MeterControl& operator=(const MeterControl&) = delete;
 
     void perform(RemoteCommand command) override;
+    std::optional<Currency> wageToStartAt(RemoteCommand command) const override;
     MeterStatus status() const override;
+    TodayFigure today() const override;
     void onStatusChanged(std::function<void()> callback) override;
 
     // Start-up has shown its first window: the held commands run now, in order.

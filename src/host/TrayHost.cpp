@@ -1,6 +1,7 @@
 #include "host/TrayHost.h"
 
 #include "engine/Currency.h"
+#include "engine/MeterStatus.h"
 #include "engine/Version.h"
 #include "platform/tray/SysTray.h"
 #include "ui/common/ProgramIcon.h"
@@ -31,7 +32,8 @@ void TrayHost::create()
     tray.AddMenuItem(QStringLiteral("&About..."), QStringLiteral("About"));
     tray.AddMenuItem(QStringLiteral("-"));
     tray.AddMenuItem(QStringLiteral("E&xit"), QStringLiteral("close"));
-    tray.setToolTip(QString::fromLatin1(Version::ProductName));
+    m_firstLine = QString::fromLatin1(Version::ProductName);
+    showToolTip();
     tray.setIcon(m_icon);
 }
 
@@ -53,8 +55,31 @@ QString TrayHost::toolTipText(double totalEarned, const QLocale& locale)
 
 void TrayHost::refreshToolTip(Currency totalEarned)
 {
+    setEarnings(totalEarned);
+    showToolTip();
+}
+
+void TrayHost::setEarnings(Currency totalEarned)
+{
+    m_firstLine = toolTipText(CurrencyAsDouble(totalEarned), QLocale::system());
+}
+
+QString TrayHost::todayLine(const TodayFigure& today, const QLocale& locale)
+{
+    const QString money = locale.toCurrencyString(CurrencyAsDouble(today.total.earned));
+    return QString::fromStdString(todayText(today, money.toStdString()));
+}
+
+void TrayHost::showToday(const TodayFigure& today)
+{
+    m_todayLine = todayLine(today, QLocale::system());
+    showToolTip();
+}
+
+void TrayHost::showToolTip()
+{
     if (m_frmSysTray)
-        m_frmSysTray->setToolTip(toolTipText(CurrencyAsDouble(totalEarned), QLocale::system()));
+        m_frmSysTray->setToolTip(m_todayLine.isEmpty() ? m_firstLine : m_firstLine + QLatin1Char('\n') + m_todayLine);
 }
 
 void TrayHost::m_frmSysTray_SysTrayMouseDown(int button)

@@ -8,6 +8,7 @@
 
 class SysTray;
 struct Currency;
+struct TodayFigure;
 
 // The program's tray icon: its menu of nine items, the tooltip showing the
 // money earned, and the icon's clicks turned into commands on the live window.
@@ -38,7 +39,12 @@ public:
 
     // Every counted second: the earnings so far in the user's currency format.
     void refreshToolTip(Currency totalEarned);
+    // The same without sending it, for showToday() to send with its line.
+    void setEarnings(Currency totalEarned);
     static QString toolTipText(double totalEarned, const QLocale& locale);
+    // Today's figure as the tooltip's second line, in the same money format.
+    void showToday(const TodayFigure& today);
+    static QString todayLine(const TodayFigure& today, const QLocale& locale);
 
 private:
     void m_frmSysTray_SysTrayMouseDown(int button);
@@ -49,4 +55,7 @@ private:
     Actions m_actions;
     QIcon m_icon;
     std::unique_ptr<SysTray> m_frmSysTray;
+    QString m_firstLine; // the product name, then the earnings
+    QString m_todayLine; // empty until today's figure is known
+    void showToolTip();
 };

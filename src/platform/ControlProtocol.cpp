@@ -1,5 +1,7 @@
 #include "platform/ControlProtocol.h"
 
+#include "engine/MeterStatus.h"
+
 #include <array>
 #include <utility>
 
@@ -30,6 +32,25 @@ ControlRequest normalized(ControlRequest request)
 }
 
 } // namespace
+
+namespace {
+constexpr std::string_view StartedPrefix = "ok started ";
+}
+
+std::string commandAnswer(const std::optional<Currency>& startsAt)
+{
+    return startsAt ? std::string(StartedPrefix) + fourDecimals(*startsAt) : ControlProtocol::Ok;
+}
+
+CommandAnswer parseCommandAnswer(std::string_view line)
+{
+    if (line == ControlProtocol::Ok)
+        return {true, std::nullopt};
+    if (line.substr(0, StartedPrefix.size()) != StartedPrefix)
+        return {};
+    const CurrencyResult wage = CurrencyFromText(line.substr(StartedPrefix.size()));
+    return {true, wage.ok() ? std::optional(wage.value) : std::nullopt};
+}
 
 std::string requestLine(const ControlRequest& request)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Currency.h"
 #include "engine/MeterRemote.h"
 
 #include <cstddef>
@@ -11,6 +12,8 @@
 // ("start", "status json", "watch"...), then the answer: "ok" for a command,
 // the status line for "status", and for "watch" the status line again each
 // time the figures change until the program ends. Every line ends with "\n".
+// A command that starts the meter is answered "ok started 36.0000", with the
+// hourly wage it starts at.
 struct ControlRequest
 {
     enum class Kind
@@ -33,6 +36,15 @@ inline constexpr std::size_t MaxRequestLength = 32;
 inline constexpr const char* Ok = "ok";
 inline constexpr const char* Unknown = "error unknown request";
 } // namespace ControlProtocol
+
+// The answer to a command; a client of an earlier version reads any "ok" line as done.
+std::string commandAnswer(const std::optional<Currency>& startsAt);
+struct CommandAnswer
+{
+    bool done = false;
+    std::optional<Currency> startsAt;
+};
+CommandAnswer parseCommandAnswer(std::string_view line);
 
 // The request's line, without its "\n".
 std::string requestLine(const ControlRequest& request);

@@ -116,7 +116,7 @@ void ControlServer::answer(ControlConnection& client, const std::optional<Contro
     }
     switch (request->kind) {
     case ControlRequest::Kind::Command:
-        client.send(ControlProtocol::Ok);
+        client.send(commandAnswer(m_meter.wageToStartAt(request->command)));
         // After the answer and outside the reading: a command may open a modal box.
         QTimer::singleShot(0, this, [this, command = request->command] { m_meter.perform(command); });
         break;
@@ -133,11 +133,15 @@ void ControlServer::answer(ControlConnection& client, const std::optional<Contro
 std::string ControlServer::statusText(bool json) const
 {
     const MeterStatus status = m_meter.status();
-    return json ? statusJson(status) : statusLine(status);
+    const TodayFigure today = m_meter.today();
+    return json ? statusJson(status, today) : statusLine(status, today);
 }
 
 void ControlServer::pushStatus()
 {
+    // Today's figure may open the history: not for a meter no one watches.
+    if (std::none_of(m_clients.begin(), m_clients.end(), [](const ControlConnection* c) { return c->watching(); }))
+        return;
     const std::string lines[] = {statusText(false), statusText(true)};
     // A copy: a client that cannot take its line finishes and leaves the list.
     const std::vector<ControlConnection*> clients = m_clients;

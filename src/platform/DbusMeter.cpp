@@ -67,18 +67,26 @@ void appendBasic(DBusMessageIter* into, const DbusMeter::Value& value)
     if (const auto* text = std::get_if<std::string>(&value)) {
         const char* chars = text->c_str();
         dbus_message_iter_append_basic(into, DBUS_TYPE_STRING, &chars);
+    } else if (const auto* number = std::get_if<std::int32_t>(&value)) {
+        const dbus_int32_t chars = *number;
+        dbus_message_iter_append_basic(into, DBUS_TYPE_INT32, &chars);
     } else {
-        const dbus_int32_t number = std::get<std::int32_t>(value);
-        dbus_message_iter_append_basic(into, DBUS_TYPE_INT32, &number);
+        const dbus_int64_t wide = std::get<std::int64_t>(value);
+        dbus_message_iter_append_basic(into, DBUS_TYPE_INT64, &wide);
     }
+}
+
+const char* signatureOf(const DbusMeter::Value& value)
+{
+    if (std::holds_alternative<std::string>(value))
+        return DBUS_TYPE_STRING_AS_STRING;
+    return std::holds_alternative<std::int32_t>(value) ? DBUS_TYPE_INT32_AS_STRING : DBUS_TYPE_INT64_AS_STRING;
 }
 
 void appendVariant(DBusMessageIter* into, const DbusMeter::Value& value)
 {
     DBusMessageIter variant;
-    const char* type =
-        std::holds_alternative<std::string>(value) ? DBUS_TYPE_STRING_AS_STRING : DBUS_TYPE_INT32_AS_STRING;
-    dbus_message_iter_open_container(into, DBUS_TYPE_VARIANT, type, &variant);
+    dbus_message_iter_open_container(into, DBUS_TYPE_VARIANT, signatureOf(value), &variant);
     appendBasic(&variant, value);
     dbus_message_iter_close_container(into, &variant);
 }
@@ -164,15 +172,25 @@ std::unique_ptr<DbusMeter> DbusMeter::publish(MeterRemote& meter, const std::str
     return published;
 }
 
-DbusMeter::Properties DbusMeter::properties(const MeterStatus& status)
+DbusMeter::Properties DbusMeter::properties(const MeterStatus& status, const std::optional<TodayFigure>& today)
 {
     std::string state = phaseName(status.phase);
     for (char& letter : state)
         letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-    return {{"State", state},
-            {"Elapsed", status.elapsedSeconds},
-            {"Total", fourDecimals(status.total)},
-            {"HourlyWage", fourDecimals(status.hourlyWage)}};
+    Properties properties = {{"State", state},
+                             {"Elapsed", status.elapsedSeconds},
+                             {"Total", fourDecimals(status.total)},
+                             {"HourlyWage", fourDecimals(status.hourlyWage)}};
+    if (today) {
+        properties.emplace("Today", fourDecimals(today->total.earned));
+        properties.emplace("TodaySeconds", today->total.seconds);
+    }
+    return properties;
+}
+
+DbusMeter::Properties DbusMeter::current() const
+{
+    return properties(m_meter.status(), m_meter.today());
 }
 
 bool DbusMeter::answer(DBusMessage* call)
@@ -201,7 +219,7 @@ bool DbusMeter::answerMeter(DBusMessage* call, const std::string& member)
     if (!dbus_message_has_signature(call, ""))
         return fail(call, DBUS_ERROR_INVALID_ARGS, member + " takes no arguments");
     if (command == commands.end())
-        return replyWith(call, statusJson(m_meter.status()));
+        return replyWith(call, statusJson(m_meter.status(), m_meter.today()));
     // The caller gets its reply first: a command may open a modal box.
     send(dbus_message_new_method_return(call));
     QTimer::singleShot(0, this, [this, todo = command->second] { m_meter.perform(todo); });
@@ -216,8 +234,7 @@ bool DbusMeter::answerProperties(DBusMessage* call, const std::string& member)
             return fail(call, DBUS_ERROR_INVALID_ARGS, "GetAll takes an interface name");
         if (interface[0] != InterfaceName && !interface[0].empty())
             return fail(call, DBUS_ERROR_UNKNOWN_INTERFACE, "No properties in " + interface[0]);
-        return reply(call,
-                     [this](DBusMessageIter* arguments) { appendDictionary(arguments, properties(m_meter.status())); });
+        return reply(call, [this](DBusMessageIter* arguments) { appendDictionary(arguments, current()); });
     }
     const bool get = member == "Get";
     if (!get && member != "Set")
@@ -225,7 +242,7 @@ bool DbusMeter::answerProperties(DBusMessage* call, const std::string& member)
     std::array<std::string, 2> names;
     if (!readStrings(call, get ? "ss" : "ssv", names))
         return fail(call, DBUS_ERROR_INVALID_ARGS, member + " takes an interface and a property name");
-    const Properties now = properties(m_meter.status());
+    const Properties now = current();
     const auto found = now.find(names[1]);
     if ((names[0] != InterfaceName && !names[0].empty()) || found == now.end())
         return fail(call, DBUS_ERROR_UNKNOWN_PROPERTY, "No property " + names[1] + " in " + names[0]);
@@ -269,7 +286,7 @@ void DbusMeter::send(DBusMessage* message)
 
 void DbusMeter::announceChanges()
 {
-    Properties now = properties(m_meter.status());
+    Properties now = current();
     Properties changed;
     for (const auto& [name, value] : now)
         if (m_announced[name] != value)

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -26,7 +27,7 @@ public:
     static constexpr const char* ObjectPath = "/org/example/earnmeter";
     static constexpr const char* InterfaceName = "org.example.earnmeter.Meter";
 
-    using Value = std::variant<std::string, std::int32_t>;
+    using Value = std::variant<std::string, std::int32_t, std::int64_t>;
     using Properties = std::map<std::string, Value>;
 
     // Serves the meter on the session bus (or the bus at `busAddress`); nothing
@@ -35,8 +36,9 @@ public:
     static std::unique_ptr<DbusMeter> publish(MeterRemote& meter, const std::string& busAddress = {});
     ~DbusMeter() override;
 
-    // The figures as the properties State, Elapsed, Total and HourlyWage.
-    static Properties properties(const MeterStatus& status);
+    // The figures as the properties State, Elapsed, Total and HourlyWage, and
+    // with today's figure Today and TodaySeconds.
+    static Properties properties(const MeterStatus& status, const std::optional<TodayFigure>& today = {});
 
     // A call on the object: answered and true, or false for one that is not ours.
     bool answer(DBusMessage* call);
@@ -50,6 +52,7 @@ private:
     bool fail(DBusMessage* call, const char* error, const std::string& text);
     void send(DBusMessage* message);
     void announceChanges();
+    Properties current() const;
 
     MeterRemote& m_meter;
     std::unique_ptr<BusConnection> m_bus;

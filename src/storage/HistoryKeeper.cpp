@@ -16,6 +16,7 @@ void HistoryKeeper::open()
         return;
     HistoryOpenResult opened = m_open();
     m_store = std::move(opened.store);
+    m_whole = m_store && opened.outcome.ok();
     m_recorder.attach(m_store.get());
     if (!opened.outcome.ok())
         tellOnce(m_store ? opened.outcome.reason
@@ -45,6 +46,26 @@ std::vector<DayTotal> HistoryKeeper::dayTotals(Date from, Date to)
         if (day.date >= from && day.date <= to)
             unsaved.push_back(day);
     return mergedDayTotals(stored, unsaved);
+}
+
+TodayFigure HistoryKeeper::todayFigure()
+{
+    open();
+    const Date date = today();
+    if (m_store && (!m_storedDay || m_storedDay->date != date || m_storedDay->writes != m_recorder.writes())) {
+        HistoryRead<HistoryTotal> read = m_store->total(date, date);
+        m_storedDay = StoredDay{date, m_recorder.writes(), read.value, read.outcome.ok()};
+    }
+    // A history started afresh beside a damaged one lacks what that one held.
+    const bool stored = m_store && m_storedDay->read;
+    TodayFigure figure;
+    figure.complete = m_whole && stored;
+    if (stored)
+        figure.total = m_storedDay->total;
+    for (const DayTotal& day : m_recorder.unsavedDayTotals())
+        if (day.date == date)
+            figure.total = figure.total + HistoryTotal{day.seconds, day.earned};
+    return figure;
 }
 
 // Whatever goes wrong with the file, one box is enough for a run.

@@ -2,6 +2,7 @@
 
 #include "engine/Clock.h"
 #include "engine/HistoryRecorder.h"
+#include "engine/MeterStatus.h"
 #include "engine/Notifier.h"
 #include "storage/HistoryStore.h"
 
@@ -38,6 +39,9 @@ public:
     // Every day from `from` to `to` that has seconds, oldest first.
     std::vector<DayTotal> dayTotals(Date from, Date to);
     Date today() const { return m_clock.now().localDate; }
+    // What the Today row shows: the stored seconds of the local date and those
+    // not written yet. The store is asked again only after a write or a new day.
+    TodayFigure todayFigure();
 
     Notifier<> changed; // a second was counted: a window showing the history refreshes
 
@@ -49,6 +53,16 @@ private:
     Opener m_open;
     HistoryRecorder m_recorder;
     std::unique_ptr<HistoryStore> m_store;
+    // The store's total of one date, as of its writes() when it was asked.
+    struct StoredDay
+    {
+        Date date;
+        std::uint64_t writes = 0;
+        HistoryTotal total;
+        bool read = false;
+    };
+    std::optional<StoredDay> m_storedDay;
     bool m_opened = false;
+    bool m_whole = false; // the store was opened as it was: nothing put aside, nothing missing
     bool m_told = false;
 };

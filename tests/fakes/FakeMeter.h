@@ -10,7 +10,14 @@ class FakeMeter final : public MeterRemote
 {
 public:
     void perform(RemoteCommand command) override { performed.push_back(command); }
+    std::optional<Currency> wageToStartAt(RemoteCommand command) const override
+    {
+        const bool starts =
+            command == RemoteCommand::Start || (command == RemoteCommand::Toggle && current.phase != Phase::Running);
+        return starts ? std::optional(startingWage) : std::nullopt;
+    }
     MeterStatus status() const override { return current; }
+    TodayFigure today() const override { return todayFigure; }
     void onStatusChanged(std::function<void()> callback) override { m_changed.subscribe(std::move(callback)); }
 
     void change(const MeterStatus& status)
@@ -20,6 +27,8 @@ public:
     }
 
     MeterStatus current;
+    Currency startingWage; // what the box holds
+    TodayFigure todayFigure;
     std::vector<RemoteCommand> performed;
 
 private:

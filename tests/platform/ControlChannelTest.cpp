@@ -55,6 +55,7 @@ protected:
     void SetUp() override
     {
         meter.current = Running;
+        meter.todayFigure = {{21731, Currency::fromUnits(2'531'800)}, true};
         ASSERT_EQ(server->listen(socketPath, true), "");
     }
 
@@ -90,7 +91,7 @@ TEST_F(ControlChannelTest, GarbageAndSilentClientsNeitherDisturbTheMeterNorBlock
     nonsense.say(std::string("\x01\xff status\n", 10));
 
     EXPECT_EQ(exchange("status", ControlClient::Outcome::Answered),
-              std::vector<std::string>{"Running 00:00:07 $0.07 ($36.00/hr)"});
+              std::vector<std::string>{"Running 00:00:07 $0.07 ($36.00/hr), today $253.18 in 6:02:11"});
     EXPECT_EQ(silent.heard(), "") << "still given its time";
     EXPECT_EQ(nonsense.heard(), "error unknown request\n");
     EXPECT_TRUE(QTest::qWaitFor([&flood] { return flood.heard().find("error unknown request") == 0; }));
@@ -106,7 +107,7 @@ TEST_F(ControlChannelTest, CommandsAreAnsweredOkThenCarriedOutAndStatusComesAsJs
     EXPECT_EQ(meter.performed, std::vector<RemoteCommand>{RemoteCommand::Toggle});
     const std::vector<std::string> json = exchange("status json", ControlClient::Outcome::Answered);
     ASSERT_EQ(json.size(), 1u);
-    EXPECT_EQ(json[0], statusJson(Running));
+    EXPECT_EQ(json[0], statusJson(Running, meter.todayFigure));
 }
 
 // A watcher gets the line at once, again at every change, and the end of the channel when the program ends.
@@ -115,7 +116,8 @@ TEST_F(ControlChannelTest, AWatcherHearsEachChangeUntilTheProgramEnds)
     RawClient watcher(socketPath), stubborn(socketPath);
     watcher.say("watch\n");
     stubborn.say("watch json\n");
-    EXPECT_TRUE(QTest::qWaitFor([&watcher] { return watcher.heard() == "Running 00:00:07 $0.07 ($36.00/hr)\n"; }));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&watcher] { return watcher.heard() == "Running 00:00:07 $0.07 ($36.00/hr), today $253.18 in 6:02:11\n"; }));
     EXPECT_TRUE(QTest::qWaitFor([&stubborn] { return !stubborn.heard().empty(); }));
     stubborn.say("more\n"); // a watcher that talks on is let go
     EXPECT_TRUE(QTest::qWaitFor([&stubborn] { return stubborn.heard() == "(closed)"; }));
@@ -123,7 +125,7 @@ TEST_F(ControlChannelTest, AWatcherHearsEachChangeUntilTheProgramEnds)
     MeterStatus paused = Running;
     paused.phase = Phase::Paused;
     meter.change(paused);
-    EXPECT_EQ(watcher.heard(), "Paused 00:00:07 $0.07 ($36.00/hr)\n");
+    EXPECT_EQ(watcher.heard(), "Paused 00:00:07 $0.07 ($36.00/hr), today $253.18 in 6:02:11\n");
     server.reset();
     EXPECT_EQ(watcher.heard(), "(closed)");
     EXPECT_EQ(exchange("status", ControlClient::Outcome::NotRunning), std::vector<std::string>{});

@@ -33,6 +33,10 @@ std::string render(DBusMessageIter* iterator)
             dbus_int32_t value = 0;
             dbus_message_iter_get_basic(iterator, &value);
             text += std::to_string(value);
+        } else if (type == DBUS_TYPE_INT64) {
+            dbus_int64_t value = 0;
+            dbus_message_iter_get_basic(iterator, &value);
+            text += "int64 " + std::to_string(value);
         } else {
             DBusMessageIter inner;
             dbus_message_iter_recurse(iterator, &inner);
@@ -152,15 +156,17 @@ struct CallCase
 TEST_F(DbusMeterTest, EveryCallIsAnsweredWithTheFiguresOrANamedError)
 {
     const std::vector<CallCase> cases = {
-        {Meter, "Status", {}, "'" + statusJson(Running) + "'"},
-        {nullptr, "Status", {}, "'" + statusJson(Running) + "'"},
+        {Meter, "Status", {}, "'" + statusJson(Running, TodayFigure{}) + "'"},
+        {nullptr, "Status", {}, "'" + statusJson(Running, TodayFigure{}) + "'"},
         {Properties, "Get", {Meter, "Total"}, "<'0.0700'>"},
         {Properties, "Get", {Meter, "State"}, "<'running'>"},
         {Properties, "Get", {"", "Elapsed"}, "<7>"},
         {Properties,
          "GetAll",
          {Meter},
-         "[{'Elapsed': <7>}, {'HourlyWage': <'36.0000'>}, {'State': <'running'>}, {'Total': <'0.0700'>}]"},
+         "[{'Elapsed': <7>}, {'HourlyWage': <'36.0000'>}, {'State': <'running'>}, {'Today': <'0.0000'>}, "
+         "{'TodaySeconds': <int64 0>}, {'Total': <'0.0700'>}]"},
+        {Properties, "Get", {Meter, "TodaySeconds"}, "<int64 0>"},
         {Properties, "Get", {Meter, "Nope"}, "error org.freedesktop.DBus.Error.UnknownProperty"},
         {Properties, "Get", {"org.example.Other", "Total"}, "error org.freedesktop.DBus.Error.UnknownProperty"},
         {Properties, "Get", {Meter}, "error org.freedesktop.DBus.Error.InvalidArgs"},
@@ -224,8 +230,11 @@ TEST_F(DbusMeterTest, PropertiesChangedCarriesOnlyTheFiguresThatChanged)
     MeterStatus next = Running;
     next.elapsedSeconds = 8;
     next.total = Currency::fromUnits(800);
+    meter.todayFigure = {{8, Currency::fromUnits(800)}, true};
     meter.change(next);
-    EXPECT_EQ(nextChange(), "'org.example.earnmeter.Meter', [{'Elapsed': <8>}, {'Total': <'0.0800'>}], []");
+    EXPECT_EQ(nextChange(), "'org.example.earnmeter.Meter', [{'Elapsed': <8>}, {'Today': <'0.0800'>}, "
+                            "{'TodaySeconds': <int64 8>}, {'Total': <'0.0800'>}], []")
+        << "today's figure, not read before anyone asked, is news with the first change";
     meter.change(next);
     next.phase = Phase::Paused;
     meter.change(next);
@@ -239,7 +248,7 @@ TEST_F(DbusMeterTest, TheNameStaysTheFirstCopysAndNoBusIsNoService)
     FakeMeter other;
     EXPECT_EQ(DbusMeter::publish(other, address), nullptr);
     EXPECT_EQ(DbusMeter::publish(other, "unix:path=/nonexistent/bus"), nullptr);
-    EXPECT_EQ(call(Meter, "Status"), "'" + statusJson(Running) + "'");
+    EXPECT_EQ(call(Meter, "Status"), "'" + statusJson(Running, TodayFigure{}) + "'");
 }
 
 // The bus going away ends the service, not the program.

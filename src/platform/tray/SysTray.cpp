@@ -72,7 +72,11 @@ void SysTray::unload()
 
 void SysTray::setToolTip(const QString& tip)
 {
-    m_tip = trayTip(tip);
+    // The tray's limit holds for each line of a tip.
+    QStringList lines = tip.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = trayTip(line);
+    m_tip = lines.join(QLatin1Char('\n'));
     if (m_loaded)
         m_icon->setToolTip(m_tip);
 }

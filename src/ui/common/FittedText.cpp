@@ -44,7 +44,7 @@ int textRoom(const QLabel* label)
 
 namespace FittedText {
 
-void setText(QLabel* label, const QString& text, qreal points)
+void setText(QLabel* label, const QString& text, qreal points, const QString& tip)
 {
     if (label->text() != text)
         label->setText(text);
@@ -53,8 +53,9 @@ void setText(QLabel* label, const QString& text, qreal points)
     // The whole figure stays within reach of the mouse and of a screen reader;
     // set only when it changes, as a figure is shown anew each second.
     const QString whole = cut ? text : QString();
-    if (label->toolTip() != whole)
-        label->setToolTip(whole);
+    const QString shownTip = whole.isEmpty() || tip.isEmpty() ? whole + tip : whole + QLatin1Char('\n') + tip;
+    if (label->toolTip() != shownTip)
+        label->setToolTip(shownTip);
     if (label->accessibleName() != whole)
         label->setAccessibleName(whole);
     if (cut)

@@ -14,8 +14,8 @@ inline constexpr qreal MinimumPoints = 8;
 
 // Shows `text` at the largest size from `points` down that fits the label. A
 // text that does not fit even then is cut at its end with an ellipsis, and the
-// whole of it goes into the tooltip.
-void setText(QLabel* label, const QString& text, qreal points);
+// whole of it goes into the tooltip, above `tip`, the label's own tooltip.
+void setText(QLabel* label, const QString& text, qreal points, const QString& tip = {});
 
 // The same for a drop-down list: every entry fits the closed box.
 void fitEntries(QComboBox* box, qreal points);

@@ -94,12 +94,25 @@ void WorkingWindow::fitTexts()
     render();
 }
 
-void WorkingWindow::showFitted(QLabel* label, const QString& text, qreal points)
+void WorkingWindow::showFitted(QLabel* label, const QString& text, qreal points, const QString& tip)
 {
-    if (m_unfitted)
-        label->setText(text);
+    if (!m_unfitted) {
+        FittedText::setText(label, text, points, tip);
+        return;
+    }
+    label->setText(text);
+    if (label->toolTip() != tip)
+        label->setToolTip(tip);
+}
+
+void WorkingWindow::setTodayText(const QString& text)
+{
+    if (std::exchange(m_todayText, text) == text)
+        return;
+    if (isHidden())
+        m_behind = true;
     else
-        FittedText::setText(label, text, points);
+        render();
 }
 
 void WorkingWindow::render()
@@ -115,7 +128,7 @@ void WorkingWindow::render()
         m_controls.lblSeconds->setFont(secondsFont);
     }
     showFitted(m_controls.lblSeconds, QString::fromStdString(view.elapsedText), WindowParts::ReadoutPoints);
-    showFitted(m_controls.lblTotal, QString::fromStdString(view.totalText), view.totalPointSize);
+    showFitted(m_controls.lblTotal, QString::fromStdString(view.totalText), view.totalPointSize, m_todayText);
 
     m_controls.cmdStart->setEnabled(view.startEnabled);
     m_controls.cmdPause->setEnabled(view.pauseEnabled);

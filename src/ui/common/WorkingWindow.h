@@ -23,6 +23,8 @@ public:
 
     void StartClick();
     void PauseClick();
+    // What today earned, shown as the total's tooltip: "Today $253.18 in 6:02:11".
+    void setTodayText(const QString& text);
     void setVisible(bool visible) override;
 
 protected:
@@ -43,7 +45,7 @@ protected:
     // Shows `text` in its box at `points`, or smaller if it does not fit. Fitting
     // needs the fonts loaded, so before the window first shows the text is only
     // set and fitted when it does (see setVisible).
-    void showFitted(QLabel* label, const QString& text, qreal points);
+    void showFitted(QLabel* label, const QString& text, qreal points, const QString& tip = {});
 
     RunTimer& m_timer;
     Commands& m_commands;
@@ -59,6 +61,7 @@ private:
 
     WindowId m_id;
     RunControls m_controls;
+    QString m_todayText;
     bool m_behind = false;  // the view changed while the window was hidden
     bool m_unfitted = true; // texts wait to be fitted until the window first shows
 };

@@ -24,6 +24,7 @@ public:
     {
         return {epoch, Date::fromDayNumber(epoch / 86400), static_cast<int>(epoch % 86400)};
     }
+    Date localDateAt(std::int64_t at) const override { return Date::fromDayNumber(at / 86400); }
     std::int64_t epoch = Today.dayNumber() * 86400 + 9 * 3600;
 };
 

@@ -25,4 +25,6 @@ class Clock
 public:
     virtual ~Clock() = default;
     virtual ClockReading now() const = 0;
+    // The local date at another moment, under the time zone in force then.
+    virtual Date localDateAt(std::int64_t epochSeconds) const = 0;
 };

@@ -11,9 +11,21 @@
 #include "ui/options/OptionsDialog.h"
 #include "ui/preferences/PreferencesDialog.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QTimer>
 
 #include <vector>
+
+namespace {
+
+// "Friday, 4 December 2026", as the user's locale writes a long date.
+std::string longDate(Date date)
+{
+    return QLocale::system().toString(QDate(date.year(), date.month(), date.day()), QLocale::LongFormat).toStdString();
+}
+
+} // namespace
 
 Host::Host(HostServices services)
     : m_services(std::move(services)), m_wageTypes(m_settings),
@@ -215,9 +227,29 @@ std::int32_t Host::readStateFiles()
     return prev.outcome == Outcome::Read ? prev.value : 0;
 }
 
+// A count from an earlier day is offered with its date, or taken or left as the
+// preferences say; one from today is asked about as it always was.
 bool Host::askToContinue(std::int32_t elapsedSeconds)
 {
-    return elapsedSeconds > 0 && m_services.prompt.ask(Messages::continueQuestion(elapsedSeconds)) == Answer::Yes;
+    if (elapsedSeconds <= 0)
+        return false;
+    const std::optional<Date> countedOn = savedCountDate();
+    const bool earlier = countedOn && *countedOn < m_services.clock.now().localDate;
+    if (earlier && m_preferences.newDay != NewDay::Ask)
+        return m_preferences.newDay == NewDay::Continue;
+    const std::string day = earlier ? longDate(*countedOn) : std::string();
+    return m_services.prompt.ask(Messages::continueQuestion(elapsedSeconds, day)) == Answer::Yes;
+}
+
+// The history knows when the count was last counted; without one, Prev.ewg's
+// time of writing stands in.
+std::optional<Date> Host::savedCountDate()
+{
+    if (const std::optional<Date> last = m_history.lastCountedDate())
+        return last;
+    if (const std::optional<std::int64_t> written = m_stateFiles.PrevWrittenAt())
+        return m_services.clock.localDateAt(*written);
+    return std::nullopt;
 }
 
 void Host::showFirstWindow()

@@ -122,6 +122,7 @@ private:
     void tellAboutSettings(const ConfigRead& read);
     std::int32_t readStateFiles();
     bool askToContinue(std::int32_t elapsedSeconds);
+    std::optional<Date> savedCountDate();
     void showFirstWindow();
     bool saveSettings(const Settings& settings);
     bool savePreferences(const Preferences& preferences);

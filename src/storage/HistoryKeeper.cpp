@@ -68,6 +68,18 @@ TodayFigure HistoryKeeper::todayFigure()
     return figure;
 }
 
+std::optional<Date> HistoryKeeper::lastCountedDate()
+{
+    open();
+    std::optional<Date> last;
+    if (m_store)
+        if (HistoryRead<std::optional<Date>> read = m_store->lastDate(); read.outcome.ok())
+            last = read.value;
+    for (const DayTotal& day : m_recorder.unsavedDayTotals())
+        last = std::max(last.value_or(day.date), day.date);
+    return last;
+}
+
 // Whatever goes wrong with the file, one box is enough for a run.
 void HistoryKeeper::tellOnce(const std::string& text)
 {

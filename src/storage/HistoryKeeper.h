@@ -42,6 +42,8 @@ public:
     // What the Today row shows: the stored seconds of the local date and those
     // not written yet. The store is asked again only after a write or a new day.
     TodayFigure todayFigure();
+    // The last local date anything was counted on, if the history knows one.
+    std::optional<Date> lastCountedDate();
 
     Notifier<> changed; // a second was counted: a window showing the history refreshes
 

@@ -320,6 +320,18 @@ HistoryRead<HistoryTotal> HistoryStore::total(Date from, Date to)
     return {{m_total.integer(0), Currency::fromUnits(m_total.integer(1))}, HistoryOutcome::fine()};
 }
 
+HistoryRead<std::optional<Date>> HistoryStore::lastDate()
+{
+    std::string text;
+    if (const int code = m_database.queryText("SELECT coalesce(max(date), '') FROM records", text); code != SQLITE_OK)
+        return {{}, failure(code)};
+    if (text.empty())
+        return {std::nullopt, HistoryOutcome::fine()};
+    if (const std::optional<Date> date = Date::parse(text))
+        return {date, HistoryOutcome::fine()};
+    return {{}, badDate(text)};
+}
+
 HistoryRead<std::vector<HistoryRecord>> HistoryStore::records(Date from, Date to)
 {
     HistoryRead<std::vector<HistoryRecord>> read;

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -72,6 +73,8 @@ public:
     // Days from `from` to `to`, both included, that have records, oldest first.
     HistoryRead<std::vector<DayTotal>> dayTotals(Date from, Date to);
     HistoryRead<HistoryTotal> total(Date from, Date to);
+    // The latest date with a record; nothing for an empty history.
+    HistoryRead<std::optional<Date>> lastDate();
     // The records themselves, by date and start.
     HistoryRead<std::vector<HistoryRecord>> records(Date from, Date to);
 

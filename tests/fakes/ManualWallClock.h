@@ -22,6 +22,12 @@ public:
     explicit ManualWallClock(ClockReading start = {}) : m_now(start) {}
 
     ClockReading now() const override { return m_now; }
+    // Under the offset in force now.
+    Date localDateAt(std::int64_t epochSeconds) const override
+    {
+        const std::int64_t local = epochSeconds + m_now.utcOffset();
+        return Date::fromDayNumber(local / Day - (local % Day < 0 ? 1 : 0));
+    }
     void set(ClockReading reading) { m_now = reading; }
 
     void advance(std::int64_t seconds)

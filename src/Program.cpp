@@ -86,11 +86,11 @@ struct Platform
     SystemClock clock;
 };
 
-std::optional<std::string> chooseExportFile(QWidget* parent)
+std::optional<std::string> chooseExportFile(QWidget* parent, const std::string& suggested)
 {
     const QString chosen =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Export the History"),
-                                     QStringLiteral("earnmeter-history.csv"), QStringLiteral("CSV files (*.csv)"));
+        QFileDialog::getSaveFileName(parent, QStringLiteral("Export the History"), QString::fromStdString(suggested),
+                                     QStringLiteral("CSV files (*.csv)"));
     return chosen.isEmpty() ? std::nullopt : std::optional(chosen.toStdString());
 }
 

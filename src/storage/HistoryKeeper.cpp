@@ -17,6 +17,7 @@ void HistoryKeeper::open()
     HistoryOpenResult opened = m_open();
     m_store = std::move(opened.store);
     m_whole = m_store && opened.outcome.ok();
+    m_opening = opened.outcome;
     m_recorder.attach(m_store.get());
     if (!opened.outcome.ok())
         tellOnce(m_store ? opened.outcome.reason
@@ -32,20 +33,31 @@ void HistoryKeeper::counted(Currency hourlyWage)
 
 std::vector<DayTotal> HistoryKeeper::dayTotals(Date from, Date to)
 {
+    HistoryRead<std::vector<DayTotal>> read = readDayTotals(from, to);
+    if (!read.outcome.ok() && m_store)
+        tellOnce(read.outcome.reason);
+    return std::move(read.value);
+}
+
+HistoryRead<std::vector<DayTotal>> HistoryKeeper::readDayTotals(Date from, Date to)
+{
     open();
-    std::vector<DayTotal> stored;
-    if (m_store) {
-        HistoryRead<std::vector<DayTotal>> read = m_store->dayTotals(from, to);
-        if (read.outcome.ok())
-            stored = std::move(read.value);
-        else
-            tellOnce(read.outcome.reason);
-    }
+    HistoryRead<std::vector<DayTotal>> read;
+    if (m_store)
+        read = m_store->dayTotals(from, to);
+    else
+        read.outcome = m_opening.ok() ? HistoryOutcome{HistoryOutcome::Status::Missing, "No history"} : m_opening;
     std::vector<DayTotal> unsaved;
     for (const DayTotal& day : m_recorder.unsavedDayTotals())
         if (day.date >= from && day.date <= to)
             unsaved.push_back(day);
-    return mergedDayTotals(stored, unsaved);
+    read.value = mergedDayTotals(read.outcome.ok() ? read.value : std::vector<DayTotal>{}, unsaved);
+    return read;
+}
+
+WriteResult HistoryKeeper::exportCsv(FileSystem& files, const std::string& path)
+{
+    return exportHistoryTo(files, path, [this](Date from, Date to) { return readDayTotals(from, to); });
 }
 
 TodayFigure HistoryKeeper::todayFigure()

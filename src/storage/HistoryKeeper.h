@@ -4,6 +4,7 @@
 #include "engine/HistoryRecorder.h"
 #include "engine/MeterStatus.h"
 #include "engine/Notifier.h"
+#include "storage/HistoryExport.h"
 #include "storage/HistoryStore.h"
 
 #include <functional>
@@ -38,6 +39,10 @@ public:
 
     // Every day from `from` to `to` that has seconds, oldest first.
     std::vector<DayTotal> dayTotals(Date from, Date to);
+    // The same with how reading went: a history that could not be opened or read is a failure.
+    HistoryRead<std::vector<DayTotal>> readDayTotals(Date from, Date to);
+    // All the day totals as CSV in a file (Export CSV).
+    WriteResult exportCsv(FileSystem& files, const std::string& path);
     Date today() const { return m_clock.now().localDate; }
     // What the Today row shows: the stored seconds of the local date and those
     // not written yet. The store is asked again only after a write or a new day.
@@ -66,5 +71,6 @@ private:
     std::optional<StoredDay> m_storedDay;
     bool m_opened = false;
     bool m_whole = false; // the store was opened as it was: nothing put aside, nothing missing
+    HistoryOutcome m_opening; // how opening went
     bool m_told = false;
 };

@@ -42,11 +42,13 @@ int printHistory(const std::string& historyPath, const HistoryRange& range, cons
         err << "earnmeter: " << opened.outcome.reason << "\n";
         return 1;
     }
-    const auto days = opened.store->dayTotals(range.from.value_or(Date::first()), range.to.value_or(Date::last()));
-    if (!days.outcome.ok()) {
-        err << "earnmeter: " << days.outcome.reason << "\n";
+    HistoryStore& store = *opened.store;
+    const HistoryRead<std::string> csv =
+        historyExport([&store](Date from, Date to) { return store.dayTotals(from, to); }, range);
+    if (!csv.outcome.ok()) {
+        err << "earnmeter: " << csv.outcome.reason << "\n";
         return 1;
     }
-    out << historyCsv(days.value);
+    out << csv.value;
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/Clock.h"
 #include "engine/Date.h"
+#include "storage/HistoryExport.h"
 
 #include <optional>
 #include <ostream>
@@ -11,11 +12,6 @@
 // The command line's view of the history: the day totals of History.sqlite as
 // CSV, read without touching the file, whether or not the program is running.
 
-// The days asked for, both included; an unset end reaches as far as there are days.
-struct HistoryRange
-{
-    std::optional<Date> from, to;
-};
 
 // The range from the texts of --from and --to, or what is wrong with them.
 std::variant<HistoryRange, std::string> historyRange(const std::optional<std::string>& from,

@@ -23,6 +23,8 @@ const Copy Reporting{Outcome::Answered, {"Running 00:00:07 $0.07 ($36.00/hr)", "
 const Copy Absent{Outcome::NotRunning, {}};
 const Copy Silent{Outcome::NoAnswer, {}};
 const Copy Confused{Outcome::Answered, {"error unknown request"}};
+const Copy StartedAtZero{Outcome::Answered, {"ok started 0.0000"}};
+const Copy StartedAtAWage{Outcome::Answered, {"ok started 36.0000"}};
 
 struct Row
 {
@@ -57,6 +59,15 @@ const std::vector<Row> Table = {
     {"Pause", {"--pause"}, Answering, 0, "pause", "", ""},
     {"Toggle", {"--toggle"}, Answering, 0, "toggle", "", ""},
     {"Show", {"--show"}, Answering, 0, "show", "", ""},
+    {"StartAtNoWageIsSaidButDone",
+     {"--start"},
+     StartedAtZero,
+     0,
+     "start",
+     "",
+     "Earnmeter started at $0.00/hr: no wage is set\n"},
+    {"ToggleAtNoWageIsSaidButDone", {"--toggle"}, StartedAtZero, 0, "toggle", "", "no wage is set"},
+    {"StartAtAWageSaysNothing", {"--start"}, StartedAtAWage, 0, "start", "", ""},
     {"QtOptionsBesideACommand", {"--start", "-platform", "offscreen"}, Answering, 0, "start", "", ""},
     {"StatusWithNoCopyIsSaidWhereTheStatusGoes", {"--status"}, Absent, 3, "status", "Earnmeter is not running\n", ""},
     {"JsonWithNoCopyKeepsStandardOutputForJson",

@@ -95,6 +95,7 @@ struct HostWorld
         return HistoryOpenResult{nullptr, {}};
     };
     std::optional<std::string> exportTo; // what the export's file dialog answers
+    std::string suggestedExport;         // what it was offered
     ManualWallClock wallClock{ManualWallClock::at(Date::parse("2026-03-02").value(), 9, 0, 0)};
     int quitCalls = 0;
     Lines warnings; // what went to standard error
@@ -102,7 +103,10 @@ struct HostWorld
     Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, wallClock, Folder, facts.programFolder,
                [this] { return std::make_unique<SysTray>(std::make_unique<FakeTrayIcon>(panel), "Earnmeter"); },
                [this] { ++quitCalls; }, [this](const std::string& text) { warnings.push_back(text); },
-               [this] { return openHistory(); }, [this](QWidget*) { return exportTo; }, desktop}};
+               [this] { return openHistory(); }, [this](QWidget*, const std::string& suggested) {
+                   suggestedExport = suggested;
+                   return exportTo;
+               }, desktop}};
 };
 
 class HostFixture : public testing::Test, public HostWorld

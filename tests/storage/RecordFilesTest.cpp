@@ -28,6 +28,9 @@ protected:
             return readConfig();
         if (fileName == StateFiles::SavedFileName)
             return readState(&StateFiles::ReadSaved, &StateFiles::WriteSaved, WindowPositions{100, 200, -300, 400});
+        if (fileName == StateFiles::WageFileName)
+            return readState(&StateFiles::ReadWage, &StateFiles::WriteWage,
+                             RememberedWage{"7.00", WageType::Dream, "100.00", PayPeriod::Weekly});
         return readState(&StateFiles::ReadPrev, &StateFiles::WritePrev, 7);
     }
 
@@ -65,7 +68,8 @@ TEST_P(RecordReading, TakesWhatTheRecordHoldsAndWritesItBackInThisVersionsLayout
     EXPECT_EQ(files.content(path(row.fileName)), row.heldAs);
 }
 
-const std::string Config(ConfigFile::FileName), Saved(StateFiles::SavedFileName), Prev(StateFiles::PrevFileName);
+const std::string Config(ConfigFile::FileName), Saved(StateFiles::SavedFileName), Prev(StateFiles::PrevFileName),
+    Wage(StateFiles::WageFileName);
 const std::string Defaults = "\"v2.5\",6.75,45.5,0,0,-1\r\n";
 
 // clang-format off
@@ -110,7 +114,13 @@ INSTANTIATE_TEST_SUITE_P(State, RecordReading, ::testing::Values(
     RecordRow{"NegativeCount", Prev, "-1\r\n", "Unusable", "", "7\r\n"},
     RecordRow{"OnlyALineEndReadsAsZero", Prev, "\r\n", "Read", "", "0\r\n"},
     RecordRow{"OnlyBlanksHoldNoCount", Prev, "  ", "Unusable", "", "7\r\n"},
-    RecordRow{"EmptyPrevKeepsTheCount", Prev, "", "EmptyFile", "", "7\r\n"}
+    RecordRow{"EmptyPrevKeepsTheCount", Prev, "", "EmptyFile", "", "7\r\n"},
+    RecordRow{"WageBoxesAsShownTypeAndPeriod", Wage, "\"12.5\",0,\"52000.00\",5\r\n", "Read", "", "\"12.5\",0,\"52000.00\",5\r\n"},
+    RecordRow{"WageTextsAsTyped", Wage, "\"7,50 /hr\",2,\"abc\",1\r\n", "Read", "", "\"7,50 /hr\",2,\"abc\",1\r\n"},
+    RecordRow{"WageTypeBeyondTheThree", Wage, "\"1\",3,\"2\",0\r\n", "Unusable", "", "\"7.00\",1,\"100.00\",1\r\n"},
+    RecordRow{"PayPeriodBeyondTheSix", Wage, "\"1\",0,\"2\",6\r\n", "Unusable", "", "\"7.00\",1,\"100.00\",1\r\n"},
+    RecordRow{"TooFewWageFields", Wage, "\"1\",0\r\n", "Unusable", "", "\"7.00\",1,\"100.00\",1\r\n"},
+    RecordRow{"EmptyWageKeepsTheBoxes", Wage, "", "EmptyFile", "", "\"7.00\",1,\"100.00\",1\r\n"}
 ), [](const auto& info) { return info.param.name; });
 // clang-format on
 

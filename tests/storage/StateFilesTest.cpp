@@ -22,4 +22,21 @@ TEST(StateFiles, MissingFilesAreUnusableAndFailedWritesNameTheFile)
     EXPECT_EQ(files.content(StorageTest::path("Saved.ewg")), "1,2,3,4\r\n");
 }
 
+// A box's text is kept as typed when the record can give it back whole, else as the box shows it once left.
+TEST(StateFiles, AWageBoxTheRecordCannotHoldIsKeptAsTheBoxWouldShowIt)
+{
+    FakeFileSystem files;
+    StateFiles stateFiles(files, "/data");
+    for (const auto& [typed, kept] : {std::pair{"12\"5", "12.00"},
+                                      {"12.5\r\n", "12.50"},
+                                      {"1234567890123456789012345678901234567890123", "1234567890123456789012345678901234567890123.00"},
+                                      {"  12.5 an hour", "  12.5 an hour"}}) {
+        ASSERT_TRUE(stateFiles.WriteWage({typed, WageType::MyWage, typed, PayPeriod::Hourly}).ok);
+        const StateRead<RememberedWage> read = stateFiles.ReadWage();
+        EXPECT_EQ(std::pair(read.value.mainEntry, read.value.advancedEntry), std::pair(std::string(kept), std::string(kept)))
+            << typed;
+    }
+    EXPECT_FALSE(stateFiles.PrevWrittenAt()) << "no Prev.ewg, no time of writing";
+}
+
 } // namespace

@@ -70,7 +70,7 @@ protected:
                           [this] {
                               return open();
                           }};
-    HistoryWindow window{history, files, prompt, [](QWidget*) {
+    HistoryWindow window{history, files, prompt, [](QWidget*, const std::string&) {
                              return std::optional<std::string>("/out.csv");
                          }};
 };

@@ -1,5 +1,7 @@
 #include "ui/history/HistoryChart.h"
 
+#include "engine/Formats.h"
+
 #include <QDate>
 #include <QHelpEvent>
 #include <QLocale>
@@ -21,6 +23,21 @@ double units(const ChartBar& bar)
 {
     return static_cast<double>(bar.total.earned.units);
 }
+
+// Some locales (C among them) give numbers for the narrow names: the short
+// name's first letter says more.
+QString weekdayInitial(const QLocale& locale, Weekday day)
+{
+    const QString narrow = locale.dayName(static_cast<int>(day), QLocale::NarrowFormat);
+    if (!narrow.isEmpty() && !narrow.front().isDigit())
+        return narrow;
+    return locale.dayName(static_cast<int>(day), QLocale::ShortFormat).left(1);
+}
+
+QString shortDate(Date date)
+{
+    return QLocale().toString(toQDate(date), QLocale::ShortFormat);
+}
 } // namespace
 
 HistoryChart::HistoryChart(QWidget* parent) : QWidget(parent)
@@ -28,12 +45,12 @@ HistoryChart::HistoryChart(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("chtEarnings"));
     setAccessibleName(QStringLiteral("Earnings chart"));
     setAccessibleDescription(QStringLiteral("The same figures are listed in the table below."));
-    setMinimumHeight(120);
+    setMinimumHeight(140);
 }
 
 QSize HistoryChart::sizeHint() const
 {
-    return {420, 160};
+    return {420, 180};
 }
 
 void HistoryChart::setBars(std::vector<ChartBar> bars, ChartSpan span)
@@ -43,23 +60,62 @@ void HistoryChart::setBars(std::vector<ChartBar> bars, ChartSpan span)
     update();
 }
 
-QString HistoryChart::describe(const ChartBar& bar) const
+QString HistoryChart::money(Currency amount)
 {
-    const QLocale locale;
-    QString days = locale.toString(toQDate(bar.first), QLocale::ShortFormat);
-    if (m_span == ChartSpan::Months)
-        days = locale.toString(toQDate(bar.first), QStringLiteral("MMMM yyyy"));
-    else if (bar.first != bar.last)
-        days += QStringLiteral(" – ") + locale.toString(toQDate(bar.last), QLocale::ShortFormat);
-    return days + QStringLiteral(": ") + locale.toCurrencyString(CurrencyAsDouble(bar.total.earned)) +
-           QStringLiteral(", ") + QString::fromStdString(hoursText(bar.total.seconds));
+    return QStringLiteral("$") + QString::fromStdString(FormatMoney(amount));
 }
 
-// Where the bars stand: below a line for the tallest amount, above one for the dates.
+QString HistoryChart::periodName(const ChartBar& bar) const
+{
+    const QLocale locale;
+    switch (m_span) {
+    case ChartSpan::Days:
+        return locale.dayName(static_cast<int>(bar.first.weekday()), QLocale::ShortFormat) + QLatin1Char(' ') +
+               shortDate(bar.first);
+    case ChartSpan::Weeks:
+        return shortDate(bar.first) + QStringLiteral(" – ") + shortDate(bar.last);
+    case ChartSpan::Months:
+        break;
+    }
+    return locale.toString(toQDate(bar.first), QStringLiteral("MMMM yyyy"));
+}
+
+QString HistoryChart::describe(const ChartBar& bar) const
+{
+    return periodName(bar) + QStringLiteral(": ") + money(bar.total.earned) + QStringLiteral(", ") +
+           QString::fromStdString(hoursText(bar.total.seconds));
+}
+
+QString HistoryChart::barLabel(const ChartBar& bar) const
+{
+    const QLocale locale;
+    switch (m_span) {
+    case ChartSpan::Days:
+        return weekdayInitial(locale, bar.first.weekday());
+    case ChartSpan::Weeks:
+        // The week's Thursday decides its ISO number, whichever day the locale starts it on.
+        return QString::number(toQDate(bar.first.addDays(3)).weekNumber());
+    case ChartSpan::Months:
+        break;
+    }
+    return locale.monthName(bar.first.month(), QLocale::ShortFormat);
+}
+
+QString HistoryChart::edgeLabel(const ChartBar& bar) const
+{
+    if (m_span == ChartSpan::Months)
+        return QLocale().toString(toQDate(bar.first), QStringLiteral("MMM yyyy"));
+    if (m_span == ChartSpan::Weeks)
+        return shortDate(bar.first) + QStringLiteral(" – ") + shortDate(bar.last);
+    return shortDate(bar.first);
+}
+
+// Where the bars stand: below a line for the tallest amount, above two for the
+// bars' labels and the dates.
 QRectF HistoryChart::plotArea() const
 {
     const int line = fontMetrics().height();
-    return QRectF(rect()).adjusted(Margin, Margin + line, -Margin, -Margin - line);
+    return QRectF(rect()).adjusted(Margin, Margin + line, -Margin, -Margin - 2 * line);
 }
 
 QRectF HistoryChart::barRect(std::size_t index, double tallest) const
@@ -86,21 +142,32 @@ void HistoryChart::paintEvent(QPaintEvent*)
     paintScale(painter, tallest);
 }
 
-// The tallest bar's amount above the bars; the first and the last period below them.
+// The tallest bar's amount above the bars; each bar's label and the first and the last dates below them.
 void HistoryChart::paintScale(QPainter& painter, double tallest)
 {
     if (m_bars.empty())
         return;
     const QRectF area = plotArea();
-    const QLocale locale;
+    const double line = fontMetrics().height();
     painter.setPen(palette().color(QPalette::Text));
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawText(QRectF(area.left(), Margin, area.width(), area.top() - Margin), Qt::AlignLeft | Qt::AlignVCenter,
-                     locale.toCurrencyString(tallest / static_cast<double>(Currency::UnitsPerDollar)));
-    const QRectF below(area.left(), area.bottom(), area.width(), height() - area.bottom());
-    painter.drawText(below, Qt::AlignLeft | Qt::AlignVCenter,
-                     locale.toString(toQDate(m_bars.front().first), QLocale::ShortFormat));
-    painter.drawText(below, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Today"));
+                     money(Currency::fromUnits(static_cast<std::int64_t>(tallest))));
+    paintBarLabels(painter);
+    const QRectF dates(area.left(), area.bottom() + line, area.width(), line);
+    painter.drawText(dates, Qt::AlignLeft | Qt::AlignVCenter, edgeLabel(m_bars.front()));
+    painter.drawText(dates, Qt::AlignRight | Qt::AlignVCenter, edgeLabel(m_bars.back()));
+}
+
+void HistoryChart::paintBarLabels(QPainter& painter)
+{
+    const QRectF area = plotArea();
+    const double slot = area.width() / static_cast<double>(m_bars.size());
+    const double line = fontMetrics().height();
+    for (std::size_t i = 0; i < m_bars.size(); ++i) {
+        const QRectF box(area.left() + slot * static_cast<double>(i), area.bottom(), slot, line);
+        painter.drawText(box, Qt::AlignCenter, barLabel(m_bars[i]));
+    }
 }
 
 int HistoryChart::barAt(const QPoint& point) const

@@ -1,38 +1,53 @@
 #include "ui/history/HistoryWindow.h"
 
+#include "engine/Formats.h"
 #include "engine/Prompt.h"
 #include "storage/HistoryKeeper.h"
-#include "storage/FileSystem.h"
-#include "storage/HistoryCsv.h"
 #include "ui/history/HistoryChart.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 constexpr std::array<const char*, 5> PeriodNames = {"Today", "This week", "This month", "This year", "All time"};
 constexpr std::array<const char*, 5> PeriodObjects = {"lblToday", "lblWeek", "lblMonth", "lblYear", "lblAllTime"};
 
-QString money(Currency amount)
-{
-    return QLocale().toCurrencyString(CurrencyAsDouble(amount));
-}
-
-QString figures(const HistoryTotal& total)
-{
-    return money(total.earned) + QStringLiteral("   ") + QString::fromStdString(hoursText(total.seconds));
-}
-
 Weekday firstDayOfWeek()
 {
     return static_cast<Weekday>(QLocale().firstDayOfWeek());
+}
+
+QLabel* figure(QWidget* parent, const QString& name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return label;
+}
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    return item;
+}
+
+bool isEmpty(const ChartBar& bar)
+{
+    return bar.total.seconds == 0 && bar.total.earned == Currency{};
 }
 
 } // namespace
@@ -49,6 +64,7 @@ HistoryWindow::HistoryWindow(HistoryKeeper& history, FileSystem& files, Prompt& 
     createTotals(grid);
     column->addLayout(grid);
     createChart(column);
+    createTable(column);
     auto* exporter = new QPushButton(QStringLiteral("Export &CSV..."), this);
     exporter->setObjectName(QStringLiteral("cmdExport"));
     column->addWidget(exporter, 0, Qt::AlignRight);
@@ -59,17 +75,22 @@ HistoryWindow::HistoryWindow(HistoryKeeper& history, FileSystem& files, Prompt& 
     });
 }
 
+// Money and time in columns of their own, each right-aligned, so figures line up.
 void HistoryWindow::createTotals(QGridLayout* grid)
 {
     for (std::size_t row = 0; row < PeriodNames.size(); ++row) {
         auto* name = new QLabel(QString::fromLatin1(PeriodNames[row]), this);
-        m_totals[row] = new QLabel(this);
-        m_totals[row]->setObjectName(QString::fromLatin1(PeriodObjects[row]));
-        m_totals[row]->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        name->setBuddy(m_totals[row]);
-        grid->addWidget(name, static_cast<int>(row), 0);
-        grid->addWidget(m_totals[row], static_cast<int>(row), 1, Qt::AlignRight);
+        const QString object = QString::fromLatin1(PeriodObjects[row]);
+        m_earned[row] = figure(this, object);
+        m_times[row] = figure(this, object + QStringLiteral("Time"));
+        name->setBuddy(m_earned[row]);
+        const int line = static_cast<int>(row);
+        grid->addWidget(name, line, 0);
+        grid->addWidget(m_earned[row], line, 1);
+        grid->addWidget(m_times[row], line, 2);
     }
+    grid->setColumnStretch(0, 1);
+    grid->setHorizontalSpacing(18);
 }
 
 void HistoryWindow::createChart(QVBoxLayout* column)
@@ -81,16 +102,27 @@ void HistoryWindow::createChart(QVBoxLayout* column)
     m_span->setAccessibleName(QStringLiteral("Chart span"));
     connect(m_span, &QComboBox::currentIndexChanged, this, &HistoryWindow::refresh);
     m_chart = new HistoryChart(this);
-    m_table = new QTableWidget(0, 2, this);
-    m_table->setObjectName(QStringLiteral("tblFigures"));
-    m_table->setAccessibleName(QStringLiteral("Earnings per period"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Period"), QStringLiteral("Earned and time")});
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->verticalHeader()->hide();
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setMaximumHeight(140);
     column->addWidget(m_span);
     column->addWidget(m_chart, 1);
+}
+
+void HistoryWindow::createTable(QVBoxLayout* column)
+{
+    m_showEmpty = new QCheckBox(QStringLiteral("&Show days without earnings"), this);
+    m_showEmpty->setObjectName(QStringLiteral("chkShowEmpty"));
+    connect(m_showEmpty, &QCheckBox::toggled, this, &HistoryWindow::refresh);
+    m_table = new QTableWidget(0, 3, this);
+    m_table->setObjectName(QStringLiteral("tblFigures"));
+    m_table->setAccessibleName(QStringLiteral("Earnings per period, newest first"));
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Period"), QStringLiteral("Earned"), QStringLiteral("Time")});
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setMaximumHeight(160);
+    column->addWidget(m_showEmpty);
     column->addWidget(m_table);
 }
 
@@ -118,30 +150,48 @@ void HistoryWindow::showTotals(const PeriodTotals& totals)
     const std::array<const HistoryTotal*, 5> all = {&totals.today, &totals.week, &totals.month, &totals.year,
                                                     &totals.all};
     for (std::size_t row = 0; row < all.size(); ++row) {
-        m_totals[row]->setText(figures(*all[row]));
-        m_totals[row]->setAccessibleName(QString::fromLatin1(PeriodNames[row]) + QStringLiteral(": ") +
-                                         m_totals[row]->text());
+        m_earned[row]->setText(HistoryChart::money(all[row]->earned));
+        m_times[row]->setText(QString::fromStdString(hoursText(all[row]->seconds)));
+        m_earned[row]->setAccessibleName(QString::fromLatin1(PeriodNames[row]) + QStringLiteral(": ") +
+                                         m_earned[row]->text() + QStringLiteral(" in ") + m_times[row]->text());
     }
 }
 
+// The newest period first; an empty one only when asked for.
 void HistoryWindow::showBars(const std::vector<ChartBar>& bars)
 {
     m_chart->setBars(bars, span());
-    m_table->setRowCount(static_cast<int>(bars.size()));
-    for (std::size_t i = 0; i < bars.size(); ++i) {
-        const QString text = m_chart->describe(bars[i]);
-        const auto colon = text.indexOf(QStringLiteral(": "));
-        m_table->setItem(static_cast<int>(i), 0, new QTableWidgetItem(text.left(colon)));
-        m_table->setItem(static_cast<int>(i), 1, new QTableWidgetItem(text.mid(colon + 2)));
+    std::vector<const ChartBar*> rows;
+    for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar)
+        if (m_showEmpty->isChecked() || !isEmpty(*bar))
+            rows.push_back(&*bar);
+    m_table->setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int row = static_cast<int>(i);
+        m_table->setItem(row, 0, cell(m_chart->periodName(*rows[i]), Qt::AlignLeft));
+        m_table->setItem(row, 1, cell(HistoryChart::money(rows[i]->total.earned), Qt::AlignRight));
+        m_table->setItem(row, 2, cell(QString::fromStdString(hoursText(rows[i]->total.seconds)), Qt::AlignRight));
     }
+}
+
+std::string HistoryWindow::suggestedExportPath() const
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    const QString name = QStringLiteral("earnmeter-history-%1.csv").arg(QString::fromStdString(m_history.today().text()));
+    return QDir(folder).filePath(name).toStdString();
 }
 
 void HistoryWindow::exportCsv()
 {
-    const std::optional<std::string> path = m_chooseFile(this);
+    const std::optional<std::string> path = m_chooseFile(this, suggestedExportPath());
     if (!path)
         return;
-    const std::string csv = historyCsv(m_history.dayTotals(Date::first(), Date::last()));
-    if (const WriteResult written = m_files.writeFile(*path, csv); !written.ok)
-        m_prompt.ask({written.reason + " for " + *path, "Earnmeter", Message::Buttons::Ok, Message::Icon::Exclamation});
+    if (const WriteResult written = m_history.exportCsv(m_files, *path); !written.ok)
+        m_prompt.ask({"The history was not exported: " + written.reason + ".", "Earnmeter", Message::Buttons::Ok,
+                      Message::Icon::Exclamation});
+    else
+        m_prompt.ask({"The history was exported to " + *path + ".", "Earnmeter", Message::Buttons::Ok,
+                      Message::Icon::Information});
 }

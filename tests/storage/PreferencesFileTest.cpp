@@ -1,0 +1,128 @@
+#include "storage/PreferencesFile.h"
+
+#include "StorageTestData.h"
+#include "engine/RowName.h"
+
+namespace {
+
+// A text as a user may have written it; the preferences it gives; the lines it
+// could not use, as "line:key" ("line:" for no key = value line).
+struct ReadRow
+{
+    std::string name, content;
+    Preferences preferences;
+    std::vector<std::string> problems;
+};
+
+std::vector<std::string> problemsOf(const PreferencesRead& read)
+{
+    std::vector<std::string> lines;
+    for (const PreferenceProblem& p : read.problems)
+        lines.push_back(std::to_string(p.line) + ":" + p.key);
+    return lines;
+}
+
+const Preferences Defaults;
+const Preferences Forgetful{false, NewDay::Ask};
+const Preferences Zero{true, NewDay::Zero};
+const Preferences ForgetfulZero{false, NewDay::Zero};
+
+class PreferencesReading : public ::testing::TestWithParam<ReadRow>
+{};
+
+TEST_P(PreferencesReading, TakesEachUsableLineAndNamesTheOthers)
+{
+    const PreferencesRead read = PreferencesFile::parse(GetParam().content);
+    EXPECT_EQ(read.preferences, GetParam().preferences);
+    EXPECT_EQ(problemsOf(read), GetParam().problems);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, PreferencesReading, ::testing::Values(
+    ReadRow{"EmptyMeansDefaults", "", Defaults, {}},
+    ReadRow{"CommentsAndBlanksOnly", "# mine\n\n   \t\n", Defaults, {}},
+    ReadRow{"EveryKey", "remember_wage = no\nnew_day = zero\n", ForgetfulZero, {}},
+    ReadRow{"SpacingCaseAndTrailingComments", "  Remember_Wage=NO   # at home\r\nNEW_DAY\t=\tZero\r\n", ForgetfulZero, {}},
+    ReadRow{"OtherWordsForYesAndNo", "remember_wage = off\n", Forgetful, {}},
+    ReadRow{"ALeadingByteOrderMark", "\xEF\xBB\xBFnew_day = zero\n", Zero, {}},
+    ReadRow{"UnknownKeysAreNoProblem", "colour = teal\nnew_day = zero\n", Zero, {}},
+    ReadRow{"TheLastLineOfAKeyCounts", "new_day = zero\nnew_day = continue\nnew_day = zero\n", Zero, {}},
+    ReadRow{"ABadValueTakesTheDefault", "remember_wage = maybe\nnew_day = tomorrow\n", Defaults, {"1:remember_wage", "2:new_day"}},
+    ReadRow{"ABadLastLineUndoesAnEarlierGoodOne", "new_day = zero\nnew_day = later\n", Defaults, {"2:new_day"}},
+    ReadRow{"AnEmptyValueIsBad", "remember_wage =\n", Defaults, {"1:remember_wage"}},
+    ReadRow{"ALineThatIsNoKeyAndValue", "remember_wage no\n[Earnmeter]\n", Defaults, {"1:", "2:"}},
+    ReadRow{"NotUtf8NorText", std::string("\x7f" "ELF\x02\x01\x01\0\0", 9) + "\nnew_day = zero", Zero, {"1:"}}
+), RowName());
+// clang-format on
+
+// A file as found; the preferences then written into it; the file afterwards.
+struct WriteRow
+{
+    std::string name, content;
+    Preferences preferences;
+    std::string written;
+};
+
+class PreferencesWriting : public ::testing::TestWithParam<WriteRow>
+{};
+
+TEST_P(PreferencesWriting, ChangesOnlyTheValuesThatDifferAndKeepsEverythingElse)
+{
+    EXPECT_EQ(PreferencesFile::rewritten(GetParam().content, GetParam().preferences), GetParam().written);
+    // What was written reads back as the preferences, and writing them again changes nothing.
+    EXPECT_EQ(PreferencesFile::parse(GetParam().written).preferences, GetParam().preferences);
+    EXPECT_EQ(PreferencesFile::rewritten(GetParam().written, GetParam().preferences), GetParam().written);
+}
+
+const std::string Fresh = "# Earnmeter's preferences: one \"key = value\" a line; \"#\" starts a comment.\n"
+                          "# Earnmeter rewrites only the values changed in its Preferences window and keeps\n"
+                          "# everything else here as it is.\n"
+                          "\n# Wage and day\n"
+                          "# remember_wage: yes or no\nremember_wage = no\n"
+                          "# new_day: ask, continue or zero\nnew_day = ask\n";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, PreferencesWriting, ::testing::Values(
+    WriteRow{"ANewFileListsEveryKeyUnderItsHeading", "", Forgetful, Fresh},
+    WriteRow{"AChangedValueKeepsItsKeysSpellingSpacingAndComment",
+             "# mine\nRemember_Wage  =  yes   # keep it\ncolour = teal\n", Forgetful,
+             "# mine\nRemember_Wage  =  no   # keep it\ncolour = teal\n"},
+    WriteRow{"AValueWrittenOtherwiseButMeaningTheSameStays", "remember_wage = ON\r\n", Defaults, "remember_wage = ON\r\n"},
+    WriteRow{"AMissingKeyIsAddedWithTheFilesLineEnds", "colour = teal\r\n", Zero, "colour = teal\r\nnew_day = zero\r\n"},
+    WriteRow{"ALastLineWithoutAnEndGainsOne", "colour = teal", Zero, "colour = teal\nnew_day = zero\n"},
+    WriteRow{"AKeyAtItsDefaultIsNotAdded", "colour = teal\n", Defaults, "colour = teal\n"},
+    WriteRow{"OnlyTheLineThatCountsChanges", "new_day = continue\nnew_day = ask\n", Zero, "new_day = continue\nnew_day = zero\n"},
+    WriteRow{"AnUnreadableValueStaysWhileTheDefaultHolds", "new_day = later\nremember_wage = yes\n", Forgetful,
+             "new_day = later\nremember_wage = no\n"},
+    WriteRow{"AnEmptyValueGetsItsSpace", "new_day =\n", Zero, "new_day = zero\n"}
+), RowName());
+// clang-format on
+
+// The file on the disk: never replaced when it could not be read whole.
+TEST(PreferencesFileOnDisk, IsReadWrittenAndRefusedAsAWholeFile)
+{
+    FakeFileSystem files;
+    PreferencesFile file(files, "/data");
+    const std::string path = StorageTest::path("Earnmeter.conf");
+    EXPECT_EQ(file.read().outcome, PreferencesRead::Outcome::Missing);
+    EXPECT_EQ(files.writes(path), 0) << "a missing file is not written by reading";
+    ASSERT_TRUE(file.write(Zero).ok);
+    EXPECT_EQ(file.read().preferences, Zero);
+
+    files.put(path, "new_day = zero\n" + std::string(RecordReadLimit, '#'));
+    const WriteResult tooLarge = file.write(Defaults);
+    EXPECT_FALSE(tooLarge.ok);
+    EXPECT_NE(tooLarge.reason.find("Earnmeter.conf is larger than 64 KiB"), std::string::npos) << tooLarge.reason;
+
+    files.failReads(path, "Permission denied");
+    EXPECT_EQ(file.read().outcome, PreferencesRead::Outcome::Unreadable);
+    EXPECT_EQ(file.read().reason, "Permission denied for /Earnmeter.conf");
+    EXPECT_FALSE(file.write(Defaults).ok);
+    files.clearFailures();
+    files.put(path, "new_day = zero\n");
+    files.failWrites(path, "No space left on device");
+    EXPECT_EQ(file.write(Defaults).reason, "No space left on device for /Earnmeter.conf");
+    EXPECT_EQ(files.content(path), "new_day = zero\n");
+}
+
+} // namespace

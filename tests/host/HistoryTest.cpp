@@ -1,6 +1,7 @@
 #include "HostFixture.h"
 
 #include "engine/Formats.h"
+#include "engine/MeterStatus.h"
 #include "storage/HistoryTestFolder.h"
 #include "ui/history/HistoryWindow.h"
 
@@ -9,6 +10,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <sys/stat.h>
 #include <set>
 
 namespace {
@@ -117,19 +119,53 @@ TEST_F(HistoryHostTest, ADamagedFileIsKeptAsideToldOnceAndANewOneTakesTheSeconds
     EXPECT_EQ(Bytes(HistoryTestFolder::file(aside)), std::string(4096, 'x')) << "kept byte for byte";
 }
 
-// The window follows the run as it counts, and its export is the day totals as a spreadsheet reads them.
-TEST_F(HistoryHostTest, TheWindowFollowsTheRunAndExportsTheDayTotals)
+// Today is one figure wherever it is shown: the history's seconds of the date,
+// each at its own wage, while the run's total prices the whole count anew.
+TEST_F(HistoryHostTest, TodayIsOneFigureInTheTrayTheWindowsTheStatusAndTheHistoryAcrossAWageChangeAndMidnight)
 {
+    wallClock.set(ManualWallClock::at(D("2026-03-02"), 23, 59, 50));
     begin();
     host.showHistory();
-    startAt("36");
+    startAt("3600");
+    seconds(5);
+    host.runTimer().editWageEntry(WindowId::Main, "7200");
+    host.runTimer().leaveWageEntry(WindowId::Main);
     seconds(4);
-    HistoryWindow& window = host.historyWindow();
-    EXPECT_EQ(control<QLabel>(window, "lblToday").text().toStdString(),
-              QLocale().toCurrencyString(0.04).toStdString() + "   0:00:04");
+    const auto expectToday = [this](const char* money, const char* time) {
+        const std::string line = std::string("Today $") + money + " in " + time;
+        EXPECT_NE(statusLine(host.control().status(), host.control().today()).find(", t" + line.substr(1)),
+                  std::string::npos);
+        EXPECT_EQ(control<QLabel>(host.mainWindow(), "lblTotal").toolTip().toStdString(), line);
+        EXPECT_EQ(control<QLabel>(host.historyWindow(), "lblToday").text().toStdString(), std::string("$") + money);
+        EXPECT_EQ(panel.tip.section(QLatin1Char('\n'), 1).toStdString(),
+                  TrayHost::todayLine(host.control().today(), QLocale::system()).toStdString());
+    };
+    expectToday("13.00", "0:00:09");
+    EXPECT_EQ(FormatMoney(host.runTimer().totalEarned()), "18.00") << "the run: 9 s all at the new wage";
+    seconds(3);
+    expectToday("6.00", "0:00:03");
+    EXPECT_TRUE(host.control().today().complete);
+
     exportTo = "/home/user/export.csv";
-    window.exportCsv();
-    EXPECT_EQ(files.content("/home/user/export.csv"), "date,seconds,hours,earned\n2026-03-02,4,0.0011,0.04\n");
+    host.historyWindow().exportCsv();
+    EXPECT_EQ(files.content("/home/user/export.csv"),
+              "date,seconds,hours,earned\n2026-03-02,9,0.0025,13.00\n2026-03-03,3,0.0008,6.00\n");
+    EXPECT_NE(suggestedExport.find("earnmeter-history-2026-03-03.csv"), std::string::npos) << suggestedExport;
+}
+
+// Without a history that can be read, today is what this run counted, and says so.
+TEST_F(HistoryHostTest, WithoutTheHistoryTodayIsTheRunsOwnAndMarkedSo)
+{
+    ASSERT_EQ(::mkdir(historyPath().c_str(), 0700), 0) << "a folder where the file should be";
+    begin();
+    startAt("3600");
+    seconds(2);
+    const TodayFigure today = host.control().today();
+    EXPECT_EQ(std::tuple(today.complete, today.total.seconds, FormatMoney(today.total.earned)),
+              std::tuple(false, std::int64_t{2}, std::string("2.00")));
+    EXPECT_EQ(control<QLabel>(host.mainWindow(), "lblTotal").toolTip().toStdString(),
+              "Today (without the history) $2.00 in 0:00:02");
+    EXPECT_NE(statusJson(host.control().status(), today).find("\"todayComplete\":false"), std::string::npos);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "ui/history/HistoryChart.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
@@ -73,47 +74,69 @@ protected:
     HistoryWindow window{history, files, prompt, [](QWidget*, const std::string&) {
                              return std::optional<std::string>("/out.csv");
                          }};
+
+    std::string row(const QTableWidget& table, int line)
+    {
+        std::string text;
+        for (int column = 0; column < table.columnCount(); ++column)
+            text += (column ? " | " : "") + table.item(line, column)->text().toStdString();
+        return text;
+    }
+
+    std::vector<std::string> rows()
+    {
+        const auto& table = *window.findChild<QTableWidget*>("tblFigures");
+        std::vector<std::string> all;
+        for (int line = 0; line < table.rowCount(); ++line)
+            all.push_back(row(table, line));
+        return all;
+    }
 };
 
-// The week starts where the locale starts it: Monday in Germany, Sunday in the United States.
-TEST_F(HistoryWindowTest, TotalsFollowTheLocalesWeekAndCurrency)
+// The week starts where the locale starts it: Monday in Germany, Sunday in the
+// United States. Money is the windows' dollars whatever the locale.
+TEST_F(HistoryWindowTest, TotalsFollowTheLocalesWeekInColumnsOfMoneyAndTime)
 {
-    for (const auto& [locale, today, week, month, all] :
-         {std::tuple{QLocale(QLocale::German, QLocale::Germany), "36,00\u00A0€   1:00:00", "36,00\u00A0€   1:00:00",
-                     "54,00\u00A0€   1:30:00", "162,00\u00A0€   4:30:00"},
-          {QLocale(QLocale::English, QLocale::UnitedStates), "$36.00   1:00:00", "$54.00   1:30:00", "$54.00   1:30:00",
-           "$162.00   4:30:00"}}) {
+    for (const auto& [locale, week] : {std::pair{QLocale(QLocale::German, QLocale::Germany), "$36.00 1:00:00"},
+                                       {QLocale(QLocale::English, QLocale::UnitedStates), "$54.00 1:30:00"}}) {
         QLocale::setDefault(locale);
         history.open();
         window.refresh();
-        EXPECT_EQ(shown("lblToday") + " | " + shown("lblWeek") + " | " + shown("lblMonth") + " | " +
-                      shown("lblAllTime"),
-                  std::string(today) + " | " + week + " | " + month + " | " + all);
+        EXPECT_EQ(shown("lblToday") + " " + shown("lblTodayTime") + " | " + shown("lblWeek") + " " +
+                      shown("lblWeekTime") + " | " + shown("lblAllTime") + " " + shown("lblAllTimeTime"),
+                  "$36.00 1:00:00 | " + std::string(week) + " | $162.00 4:30:00");
+        EXPECT_EQ(window.findChild<QLabel*>("lblToday")->alignment() & Qt::AlignRight, Qt::AlignRight);
     }
     EXPECT_TRUE(prompt.asked().empty());
 }
 
-// In the United States a week starts on Sunday: this one holds Sunday and Monday.
-TEST_F(HistoryWindowTest, TheChartAndItsTableShowTheLastDaysWeeksOrMonthsEndingToday)
+// Newest first; a period without earnings only when asked for; each span labels its bars and names its ends.
+TEST_F(HistoryWindowTest, TheTableListsTheNewestFirstAndTheChartLabelsEachSpan)
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     history.open();
     QComboBox& span = *window.findChild<QComboBox*>("cboSpan");
-    const auto& table = *window.findChild<QTableWidget*>("tblFigures");
-    for (const auto& [index, bars, lastFirst, lastEarned, before] : {std::tuple{0, 30u, "2026-03-02", 360000, 180000},
-                                                                     {1, 12u, "2026-03-01", 540000, 0},
-                                                                     {2, 12u, "2026-03-01", 540000, 360000}}) {
+    QCheckBox& showEmpty = *window.findChild<QCheckBox*>("chkShowEmpty");
+    window.refresh();
+    EXPECT_EQ(rows(),
+              (std::vector<std::string>{"Mon 2 Mar 2026 | $36.00 | 1:00:00", "Sun 1 Mar 2026 | $18.00 | 0:30:00",
+                                        "Tue 10 Feb 2026 | $36.00 | 1:00:00"}));
+    showEmpty.setChecked(true);
+    EXPECT_EQ(rows().size(), 30u);
+    EXPECT_EQ(rows()[2], "Sat 28 Feb 2026 | $0.00 | 0:00:00");
+    for (const auto& [index, first, last, firstLabel, lastLabel] :
+         {std::tuple{0, "1 Feb 2026", "2 Mar 2026", "S", "M"},
+          {1, "15 Dec 2025 – 21 Dec 2025", "2 Mar 2026 – 2 Mar 2026", "51", "10"},
+          {2, "Apr 2025", "Mar 2026", "Apr", "Mar"}}) {
         span.setCurrentIndex(index);
-        window.refresh();
-        const std::vector<ChartBar>& shownBars = chart().bars();
-        ASSERT_EQ(shownBars.size(), bars);
-        EXPECT_EQ(shownBars.back().first.text(), lastFirst);
-        EXPECT_EQ(shownBars.back().total.earned.units, lastEarned);
-        EXPECT_EQ(shownBars[bars - 2].total.earned.units, before) << index;
-        EXPECT_EQ(table.rowCount(), static_cast<int>(bars));
-        EXPECT_EQ(table.item(static_cast<int>(bars) - 1, 1)->text().toStdString().substr(0, 6),
-                  index == 0 ? "$36.00" : "$54.00");
+        const std::vector<ChartBar>& bars = chart().bars();
+        EXPECT_EQ(chart().edgeLabel(bars.front()).toStdString() + " / " + chart().edgeLabel(bars.back()).toStdString(),
+                  std::string(first) + " / " + last);
+        EXPECT_EQ(chart().barLabel(bars.front()).toStdString() + " / " + chart().barLabel(bars.back()).toStdString(),
+                  std::string(firstLabel) + " / " + lastLabel);
     }
+    showEmpty.setChecked(false);
+    EXPECT_EQ(rows(), (std::vector<std::string>{"March 2026 | $54.00 | 1:30:00", "February 2026 | $36.00 | 1:00:00",
+                                                "December 2025 | $72.00 | 2:00:00"}));
 }
 
 // Bars must stand out from the chart's background in a light and a dark theme alike.
@@ -135,14 +158,21 @@ TEST_F(HistoryWindowTest, BarsStandOutInLightAndDarkPalettes)
     }
 }
 
-TEST_F(HistoryWindowTest, ExportWritesEveryDayOldestFirstWithPointDecimals)
+// The export offers the documents folder and today's date, writes every day oldest first, and says where it went.
+TEST_F(HistoryWindowTest, ExportWritesEveryDayOldestFirstWithPointDecimalsAndSaysWhere)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     history.open();
+    EXPECT_EQ(QString::fromStdString(window.suggestedExportPath()).section(QLatin1Char('/'), -1),
+              QStringLiteral("earnmeter-history-2026-03-02.csv"));
     window.exportCsv();
     EXPECT_EQ(files.content("/out.csv"), "date,seconds,hours,earned\n2025-12-31,7200,2.0000,72.00\n"
                                          "2026-02-10,3600,1.0000,36.00\n2026-03-01,1800,0.5000,18.00\n"
                                          "2026-03-02,3600,1.0000,36.00\n");
+    EXPECT_EQ(prompt.lastAsked().text, "The history was exported to /out.csv.");
+    files.failWrites("/out.csv", "Permission denied");
+    window.exportCsv();
+    EXPECT_EQ(prompt.lastAsked().text, "The history was not exported: Permission denied for /out.csv.");
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Writes a History.sqlite with some weeks of working days, for pictures and checks.
+"""Writes a History.sqlite with some weeks of working days, for pictures.
 
     scripts/sample-history.py PATH [DAYS] [END-DATE]
 
-Weekdays get six to eight hours at $36/hour in two stretches; weekends nothing.
+Weekdays get five to eight hours at $36/hour in two stretches, the last day one;
+weekends nothing.
 """
 import datetime
 import random
@@ -24,12 +25,14 @@ CREATE TABLE IF NOT EXISTS records (
 CREATE INDEX IF NOT EXISTS records_by_date ON records (date);
 PRAGMA user_version = 2;
 """)
-for back in range(days, 0, -1):
+for back in range(days, -1, -1):
     day = end - datetime.timedelta(days=back)
     if day.weekday() >= 5:
         continue
     start = int(datetime.datetime.combine(day, datetime.time(9)).timestamp())
-    for stretch in (random.randint(9000, 14400), random.randint(9000, 14400)):
+    # The last day is under way: its morning only.
+    stretches = (random.randint(9000, 14400),) if back == 0 else (random.randint(9000, 14400), random.randint(9000, 14400))
+    for stretch in stretches:
         earned = (stretch * wage + 1800) // 3600
         db.execute("INSERT INTO records (date, start_epoch, end_epoch, seconds, hourly_wage, earned, utc_offset) "
                    "VALUES (?, ?, ?, ?, ?, ?, 0)", (day.isoformat(), start, start + stretch, stretch, wage, earned))

@@ -66,7 +66,7 @@ class Host final : public QObject, public Commands
 
 public:
     // How long after start-up an idle meter first shows today's figure.
-    static constexpr int TodayDelayMs = 1500;
+    static constexpr int TodayDelayMs = 3000;
 
     explicit Host(HostServices services);
     ~Host() override;

@@ -1,5 +1,6 @@
 #include "storage/PreferencesFile.h"
 
+#include "engine/Decimal.h"
 #include "storage/PreferenceKeys.h"
 
 #include <algorithm>
@@ -22,20 +23,6 @@ struct Entry
     std::string_view value;
 };
 
-bool blank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::vector<Line> splitLines(std::string_view content)
 {
     std::vector<Line> lines;
@@ -56,13 +43,13 @@ std::optional<Entry> entryOf(std::string_view text, bool first)
 {
     if (first && text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
         text.remove_prefix(ByteOrderMark.size());
-    text = trimmed(text.substr(0, text.find('#')));
+    text = trimBlanks(text.substr(0, text.find('#')));
     if (text.empty())
         return std::nullopt;
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos)
         return Entry{{}, text};
-    return Entry{trimmed(text.substr(0, equals)), trimmed(text.substr(equals + 1))};
+    return Entry{trimBlanks(text.substr(0, equals)), trimBlanks(text.substr(equals + 1))};
 }
 
 bool sameKey(std::string_view a, std::string_view b)
@@ -95,10 +82,10 @@ std::string withValue(const std::string& text, const std::string& value)
 {
     const std::size_t equals = text.find('=');
     std::size_t start = equals + 1;
-    while (start < text.size() && blank(text[start]))
+    while (start < text.size() && isBlank(text[start]))
         ++start;
     std::size_t end = std::min(text.find('#', start), text.size());
-    while (end > start && blank(text[end - 1]))
+    while (end > start && isBlank(text[end - 1]))
         --end;
     const std::string space = start == equals + 1 && !value.empty() ? " " : "";
     return text.substr(0, start) + space + value + text.substr(end);
@@ -170,7 +157,7 @@ PreferencesRead PreferencesFile::read()
 
 std::string PreferencesFile::rewritten(std::string_view content, const Preferences& preferences)
 {
-    if (trimmed(content).empty())
+    if (trimBlanks(content).empty())
         return freshFile(preferences);
     std::vector<Line> lines = splitLines(content);
     const std::string ending = lines.front().ending.empty() ? "\n" : lines.front().ending;

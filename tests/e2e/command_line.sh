@@ -57,10 +57,11 @@ cli --status --json
 e2e_check "--status --json while idle (got $STATUS: $OUT)" \
     matches "$STATUS $OUT" '^0 \{"state":"idle","elapsed":0,.*"mode":"simple"'
 cli --start
-e2e_check "--start: status 0" test "$STATUS" = 0
+e2e_check "--start: status 0, and no wage set is said (got: $OUT)" \
+    test "$STATUS $OUT" = '0 Earnmeter started at $0.00/hr: no wage is set'
 sleep 2
-e2e_check "two seconds later --status says Running with a count of at least 1 (got: $OUT)" \
-    status_is 'Running 00:00:0[1-9] \$0\.00 \(\$0\.00/hr\)'
+e2e_check "two seconds later --status says Running with a count of at least 1 and today's figure" \
+    status_is 'Running 00:00:0[1-9] \$0\.00 \(\$0\.00/hr\), today \$0\.00 in 0:00:0[1-9]'
 cli --pause
 e2e_expect 3 "--pause gives Paused (got: $OUT)" status_is 'Paused 00:00:0[0-9] .*'
 no_display=$(unset DISPLAY; "$APP" --status 2>&1)

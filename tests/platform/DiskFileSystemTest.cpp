@@ -1,6 +1,7 @@
 #include "platform/DiskFileSystem.h"
 
 #include "StorageTestData.h"
+#include "storage/PreferencesFile.h"
 
 #include <csignal>
 #include <fstream>
@@ -94,6 +95,23 @@ TEST_F(DiskFileSystemTest, ReplacingKeepsTheModeAndWritesThroughALinkToItsTarget
     EXPECT_TRUE(fs::is_fifo(path("pipe")));
     fs::create_symlink("Loop.ewg", path("Loop.ewg"));
     EXPECT_FALSE(disk.writeFile(path("Loop.ewg"), "0\r\n").ok);
+}
+
+// The preferences keep the guarantees of every other file: a link stays a link,
+// a read-only file stays read-only, and the user's lines stay as they were.
+TEST_F(DiskFileSystemTest, PreferencesAreWrittenThroughALinkAndKeepAReadOnlyMode)
+{
+    fs::create_directory(path("dotfiles"));
+    ASSERT_TRUE(disk.writeFile(path("dotfiles/earnmeter.conf"), "# mine\nnew_day = ask\n").ok);
+    fs::permissions(path("dotfiles/earnmeter.conf"), fs::perms::owner_read | fs::perms::group_read);
+    fs::create_symlink("dotfiles/earnmeter.conf", path("Earnmeter.conf"));
+    PreferencesFile preferences(disk, folder);
+    ASSERT_TRUE(preferences.write({true, NewDay::Zero}).ok);
+    EXPECT_TRUE(fs::is_symlink(path("Earnmeter.conf")));
+    EXPECT_EQ(disk.readRecord(path("dotfiles/earnmeter.conf")).content, "# mine\nnew_day = zero\n");
+    EXPECT_EQ(fs::status(path("dotfiles/earnmeter.conf")).permissions() & fs::perms::mask,
+              fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(entries(), 2) << "no temporary file left";
 }
 
 // A crash leaves ".Prev.ewg.<pid>.<n>.tmp"; a later process may get the same id.

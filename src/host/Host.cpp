@@ -35,8 +35,9 @@ Host::Host(HostServices services)
                               return m_history.todayFigure();
                           }}),
       m_config(m_services.files, m_services.dataFolder), m_stateFiles(m_services.files, m_services.dataFolder),
-      m_preferencesFile(m_services.files, m_services.dataFolder), m_links(m_services.shell, m_services.programFolder),
-      m_support(m_services.shell, m_services.facts), m_trayHost(m_services.makeTray, trayActions()),
+      m_preferencesFile(m_services.files, m_services.dataFolder), m_wage(m_timer, m_stateFiles, m_preferences),
+      m_links(m_services.shell, m_services.programFolder), m_support(m_services.shell, m_services.facts),
+      m_trayHost(m_services.makeTray, trayActions()),
       m_history(
           m_services.clock,
           // Told from the event loop, not from inside the tick that found it.
@@ -86,7 +87,7 @@ bool Host::start()
         return false;
     readPreferences();
     const std::int32_t saved = readStateFiles();
-    restoreWage();
+    m_wage.restore();
     // While the question waits for the user, the tray's Exit can end the program.
     if (saved > 0)
         m_trayHost.create();
@@ -172,31 +173,6 @@ void Host::readPreferences()
         m_services.prompt.ask(Messages::preferencesUnreadable(read.reason));
     else if (!read.problems.empty())
         m_services.prompt.ask(Messages::preferencesProblems(read.problems));
-}
-
-// A Wage.ewg that is missing or damaged is passed over without a word, as a
-// Saved.ewg is: a wage box is quickly typed again.
-void Host::restoreWage()
-{
-    if (!m_preferences.rememberWage)
-        return;
-    const StateRead<RememberedWage> read = m_stateFiles.ReadWage();
-    if (read.outcome != StateRead<RememberedWage>::Outcome::Read)
-        return;
-    m_timer.restoreWage(read.value);
-    m_wageWritten = read.value;
-}
-
-// The boxes as shown go to Wage.ewg, unless that is what it holds already.
-WriteResult Host::rememberWage()
-{
-    const RememberedWage wage = m_timer.rememberedWage();
-    if (!m_preferences.rememberWage || m_wageWritten == wage)
-        return WriteResult::done();
-    const WriteResult written = m_stateFiles.WriteWage(wage);
-    if (written.ok)
-        m_wageWritten = wage;
-    return written;
 }
 
 // The windows go where Saved.ewg says and the count Prev.ewg holds is returned.
@@ -357,7 +333,7 @@ void Host::showToday()
 void Host::checkpoint(std::int32_t elapsedSeconds)
 {
     // A crash keeps the wage too; a failure here is told by the next exit.
-    rememberWage();
+    m_wage.keep();
     const WriteResult written = m_stateFiles.WritePrev(elapsedSeconds);
     if (written.ok) {
         m_checkpointFailing = false;
@@ -394,11 +370,16 @@ void Host::commitData()
 // No box: as the session ends there is no one to answer it, and it would hold the end up.
 void Host::saveCountQuietly()
 {
-    if (const WriteResult written = m_stateFiles.WritePrev(m_timer.elapsedSeconds()); !written.ok)
-        m_services.warn("earnmeter: the elapsed time was not saved in " + m_services.dataFolder + ": " +
-                        written.reason);
-    if (const WriteResult written = rememberWage(); !written.ok)
-        m_services.warn("earnmeter: the wage was not saved in " + m_services.dataFolder + ": " + written.reason);
+    const WriteResult prev = m_stateFiles.WritePrev(m_timer.elapsedSeconds());
+    const WriteResult wage = m_wage.keep();
+    // One line for whatever was lost.
+    std::string lost;
+    for (const auto& [what, result] : {std::pair{"the elapsed time", &prev}, {"the wage", &wage}})
+        if (!result->ok)
+            lost += std::string(lost.empty() ? "" : "; ") + what + " was not saved in " + m_services.dataFolder + ": " +
+                    result->reason;
+    if (!lost.empty())
+        m_services.warn("earnmeter: " + lost);
 }
 
 void Host::ExitProgram(bool save)
@@ -419,7 +400,7 @@ void Host::ExitProgram(bool save)
     const WriteResult saved = placesKnown ? m_stateFiles.WriteSaved(m_placement->current()) : WriteResult::done();
 
     const WriteResult prev = m_stateFiles.WritePrev(save ? m_timer.elapsedSeconds() : 0);
-    const WriteResult wage = rememberWage();
+    const WriteResult wage = m_wage.keep();
     for (const WriteResult* result : {&saved, &prev, &wage})
         if (!result->ok)
             tell(result->reason);

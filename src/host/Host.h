@@ -12,6 +12,7 @@
 #include "platform/DesktopTraits.h"
 #include "host/MeterControl.h"
 #include "host/TrayHost.h"
+#include "host/WageMemory.h"
 #include "storage/ConfigFile.h"
 #include "storage/HistoryKeeper.h"
 #include "storage/PreferencesFile.h"
@@ -116,8 +117,6 @@ public:
 private:
     bool readSettings();
     void readPreferences();
-    void restoreWage();
-    WriteResult rememberWage();
     bool recreateSettings(const std::string& reason);
     void tellAboutSettings(const ConfigRead& read);
     std::int32_t readStateFiles();
@@ -143,7 +142,7 @@ private:
     StateFiles m_stateFiles;
     PreferencesFile m_preferencesFile;
     Preferences m_preferences;
-    std::optional<RememberedWage> m_wageWritten; // what Wage.ewg holds, once this run wrote it
+    WageMemory m_wage;
     Links m_links;
     SupportEmail m_support;
     TrayHost m_trayHost;

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "engine/Currency.h"
+#include "engine/WorkingDay.h"
+
+#include <optional>
+
 // What to do at start-up with a count carried over from an earlier day.
 enum class NewDay
 {
@@ -14,6 +19,10 @@ struct Preferences
 {
     bool rememberWage = true;
     NewDay newDay = NewDay::Ask;
+    WorkingDay workingDay;
+    bool startAtLogin = false;
+    std::optional<Currency> dailyGoal; // a positive amount, or none
+    bool notifications = true;
 
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };

@@ -73,8 +73,8 @@ Message preferencesProblems(const std::vector<PreferenceProblem>& problems)
         if (p.key.empty())
             text += "\"" + shortened(p.written) + "\" is not a \"key = value\" line; it is ignored.";
         else
-            text += p.key + " = \"" + shortened(p.written) + "\" is not " + p.expected + "; " + p.usedInstead +
-                    " is used instead.";
+            text += p.key + " = \"" + shortened(p.written) + "\" is not " + p.expected + "; " +
+                    (p.usedInstead.empty() ? "none" : p.usedInstead) + " is used instead.";
     }
     if (problems.size() > listed)
         text += "\n... and " + std::to_string(problems.size() - listed) + " more lines.";

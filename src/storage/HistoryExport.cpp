@@ -4,7 +4,8 @@
 
 HistoryRead<std::string> historyExport(const DayTotalsReader& read, const HistoryRange& range)
 {
-    const HistoryRead<std::vector<DayTotal>> days = read(range.from.value_or(Date::first()), range.to.value_or(Date::last()));
+    const HistoryRead<std::vector<DayTotal>> days =
+        read(range.from.value_or(Date::first()), range.to.value_or(Date::last()));
     if (!days.outcome.ok())
         return {{}, days.outcome};
     return {historyCsv(days.value), HistoryOutcome::fine()};

@@ -1,5 +1,7 @@
 #include "storage/PreferenceKeys.h"
 
+#include "engine/Decimal.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -15,6 +17,13 @@ std::string lowered(std::string_view text)
 }
 
 // "yes" and "no", and the other words people write for them.
+constexpr std::string_view WageAndDayGroup = "Wage and day";
+constexpr std::string_view WorkingDayGroup = "Working day";
+
+constexpr std::array<Weekday, 7> AllWeekdays = {Weekday::Monday,   Weekday::Tuesday, Weekday::Wednesday,
+                                                Weekday::Thursday, Weekday::Friday,  Weekday::Saturday,
+                                                Weekday::Sunday};
+
 bool readSwitch(std::string_view value, bool& into)
 {
     const std::string word = lowered(value);
@@ -52,13 +61,124 @@ std::string newDayText(const Preferences& from)
     return "ask";
 }
 
-constexpr std::array Keys = {
-    PreferenceKey{"remember_wage", "Wage and day", "yes or no",
-                  [](std::string_view value, Preferences& into) { return readSwitch(value, into.rememberWage); },
-                  [](const Preferences& from) {
-                      return switchText(from.rememberWage);
-                  }},
-    PreferenceKey{"new_day", "Wage and day", "ask, continue or zero", readNewDay, newDayText},
+bool readWorkdays(std::string_view value, Preferences& into)
+{
+    std::array<bool, 7> days{};
+    while (!(value = trimBlanks(value)).empty()) {
+        const std::string_view word = value.substr(0, value.find_first_of(" \t"));
+        value.remove_prefix(word.size());
+        const auto day = std::find_if(AllWeekdays.begin(), AllWeekdays.end(),
+                                      [&word](Weekday d) { return lowered(weekdayName(d)) == lowered(word); });
+        if (day == AllWeekdays.end())
+            return false;
+        days[static_cast<std::size_t>(*day) - 1] = true;
+    }
+    into.workingDay.workdays = days;
+    return true;
+}
+
+std::string workdaysText(const Preferences& from)
+{
+    std::string text;
+    for (Weekday day : AllWeekdays)
+        if (from.workingDay.isWorkday(day))
+            text += (text.empty() ? "" : " ") + std::string(weekdayName(day));
+    return text;
+}
+
+// An empty value is no time; anything else must be one.
+bool readTime(std::string_view value, std::optional<ClockTime>& into)
+{
+    const std::optional<ClockTime> time = ClockTime::parse(value);
+    if (!value.empty() && !time)
+        return false;
+    into = time;
+    return true;
+}
+
+std::string timeText(const std::optional<ClockTime>& time)
+{
+    return time ? time->text() : std::string();
+}
+
+bool readBreak(std::string_view value, Preferences& into)
+{
+    if (value.empty())
+        return into.workingDay.lunch.reset(), true;
+    const std::size_t dash = value.find('-');
+    if (dash == std::string_view::npos)
+        return false;
+    const auto from = ClockTime::parse(trimBlanks(value.substr(0, dash)));
+    const auto to = ClockTime::parse(trimBlanks(value.substr(dash + 1)));
+    if (!from || !to)
+        return false;
+    into.workingDay.lunch = TimeSpan{*from, *to};
+    return true;
+}
+
+std::string breakText(const Preferences& from)
+{
+    const auto& lunch = from.workingDay.lunch;
+    return lunch ? lunch->from.text() + "-" + lunch->to.text() : std::string();
+}
+
+// An amount with "." decimals, above zero; empty for none.
+bool readGoal(std::string_view value, Preferences& into)
+{
+    if (value.empty())
+        return into.dailyGoal.reset(), true;
+    const CurrencyResult goal = CurrencyFromText(value);
+    if (!goal.ok() || goal.value <= Currency{})
+        return false;
+    into.dailyGoal = goal.value;
+    return true;
+}
+
+std::string goalText(const Preferences& from)
+{
+    return from.dailyGoal ? CurrencyText(*from.dailyGoal) : std::string();
+}
+
+// A yes-or-no key for one member of the preferences.
+template <auto Member> constexpr PreferenceKey switchKey(std::string_view name, std::string_view group)
+{
+    return {name, group, "yes or no",
+            [](std::string_view value, Preferences& into) { return readSwitch(value, into.*Member); },
+            [](const Preferences& from) {
+                return switchText(from.*Member);
+            }};
+}
+
+template <auto Member> constexpr PreferenceKey timeKey(std::string_view name, std::string_view expected)
+{
+    return {name, WorkingDayGroup, expected,
+            [](std::string_view value, Preferences& into) { return readTime(value, into.workingDay.*Member); },
+            [](const Preferences& from) {
+                return timeText(from.workingDay.*Member);
+            }};
+}
+
+template <auto Member> constexpr PreferenceKey daySwitchKey(std::string_view name)
+{
+    return {name, WorkingDayGroup, "yes or no",
+            [](std::string_view value, Preferences& into) { return readSwitch(value, into.workingDay.*Member); },
+            [](const Preferences& from) {
+                return switchText(from.workingDay.*Member);
+            }};
+}
+
+const std::array Keys = {
+    switchKey<&Preferences::rememberWage>("remember_wage", WageAndDayGroup),
+    PreferenceKey{"new_day", WageAndDayGroup, "ask, continue or zero", readNewDay, newDayText},
+    PreferenceKey{"workdays", WorkingDayGroup, "day names such as Mon Tue Wed Thu Fri", readWorkdays, workdaysText},
+    timeKey<&WorkingDay::start>("work_start", "a time such as 09:00, or nothing"),
+    timeKey<&WorkingDay::end>("work_end", "a time such as 17:00, or nothing"),
+    PreferenceKey{"break", WorkingDayGroup, "two times such as 12:00-12:30, or nothing", readBreak, breakText},
+    daySwitchKey<&WorkingDay::autoStart>("work_auto_start"),
+    daySwitchKey<&WorkingDay::autoPause>("work_auto_pause"),
+    switchKey<&Preferences::startAtLogin>("start_at_login", WorkingDayGroup),
+    PreferenceKey{"daily_goal", WorkingDayGroup, "an amount above 0 such as 240.00, or nothing", readGoal, goalText},
+    switchKey<&Preferences::notifications>("notifications", WorkingDayGroup),
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "storage/PreferenceKeys.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 
 namespace {
@@ -99,6 +100,12 @@ std::string effectiveValue(const PreferenceKey& key, std::string_view written)
     return key.write(read);
 }
 
+// "key = value", or "key =" for no value.
+std::string keyLine(const PreferenceKey& key, const std::string& value)
+{
+    return std::string(key.name) + " =" + (value.empty() ? "" : " " + value);
+}
+
 std::string freshFile(const Preferences& preferences)
 {
     std::string text = "# Earnmeter's preferences: one \"key = value\" a line; \"#\" starts a comment.\n"
@@ -109,9 +116,27 @@ std::string freshFile(const Preferences& preferences)
         if (key.group != group)
             text += "\n# " + std::string(key.group) + "\n", group = key.group;
         text += "# " + std::string(key.name) + ": " + std::string(key.expected) + "\n";
-        text += std::string(key.name) + " = " + key.write(preferences) + "\n";
+        text += keyLine(key, key.write(preferences)) + "\n";
     }
     return text;
+}
+
+// A working day the lines cannot make (an end before its start, a break outside
+// it) is told at the line of the key at fault, which then takes its default.
+void checkTheDay(PreferencesRead& read, const std::map<std::string_view, PreferenceProblem>& lastLines)
+{
+    for (int round = 0; round < 4; ++round) {
+        const std::optional<WorkingDay::Problem> problem = read.preferences.workingDay.problem();
+        const PreferenceKey* key = problem ? keyNamed(problem->key) : nullptr;
+        if (key == nullptr)
+            return;
+        const Preferences defaults;
+        key->read(key->write(defaults), read.preferences);
+        PreferenceProblem told = lastLines.at(key->name);
+        told.expected = problem->why;
+        told.usedInstead = key->write(defaults);
+        read.problems.push_back(told);
+    }
 }
 
 } // namespace
@@ -123,6 +148,7 @@ PreferencesFile::PreferencesFile(FileSystem& files, std::string folder)
 PreferencesRead PreferencesFile::parse(std::string_view content)
 {
     PreferencesRead read;
+    std::map<std::string_view, PreferenceProblem> lastLines; // where each key was last written, and how
     const std::vector<Line> lines = splitLines(content);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto entry = entryOf(lines[i].text, i == 0);
@@ -134,6 +160,8 @@ PreferencesRead PreferencesFile::parse(std::string_view content)
             continue;
         }
         const PreferenceKey* key = keyNamed(entry->key);
+        if (key != nullptr)
+            lastLines[key->name] = {number, std::string(key->name), std::string(entry->value), {}, {}};
         if (key == nullptr || key->read(entry->value, read.preferences))
             continue;
         // The default stands until a later line of the key says otherwise.
@@ -142,6 +170,9 @@ PreferencesRead PreferencesFile::parse(std::string_view content)
         read.problems.push_back({number, std::string(key->name), std::string(entry->value), std::string(key->expected),
                                  key->write(defaults)});
     }
+    checkTheDay(read, lastLines);
+    std::sort(read.problems.begin(), read.problems.end(),
+              [](const PreferenceProblem& a, const PreferenceProblem& b) { return a.line < b.line; });
     return read;
 }
 
@@ -170,7 +201,7 @@ std::string PreferencesFile::rewritten(std::string_view content, const Preferenc
         } else if (value != key.write(Preferences{})) {
             if (lines.back().ending.empty())
                 lines.back().ending = ending;
-            lines.push_back({std::string(key.name) + " = " + value, ending});
+            lines.push_back({keyLine(key, value), ending});
         }
     }
     std::string text;

@@ -10,8 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string content(reinterpret_cast<const char*>(data), size);
     const PreferencesRead read = PreferencesFile::parse(content);
-    for (const Preferences& wanted :
-         {read.preferences, Preferences{!read.preferences.rememberWage, NewDay::Zero}, Preferences{}}) {
+    Preferences other = read.preferences;
+    other.rememberWage = !other.rememberWage, other.newDay = NewDay::Zero, other.notifications = !other.notifications;
+    for (const Preferences& wanted : {read.preferences, other, Preferences{}}) {
         const std::string written = PreferencesFile::rewritten(content, wanted);
         if (PreferencesFile::parse(written).preferences != wanted ||
             PreferencesFile::rewritten(written, wanted) != written)

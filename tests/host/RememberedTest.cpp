@@ -132,7 +132,8 @@ TEST(PreferencesWindow, OkWithAChangeIsWrittenAndInForceAndAFailedWriteKeepsTheW
     world.files.clearFailures();
     remember.setChecked(false);
     EXPECT_TRUE(dialog.save());
-    EXPECT_EQ(world.host.preferences(), (Preferences{false, NewDay::Zero}));
+    EXPECT_EQ(std::pair(world.host.preferences().rememberWage, world.host.preferences().newDay),
+              std::pair(false, NewDay::Zero));
     EXPECT_NE(world.file("Earnmeter.conf").find("\nremember_wage = no\n"), std::string::npos);
     EXPECT_NE(world.file("Earnmeter.conf").find("\nnew_day = zero\n"), std::string::npos);
 

@@ -23,9 +23,25 @@ std::vector<std::string> problemsOf(const PreferencesRead& read)
 }
 
 const Preferences Defaults;
-const Preferences Forgetful{false, NewDay::Ask};
-const Preferences Zero{true, NewDay::Zero};
-const Preferences ForgetfulZero{false, NewDay::Zero};
+// The preferences with one change of each kind.
+template <typename Change> Preferences with(Change change)
+{
+    Preferences preferences;
+    change(preferences);
+    return preferences;
+}
+
+const Preferences Forgetful = with([](Preferences& p) { p.rememberWage = false; });
+const Preferences Zero = with([](Preferences& p) { p.newDay = NewDay::Zero; });
+const Preferences Workday = with([](Preferences& p) {
+    p.workingDay = {{true, false, true, false, false, false, true}, ClockTime{9 * 60}, ClockTime{17 * 60 + 30},
+                    TimeSpan{{12 * 60}, {12 * 60 + 45}}, true, true};
+    p.startAtLogin = true, p.dailyGoal = Currency::fromUnits(2'405'000), p.notifications = false;
+});
+const Preferences NineToFive = with([](Preferences& p) {
+    p.workingDay.start = ClockTime{9 * 60}, p.workingDay.end = ClockTime{17 * 60};
+});
+const Preferences ForgetfulZero = with([](Preferences& p) { p.rememberWage = false, p.newDay = NewDay::Zero; });
 
 class PreferencesReading : public ::testing::TestWithParam<ReadRow>
 {};
@@ -51,6 +67,17 @@ INSTANTIATE_TEST_SUITE_P(Texts, PreferencesReading, ::testing::Values(
     ReadRow{"ABadLastLineUndoesAnEarlierGoodOne", "new_day = zero\nnew_day = later\n", Defaults, {"2:new_day"}},
     ReadRow{"AnEmptyValueIsBad", "remember_wage =\n", Defaults, {"1:remember_wage"}},
     ReadRow{"ALineThatIsNoKeyAndValue", "remember_wage no\n[Earnmeter]\n", Defaults, {"1:", "2:"}},
+    ReadRow{"AWholeWorkingDay", "workdays = mon Wed  SUN\nwork_start = 9:00\nwork_end = 17:30\nbreak = 12:00 - 12:45\n"
+            "work_auto_start = yes\nwork_auto_pause = on\nstart_at_login = 1\ndaily_goal = 2.405e2\ndaily_goal = 240.50\n"
+            "notifications = no\n", Workday, {"8:daily_goal"}},
+    ReadRow{"TimesDaysAndGoalsThatAreNone", "work_start = 24:00\nwork_end = 9:5\nworkdays = Mon Funday\nbreak = 12:00\n"
+            "daily_goal = -5\ndaily_goal = 0\n", Defaults, {"1:work_start", "2:work_end", "3:workdays", "4:break",
+            "5:daily_goal", "6:daily_goal"}},
+    ReadRow{"NoWorkdaysAtAll", "workdays =\n", with([](Preferences& p) { p.workingDay.workdays.fill(false); }), {}},
+    ReadRow{"AnEndBeforeTheStartIsNoDay", "work_start = 09:00\nwork_end = 08:00\n",
+            Defaults /* the end goes, then the start alone */, {"1:work_start", "2:work_end"}},
+    ReadRow{"ABreakOutsideTheDayIsNoBreak", "work_start = 09:00\nwork_end = 17:00\nbreak = 08:00-08:30\n", NineToFive,
+            {"3:break"}},
     ReadRow{"NotUtf8NorText", std::string("\x7f" "ELF\x02\x01\x01\0\0", 9) + "\nnew_day = zero", Zero, {"1:"}}
 ), RowName());
 // clang-format on
@@ -79,7 +106,17 @@ const std::string Fresh = "# Earnmeter's preferences: one \"key = value\" a line
                           "# everything else here as it is.\n"
                           "\n# Wage and day\n"
                           "# remember_wage: yes or no\nremember_wage = no\n"
-                          "# new_day: ask, continue or zero\nnew_day = ask\n";
+                          "# new_day: ask, continue or zero\nnew_day = ask\n"
+                          "\n# Working day\n"
+                          "# workdays: day names such as Mon Tue Wed Thu Fri\nworkdays = Mon Tue Wed Thu Fri\n"
+                          "# work_start: a time such as 09:00, or nothing\nwork_start =\n"
+                          "# work_end: a time such as 17:00, or nothing\nwork_end =\n"
+                          "# break: two times such as 12:00-12:30, or nothing\nbreak =\n"
+                          "# work_auto_start: yes or no\nwork_auto_start = no\n"
+                          "# work_auto_pause: yes or no\nwork_auto_pause = no\n"
+                          "# start_at_login: yes or no\nstart_at_login = no\n"
+                          "# daily_goal: an amount above 0 such as 240.00, or nothing\ndaily_goal =\n"
+                          "# notifications: yes or no\nnotifications = yes\n";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, PreferencesWriting, ::testing::Values(

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "engine/Clock.h"
+#include "engine/RunTimer.h"
+#include "engine/WorkingDay.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the working day asks of the program at one of its edges.
+struct DayStep
+{
+    enum class Kind
+    {
+        StartMeter,  // start counting, and tell the user so
+        PauseMeter,  // pause, and tell
+        ResumeMeter, // start again after the break that paused it, and tell
+        OfferStart,  // tell, offering to start
+        Tell,        // only tell: the meter goes on as it is
+    };
+
+    Kind kind = Kind::Tell;
+    std::string text; // the notification
+
+    friend bool operator==(const DayStep&, const DayStep&) = default;
+};
+
+// Follows the working day on the wall clock: the start, the break's start and
+// end, and the end. Each edge is acted on at most once a day, when the clock
+// has passed it since the last look (so a program asleep through it, a skipped
+// or repeated hour and a clock set back do no more than that); the start also
+// when the program first looks within working time, but never once the day
+// has ended or during the break.
+class WorkdayWatch final
+{
+public:
+    explicit WorkdayWatch(const Clock& clock);
+
+    void setDay(const WorkingDay& day);
+    const WorkingDay& day() const { return m_day; }
+
+    // What is due now, for a meter in this phase; called on every counted
+    // second and whenever the time of nextEdgeIn() has come.
+    std::vector<DayStep> check(Phase phase);
+    // The seconds of wall-clock time to the next edge, or to midnight when none
+    // is left today; nothing without a working day.
+    std::optional<std::int64_t> nextEdgeIn() const;
+    // While the meter runs within the working day: the seconds to its end.
+    std::optional<std::int64_t> endsIn(Phase phase) const;
+
+private:
+    enum Edge
+    {
+        Start,
+        BreakStart,
+        BreakEnd,
+        End,
+        Edges
+    };
+
+    bool todayIsWorkday(const ClockReading& now) const;
+    bool inWorkingTime(int second) const;
+    std::optional<DayStep> act(Edge edge, Phase phase, const std::string& now);
+    std::optional<int> edgeSecond(Edge edge) const;
+
+    const Clock& m_clock;
+    WorkingDay m_day;
+    std::optional<ClockReading> m_last; // the last look
+    Date m_doneOn;                      // the day the edges in m_done belong to
+    std::array<bool, Edges> m_done{};
+    bool m_breakPaused = false; // the break paused the meter, so its end starts it again
+};

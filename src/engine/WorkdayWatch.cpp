@@ -57,15 +57,20 @@ std::vector<DayStep> WorkdayWatch::check(Phase phase)
     const int since = last && last->localDate == now.localDate ? last->localSecondOfDay : -1;
     const std::string time = ClockTime{now.localSecondOfDay / 60}.text();
     std::vector<DayStep> steps;
-    for (Edge edge : {Start, BreakStart, BreakEnd, End}) {
-        const std::optional<int> at = edgeSecond(edge);
-        const bool passed = at && since < *at && *at <= now.localSecondOfDay;
-        const bool due = edge == Start ? inWorkingTime(now.localSecondOfDay) : passed;
-        if (!due || std::exchange(m_done[edge], true))
-            continue;
-        if (const std::optional<DayStep> s = act(edge, phase, time))
+    if (inWorkingTime(now.localSecondOfDay) && !std::exchange(m_done[Start], true))
+        if (const std::optional<DayStep> s = act(Start, phase, time))
             steps.push_back(*s);
+    // Of the edges passed unseen (asleep, or before the program looked), only the
+    // latest says how things stand now.
+    std::optional<Edge> latest;
+    for (Edge edge : {BreakStart, BreakEnd, End}) {
+        const std::optional<int> at = edgeSecond(edge);
+        if (at && since < *at && *at <= now.localSecondOfDay && !std::exchange(m_done[edge], true))
+            latest = edge;
     }
+    if (latest)
+        if (const std::optional<DayStep> s = act(*latest, phase, time))
+            steps.push_back(*s);
     return steps;
 }
 

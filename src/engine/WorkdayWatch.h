@@ -28,11 +28,11 @@ struct DayStep
 };
 
 // Follows the working day on the wall clock: the start, the break's start and
-// end, and the end. Each edge is acted on at most once a day, when the clock
-// has passed it since the last look (so a program asleep through it, a skipped
-// or repeated hour and a clock set back do no more than that); the start also
-// when the program first looks within working time, but never once the day
-// has ended or during the break.
+// end, and the end. Each edge is acted on at most once a day: the start at the
+// first look within working time (never once the day has ended, nor during the
+// break), the others when the clock has passed them since the last look, and
+// of several passed unseen (a machine asleep) only the latest. So a skipped or
+// repeated hour and a clock set back do no more than that.
 class WorkdayWatch final
 {
 public:

@@ -26,8 +26,8 @@ public:
     // would refuse the wage).
     virtual std::optional<Currency> wageToStartAt(RemoteCommand command) const = 0;
     virtual MeterStatus status() const = 0;
-    // Asked for only when shown: it may open the history.
-    virtual TodayFigure today() const = 0;
+    // Asked for only when shown: today's figure may open the history.
+    virtual DayFigures day() const = 0;
     // Called whenever the figures of status() change; the subscriber lives as long as the meter.
     virtual void onStatusChanged(std::function<void()> callback) = 0;
 };

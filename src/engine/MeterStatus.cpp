@@ -3,6 +3,7 @@
 #include "engine/Formats.h"
 #include "engine/HistoryFigures.h"
 
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
@@ -45,6 +46,28 @@ std::string member(const char* name, const std::string& jsonValue)
 
 } // namespace
 
+std::string todayText(const TodayFigure& today, const std::string& money);
+int goalPercent(Currency earned, Currency goal);
+
+namespace {
+
+void addDayMembers(const DayFigures& day, std::vector<std::string>& members)
+{
+    const TodayFigure& today = day.today;
+    members.push_back(member("today", quoted(fourDecimals(today.total.earned))));
+    members.push_back(member("todaySeconds", std::to_string(today.total.seconds)));
+    members.push_back(member("todayText", quoted(todayText(today, dollars(today.total.earned)))));
+    members.push_back(member("todayComplete", today.complete ? "true" : "false"));
+    if (day.endsIn)
+        members.push_back(member("dayEndsIn", std::to_string(*day.endsIn)));
+    if (day.goal) {
+        members.push_back(member("goal", quoted(fourDecimals(*day.goal))));
+        members.push_back(member("goalPercent", std::to_string(goalPercent(today.total.earned, *day.goal))));
+    }
+}
+
+} // namespace
+
 MeterStatus MeterStatus::of(const RunTimer& timer)
 {
     return {timer.phase(), timer.elapsedSeconds(), timer.totalEarned(), timer.hourlyWage(),
@@ -80,18 +103,39 @@ std::string todayText(const TodayFigure& today, const std::string& money)
            hoursText(today.total.seconds);
 }
 
-std::string statusLine(const MeterStatus& status, const std::optional<TodayFigure>& today)
+std::string dayProgressText(const DayFigures& day, const std::string& goal)
+{
+    std::string text;
+    if (day.endsIn)
+        text = "ends in " + hoursText(*day.endsIn);
+    if (day.goal)
+        text += (text.empty() ? "" : ", ") + std::to_string(goalPercent(day.today.total.earned, *day.goal)) +
+                " % of today's goal " + goal;
+    return text;
+}
+
+int goalPercent(Currency earned, Currency goal)
+{
+    if (earned.units <= 0 || goal.units <= 0)
+        return 0;
+    const __int128 percent = static_cast<__int128>(earned.units) * 100 / goal.units;
+    return static_cast<int>(std::min<__int128>(percent, 1'000'000));
+}
+
+std::string statusLine(const MeterStatus& status, const std::optional<DayFigures>& day)
 {
     std::string line = phaseName(status.phase) + " " + figures(status);
-    if (today) {
-        std::string text = todayText(*today, dollars(today->total.earned));
-        text.front() = 't';
-        line += ", " + text;
-    }
+    if (!day)
+        return line;
+    std::string today = todayText(day->today, dollars(day->today.total.earned));
+    today.front() = 't';
+    line += ", " + today;
+    if (const std::string progress = dayProgressText(*day, day->goal ? dollars(*day->goal) : ""); !progress.empty())
+        line += ", " + progress;
     return line;
 }
 
-std::string statusJson(const MeterStatus& status, const std::optional<TodayFigure>& today)
+std::string statusJson(const MeterStatus& status, const std::optional<DayFigures>& day)
 {
     const std::string state = lowered(phaseName(status.phase));
     std::vector<std::string> members = {
@@ -103,14 +147,10 @@ std::string statusJson(const MeterStatus& status, const std::optional<TodayFigur
         member("hourlyWage", quoted(fourDecimals(status.hourlyWage))),
         member("mode", quoted(status.advanced ? "advanced" : "simple")),
     };
-    if (today) {
-        members.push_back(member("today", quoted(fourDecimals(today->total.earned))));
-        members.push_back(member("todaySeconds", std::to_string(today->total.seconds)));
-        members.push_back(member("todayText", quoted(todayText(*today, dollars(today->total.earned)))));
-        members.push_back(member("todayComplete", today->complete ? "true" : "false"));
-    }
+    if (day)
+        addDayMembers(*day, members);
     members.push_back(member("text", quoted(dollars(status.total) + " " + FormatElapsed(status.elapsedSeconds))));
-    members.push_back(member("tooltip", quoted(statusLine(status, today))));
+    members.push_back(member("tooltip", quoted(statusLine(status, day))));
     members.push_back(member("class", quoted(state)));
     std::string json = "{";
     for (const std::string& m : members)

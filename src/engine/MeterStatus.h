@@ -34,18 +34,37 @@ struct TodayFigure
     friend bool operator==(const TodayFigure&, const TodayFigure&) = default;
 };
 
+// The day as the status tells it: today's figure and, where the preferences set
+// them, the time left of the working day and the daily goal.
+struct DayFigures
+{
+    TodayFigure today;
+    std::optional<std::int64_t> endsIn; // seconds, while the meter runs within the working day
+    std::optional<Currency> goal;
+
+    friend bool operator==(const DayFigures&, const DayFigures&) = default;
+};
+
 // "Today $253.18 in 6:02:11", or "Today (without the history) $12.00 in 0:20:00";
 // `money` is the amount as the caller words money.
 std::string todayText(const TodayFigure& today, const std::string& money);
 
-// One line: "Running 01:02:03 $37.23 ($36.00/hr)", and with today's figure
-// ", today $253.18 in 6:02:11" after it.
-std::string statusLine(const MeterStatus& status, const std::optional<TodayFigure>& today = {});
+// What follows today's figure: "ends in 1:23:00", "62 % of today's goal $240.00",
+// joined by ", "; empty when neither is set. `goal` is the goal as the caller words money.
+std::string dayProgressText(const DayFigures& day, const std::string& goal);
+
+// How much of the goal today has earned, in whole per cent, never below 0.
+int goalPercent(Currency earned, Currency goal);
+
+// One line: "Running 01:02:03 $37.23 ($36.00/hr)", and with the day's figures
+// ", today $253.18 in 6:02:11, ends in 1:23:00, 62 % of today's goal $240.00" after it.
+std::string statusLine(const MeterStatus& status, const std::optional<DayFigures>& day = {});
 
 // One JSON object on one line. Besides the figures it carries the text, tooltip
 // and class that panel modules read, so a panel needs no filter in between;
-// with today's figure also today, todaySeconds, todayText and todayComplete.
-std::string statusJson(const MeterStatus& status, const std::optional<TodayFigure>& today = {});
+// with the day's figures also today, todaySeconds, todayText and todayComplete,
+// and dayEndsIn, goal and goalPercent where they are set.
+std::string statusJson(const MeterStatus& status, const std::optional<DayFigures>& day = {});
 
 // "Idle", "Running" or "Paused".
 std::string phaseName(Phase phase);

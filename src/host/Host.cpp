@@ -31,9 +31,7 @@ Host::Host(HostServices services)
     : m_services(std::move(services)), m_wageTypes(m_settings),
       m_timer(m_services.prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
       m_control(m_timer, {[this] { showLiveWindow(); }, [this] { return !m_exiting; },
-                          [this] {
-                              return m_history.todayFigure();
-                          }}),
+                          [this] { return DayFigures{m_history.todayFigure(), {}, {}}; }}),
       m_config(m_services.files, m_services.dataFolder), m_stateFiles(m_services.files, m_services.dataFolder),
       m_preferencesFile(m_services.files, m_services.dataFolder), m_wage(m_timer, m_stateFiles, m_preferences),
       m_links(m_services.shell, m_services.programFolder), m_support(m_services.shell, m_services.facts),

@@ -62,9 +62,9 @@ MeterStatus MeterControl::status() const
     return MeterStatus::of(m_timer);
 }
 
-TodayFigure MeterControl::today() const
+DayFigures MeterControl::day() const
 {
-    return m_actions.today();
+    return m_actions.day();
 }
 
 void MeterControl::onStatusChanged(std::function<void()> callback)

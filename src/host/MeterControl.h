@@ -19,7 +19,7 @@ public:
     {
         std::function<void()> showLiveWindow;
         std::function<bool()> acceptsCommands; // false once exit has begun
-        std::function<TodayFigure()> today;
+        std::function<DayFigures()> day;
     };
 
     MeterControl(RunTimer& timer, Actions actions);
@@ -29,7 +29,7 @@ public:
     void perform(RemoteCommand command) override;
     std::optional<Currency> wageToStartAt(RemoteCommand command) const override;
     MeterStatus status() const override;
-    TodayFigure today() const override;
+    DayFigures day() const override;
     void onStatusChanged(std::function<void()> callback) override;
 
     // Start-up has shown its first window: the held commands run now, in order.

@@ -133,8 +133,8 @@ void ControlServer::answer(ControlConnection& client, const std::optional<Contro
 std::string ControlServer::statusText(bool json) const
 {
     const MeterStatus status = m_meter.status();
-    const TodayFigure today = m_meter.today();
-    return json ? statusJson(status, today) : statusLine(status, today);
+    const DayFigures day = m_meter.day();
+    return json ? statusJson(status, day) : statusLine(status, day);
 }
 
 void ControlServer::pushStatus()

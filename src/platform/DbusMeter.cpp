@@ -172,7 +172,7 @@ std::unique_ptr<DbusMeter> DbusMeter::publish(MeterRemote& meter, const std::str
     return published;
 }
 
-DbusMeter::Properties DbusMeter::properties(const MeterStatus& status, const std::optional<TodayFigure>& today)
+DbusMeter::Properties DbusMeter::properties(const MeterStatus& status, const std::optional<DayFigures>& day)
 {
     std::string state = phaseName(status.phase);
     for (char& letter : state)
@@ -181,16 +181,16 @@ DbusMeter::Properties DbusMeter::properties(const MeterStatus& status, const std
                              {"Elapsed", status.elapsedSeconds},
                              {"Total", fourDecimals(status.total)},
                              {"HourlyWage", fourDecimals(status.hourlyWage)}};
-    if (today) {
-        properties.emplace("Today", fourDecimals(today->total.earned));
-        properties.emplace("TodaySeconds", today->total.seconds);
+    if (day) {
+        properties.emplace("Today", fourDecimals(day->today.total.earned));
+        properties.emplace("TodaySeconds", day->today.total.seconds);
     }
     return properties;
 }
 
 DbusMeter::Properties DbusMeter::current() const
 {
-    return properties(m_meter.status(), m_meter.today());
+    return properties(m_meter.status(), m_meter.day());
 }
 
 bool DbusMeter::answer(DBusMessage* call)
@@ -219,7 +219,7 @@ bool DbusMeter::answerMeter(DBusMessage* call, const std::string& member)
     if (!dbus_message_has_signature(call, ""))
         return fail(call, DBUS_ERROR_INVALID_ARGS, member + " takes no arguments");
     if (command == commands.end())
-        return replyWith(call, statusJson(m_meter.status(), m_meter.today()));
+        return replyWith(call, statusJson(m_meter.status(), m_meter.day()));
     // The caller gets its reply first: a command may open a modal box.
     send(dbus_message_new_method_return(call));
     QTimer::singleShot(0, this, [this, todo = command->second] { m_meter.perform(todo); });

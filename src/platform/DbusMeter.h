@@ -38,7 +38,7 @@ public:
 
     // The figures as the properties State, Elapsed, Total and HourlyWage, and
     // with today's figure Today and TodaySeconds.
-    static Properties properties(const MeterStatus& status, const std::optional<TodayFigure>& today = {});
+    static Properties properties(const MeterStatus& status, const std::optional<DayFigures>& day = {});
 
     // A call on the object: answered and true, or false for one that is not ours.
     bool answer(DBusMessage* call);

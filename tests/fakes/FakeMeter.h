@@ -17,7 +17,7 @@ public:
         return starts ? std::optional(startingWage) : std::nullopt;
     }
     MeterStatus status() const override { return current; }
-    TodayFigure today() const override { return todayFigure; }
+    DayFigures day() const override { return dayFigures; }
     void onStatusChanged(std::function<void()> callback) override { m_changed.subscribe(std::move(callback)); }
 
     void change(const MeterStatus& status)
@@ -28,7 +28,7 @@ public:
 
     MeterStatus current;
     Currency startingWage; // what the box holds
-    TodayFigure todayFigure;
+    DayFigures dayFigures;
     std::vector<RemoteCommand> performed;
 
 private:

@@ -133,18 +133,18 @@ TEST_F(HistoryHostTest, TodayIsOneFigureInTheTrayTheWindowsTheStatusAndTheHistor
     seconds(4);
     const auto expectToday = [this](const char* money, const char* time) {
         const std::string line = std::string("Today $") + money + " in " + time;
-        EXPECT_NE(statusLine(host.control().status(), host.control().today()).find(", t" + line.substr(1)),
+        EXPECT_NE(statusLine(host.control().status(), host.control().day()).find(", t" + line.substr(1)),
                   std::string::npos);
         EXPECT_EQ(control<QLabel>(host.mainWindow(), "lblTotal").toolTip().toStdString(), line);
         EXPECT_EQ(control<QLabel>(host.historyWindow(), "lblToday").text().toStdString(), std::string("$") + money);
         EXPECT_EQ(panel.tip.section(QLatin1Char('\n'), 1).toStdString(),
-                  TrayHost::todayLine(host.control().today(), QLocale::system()).toStdString());
+                  TrayHost::todayLine(host.control().day().today, QLocale::system()).toStdString());
     };
     expectToday("13.00", "0:00:09");
     EXPECT_EQ(FormatMoney(host.runTimer().totalEarned()), "18.00") << "the run: 9 s all at the new wage";
     seconds(3);
     expectToday("6.00", "0:00:03");
-    EXPECT_TRUE(host.control().today().complete);
+    EXPECT_TRUE(host.control().day().today.complete);
 
     exportTo = "/home/user/export.csv";
     host.historyWindow().exportCsv();
@@ -160,12 +160,12 @@ TEST_F(HistoryHostTest, WithoutTheHistoryTodayIsTheRunsOwnAndMarkedSo)
     begin();
     startAt("3600");
     seconds(2);
-    const TodayFigure today = host.control().today();
+    const TodayFigure today = host.control().day().today;
     EXPECT_EQ(std::tuple(today.complete, today.total.seconds, FormatMoney(today.total.earned)),
               std::tuple(false, std::int64_t{2}, std::string("2.00")));
     EXPECT_EQ(control<QLabel>(host.mainWindow(), "lblTotal").toolTip().toStdString(),
               "Today (without the history) $2.00 in 0:00:02");
-    EXPECT_NE(statusJson(host.control().status(), today).find("\"todayComplete\":false"), std::string::npos);
+    EXPECT_NE(statusJson(host.control().status(), DayFigures{today, {}, {}}).find("\"todayComplete\":false"), std::string::npos);
 }
 
 } // namespace

@@ -55,7 +55,7 @@ protected:
     void SetUp() override
     {
         meter.current = Running;
-        meter.todayFigure = {{21731, Currency::fromUnits(2'531'800)}, true};
+        meter.dayFigures.today = {{21731, Currency::fromUnits(2'531'800)}, true};
         ASSERT_EQ(server->listen(socketPath, true), "");
     }
 
@@ -107,7 +107,7 @@ TEST_F(ControlChannelTest, CommandsAreAnsweredOkThenCarriedOutAndStatusComesAsJs
     EXPECT_EQ(meter.performed, std::vector<RemoteCommand>{RemoteCommand::Toggle});
     const std::vector<std::string> json = exchange("status json", ControlClient::Outcome::Answered);
     ASSERT_EQ(json.size(), 1u);
-    EXPECT_EQ(json[0], statusJson(Running, meter.todayFigure));
+    EXPECT_EQ(json[0], statusJson(Running, meter.dayFigures));
 }
 
 // A watcher gets the line at once, again at every change, and the end of the channel when the program ends.

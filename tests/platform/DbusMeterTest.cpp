@@ -156,8 +156,8 @@ struct CallCase
 TEST_F(DbusMeterTest, EveryCallIsAnsweredWithTheFiguresOrANamedError)
 {
     const std::vector<CallCase> cases = {
-        {Meter, "Status", {}, "'" + statusJson(Running, TodayFigure{}) + "'"},
-        {nullptr, "Status", {}, "'" + statusJson(Running, TodayFigure{}) + "'"},
+        {Meter, "Status", {}, "'" + statusJson(Running, DayFigures{}) + "'"},
+        {nullptr, "Status", {}, "'" + statusJson(Running, DayFigures{}) + "'"},
         {Properties, "Get", {Meter, "Total"}, "<'0.0700'>"},
         {Properties, "Get", {Meter, "State"}, "<'running'>"},
         {Properties, "Get", {"", "Elapsed"}, "<7>"},
@@ -230,7 +230,7 @@ TEST_F(DbusMeterTest, PropertiesChangedCarriesOnlyTheFiguresThatChanged)
     MeterStatus next = Running;
     next.elapsedSeconds = 8;
     next.total = Currency::fromUnits(800);
-    meter.todayFigure = {{8, Currency::fromUnits(800)}, true};
+    meter.dayFigures.today = {{8, Currency::fromUnits(800)}, true};
     meter.change(next);
     EXPECT_EQ(nextChange(), "'org.example.earnmeter.Meter', [{'Elapsed': <8>}, {'Today': <'0.0800'>}, "
                             "{'TodaySeconds': <int64 8>}, {'Total': <'0.0800'>}], []")
@@ -248,7 +248,7 @@ TEST_F(DbusMeterTest, TheNameStaysTheFirstCopysAndNoBusIsNoService)
     FakeMeter other;
     EXPECT_EQ(DbusMeter::publish(other, address), nullptr);
     EXPECT_EQ(DbusMeter::publish(other, "unix:path=/nonexistent/bus"), nullptr);
-    EXPECT_EQ(call(Meter, "Status"), "'" + statusJson(Running, TodayFigure{}) + "'");
+    EXPECT_EQ(call(Meter, "Status"), "'" + statusJson(Running, DayFigures{}) + "'");
 }
 
 // The bus going away ends the service, not the program.

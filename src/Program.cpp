@@ -5,6 +5,7 @@
 #include "platform/ControlServer.h"
 #include "platform/DataFolder.h"
 #include "platform/DbusMeter.h"
+#include "platform/DesktopNotifications.h"
 #include "platform/DiskFileSystem.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtProgramFacts.h"
@@ -84,6 +85,7 @@ struct Platform
     DiskFileSystem files;
     QtTicker runTick, blink;
     SystemClock clock;
+    DesktopNotifications notifications;
 };
 
 std::optional<std::string> chooseExportFile(QWidget* parent, const std::string& suggested)
@@ -104,6 +106,7 @@ HostServices servicesOf(Platform& p, const std::string& dataFolder)
             p.runTick,
             p.blink,
             p.clock,
+            p.notifications,
             dataFolder,
             QCoreApplication::applicationDirPath().toStdString(),
             [] { return std::make_unique<SysTray>(QString::fromLatin1(Version::FileDescription)); },

@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QTimer>
 
+#include <cctype>
 #include <vector>
 
 namespace {
@@ -31,9 +32,12 @@ Host::Host(HostServices services)
     : m_services(std::move(services)), m_wageTypes(m_settings),
       m_timer(m_services.prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
       m_control(m_timer, {[this] { showLiveWindow(); }, [this] { return !m_exiting; },
-                          [this] { return DayFigures{m_history.todayFigure(), {}, {}}; }}),
+                          [this] {
+                              return dayFigures();
+                          }}),
       m_config(m_services.files, m_services.dataFolder), m_stateFiles(m_services.files, m_services.dataFolder),
       m_preferencesFile(m_services.files, m_services.dataFolder), m_wage(m_timer, m_stateFiles, m_preferences),
+      m_workingDay(m_timer, m_services.clock, m_services.notifier, m_preferences),
       m_links(m_services.shell, m_services.programFolder), m_support(m_services.shell, m_services.facts),
       m_trayHost(m_services.makeTray, trayActions()),
       m_history(
@@ -55,8 +59,14 @@ void Host::followTheRun()
         // One tip a second, with both its lines.
         m_trayHost.setEarnings(m_timer.totalEarned());
         showToday();
+        m_workingDay.counted(m_history.todayFigure());
     });
-    m_timer.stretchEnded.subscribe([this] { m_history.close(); });
+    m_timer.stretchEnded.subscribe([this] {
+        m_history.close();
+        // The countdown is shown only while counting.
+        if (m_countIsTheUsers)
+            showToday();
+    });
     m_timer.checkpointDue.subscribe([this](std::int32_t elapsedSeconds) {
         checkpoint(elapsedSeconds);
         m_history.flush();
@@ -102,6 +112,7 @@ bool Host::start()
     // Once the window is on its way: the tray's bus and X round trips need not delay it.
     m_trayHost.create();
     m_control.open();
+    m_workingDay.begin();
     // Today's figure opens the history, which an idle meter's start need not wait for.
     QTimer::singleShot(TodayDelayMs, this, [this] { showToday(); });
     return true;
@@ -272,6 +283,7 @@ bool Host::savePreferences(const Preferences& preferences)
         return false;
     }
     m_preferences = preferences;
+    m_workingDay.preferencesChanged();
     return true;
 }
 
@@ -320,12 +332,21 @@ void Host::showToday()
 {
     if (m_exiting)
         return;
-    const TodayFigure today = m_history.todayFigure();
-    m_trayHost.showToday(today);
-    m_todayText = QString::fromStdString(todayText(today, "$" + FormatMoney(today.total.earned)));
+    const DayFigures day = dayFigures();
+    m_trayHost.showToday(day);
+    m_todayText = QString::fromStdString(todayText(day.today, "$" + FormatMoney(day.today.total.earned)));
+    if (std::string progress = dayProgressText(day, day.goal ? "$" + FormatMoney(*day.goal) : ""); !progress.empty()) {
+        progress.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(progress.front())));
+        m_todayText += QLatin1Char('\n') + QString::fromStdString(progress);
+    }
     m_main->setTodayText(m_todayText);
     if (m_advanced)
         m_advanced->setTodayText(m_todayText);
+}
+
+DayFigures Host::dayFigures()
+{
+    return m_workingDay.figures(m_history.todayFigure());
 }
 
 void Host::checkpoint(std::int32_t elapsedSeconds)

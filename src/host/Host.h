@@ -13,6 +13,7 @@
 #include "host/MeterControl.h"
 #include "host/TrayHost.h"
 #include "host/WageMemory.h"
+#include "host/WorkingDayHost.h"
 #include "storage/ConfigFile.h"
 #include "storage/HistoryKeeper.h"
 #include "storage/PreferencesFile.h"
@@ -45,6 +46,7 @@ struct HostServices
     Ticker& runTick;
     Ticker& blink;
     const Clock& clock;        // the date and time the history files each second under
+    DesktopNotifier& notifier; // what the working day tells
     std::string dataFolder;    // where the settings and state files live
     std::string programFolder; // where the executable and Readme.html lie
     TrayHost::TrayFactory makeTray;
@@ -128,6 +130,7 @@ private:
     void switchWindows();
     void checkpoint(std::int32_t elapsedSeconds);
     void showToday();
+    DayFigures dayFigures();
     void followTheRun();
     void saveCountQuietly();
     void tell(const std::string& text, Message::Icon icon = Message::Icon::Exclamation);
@@ -143,6 +146,7 @@ private:
     PreferencesFile m_preferencesFile;
     Preferences m_preferences;
     WageMemory m_wage;
+    WorkingDayHost m_workingDay;
     Links m_links;
     SupportEmail m_support;
     TrayHost m_trayHost;

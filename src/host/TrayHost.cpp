@@ -33,6 +33,7 @@ void TrayHost::create()
     tray.AddMenuItem(QStringLiteral("-"));
     tray.AddMenuItem(QStringLiteral("E&xit"), QStringLiteral("close"));
     m_firstLine = QString::fromLatin1(Version::ProductName);
+    m_shownTip.clear();
     showToolTip();
     tray.setIcon(m_icon);
 }
@@ -70,16 +71,33 @@ QString TrayHost::todayLine(const TodayFigure& today, const QLocale& locale)
     return QString::fromStdString(todayText(today, money.toStdString()));
 }
 
-void TrayHost::showToday(const TodayFigure& today)
+QString TrayHost::progressLine(const DayFigures& day, const QLocale& locale)
 {
-    m_todayLine = todayLine(today, QLocale::system());
+    const QString goal = day.goal ? locale.toCurrencyString(CurrencyAsDouble(*day.goal)) : QString();
+    QString line = QString::fromStdString(dayProgressText(day, goal.toStdString()));
+    if (!line.isEmpty())
+        line[0] = line[0].toUpper();
+    return line;
+}
+
+void TrayHost::showToday(const DayFigures& day)
+{
+    m_todayLine = todayLine(day.today, QLocale::system());
+    m_progressLine = progressLine(day, QLocale::system());
     showToolTip();
 }
 
 void TrayHost::showToolTip()
 {
-    if (m_frmSysTray)
-        m_frmSysTray->setToolTip(m_todayLine.isEmpty() ? m_firstLine : m_firstLine + QLatin1Char('\n') + m_todayLine);
+    if (!m_frmSysTray)
+        return;
+    QString tip = m_firstLine;
+    for (const QString* line : {&m_todayLine, &m_progressLine})
+        if (!line->isEmpty())
+            tip += QLatin1Char('\n') + *line;
+    // A tip that says what it said costs the panel nothing.
+    if (tip != std::exchange(m_shownTip, tip))
+        m_frmSysTray->setToolTip(tip);
 }
 
 void TrayHost::m_frmSysTray_SysTrayMouseDown(int button)

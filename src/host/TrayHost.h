@@ -8,6 +8,7 @@
 
 class SysTray;
 struct Currency;
+struct DayFigures;
 struct TodayFigure;
 
 // The program's tray icon: its menu of nine items, the tooltip showing the
@@ -42,9 +43,11 @@ public:
     // The same without sending it, for showToday() to send with its line.
     void setEarnings(Currency totalEarned);
     static QString toolTipText(double totalEarned, const QLocale& locale);
-    // Today's figure as the tooltip's second line, in the same money format.
-    void showToday(const TodayFigure& today);
+    // Today's figure as the tooltip's second line, in the same money format,
+    // and the working day's time left and the goal as a third.
+    void showToday(const DayFigures& day);
     static QString todayLine(const TodayFigure& today, const QLocale& locale);
+    static QString progressLine(const DayFigures& day, const QLocale& locale);
 
 private:
     void m_frmSysTray_SysTrayMouseDown(int button);
@@ -55,7 +58,9 @@ private:
     Actions m_actions;
     QIcon m_icon;
     std::unique_ptr<SysTray> m_frmSysTray;
-    QString m_firstLine; // the product name, then the earnings
-    QString m_todayLine; // empty until today's figure is known
+    QString m_firstLine;    // the product name, then the earnings
+    QString m_todayLine;    // empty until today's figure is known
+    QString m_progressLine; // empty without a working day or a goal
+    QString m_shownTip;     // what the tray shows now
     void showToolTip();
 };

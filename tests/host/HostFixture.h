@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/FakePrompt.h"
+#include "fakes/RecordingNotifier.h"
 #include "fakes/ManualClock.h"
 #include "fakes/ManualWallClock.h"
 #include "fakes/RecordingClipboard.h"
@@ -100,13 +101,17 @@ struct HostWorld
     int quitCalls = 0;
     Lines warnings; // what went to standard error
     DesktopTraits desktop;
-    Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, wallClock, Folder, facts.programFolder,
+    RecordingNotifier notifier;
+    Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, wallClock, notifier, Folder,
+               facts.programFolder,
                [this] { return std::make_unique<SysTray>(std::make_unique<FakeTrayIcon>(panel), "Earnmeter"); },
                [this] { ++quitCalls; }, [this](const std::string& text) { warnings.push_back(text); },
-               [this] { return openHistory(); }, [this](QWidget*, const std::string& suggested) {
+               [this] { return openHistory(); },
+               [this](QWidget*, const std::string& suggested) {
                    suggestedExport = suggested;
                    return exportTo;
-               }, desktop}};
+               },
+               desktop}};
 };
 
 class HostFixture : public testing::Test, public HostWorld

@@ -3,6 +3,7 @@
 #include "engine/Version.h"
 #include "host/Host.h"
 #include "platform/ControlServer.h"
+#include "platform/AutostartEntry.h"
 #include "platform/DataFolder.h"
 #include "platform/DbusMeter.h"
 #include "platform/DesktopNotifications.h"
@@ -86,6 +87,7 @@ struct Platform
     QtTicker runTick, blink;
     SystemClock clock;
     DesktopNotifications notifications;
+    AutostartEntry loginStart = AutostartEntry::forThisProgram();
 };
 
 std::optional<std::string> chooseExportFile(QWidget* parent, const std::string& suggested)
@@ -107,6 +109,7 @@ HostServices servicesOf(Platform& p, const std::string& dataFolder)
             p.blink,
             p.clock,
             p.notifications,
+            p.loginStart,
             dataFolder,
             QCoreApplication::applicationDirPath().toStdString(),
             [] { return std::make_unique<SysTray>(QString::fromLatin1(Version::FileDescription)); },

@@ -113,6 +113,12 @@ bool Host::start()
     m_trayHost.create();
     m_control.open();
     m_workingDay.begin();
+    // The entry names this binary: one moved or upgraded keeps it right.
+    if (m_preferences.startAtLogin)
+        QTimer::singleShot(0, this, [this] {
+            if (const WriteResult switched = m_services.loginStart.set(true); !switched.ok)
+                m_services.warn("earnmeter: the start at login was not brought up to date: " + switched.reason);
+        });
     // Today's figure opens the history, which an idle meter's start need not wait for.
     QTimer::singleShot(TodayDelayMs, this, [this] { showToday(); });
     return true;
@@ -270,21 +276,28 @@ PreferencesDialog& Host::preferencesDialog()
 {
     if (!m_preferencesDialog)
         m_preferencesDialog = std::make_unique<PreferencesDialog>(
-            m_preferences, [this](const Preferences& edited) { return savePreferences(edited); });
+            m_preferences, m_services.prompt, [this](const Preferences& edited) { return savePreferences(edited); });
     return *m_preferencesDialog;
 }
 
 // As with the options: in force only once they are on disk. Earnmeter.conf is
-// written here alone, never at exit.
-bool Host::savePreferences(const Preferences& preferences)
+// written here alone, never at exit. A login start that cannot be set is told,
+// and the switch keeps its state.
+std::optional<Preferences> Host::savePreferences(Preferences preferences)
 {
+    if (preferences.startAtLogin != m_preferences.startAtLogin) {
+        if (const WriteResult switched = m_services.loginStart.set(preferences.startAtLogin); !switched.ok) {
+            tell("Earnmeter's start at login could not be changed: " + switched.reason + ".");
+            preferences.startAtLogin = m_preferences.startAtLogin;
+        }
+    }
     if (const WriteResult written = m_preferencesFile.write(preferences); !written.ok) {
         tell(written.reason);
-        return false;
+        return std::nullopt;
     }
     m_preferences = preferences;
     m_workingDay.preferencesChanged();
-    return true;
+    return preferences;
 }
 
 AdvancedWindow& Host::advancedWindow()

@@ -16,6 +16,7 @@
 #include "host/WorkingDayHost.h"
 #include "storage/ConfigFile.h"
 #include "storage/HistoryKeeper.h"
+#include "storage/LoginStart.h"
 #include "storage/PreferencesFile.h"
 #include "storage/StateFiles.h"
 #include "ui/history/HistoryWindow.h"
@@ -47,6 +48,7 @@ struct HostServices
     Ticker& blink;
     const Clock& clock;        // the date and time the history files each second under
     DesktopNotifier& notifier; // what the working day tells
+    LoginStart& loginStart;    // the desktop's start of the program at login
     std::string dataFolder;    // where the settings and state files live
     std::string programFolder; // where the executable and Readme.html lie
     TrayHost::TrayFactory makeTray;
@@ -126,7 +128,7 @@ private:
     std::optional<Date> savedCountDate();
     void showFirstWindow();
     bool saveSettings(const Settings& settings);
-    bool savePreferences(const Preferences& preferences);
+    std::optional<Preferences> savePreferences(Preferences preferences);
     void switchWindows();
     void checkpoint(std::int32_t elapsedSeconds);
     void showToday();

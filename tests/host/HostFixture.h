@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/FakeLoginStart.h"
 #include "fakes/FakePrompt.h"
 #include "fakes/RecordingNotifier.h"
 #include "fakes/ManualClock.h"
@@ -102,7 +103,8 @@ struct HostWorld
     Lines warnings; // what went to standard error
     DesktopTraits desktop;
     RecordingNotifier notifier;
-    Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, wallClock, notifier, Folder,
+    FakeLoginStart loginStart;
+    Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, wallClock, notifier, loginStart, Folder,
                facts.programFolder,
                [this] { return std::make_unique<SysTray>(std::make_unique<FakeTrayIcon>(panel), "Earnmeter"); },
                [this] { ++quitCalls; }, [this](const std::string& text) { warnings.push_back(text); },

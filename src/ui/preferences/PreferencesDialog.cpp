@@ -1,18 +1,26 @@
 #include "ui/preferences/PreferencesDialog.h"
 
+#include "engine/Currency.h"
+#include "engine/Prompt.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 namespace {
 
 // The choices of the new-day list, in the order of NewDay.
 constexpr NewDay NewDayChoices[] = {NewDay::Ask, NewDay::Continue, NewDay::Zero};
+// A working day's times when none is set yet.
+constexpr ClockTime DayStart{9 * 60}, DayEnd{17 * 60}, BreakFrom{12 * 60}, BreakTo{12 * 60 + 30};
 
 QGroupBox* group(QWidget* parent, const char* name, const QString& title)
 {
@@ -21,15 +29,54 @@ QGroupBox* group(QWidget* parent, const char* name, const QString& title)
     return box;
 }
 
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, const QString& description = {})
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleDescription(description);
+    return box;
+}
+
+QTimeEdit* timeEdit(QWidget* parent, const char* name, const QString& spoken)
+{
+    auto* edit = new QTimeEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setDisplayFormat(QStringLiteral("HH:mm"));
+    edit->setAccessibleName(spoken);
+    return edit;
+}
+
+QTime toQTime(ClockTime time)
+{
+    return QTime(time.minutes / 60, time.minutes % 60);
+}
+
+ClockTime fromQTime(const QTime& time)
+{
+    return ClockTime{time.hour() * 60 + time.minute()};
+}
+
+// "From [09:00] to [17:00]" in a row of its own.
+QHBoxLayout* span(QWidget* from, QWidget* to)
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(from);
+    row->addWidget(new QLabel(QStringLiteral("to")));
+    row->addWidget(to);
+    row->addStretch(1);
+    return row;
+}
+
 } // namespace
 
-PreferencesDialog::PreferencesDialog(const Preferences& current, Save save, QWidget* parent)
-    : QDialog(parent), m_current(current), m_save(std::move(save))
+PreferencesDialog::PreferencesDialog(const Preferences& current, Prompt& prompt, Save save, QWidget* parent)
+    : QDialog(parent), m_current(current), m_prompt(prompt), m_save(std::move(save))
 {
     setObjectName(QStringLiteral("frmPreferences"));
     setWindowTitle(QStringLiteral("Earnmeter Preferences"));
     auto* column = new QVBoxLayout(this);
     createWageAndDay(column);
+    createWorkingDay(column);
     column->addStretch(1);
     createButtons(column);
     column->setSizeConstraint(QLayout::SetFixedSize);
@@ -40,10 +87,9 @@ void PreferencesDialog::createWageAndDay(QVBoxLayout* column)
 {
     QGroupBox* box = group(this, "fraWageAndDay", QStringLiteral("Wage and day"));
     auto* form = new QFormLayout(box);
-    m_rememberWage = new QCheckBox(QStringLiteral("&Remember the wage from one run to the next"), box);
-    m_rememberWage->setObjectName(QStringLiteral("chkRememberWage"));
-    m_rememberWage->setAccessibleDescription(
-        QStringLiteral("At exit the wage boxes are kept, and the next start fills them in again."));
+    m_rememberWage =
+        checkBox(box, "chkRememberWage", QStringLiteral("&Remember the wage from one run to the next"),
+                 QStringLiteral("At exit the wage boxes are kept, and the next start fills them in again."));
     form->addRow(m_rememberWage);
     m_newDay = new QComboBox(box);
     m_newDay->setObjectName(QStringLiteral("cboNewDay"));
@@ -56,6 +102,54 @@ void PreferencesDialog::createWageAndDay(QVBoxLayout* column)
     caption->setBuddy(m_newDay);
     form->addRow(caption, m_newDay);
     column->addWidget(box);
+}
+
+void PreferencesDialog::createWorkingDay(QVBoxLayout* column)
+{
+    QGroupBox* box = group(this, "fraWorkingDay", QStringLiteral("Working day"));
+    auto* form = new QFormLayout(box);
+    createDayTimes(form);
+    m_autoStart = checkBox(box, "chkAutoStart", QStringLiteral("&Start the meter when the working day begins"),
+                           QStringLiteral("Otherwise a notification offers to start it."));
+    m_autoPause = checkBox(box, "chkAutoPause", QStringLiteral("Pa&use it for the break and at the day's end"),
+                           QStringLiteral("Otherwise a notification says the meter is still counting."));
+    m_startAtLogin = checkBox(box, "chkStartAtLogin", QStringLiteral("Start Earnmeter when I &log in"));
+    m_notifications = checkBox(box, "chkNotifications", QStringLiteral("Show &notifications"),
+                               QStringLiteral("At the working day's edges and when the daily goal is reached."));
+    for (QCheckBox* check : {m_autoStart, m_autoPause, m_startAtLogin})
+        form->addRow(check);
+    m_goal = new QLineEdit(box);
+    m_goal->setObjectName(QStringLiteral("txtGoal"));
+    m_goal->setPlaceholderText(QStringLiteral("none"));
+    m_goal->setAccessibleName(QStringLiteral("Daily goal in dollars"));
+    m_goal->setAccessibleDescription(QStringLiteral("Empty for none."));
+    auto* goalCaption = new QLabel(QStringLiteral("Daily &goal: $"), box);
+    goalCaption->setBuddy(m_goal);
+    form->addRow(goalCaption, m_goal);
+    form->addRow(m_notifications);
+    column->addWidget(box);
+}
+
+void PreferencesDialog::createDayTimes(QFormLayout* form)
+{
+    QWidget* box = form->parentWidget();
+    m_workingDay = checkBox(box, "chkWorkingDay", QStringLiteral("Follow a &working day from"));
+    m_start = timeEdit(box, "tmeWorkStart", QStringLiteral("The working day begins at"));
+    m_end = timeEdit(box, "tmeWorkEnd", QStringLiteral("The working day ends at"));
+    form->addRow(m_workingDay, span(m_start, m_end));
+    auto* days = new QHBoxLayout;
+    static constexpr const char* names[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    for (std::size_t i = 0; i < m_workdays.size(); ++i) {
+        m_workdays[i] = checkBox(box, (std::string("chk") + names[i]).c_str(), QString::fromLatin1(names[i]));
+        days->addWidget(m_workdays[i]);
+    }
+    form->addRow(new QLabel(QStringLiteral("On"), box), days);
+    m_break = checkBox(box, "chkBreak", QStringLiteral("With a &break from"));
+    m_breakFrom = timeEdit(box, "tmeBreakFrom", QStringLiteral("The break begins at"));
+    m_breakTo = timeEdit(box, "tmeBreakTo", QStringLiteral("The break ends at"));
+    form->addRow(m_break, span(m_breakFrom, m_breakTo));
+    for (QCheckBox* check : {m_workingDay, m_break})
+        connect(check, &QCheckBox::toggled, this, &PreferencesDialog::enableTimes);
 }
 
 void PreferencesDialog::createButtons(QVBoxLayout* column)
@@ -80,13 +174,68 @@ void PreferencesDialog::show(const Preferences& preferences)
     for (int i = 0; i < static_cast<int>(std::size(NewDayChoices)); ++i)
         if (NewDayChoices[i] == preferences.newDay)
             m_newDay->setCurrentIndex(i);
+    const WorkingDay& day = preferences.workingDay;
+    m_workingDay->setChecked(day.isSet());
+    m_start->setTime(toQTime(day.start.value_or(DayStart)));
+    m_end->setTime(toQTime(day.end.value_or(DayEnd)));
+    for (std::size_t i = 0; i < m_workdays.size(); ++i)
+        m_workdays[i]->setChecked(day.workdays[i]);
+    m_break->setChecked(day.lunch.has_value());
+    m_breakFrom->setTime(toQTime(day.lunch ? day.lunch->from : BreakFrom));
+    m_breakTo->setTime(toQTime(day.lunch ? day.lunch->to : BreakTo));
+    m_autoStart->setChecked(day.autoStart);
+    m_autoPause->setChecked(day.autoPause);
+    m_startAtLogin->setChecked(preferences.startAtLogin);
+    m_goal->setText(preferences.dailyGoal ? QString::fromStdString(CurrencyText(*preferences.dailyGoal)) : QString());
+    m_notifications->setChecked(preferences.notifications);
+    enableTimes();
 }
 
-Preferences PreferencesDialog::edited() const
+void PreferencesDialog::enableTimes()
+{
+    const bool day = m_workingDay->isChecked();
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_start), static_cast<QWidget*>(m_end), static_cast<QWidget*>(m_break)})
+        widget->setEnabled(day);
+    m_breakFrom->setEnabled(day && m_break->isChecked());
+    m_breakTo->setEnabled(day && m_break->isChecked());
+}
+
+bool PreferencesDialog::refuse(const QString& text)
+{
+    m_prompt.ask({text.toStdString(), "Earnmeter", Message::Buttons::Ok, Message::Icon::Exclamation});
+    return false;
+}
+
+std::optional<Preferences> PreferencesDialog::edited()
 {
     Preferences preferences = m_current;
     preferences.rememberWage = m_rememberWage->isChecked();
     preferences.newDay = NewDayChoices[std::max(m_newDay->currentIndex(), 0)];
+    WorkingDay& day = preferences.workingDay;
+    const bool set = m_workingDay->isChecked();
+    day.start = set ? std::optional(fromQTime(m_start->time())) : std::nullopt;
+    day.end = set ? std::optional(fromQTime(m_end->time())) : std::nullopt;
+    for (std::size_t i = 0; i < m_workdays.size(); ++i)
+        day.workdays[i] = m_workdays[i]->isChecked();
+    day.lunch = set && m_break->isChecked()
+                    ? std::optional(TimeSpan{fromQTime(m_breakFrom->time()), fromQTime(m_breakTo->time())})
+                    : std::nullopt;
+    day.autoStart = m_autoStart->isChecked();
+    day.autoPause = m_autoPause->isChecked();
+    preferences.startAtLogin = m_startAtLogin->isChecked();
+    preferences.notifications = m_notifications->isChecked();
+    if (const std::optional<WorkingDay::Problem> problem = day.problem())
+        return refuse(problem->key == "break"
+                          ? QStringLiteral("The break must end after it begins, within the working day.")
+                          : QStringLiteral("The working day must end after it begins.")),
+               std::nullopt;
+    const QString goal = m_goal->text().trimmed();
+    const CurrencyResult amount = CurrencyFromText(goal.toStdString());
+    if (!goal.isEmpty() && (!amount.ok() || amount.value <= Currency{}))
+        return refuse(QStringLiteral("The daily goal must be an amount above 0, such as 240.00, or empty for none.")),
+               std::nullopt;
+    preferences.dailyGoal = goal.isEmpty() ? std::nullopt : std::optional(amount.value);
     return preferences;
 }
 
@@ -97,11 +246,15 @@ void PreferencesDialog::restoreDefaults()
 
 bool PreferencesDialog::save()
 {
-    const Preferences preferences = edited();
-    if (preferences != m_current) {
-        if (!m_save(preferences))
+    const std::optional<Preferences> preferences = edited();
+    if (!preferences)
+        return false;
+    if (*preferences != m_current) {
+        const std::optional<Preferences> saved = m_save(*preferences);
+        if (!saved)
             return false;
-        m_current = preferences;
+        m_current = *saved;
+        show(m_current);
     }
     done(QDialog::Accepted);
     return true;

@@ -4,31 +4,40 @@
 
 #include <QDialog>
 
+#include <array>
 #include <functional>
+#include <optional>
 
+class Prompt;
 class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
+class QLineEdit;
+class QTimeEdit;
 class QVBoxLayout;
 
 // The Preferences window edits a copy of the preferences, group by group, in
 // plain words. OK hands the edited preferences to its owner only when they
-// differ from those in force; Cancel puts the controls back; Restore Defaults
-// fills in the defaults without saving.
+// differ from those in force, and only when they make sense (a day that ends
+// after it begins, a break within it, a goal above 0); Cancel puts the
+// controls back; Restore Defaults fills in the defaults without saving.
 class PreferencesDialog final : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Saves and applies the edited preferences; false when that failed (the
-    // user has been told), and the window stays open.
-    using Save = std::function<bool(const Preferences&)>;
+    // Saves and applies the edited preferences, giving back those now in force
+    // (a switch the desktop refused keeps its state); nothing when saving failed
+    // (the user has been told), and the window stays open.
+    using Save = std::function<std::optional<Preferences>(const Preferences&)>;
 
-    PreferencesDialog(const Preferences& current, Save save, QWidget* parent = nullptr);
+    PreferencesDialog(const Preferences& current, Prompt& prompt, Save save, QWidget* parent = nullptr);
 
-    Preferences edited() const;
+    // The preferences as the controls hold them; nothing, and the user told,
+    // when they do not make sense.
+    std::optional<Preferences> edited();
     void restoreDefaults();
-    // False when saving failed; the window then stays open.
+    // False when the preferences were refused or saving failed; the window then stays open.
     bool save();
 
 public slots:
@@ -36,12 +45,29 @@ public slots:
 
 private:
     void createWageAndDay(QVBoxLayout* column);
+    void createWorkingDay(QVBoxLayout* column);
+    void createDayTimes(class QFormLayout* form);
     void createButtons(QVBoxLayout* column);
     void show(const Preferences& preferences);
+    void enableTimes();
+    bool refuse(const QString& text);
 
     Preferences m_current; // as saved: what Cancel puts back
+    Prompt& m_prompt;
     Save m_save;
     QCheckBox* m_rememberWage = nullptr;
     QComboBox* m_newDay = nullptr;
+    QCheckBox* m_workingDay = nullptr;
+    QTimeEdit* m_start = nullptr;
+    QTimeEdit* m_end = nullptr;
+    std::array<QCheckBox*, 7> m_workdays{};
+    QCheckBox* m_break = nullptr;
+    QTimeEdit* m_breakFrom = nullptr;
+    QTimeEdit* m_breakTo = nullptr;
+    QCheckBox* m_autoStart = nullptr;
+    QCheckBox* m_autoPause = nullptr;
+    QCheckBox* m_startAtLogin = nullptr;
+    QLineEdit* m_goal = nullptr;
+    QCheckBox* m_notifications = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
 };

@@ -95,6 +95,7 @@ public:
     // Built on first use: most runs never leave the simple window.
     AdvancedWindow& advancedWindow();
     TrayHost& trayHost() { return m_trayHost; }
+    WorkingDayHost& workingDay() { return m_workingDay; }
     HistoryKeeper& history() { return m_history; }
     HistoryWindow& historyWindow();
     // The meter as the command line and D-Bus reach it.

@@ -32,9 +32,10 @@ public:
     void counted(const TodayFigure& today);
     // Today's figure with the time left of the working day and the goal.
     DayFigures figures(const TodayFigure& today) const;
+    // What is due now; the timer calls it at each edge (and tests in its place).
+    void look();
 
 private:
-    void look();
     void wakeAtTheNextEdge();
     void carryOut(const DayStep& step);
     void tell(const std::string& text, const std::string& action = {}, std::function<void()> onAction = {});

@@ -1,0 +1,130 @@
+#include "HostFixture.h"
+
+#include "engine/Formats.h"
+#include "engine/MeterStatus.h"
+#include "ui/preferences/PreferencesDialog.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+
+namespace {
+
+// A host on Monday 2026-03-02 with a working day of 09:00 to 17:00, a break
+// from 12:00 to 12:30, 36 an hour remembered, and its wall clock and ticks
+// moving together.
+struct DayWorld : HostWorld
+{
+    void begin(const std::string& time, const std::string& switches)
+    {
+        const int h = std::stoi(time.substr(0, 2)), m = std::stoi(time.substr(3, 2)), s = std::stoi(time.substr(6, 2));
+        wallClock.set(ManualWallClock::at(Date::parse("2026-03-02").value(), h, m, s));
+        files.put(path("Wage.ewg"), "\"36.00\",0,\"0.00\",0\r\n");
+        files.put(path("Earnmeter.conf"),
+                  "work_start = 09:00\nwork_end = 17:00\nbreak = 12:00-12:30\n" + switches + "\n");
+        startWith();
+        settle();
+    }
+    void seconds(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            wallClock.advance(1);
+            tick();
+            settle();
+        }
+    }
+    // The timer's edge has come.
+    void wake(int seconds)
+    {
+        wallClock.advance(seconds);
+        host.workingDay().look();
+        settle();
+    }
+    static void settle() { QCoreApplication::processEvents(); }
+    Phase phase() { return host.runTimer().phase(); }
+};
+
+// Each edge as the switches say: started or offered, paused or told, resumed after the break it paused.
+TEST(WorkingDayHost, StartsOffersPausesAndResumesTheLiveWindowAsTheSwitchesSay)
+{
+    DayWorld automatic;
+    automatic.begin("09:05:00", "work_auto_start = yes\nwork_auto_pause = yes");
+    EXPECT_EQ(automatic.phase(), Phase::Running) << "started at start-up, within the day";
+    EXPECT_EQ(FormatMoney(automatic.host.runTimer().hourlyWage()), "36.00") << "at the remembered wage";
+    automatic.wake(3 * 3600 - 5 * 60 - 3);
+    automatic.seconds(3);
+    EXPECT_EQ(automatic.phase(), Phase::Paused) << "the break";
+    automatic.wake(30 * 60);
+    EXPECT_EQ(automatic.phase(), Phase::Running) << "its end";
+    EXPECT_EQ(automatic.notifier.texts(),
+              (Lines{"It is 09:05: Earnmeter started counting your working day.",
+                     "Your break began at 12:00: Earnmeter paused.", "Your break ended at 12:30: Earnmeter counts again."}));
+
+    DayWorld asking;
+    asking.begin("08:59:58", "");
+    asking.seconds(2);
+    EXPECT_EQ(asking.phase(), Phase::Idle);
+    asking.wake(1);
+    ASSERT_EQ(asking.notifier.texts(), (Lines{"It is 09:00: start Earnmeter? [Start]"}));
+    asking.notifier.shown[0].onAction();
+    EXPECT_EQ(asking.phase(), Phase::Running) << "the notification's Start starts it";
+    asking.wallClock.advance(8 * 3600 - 4);
+    asking.seconds(3);
+    EXPECT_EQ(asking.phase(), Phase::Running) << "still counting after the end";
+    EXPECT_EQ(asking.notifier.texts().back(), "Your working day ended at 17:00. Earnmeter is still counting.");
+}
+
+// The countdown and the goal beside today's figure, the goal told once as it is passed, and silence when asked for.
+TEST(WorkingDayHost, TheCountdownAndTheGoalAreShownAndTheGoalToldOnce)
+{
+    DayWorld world;
+    world.begin("16:59:50", "daily_goal = 0.05\nnotifications = no");
+    world.host.runTimer().start(WindowId::Main);
+    world.seconds(3);
+    const std::string line = statusLine(world.host.control().status(), world.host.control().day());
+    EXPECT_EQ(line, "Running 00:00:03 $0.03 ($36.00/hr), today (without the history) $0.03 in 0:00:03, ends in 0:00:07, "
+                    "60 % of today's "
+                    "goal $0.05");
+    const std::string json = statusJson(world.host.control().status(), world.host.control().day());
+    EXPECT_NE(json.find("\"dayEndsIn\":7,\"goal\":\"0.0500\",\"goalPercent\":60,"), std::string::npos) << json;
+    EXPECT_EQ(HostWorld::control<QLabel>(world.host.mainWindow(), "lblTotal").toolTip().toStdString(),
+              "Today (without the history) $0.03 in 0:00:03\nEnds in 0:00:07, 60 % of today's goal $0.05");
+    world.seconds(10);
+    EXPECT_TRUE(world.notifier.shown.empty()) << "notifications = no";
+    EXPECT_EQ(statusJson(world.host.control().status(), world.host.control().day()).find("dayEndsIn"),
+              std::string::npos)
+        << "past the end";
+
+    DayWorld told;
+    told.begin("10:00:00", "daily_goal = 0.05");
+    told.seconds(8);
+    EXPECT_EQ(told.notifier.texts(), (Lines{"It is 10:00: start Earnmeter? [Start]"}));
+    told.host.runTimer().start(WindowId::Main);
+    told.seconds(8);
+    EXPECT_EQ(told.notifier.texts().back(), "You reached today's goal of $0.05 at 10:00.");
+    EXPECT_EQ(told.notifier.shown.size(), 2u) << "once";
+}
+
+// The login start follows the switch; one the desktop refuses is told and stays as it was.
+TEST(WorkingDayHost, TheLoginStartFollowsTheSwitchOrIsToldAndStaysOff)
+{
+    DayWorld world;
+    world.begin("08:00:00", "");
+    PreferencesDialog& dialog = world.host.preferencesDialog();
+    QCheckBox& atLogin = HostWorld::control<QCheckBox>(dialog, "chkStartAtLogin");
+    world.loginStart.failure = "Read-only file system";
+    atLogin.setChecked(true);
+    EXPECT_TRUE(dialog.save());
+    EXPECT_FALSE(world.loginStart.on);
+    EXPECT_FALSE(atLogin.isChecked()) << "the window shows what is in force";
+    EXPECT_EQ(world.asked().back(),
+              "(!) Earnmeter: Earnmeter's start at login could not be changed: Read-only file system.");
+    EXPECT_EQ(world.file("Earnmeter.conf").find("start_at_login"), std::string::npos) << "left at its default";
+    world.loginStart.failure.clear();
+    atLogin.setChecked(true);
+    EXPECT_TRUE(dialog.save());
+    EXPECT_TRUE(world.loginStart.on);
+    EXPECT_NE(world.file("Earnmeter.conf").find("\nstart_at_login = yes"), std::string::npos);
+}
+
+} // namespace

@@ -30,6 +30,8 @@ public:
     bool heard(DBusMessage* signal);
     // The server's answer to a Notify that offered an action: the id it goes by.
     void shown(std::uint32_t id, std::function<void()> onAction);
+    // How many shown notifications still offer their action.
+    std::size_t offering() const { return m_actions.size(); }
 
 private:
     bool connected();

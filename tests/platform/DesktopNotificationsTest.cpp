@@ -1,0 +1,138 @@
+#include "platform/DesktopNotifications.h"
+
+#include <QProcess>
+#include <QTest>
+
+#include <dbus/dbus.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A notification server of the test's own on a private bus: it answers Notify
+// with the next id and keeps each call's body and actions.
+class DesktopNotificationsTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                     QStringLiteral("--nopidfile"), QStringLiteral("--print-address")});
+        ASSERT_TRUE(daemon.waitForReadyRead(5000)) << "dbus-daemon did not start";
+        address = daemon.readLine().trimmed().toStdString();
+        server = dbus_connection_open_private(address.c_str(), nullptr);
+        ASSERT_NE(server, nullptr);
+        ASSERT_TRUE(dbus_bus_register(server, nullptr));
+        ASSERT_EQ(dbus_bus_request_name(server, "org.freedesktop.Notifications", 0, nullptr),
+                  DBUS_REQUEST_NAME_REPLY_PRIMARY_OWNER);
+    }
+    void TearDown() override
+    {
+        dbus_connection_close(server);
+        dbus_connection_unref(server);
+        daemon.kill();
+        daemon.waitForFinished();
+    }
+
+    // Serves calls until `count` notifications have come, within two seconds.
+    bool serveUntil(std::size_t count)
+    {
+        return QTest::qWaitFor(
+            [this, count] {
+                dbus_connection_read_write(server, 0);
+                while (DBusMessage* message = dbus_connection_pop_message(server)) {
+                    if (dbus_message_is_method_call(message, "org.freedesktop.Notifications", "Notify"))
+                        answer(message);
+                    dbus_message_unref(message);
+                }
+                return received.size() >= count;
+            },
+            2000);
+    }
+
+    void answer(DBusMessage* call)
+    {
+        DBusMessageIter arguments, actions;
+        dbus_message_iter_init(call, &arguments);
+        std::string fields;
+        for (int i = 0; i < 5; ++i, dbus_message_iter_next(&arguments)) {
+            if (dbus_message_iter_get_arg_type(&arguments) != DBUS_TYPE_STRING)
+                continue;
+            const char* text = nullptr;
+            dbus_message_iter_get_basic(&arguments, &text);
+            fields += std::string(fields.empty() ? "" : " | ") + text;
+        }
+        dbus_message_iter_recurse(&arguments, &actions);
+        for (; dbus_message_iter_get_arg_type(&actions) == DBUS_TYPE_STRING; dbus_message_iter_next(&actions)) {
+            const char* text = nullptr;
+            dbus_message_iter_get_basic(&actions, &text);
+            fields += std::string(" [") + text + "]";
+        }
+        received.push_back(fields);
+        if (dbus_message_get_no_reply(call))
+            return;
+        DBusMessage* reply = dbus_message_new_method_return(call);
+        const dbus_uint32_t id = static_cast<dbus_uint32_t>(received.size());
+        dbus_message_append_args(reply, DBUS_TYPE_UINT32, &id, DBUS_TYPE_INVALID);
+        dbus_connection_send(server, reply, nullptr);
+        dbus_message_unref(reply);
+    }
+
+    void signal(const char* member, dbus_uint32_t id, const char* key)
+    {
+        DBusMessage* signal =
+            dbus_message_new_signal("/org/freedesktop/Notifications", "org.freedesktop.Notifications", member);
+        dbus_message_append_args(signal, DBUS_TYPE_UINT32, &id, DBUS_TYPE_INVALID);
+        if (key != nullptr)
+            dbus_message_append_args(signal, DBUS_TYPE_STRING, &key, DBUS_TYPE_INVALID);
+        else
+            dbus_message_append_args(signal, DBUS_TYPE_UINT32, &id, DBUS_TYPE_INVALID);
+        dbus_connection_send(server, signal, nullptr);
+        dbus_connection_flush(server);
+        dbus_message_unref(signal);
+    }
+
+    QProcess daemon;
+    std::string address;
+    DBusConnection* server = nullptr;
+    std::vector<std::string> received;
+};
+
+// A notification reaches the server as the program's; its Start, once chosen, runs; a closed one's never does.
+TEST_F(DesktopNotificationsTest, ReachesTheServerAndItsActionRunsWhenChosen)
+{
+    DesktopNotifications notifications(address);
+    int started = 0;
+    notifications.notify("Your working day ended at 17:00.", {}, {});
+    notifications.notify("It is 09:00: start Earnmeter?", "Start", [&started] { ++started; });
+    notifications.notify("It is 09:30: start Earnmeter?", "Start", [&started] { started += 10; });
+    ASSERT_TRUE(serveUntil(3));
+    EXPECT_EQ(received, (std::vector<std::string>{
+                            "Earnmeter | org.example.earnmeter | Earnmeter | Your working day ended at 17:00.",
+                            "Earnmeter | org.example.earnmeter | Earnmeter | It is 09:00: start Earnmeter? [start] [Start]",
+                            "Earnmeter | org.example.earnmeter | Earnmeter | It is 09:30: start Earnmeter? [start] [Start]"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.offering() == 2; }, 2000)) << "the ids came back";
+    signal("NotificationClosed", 3, nullptr);
+    signal("ActionInvoked", 2, "other");
+    signal("ActionInvoked", 2, "start");
+    signal("ActionInvoked", 3, "start");
+    EXPECT_TRUE(QTest::qWaitFor([&started] { return started != 0; }, 2000));
+    // One more round trip: every signal sent before it has been heard once its id is back.
+    notifications.notify("later", "Start", [] {});
+    ASSERT_TRUE(serveUntil(4));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.offering() == 1; }, 2000));
+    EXPECT_EQ(started, 1) << "the second notification's Start, once; the closed one's never";
+}
+
+// No server on the bus, or no bus at all: nothing shown, nothing fails.
+TEST(DesktopNotificationsWithout, ABusOrAServerShowNothingAndFailNothing)
+{
+    DesktopNotifications nowhere("unix:path=/nonexistent/bus");
+    nowhere.notify("It is 09:00: start Earnmeter?", "Start", [] {});
+    nowhere.notify("again", {}, {});
+    SUCCEED();
+}
+
+} // namespace

@@ -31,7 +31,6 @@ struct RememberedWorld : HostWorld
     }
 };
 
-
 // The boxes as shown go to Wage.ewg at exit and come back at the next start;
 // the rate is 0 until Start reads the box, as at any start.
 TEST(RememberedWage, BothWindowsBoxesComeBackAsShownAndStartCountsAtThem)
@@ -152,11 +151,13 @@ TEST(NewDay, TheContinueQuestionNamesAnEarlierDayOrThePreferenceAnswersIt)
     // The locale's long date: "Friday, 27 February 2026" under C, "Freitag, 27. Februar 2026" in Germany.
     const QString longDate = QLocale::system().toString(QDate(2026, 2, 27), QLocale::LongFormat);
     const std::string earlierDay = "(?) Continue Earnmeter: Do you want to continue with your elapsed time of "
-                                   "01:30:00?\n\nIt was counted on " + longDate.toStdString() + ". [Yes/No]";
-    for (const auto& [newDay, writtenOn, asked, kept] :
-         {std::tuple{"ask", "2026-03-02", sameDay, 0}, {"zero", "2026-03-02", sameDay, 0},
-          {"ask", "2026-02-27", earlierDay, 0}, {"continue", "2026-02-27", std::string(), 5400},
-          {"zero", "2026-02-27", std::string(), 0}}) {
+                                   "01:30:00?\n\nIt was counted on " +
+                                   longDate.toStdString() + ". [Yes/No]";
+    for (const auto& [newDay, writtenOn, asked, kept] : {std::tuple{"ask", "2026-03-02", sameDay, 0},
+                                                         {"zero", "2026-03-02", sameDay, 0},
+                                                         {"ask", "2026-02-27", earlierDay, 0},
+                                                         {"continue", "2026-02-27", std::string(), 5400},
+                                                         {"zero", "2026-02-27", std::string(), 0}}) {
         RememberedWorld world;
         const Date date = Date::parse(writtenOn).value();
         world.files.put(world.path("Prev.ewg"), "5400\r\n");

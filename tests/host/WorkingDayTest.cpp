@@ -56,9 +56,9 @@ TEST(WorkingDayHost, StartsOffersPausesAndResumesTheLiveWindowAsTheSwitchesSay)
     EXPECT_EQ(automatic.phase(), Phase::Paused) << "the break";
     automatic.wake(30 * 60);
     EXPECT_EQ(automatic.phase(), Phase::Running) << "its end";
-    EXPECT_EQ(automatic.notifier.texts(),
-              (Lines{"It is 09:05: Earnmeter started counting your working day.",
-                     "Your break began at 12:00: Earnmeter paused.", "Your break ended at 12:30: Earnmeter counts again."}));
+    EXPECT_EQ(automatic.notifier.texts(), (Lines{"It is 09:05: Earnmeter started counting your working day.",
+                                                 "Your break began at 12:00: Earnmeter paused.",
+                                                 "Your break ended at 12:30: Earnmeter counts again."}));
 
     DayWorld asking;
     asking.begin("08:59:58", "");
@@ -82,9 +82,10 @@ TEST(WorkingDayHost, TheCountdownAndTheGoalAreShownAndTheGoalToldOnce)
     world.host.runTimer().start(WindowId::Main);
     world.seconds(3);
     const std::string line = statusLine(world.host.control().status(), world.host.control().day());
-    EXPECT_EQ(line, "Running 00:00:03 $0.03 ($36.00/hr), today (without the history) $0.03 in 0:00:03, ends in 0:00:07, "
-                    "60 % of today's "
-                    "goal $0.05");
+    EXPECT_EQ(line,
+              "Running 00:00:03 $0.03 ($36.00/hr), today (without the history) $0.03 in 0:00:03, ends in 0:00:07, "
+              "60 % of today's "
+              "goal $0.05");
     const std::string json = statusJson(world.host.control().status(), world.host.control().day());
     EXPECT_NE(json.find("\"dayEndsIn\":7,\"goal\":\"0.0500\",\"goalPercent\":60,"), std::string::npos) << json;
     EXPECT_EQ(HostWorld::control<QLabel>(world.host.mainWindow(), "lblTotal").toolTip().toStdString(),

@@ -14,8 +14,9 @@ namespace fs = std::filesystem;
 // The Exec key quotes what the Desktop Entry specification reserves.
 TEST(AutostartEntry, NamesTheBinaryQuotedAsTheExecKeyWants)
 {
-    for (const auto& [binary, exec] : {std::pair{"/usr/libexec/earnmeter/earnmeter", R"("/usr/libexec/earnmeter/earnmeter")"},
-                                       {"/home/a b/100%/$x\"`\\e", R"("/home/a b/100%%/\\$x\\"\\`\\\\e")"}}) {
+    for (const auto& [binary, exec] :
+         {std::pair{"/usr/libexec/earnmeter/earnmeter", R"("/usr/libexec/earnmeter/earnmeter")"},
+          {"/home/a b/100%/$x\"`\\e", R"("/home/a b/100%%/\\$x\\"\\`\\\\e")"}}) {
         const std::string text = AutostartEntry::entryText(binary);
         EXPECT_NE(text.find(std::string("\nExec=") + exec + "\n"), std::string::npos) << text;
         EXPECT_EQ(text.rfind("[Desktop Entry]\nType=Application\nName=Earnmeter\n", 0), 0u);

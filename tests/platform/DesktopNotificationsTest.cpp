@@ -109,10 +109,11 @@ TEST_F(DesktopNotificationsTest, ReachesTheServerAndItsActionRunsWhenChosen)
     notifications.notify("It is 09:00: start Earnmeter?", "Start", [&started] { ++started; });
     notifications.notify("It is 09:30: start Earnmeter?", "Start", [&started] { started += 10; });
     ASSERT_TRUE(serveUntil(3));
-    EXPECT_EQ(received, (std::vector<std::string>{
-                            "Earnmeter | org.example.earnmeter | Earnmeter | Your working day ended at 17:00.",
-                            "Earnmeter | org.example.earnmeter | Earnmeter | It is 09:00: start Earnmeter? [start] [Start]",
-                            "Earnmeter | org.example.earnmeter | Earnmeter | It is 09:30: start Earnmeter? [start] [Start]"}));
+    EXPECT_EQ(received,
+              (std::vector<std::string>{
+                  "Earnmeter | org.example.earnmeter | Earnmeter | Your working day ended at 17:00.",
+                  "Earnmeter | org.example.earnmeter | Earnmeter | It is 09:00: start Earnmeter? [start] [Start]",
+                  "Earnmeter | org.example.earnmeter | Earnmeter | It is 09:30: start Earnmeter? [start] [Start]"}));
     ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.offering() == 2; }, 2000)) << "the ids came back";
     signal("NotificationClosed", 3, nullptr);
     signal("ActionInvoked", 2, "other");

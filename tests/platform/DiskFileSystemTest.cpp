@@ -106,11 +106,13 @@ TEST_F(DiskFileSystemTest, PreferencesAreWrittenThroughALinkAndKeepAReadOnlyMode
     fs::permissions(path("dotfiles/earnmeter.conf"), fs::perms::owner_read | fs::perms::group_read);
     fs::create_symlink("dotfiles/earnmeter.conf", path("Earnmeter.conf"));
     PreferencesFile preferences(disk, folder);
-    ASSERT_TRUE(preferences.write([] {
-        Preferences zero;
-        zero.newDay = NewDay::Zero;
-        return zero;
-    }()).ok);
+    ASSERT_TRUE(preferences
+                    .write([] {
+                        Preferences zero;
+                        zero.newDay = NewDay::Zero;
+                        return zero;
+                    }())
+                    .ok);
     EXPECT_TRUE(fs::is_symlink(path("Earnmeter.conf")));
     EXPECT_EQ(disk.readRecord(path("dotfiles/earnmeter.conf")).content, "# mine\nnew_day = zero\n");
     EXPECT_EQ(fs::status(path("dotfiles/earnmeter.conf")).permissions() & fs::perms::mask,

@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTimeEdit>
 
 namespace {
 
@@ -126,6 +128,39 @@ TEST(WorkingDayHost, TheLoginStartFollowsTheSwitchOrIsToldAndStaysOff)
     EXPECT_TRUE(dialog.save());
     EXPECT_TRUE(world.loginStart.on);
     EXPECT_NE(world.file("Earnmeter.conf").find("\nstart_at_login = yes"), std::string::npos);
+}
+
+// The window refuses a day that cannot be and saves one that can, in the file's words.
+TEST(WorkingDayWindow, RefusesAnImpossibleDayOrGoalAndSavesAGoodOne)
+{
+    HostWorld world;
+    world.startWith();
+    PreferencesDialog& dialog = world.host.preferencesDialog();
+    const auto time = [&dialog](const char* name, int hour, int minute) {
+        HostWorld::control<QTimeEdit>(dialog, name).setTime(QTime(hour, minute));
+    };
+    HostWorld::control<QCheckBox>(dialog, "chkWorkingDay").setChecked(true);
+    HostWorld::control<QCheckBox>(dialog, "chkBreak").setChecked(true);
+    QLineEdit& goal = HostWorld::control<QLineEdit>(dialog, "txtGoal");
+    for (const auto& [start, end, breakFrom, goalText, told] :
+         {std::tuple{9, 8, 12, "", "The working day must end after it begins."},
+          {9, 17, 8, "", "The break must end after it begins, within the working day."},
+          {9, 17, 12, "-5", "The daily goal must be an amount above 0, such as 240.00, or empty for none."},
+          {9, 17, 12, "lots", "The daily goal must be an amount above 0, such as 240.00, or empty for none."}}) {
+        time("tmeWorkStart", start, 0), time("tmeWorkEnd", end, 0), time("tmeBreakFrom", breakFrom, 0);
+        time("tmeBreakTo", breakFrom, 30);
+        goal.setText(QString::fromLatin1(goalText));
+        EXPECT_FALSE(dialog.save()) << told;
+        EXPECT_EQ(world.asked().back(), std::string("(!) Earnmeter: ") + told);
+    }
+    EXPECT_EQ(world.file("Earnmeter.conf"), HostWorld::Missing) << "nothing refused is saved";
+    goal.setText(QStringLiteral("240.5"));
+    HostWorld::control<QCheckBox>(dialog, "chkSat").setChecked(true);
+    EXPECT_TRUE(dialog.save());
+    for (const char* line : {"\nworkdays = Mon Tue Wed Thu Fri Sat\n", "\nwork_start = 09:00\n", "\nwork_end = 17:00\n",
+                             "\nbreak = 12:00-12:30\n", "\ndaily_goal = 240.5\n"})
+        EXPECT_NE(world.file("Earnmeter.conf").find(line), std::string::npos) << line;
+    EXPECT_EQ(world.host.preferences().workingDay.end, ClockTime{17 * 60});
 }
 
 } // namespace

@@ -16,6 +16,8 @@
 namespace {
 constexpr const char* NotRunningText = "Earnmeter is not running";
 constexpr const char* NoAnswerText = "Earnmeter is running but did not answer within 2 seconds";
+constexpr const char* StoppedJson = R"({"state":"stopped","text":"Earnmeter is not running",)"
+                                    R"("tooltip":"Earnmeter is not running","class":"stopped"})";
 } // namespace
 
 CommandRunner::CommandRunner(Exchange exchange, PrintHistory printHistory, std::ostream& out, std::ostream& err)
@@ -66,14 +68,21 @@ ExitStatus CommandRunner::status(const CommandLine& line)
 {
     const ControlRequest request{line.watch ? ControlRequest::Kind::Watch : ControlRequest::Kind::Status,
                                  RemoteCommand::Show, line.json};
+    bool heard = false;
     // Each line at once: a panel reads them as they come. A status is one line.
-    return ask(
+    const ExitStatus status = ask(
         requestLine(request),
-        [this, watch = line.watch](const std::string& answer) {
+        [this, &heard, watch = line.watch](const std::string& answer) {
+            heard = true;
             m_out << answer << std::endl;
             return watch && m_out;
         },
         !line.json);
+    // The channel closed under a watcher: the program has ended, and a panel
+    // should not go on showing it running.
+    if (line.watch && heard && status == ExitStatus::Ok && m_out)
+        m_out << (line.json ? StoppedJson : NotRunningText) << std::endl;
+    return status;
 }
 
 ExitStatus CommandRunner::command(RemoteCommand command)

@@ -3,8 +3,8 @@
 #  - --help and --version need no display; with no copy running --status and
 #    the commands say so and end with status 3;
 #  - a running copy answers --status --json while idle, --start makes it count,
-#    --pause pauses it, --watch prints a line at each tick and ends with 0 when
-#    the program ends;
+#    --pause pauses it, --watch prints a line at each tick and, when the
+#    program ends, a last one saying it stopped, and ends with 0;
 #  - a garbage and a silent client do not keep the next --status waiting; a
 #    stopped copy gives status 4 after 2 s;
 #  - the D-Bus interface answers gdbus under dbus-run-session, and a copy on
@@ -104,6 +104,8 @@ wait "$watcher"
 status=$?
 e2e_check "--watch ends with status 0 (got $status)" test "$status" = 0
 e2e_check "after a JSON line for each change" grep -q '^{"state":"running"' "$E2E_WORK/watch-end"
+e2e_check "and a last one that says it stopped, for a panel to show ($(tail -n 1 "$E2E_WORK/watch-end"))" \
+    test "$(tail -n 1 "$E2E_WORK/watch-end")" = '{"state":"stopped","text":"Earnmeter is not running","tooltip":"Earnmeter is not running","class":"stopped"}'
 
 # --- 4. D-Bus --------------------------------------------------------------------------
 printf '0\r\n' >"$APP_DIR/Prev.ewg"

@@ -29,8 +29,8 @@ std::string longDate(Date date)
 } // namespace
 
 Host::Host(HostServices services)
-    : m_services(std::move(services)), m_wageTypes(m_settings),
-      m_timer(m_services.prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
+    : m_services(std::move(services)), m_prompt(m_services.prompt, [this] { m_trayHost.create(); }),
+      m_wageTypes(m_settings), m_timer(m_prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
       m_control(m_timer, {[this] { showLiveWindow(); }, [this] { return !m_exiting; },
                           [this] {
                               return dayFigures();
@@ -96,9 +96,6 @@ bool Host::start()
     readPreferences();
     const std::int32_t saved = readStateFiles();
     m_wage.restore();
-    // While the question waits for the user, the tray's Exit can end the program.
-    if (saved > 0)
-        m_trayHost.create();
     const bool keep = askToContinue(saved);
     if (m_endRequested) {
         // The count in memory is not the user's yet: the files stay as they are.
@@ -147,8 +144,8 @@ bool Host::readSettings()
 // A first start writes the defaults, says so and ends.
 bool Host::recreateSettings(const std::string& reason)
 {
-    m_services.prompt.ask(Messages::configOpenFailed(reason));
-    m_services.prompt.ask(Messages::configRecreated());
+    m_prompt.ask(Messages::configOpenFailed(reason));
+    m_prompt.ask(Messages::configRecreated());
     if (const WriteResult written = m_config.write(Settings::defaults()); !written.ok)
         tell(written.reason, Message::Icon::None);
     m_trayHost.remove();
@@ -159,17 +156,17 @@ void Host::tellAboutSettings(const ConfigRead& read)
 {
     switch (read.outcome) {
     case ConfigRead::Outcome::EmptyFile:
-        m_services.prompt.ask(Messages::endOfFile(ConfigFile::FileName));
+        m_prompt.ask(Messages::endOfFile(ConfigFile::FileName));
         break;
     case ConfigRead::Outcome::Damaged:
-        m_services.prompt.ask(Messages::configDamaged(read.problem, read.kept));
+        m_prompt.ask(Messages::configDamaged(read.problem, read.kept));
         break;
     case ConfigRead::Outcome::Unreadable:
-        m_services.prompt.ask(Messages::configOpenFailed(read.problem));
+        m_prompt.ask(Messages::configOpenFailed(read.problem));
         break;
     case ConfigRead::Outcome::Updated:
         if (read.rewrite.ok)
-            m_services.prompt.ask(Messages::updated());
+            m_prompt.ask(Messages::updated());
         else
             tell(read.rewrite.reason);
         break;
@@ -185,9 +182,9 @@ void Host::readPreferences()
     const PreferencesRead read = m_preferencesFile.read();
     m_preferences = read.preferences;
     if (read.outcome == PreferencesRead::Outcome::Unreadable)
-        m_services.prompt.ask(Messages::preferencesUnreadable(read.reason));
+        m_prompt.ask(Messages::preferencesUnreadable(read.reason));
     else if (!read.problems.empty())
-        m_services.prompt.ask(Messages::preferencesProblems(read.problems));
+        m_prompt.ask(Messages::preferencesProblems(read.problems));
 }
 
 // The windows go where Saved.ewg says and the count Prev.ewg holds is returned.
@@ -202,14 +199,14 @@ std::int32_t Host::readStateFiles()
     if (saved.outcome == StateRead<WindowPositions>::Outcome::Read)
         m_placement->apply(saved.value);
     else if (saved.outcome == StateRead<WindowPositions>::Outcome::EmptyFile)
-        m_services.prompt.ask(Messages::endOfFile(StateFiles::SavedFileName));
+        m_prompt.ask(Messages::endOfFile(StateFiles::SavedFileName));
     else
         rewrites.push_back(m_stateFiles.WriteSaved(m_placement->current()));
     const StateRead<std::int32_t> prev = m_stateFiles.ReadPrev();
     if (prev.outcome == Outcome::Unreadable)
-        m_services.prompt.ask(Messages::openFailed(prev.problem));
+        m_prompt.ask(Messages::openFailed(prev.problem));
     else if (prev.outcome == Outcome::EmptyFile)
-        m_services.prompt.ask(Messages::endOfFile(StateFiles::PrevFileName));
+        m_prompt.ask(Messages::endOfFile(StateFiles::PrevFileName));
     else if (prev.outcome == Outcome::Unusable)
         rewrites.push_back(m_stateFiles.WritePrev(0));
     for (const WriteResult& rewrite : rewrites)
@@ -229,7 +226,7 @@ bool Host::askToContinue(std::int32_t elapsedSeconds)
     if (earlier && m_preferences.newDay != NewDay::Ask)
         return m_preferences.newDay == NewDay::Continue;
     const std::string day = earlier ? longDate(*countedOn) : std::string();
-    return m_services.prompt.ask(Messages::continueQuestion(elapsedSeconds, day)) == Answer::Yes;
+    return m_prompt.ask(Messages::continueQuestion(elapsedSeconds, day)) == Answer::Yes;
 }
 
 // The history knows when the count was last counted; without one, Prev.ewg's
@@ -255,7 +252,7 @@ void Host::showFirstWindow()
 OptionsDialog& Host::options()
 {
     if (!m_options)
-        m_options = std::make_unique<OptionsDialog>(m_settings, m_services.prompt,
+        m_options = std::make_unique<OptionsDialog>(m_settings, m_prompt,
                                                     [this](const Settings& edited) { return saveSettings(edited); });
     return *m_options;
 }
@@ -276,7 +273,7 @@ PreferencesDialog& Host::preferencesDialog()
 {
     if (!m_preferencesDialog)
         m_preferencesDialog = std::make_unique<PreferencesDialog>(
-            m_preferences, m_services.prompt, [this](const Preferences& edited) { return savePreferences(edited); });
+            m_preferences, m_prompt, [this](const Preferences& edited) { return savePreferences(edited); });
     return *m_preferencesDialog;
 }
 
@@ -446,7 +443,7 @@ void Host::requestExit()
         ExitProgram(false);
         return;
     }
-    const Answer answer = m_services.prompt.ask(Messages::saveQuestion());
+    const Answer answer = m_prompt.ask(Messages::saveQuestion());
     if (answer == Answer::Yes)
         ExitProgram(true);
     else if (answer == Answer::No)
@@ -455,7 +452,7 @@ void Host::requestExit()
 
 void Host::tell(const std::string& text, Message::Icon icon)
 {
-    m_services.prompt.ask(Messages::failure(text, icon));
+    m_prompt.ask(Messages::failure(text, icon));
 }
 
 void Host::resetTimer()
@@ -478,8 +475,8 @@ void Host::showPreferences()
 HistoryWindow& Host::historyWindow()
 {
     if (!m_historyWindow)
-        m_historyWindow = std::make_unique<HistoryWindow>(m_history, m_services.files, m_services.prompt,
-                                                          m_services.chooseExportFile);
+        m_historyWindow =
+            std::make_unique<HistoryWindow>(m_history, m_services.files, m_prompt, m_services.chooseExportFile);
     return *m_historyWindow;
 }
 
@@ -524,7 +521,7 @@ void Host::openReadme()
 void Host::showAbout()
 {
     if (!m_about)
-        m_about = std::make_unique<AboutWindow>(m_services.prompt, m_links, m_support);
+        m_about = std::make_unique<AboutWindow>(m_prompt, m_links, m_support);
     Modality::blockOnly(*m_about, &liveWindow());
     m_about->ShowAbout();
 }

@@ -11,6 +11,7 @@
 #include "help/SupportEmail.h"
 #include "platform/DesktopTraits.h"
 #include "host/MeterControl.h"
+#include "host/PromptAfterTray.h"
 #include "host/TrayHost.h"
 #include "host/WageMemory.h"
 #include "host/WorkingDayHost.h"
@@ -140,6 +141,7 @@ private:
     TrayHost::Actions trayActions();
 
     HostServices m_services;
+    PromptAfterTray m_prompt;
     Settings m_settings;
     WageTypes m_wageTypes;
     RunTimer m_timer;

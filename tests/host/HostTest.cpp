@@ -55,6 +55,23 @@ TEST_F(StartupTest, ContinueQuestionAnsweredNoStartsFromZeroAndLeavesTheSavedCou
     EXPECT_EQ(file("Prev.ewg"), "5400\r\n"); // until the next write
 }
 
+// Whatever box start-up puts up, the icon is there first, so its Exit is at hand.
+TEST(StartupTray, IsThereBeforeAnyBoxOfAFirstRunOrADamagedFile)
+{
+    for (const char* config : {"", "garbage"}) {
+        HostWorld w;
+        std::vector<bool> shownWhileAsked;
+        w.prompt.whileAsked = [&](const Message&) {
+            shownWhileAsked.push_back(w.panel.shown);
+        };
+        if (*config != '\0')
+            w.files.put(HostWorld::path("Config.ewg"), config);
+        w.files.put(HostWorld::path("Earnmeter.conf"), "new_day = later\n");
+        w.host.start();
+        EXPECT_EQ(shownWhileAsked, std::vector<bool>(2, true)) << "two boxes, each with the icon there: " << config;
+    }
+}
+
 // The tray comes just after the first window, or before the continue question, whose
 // wait it may end through Exit; made once either way.
 TEST(StartupTray, IsThereOnceStartedAndAlreadyWhileTheContinueQuestionWaits)

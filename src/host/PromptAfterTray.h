@@ -1,0 +1,26 @@
+#pragma once
+
+#include "engine/Prompt.h"
+
+#include <functional>
+
+// The boxes the program puts up, each after the tray icon is there: the icon
+// comes before any box at start-up (a first run's, a damaged file's), so the
+// tray's menu can end the program while a box waits; without a box it comes
+// after the first window, which then need not wait for it.
+class PromptAfterTray final : public Prompt
+{
+public:
+    PromptAfterTray(Prompt& prompt, std::function<void()> makeTray) : m_prompt(prompt), m_makeTray(std::move(makeTray))
+    {}
+
+    Answer ask(const Message& message) override
+    {
+        m_makeTray();
+        return m_prompt.ask(message);
+    }
+
+private:
+    Prompt& m_prompt;
+    std::function<void()> m_makeTray;
+};

@@ -88,6 +88,23 @@ TEST_F(AboutWindowTest, OkHidesTheOneModalWindowAndTheSameWindowShowsAgain)
     window.ShowAbout();
     EXPECT_FALSE(window.isVisible());
 }
+// A click on a link opens it once and leaves the focus on OK: Enter then closes the window.
+TEST_F(AboutWindowTest, AClickOnALinkLeavesEnterToOk)
+{
+    QPushButton* ok = window.findChild<QPushButton*>("cmdOK");
+    QTimer::singleShot(0, ok, [&] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(label("lblWeb"), Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), ok);
+        QTest::keyClick(&window, Qt::Key_Return);
+        if (window.isVisible())
+            ok->click(); // so that a failure does not hold the test up
+    });
+    window.ShowAbout();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(shell.addresses, std::vector<std::string>{"https://earnmeter.example.org/"});
+}
+
 TEST_F(AboutWindowTest, TheAddressesAndTheDonateImageTakeTheFocusAndOpenWithEnterOrSpace)
 {
     window.show();

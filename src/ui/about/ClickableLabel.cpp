@@ -7,7 +7,8 @@
 
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches it; a click opens the link and leaves the focus where Enter presses OK.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)

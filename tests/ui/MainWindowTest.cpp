@@ -3,6 +3,8 @@
 #include "ui/options/OptionsDialog.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -63,6 +65,13 @@ TEST_F(MainWindowTest, MenusPopupAndCtrlKeysInTheWageBoxCopyResetAndExit)
         trigger(simple(), action);
     ctrlInWageBox(simple(), Qt::Key_C);
     EXPECT_EQ(clipboard.texts(), Lines({"01:30:00", "1234.57", "01:30:00", "1234.57", "1234.57"}));
+
+    wageBox(simple()).selectAll(); // with a selection the keys are the box's own
+    press(simple(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "823.05");
+    press(simple(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(wageText(simple()), "") << "cut, and no exit question";
+    EXPECT_EQ(clipboard.texts().size(), 5u);
 
     ctrlInWageBox(simple(), Qt::Key_X); // each question answered Cancel or No
     trigger(simple(), "mnuHiddenExit");

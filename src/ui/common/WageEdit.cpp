@@ -14,8 +14,10 @@ bool WageEdit::event(QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride && m_ctrlKeys == CtrlKeys::ToMenus) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        // With a selection, copy and cut act on it, as in every text box.
+        const bool editKey = key->key() == Qt::Key_C || key->key() == Qt::Key_X;
         const bool menuKey = key->modifiers() == Qt::ControlModifier &&
-                             (key->key() == Qt::Key_C || key->key() == Qt::Key_X || key->key() == Qt::Key_R ||
+                             ((editKey && !hasSelectedText()) || key->key() == Qt::Key_R ||
                               key->key() == Qt::Key_E || key->key() == Qt::Key_H);
         if (menuKey) {
             event->ignore();

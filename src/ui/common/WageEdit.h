@@ -4,7 +4,8 @@
 
 // A wage box that tells when the focus comes and goes (not when Enter is
 // pressed: Enter presses Start, which reads the text as typed), and leaves the
-// window's menu shortcuts to the menus, as the Ctrl keys work everywhere.
+// window's menu shortcuts to the menus, as the Ctrl keys work everywhere; but
+// for Ctrl+C and Ctrl+X while text is selected, which copy and cut it.
 class WageEdit final : public QLineEdit
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <utility>
 
 namespace {
@@ -118,6 +119,11 @@ HistoryOutcome HistoryStore::connect()
 {
     const bool readOnly = m_mode == Mode::ReadOnly;
     const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    // A pipe would hold a reader until someone wrote into it; a folder or a device is no history either.
+    std::error_code error;
+    const std::filesystem::file_status found = std::filesystem::status(m_path, error);
+    if (std::filesystem::exists(found) && !std::filesystem::is_regular_file(found))
+        return {Status::Unreadable, m_path + " is not a regular file, so it cannot be a history."};
     if (const int code = m_database.open(m_path, flags); code != SQLITE_OK) {
         if (readOnly && m_database.error(code).systemErrno == ENOENT)
             return {Status::Missing, m_path + " does not exist: there is no history yet."};

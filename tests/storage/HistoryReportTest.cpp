@@ -2,7 +2,9 @@
 
 #include "HistoryTestFolder.h"
 
+#include <cstdio>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -41,6 +43,13 @@ TEST_F(HistoryReportTest, PrintsTheDaysAskedForOrTheHeaderAloneOrSaysWhyItCannot
     EXPECT_EQ(printHistory(historyPath(), {}, clock, damaged, err), 1);
     EXPECT_NE(err.str().find(historyPath()), std::string::npos) << err.str();
     EXPECT_EQ(Bytes(historyPath()).substr(0, 3), "not") << "left as it was";
+
+    // A pipe in its place would hold a reader until someone wrote into it.
+    std::remove(historyPath().c_str());
+    ASSERT_EQ(::mkfifo(historyPath().c_str(), 0600), 0);
+    std::ostringstream piped, pipeErr;
+    EXPECT_EQ(printHistory(historyPath(), {}, clock, piped, pipeErr), 1);
+    EXPECT_EQ(pipeErr.str(), "earnmeter: " + historyPath() + " is not a regular file, so it cannot be a history.\n");
 }
 
 } // namespace

@@ -131,6 +131,23 @@ DBusHandlerResult handleMessage(DBusConnection*, DBusMessage* message, void* met
                                                            : DBUS_HANDLER_RESULT_NOT_YET_HANDLED;
 }
 
+// Every other path: no object there. Introspection is left to libdbus, which
+// lists the children on the way to the meter.
+DBusHandlerResult handleElsewhere(DBusConnection* connection, DBusMessage* message, void*)
+{
+    // The meter's own calls that it does not know reach here too: libdbus names them UnknownMethod.
+    if (dbus_message_get_type(message) != DBUS_MESSAGE_TYPE_METHOD_CALL ||
+        dbus_message_is_method_call(message, DBUS_INTERFACE_INTROSPECTABLE, "Introspect") ||
+        dbus_message_has_path(message, DbusMeter::ObjectPath))
+        return DBUS_HANDLER_RESULT_NOT_YET_HANDLED;
+    const std::string text = "No object at " + orEmpty(dbus_message_get_path(message));
+    if (DBusMessage* error = dbus_message_new_error(message, DBUS_ERROR_UNKNOWN_OBJECT, text.c_str())) {
+        dbus_connection_send(connection, error, nullptr);
+        dbus_message_unref(error);
+    }
+    return DBUS_HANDLER_RESULT_HANDLED;
+}
+
 } // namespace
 
 DbusMeter::DbusMeter(MeterRemote& meter, std::unique_ptr<BusConnection> bus)
@@ -150,6 +167,7 @@ DbusMeter::DbusMeter(MeterRemote& meter, std::unique_ptr<BusConnection> bus)
 DbusMeter::~DbusMeter()
 {
     dbus_connection_unregister_object_path(m_bus->raw(), ObjectPath);
+    dbus_connection_unregister_object_path(m_bus->raw(), "/");
 }
 
 std::unique_ptr<DbusMeter> DbusMeter::publish(MeterRemote& meter, const std::string& busAddress)
@@ -160,7 +178,9 @@ std::unique_ptr<DbusMeter> DbusMeter::publish(MeterRemote& meter, const std::str
     static const DBusObjectPathVTable table = {nullptr, handleMessage, nullptr, nullptr, nullptr, nullptr};
     DBusConnection* connection = bus->raw();
     std::unique_ptr<DbusMeter> published(new DbusMeter(meter, std::move(bus)));
-    if (!dbus_connection_register_object_path(connection, ObjectPath, &table, published.get()))
+    static const DBusObjectPathVTable elsewhere = {nullptr, handleElsewhere, nullptr, nullptr, nullptr, nullptr};
+    if (!dbus_connection_register_object_path(connection, ObjectPath, &table, published.get()) ||
+        !dbus_connection_register_fallback(connection, "/", &elsewhere, nullptr))
         return nullptr;
     // The object is there before the name that leads to it.
     DBusError error;
@@ -242,9 +262,11 @@ bool DbusMeter::answerProperties(DBusMessage* call, const std::string& member)
     std::array<std::string, 2> names;
     if (!readStrings(call, get ? "ss" : "ssv", names))
         return fail(call, DBUS_ERROR_INVALID_ARGS, member + " takes an interface and a property name");
+    if (names[0] != InterfaceName && !names[0].empty())
+        return fail(call, DBUS_ERROR_UNKNOWN_INTERFACE, "No properties in " + names[0]);
     const Properties now = current();
     const auto found = now.find(names[1]);
-    if ((names[0] != InterfaceName && !names[0].empty()) || found == now.end())
+    if (found == now.end())
         return fail(call, DBUS_ERROR_UNKNOWN_PROPERTY, "No property " + names[1] + " in " + names[0]);
     if (!get)
         return fail(call, DBUS_ERROR_PROPERTY_READ_ONLY, names[1] + " is read-only");

@@ -168,7 +168,7 @@ TEST_F(DbusMeterTest, EveryCallIsAnsweredWithTheFiguresOrANamedError)
          "{'TodaySeconds': <int64 0>}, {'Total': <'0.0700'>}]"},
         {Properties, "Get", {Meter, "TodaySeconds"}, "<int64 0>"},
         {Properties, "Get", {Meter, "Nope"}, "error org.freedesktop.DBus.Error.UnknownProperty"},
-        {Properties, "Get", {"org.example.Other", "Total"}, "error org.freedesktop.DBus.Error.UnknownProperty"},
+        {Properties, "Get", {"org.example.Other", "Total"}, "error org.freedesktop.DBus.Error.UnknownInterface"},
         {Properties, "Get", {Meter}, "error org.freedesktop.DBus.Error.InvalidArgs"},
         {Properties, "GetAll", {"org.example.Other"}, "error org.freedesktop.DBus.Error.UnknownInterface"},
         {Properties, "GetAll", {}, "error org.freedesktop.DBus.Error.InvalidArgs"},
@@ -198,6 +198,19 @@ TEST_F(DbusMeterTest, SettingAPropertyIsRefusedAsReadOnly)
     dbus_message_iter_close_container(&arguments, &variant);
     EXPECT_EQ(send(message), "error org.freedesktop.DBus.Error.PropertyReadOnly");
     EXPECT_EQ(call(Properties, "Get", {Meter, "Total"}), "<'0.0700'>");
+}
+
+// Only the meter's path has an object; the paths on the way to it list their children.
+TEST_F(DbusMeterTest, AnotherPathHasNoObjectAndTheWayThereIsIntrospected)
+{
+    for (const auto& [path, interface, member, answer] :
+         {std::tuple{"/org/example/other", Meter, "Status", "error org.freedesktop.DBus.Error.UnknownObject"},
+          {"/org/example/earnmeter/more", Meter, "Start", "error org.freedesktop.DBus.Error.UnknownObject"},
+          {"/org/example", "org.freedesktop.DBus.Introspectable", "Introspect", "<node name=\"earnmeter\"/>"}}) {
+        const std::string heard = send(dbus_message_new_method_call(DbusMeter::ServiceName, path, interface, member));
+        EXPECT_NE(heard.find(answer), std::string::npos) << path << ": " << heard;
+    }
+    EXPECT_TRUE(meter.performed.empty());
 }
 
 // The description names the meter's interface and the standard ones gdbus and d-feet read.

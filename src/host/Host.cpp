@@ -403,10 +403,13 @@ void Host::saveCountQuietly()
     const WriteResult wage = m_wage.keep();
     // One line for whatever was lost.
     std::string lost;
-    for (const auto& [what, result] : {std::pair{"the elapsed time", &prev}, {"the wage", &wage}})
-        if (!result->ok)
-            lost += std::string(lost.empty() ? "" : "; ") + what + " was not saved in " + m_services.dataFolder + ": " +
-                    result->reason;
+    const std::pair<const char*, const WriteResult*> saves[] = {{"the elapsed time was not saved in ", &prev},
+                                                                {"the wage was not saved in ", &wage}};
+    const std::string_view files[] = {StateFiles::PrevFileName, StateFiles::WageFileName};
+    for (std::size_t i = 0; i < std::size(saves); ++i)
+        if (!saves[i].second->ok)
+            lost += std::string(lost.empty() ? "" : "; ") + saves[i].first +
+                    pathInFolder(m_services.dataFolder, files[i]) + ": " + saves[i].second->cause;
     if (!lost.empty())
         m_services.warn("earnmeter: " + lost);
 }

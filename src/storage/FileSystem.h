@@ -32,10 +32,11 @@ struct ReadResult
 struct WriteResult
 {
     bool ok = true;
-    std::string reason;
+    std::string reason; // for a box: "No space left on device for /Prev.ewg"
+    std::string cause;  // the system's words alone: "No space left on device"
 
     static WriteResult done() { return {}; }
-    static WriteResult failed(std::string reason) { return {false, std::move(reason)}; }
+    static WriteResult failed(std::string reason) { return {false, reason, reason}; }
 };
 
 // Record files on a disk. A write replaces the file in one step: a reader

@@ -139,6 +139,6 @@ WriteResult StateFiles::writeRecord(const std::string& path, std::string_view fi
 {
     WriteResult result = m_files.writeFile(path, record);
     if (!result.ok)
-        result.reason = forFile(result.reason, fileName);
+        result.cause = result.reason, result.reason = forFile(result.reason, fileName);
     return result;
 }

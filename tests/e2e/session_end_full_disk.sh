@@ -49,7 +49,7 @@ else
     e2e_fail "the program still runs 2 s after SIGTERM with a full disk"
 fi
 log="$E2E_WORK/app-0.log"
-e2e_check 'standard error names the file and the reason' grep -q 'No space left on device for /Prev.ewg' "$log"
+e2e_check 'standard error names the file and the reason' grep -q "the elapsed time was not saved in $APP_DIR/Prev.ewg: No space left on device" "$log"
 e2e_check 'and says it once' test "$(grep -c 'was not saved' "$log")" -eq 1
 e2e_check 'Prev.ewg keeps the count it had' cmp -s "$APP_DIR/Prev.ewg" <(printf '42\r\n')
 e2e_check 'no half-written file is left in the folder' test -z "$(find "$APP_DIR" -name '.*.tmp')"

@@ -118,7 +118,7 @@ int runCommandLine(const CommandLine& line)
 {
     const auto exchange = [](const std::string& request, const ControlClient::LineHandler& onLine) {
         // The folder is only named here, never made: the command line writes nothing.
-        const ControlAddress address = controlAddressFor(chooseDataFolder(dataFolderInputs()));
+        const ControlAddress address = controlAddressFor(chooseDataFolder(dataFolderInputs()), FolderUse::Find);
         if (!address.ok())
             return ControlClient::Outcome::NotRunning;
         return ControlClient(address.socketPath).exchange(request, onLine);

@@ -36,10 +36,11 @@ std::string fullPath(const std::string& folder)
     return text;
 }
 
-std::string ownPrivateFolder(const std::string& base)
+std::string ownPrivateFolder(const std::string& base, FolderUse use)
 {
     const std::string folder = base + "/earnmeter-" + std::to_string(::geteuid());
-    ::mkdir(folder.c_str(), 0700); // an existing one is checked below like a new one
+    if (use == FolderUse::Make)
+        ::mkdir(folder.c_str(), 0700); // an existing one is checked below like a new one
     return folder;
 }
 
@@ -70,11 +71,11 @@ std::string privateFolderProblem(const std::string& folder)
 }
 
 ControlAddress controlAddressFor(const std::string& dataFolder, const std::string& runtimeFolder,
-                                 const std::string& fallbackBase)
+                                 const std::string& fallbackBase, FolderUse use)
 {
     std::string folder = runtimeFolder;
     if (folder.empty() || folder.front() != '/' || !privateFolderProblem(folder).empty())
-        folder = ownPrivateFolder(fallbackBase);
+        folder = ownPrivateFolder(fallbackBase, use);
     if (std::string problem = privateFolderProblem(folder); !problem.empty())
         return {{}, problem};
     const std::string path = folder + "/" + channelName(dataFolder) + ".sock";
@@ -83,8 +84,8 @@ ControlAddress controlAddressFor(const std::string& dataFolder, const std::strin
     return {path, {}};
 }
 
-ControlAddress controlAddressFor(const std::string& dataFolder)
+ControlAddress controlAddressFor(const std::string& dataFolder, FolderUse use)
 {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    return controlAddressFor(dataFolder, runtime ? runtime : "");
+    return controlAddressFor(dataFolder, runtime ? runtime : "", "/tmp", use);
 }

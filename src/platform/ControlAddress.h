@@ -15,13 +15,21 @@ struct ControlAddress
     bool ok() const { return problem.empty(); }
 };
 
+// Whether the private folder under /tmp is made when missing (the program, which
+// listens there) or only looked for (the command line, which writes nothing).
+enum class FolderUse
+{
+    Make,
+    Find
+};
+
 // runtimeFolder is $XDG_RUNTIME_DIR (empty when unset); fallbackBase is where
 // the private folder is made when that will not do.
 ControlAddress controlAddressFor(const std::string& dataFolder, const std::string& runtimeFolder,
-                                 const std::string& fallbackBase = "/tmp");
+                                 const std::string& fallbackBase = "/tmp", FolderUse use = FolderUse::Make);
 
 // For this process: from its environment.
-ControlAddress controlAddressFor(const std::string& dataFolder);
+ControlAddress controlAddressFor(const std::string& dataFolder, FolderUse use = FolderUse::Make);
 
 // Empty when the folder is a real folder (not a link) of this user's that no
 // one else may enter; otherwise what is wrong with it.

@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <utility>
 
@@ -37,6 +38,28 @@ std::string recordsSql(std::int64_t version)
     return std::string("SELECT id, date, start_epoch, end_epoch, seconds, hourly_wage, earned, ") +
            (version >= 2 ? "utc_offset" : "NULL") +
            " FROM records WHERE date BETWEEN ?1 AND ?2 ORDER BY date, start_epoch, id";
+}
+
+// A reader leaves nothing behind: where no program has the file open (no -wal
+// or -shm beside it) it reads the file as it stands, without the working
+// files SQLite would otherwise make and, read-only, could not take away.
+std::string readerName(const std::string& path, int& flags)
+{
+    std::error_code error;
+    if (std::filesystem::exists(path + "-wal", error) || std::filesystem::exists(path + "-shm", error))
+        return path;
+    std::string uri = "file:";
+    for (const char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+            uri += escaped;
+        } else {
+            uri += c;
+        }
+    }
+    flags |= SQLITE_OPEN_URI;
+    return uri + "?immutable=1";
 }
 
 // Binds a range's dates, then resets the statement when the reading is done.
@@ -118,13 +141,13 @@ HistoryOpenResult HistoryStore::startAfresh(const std::string& path, const Clock
 HistoryOutcome HistoryStore::connect()
 {
     const bool readOnly = m_mode == Mode::ReadOnly;
-    const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     // A pipe would hold a reader until someone wrote into it; a folder or a device is no history either.
     std::error_code error;
     const std::filesystem::file_status found = std::filesystem::status(m_path, error);
     if (std::filesystem::exists(found) && !std::filesystem::is_regular_file(found))
         return {Status::Unreadable, m_path + " is not a regular file, so it cannot be a history."};
-    if (const int code = m_database.open(m_path, flags); code != SQLITE_OK) {
+    if (const int code = m_database.open(readOnly ? readerName(m_path, flags) : m_path, flags); code != SQLITE_OK) {
         if (readOnly && m_database.error(code).systemErrno == ENOENT)
             return {Status::Missing, m_path + " does not exist: there is no history yet."};
         return failure(code);

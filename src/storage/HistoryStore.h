@@ -30,8 +30,8 @@ struct HistoryOpenResult
 // whose every write is synced before it returns. The running program opens it
 // for reading and writing; the command line opens it for reading only, which
 // never creates, upgrades or renames the file and works while the program writes.
-// (Like any reader of such a database it may leave SQLite's -wal and -shm working
-// files beside it; the program takes them over when it next opens the file.)
+// Where no program has the file open it reads the file as it stands, so it leaves
+// no -wal and -shm working files beside it either.
 //
 // A damaged file (not a database, failing SQLite's quick check, a database of
 // something else, or a history layout without its table) is never written to:

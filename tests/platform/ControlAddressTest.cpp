@@ -40,6 +40,8 @@ TEST(ControlAddress, WithoutAPrivateRuntimeFolderUsesItsOwnUnderTmpAndTrustsNoth
 {
     TempFolder base, openRuntime;
     ::chmod(openRuntime.path().c_str(), 0755);
+    const ControlAddress looked = controlAddressFor("/home/user/data", "", base.path(), FolderUse::Find);
+    EXPECT_FALSE(looked.ok() || fs::exists(ownFolder(base))) << "the command line only looks for the folder";
     for (const std::string& runtime : {std::string(), std::string("relative/run"), openRuntime.path()}) {
         const ControlAddress address = controlAddressFor("/home/user/data", runtime, base.path());
         ASSERT_TRUE(address.ok()) << runtime << ": " << address.problem;

@@ -3,6 +3,7 @@
 #include "HistoryTestFolder.h"
 
 #include <cstdio>
+#include <set>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -37,6 +38,7 @@ TEST_F(HistoryReportTest, PrintsTheDaysAskedForOrTheHeaderAloneOrSaysWhyItCannot
     std::ostringstream range;
     EXPECT_EQ(printHistory(historyPath(), {D("2026-03-01"), std::nullopt}, clock, range, err), 0);
     EXPECT_EQ(range.str(), "date,seconds,hours,earned\n2026-03-01,3600,1.0000,36.00\n");
+    EXPECT_EQ(names(), std::set<std::string>{"History.sqlite"}) << "no working files left beside it";
 
     Put(historyPath(), "not a database, but long enough to look like one to a hasty reader.............");
     std::ostringstream damaged;

@@ -17,11 +17,11 @@ class BenchTicker final : public Ticker
 public:
     void setEnabled(bool enabled) override { m_enabled = enabled; }
     bool enabled() const override { return m_enabled; }
-    void onTick(std::function<void()> handler) override { m_handler = std::move(handler); }
-    void fire() { m_handler(); }
+    void onTick(Handler handler) override { m_handler = std::move(handler); }
+    void fire() { m_handler(1); }
 
 private:
-    std::function<void()> m_handler;
+    Handler m_handler;
     bool m_enabled = false;
 };
 
@@ -42,7 +42,7 @@ void RunTimerTick(benchmark::State& bench)
     BenchTicker blink;
     RunTimer timer(prompt, wageTypes, {runTick, blink});
     int ticks = 0;
-    timer.ticked.subscribe([&] { ++ticks; });
+    timer.ticked.subscribe([&](int) { ++ticks; });
     timer.editWageEntry(WindowId::Main, "12.34");
     timer.start(WindowId::Main);
     for (auto _ : bench) {

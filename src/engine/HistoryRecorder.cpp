@@ -14,18 +14,20 @@ std::int32_t offsetOf(const ClockReading& reading)
 
 HistoryRecorder::HistoryRecorder(const Clock& clock, HistorySink* sink) : m_clock(clock), m_sink(sink) {}
 
-void HistoryRecorder::counted(Currency hourlyWage)
+void HistoryRecorder::counted(Currency hourlyWage, std::int64_t seconds)
 {
+    if (seconds <= 0)
+        return;
     const ClockReading now = m_clock.now();
     if (m_open && !continues(m_open->record, now, hourlyWage))
         closeOpen();
     if (m_open)
-        extend(now);
+        extend(now, seconds);
     else
-        open(now, hourlyWage);
+        open(now, hourlyWage, seconds);
 
     if (!m_lastWrite)
-        m_lastWrite = now.epochSeconds - 1; // the stretch began when its first second did
+        m_lastWrite = now.epochSeconds - seconds; // the stretch began when its first second did
     else if (writeDue(now))
         write(now.epochSeconds);
 }
@@ -49,25 +51,25 @@ bool HistoryRecorder::continues(const HistoryRecord& record, const ClockReading&
            step >= 0 && step <= LongestTickGap;
 }
 
-void HistoryRecorder::open(const ClockReading& now, Currency wage)
+void HistoryRecorder::open(const ClockReading& now, Currency wage, std::int64_t seconds)
 {
     HistoryRecord record;
     record.date = now.localDate;
-    // The counted second is the one that just ended.
-    record.startEpoch = now.epochSeconds - 1;
+    // The counted seconds are those that just ended.
+    record.startEpoch = now.epochSeconds - seconds;
     record.endEpoch = now.epochSeconds;
-    record.seconds = 1;
+    record.seconds = seconds;
     record.hourlyWage = wage;
-    record.earned = earnedFor(1, wage);
+    record.earned = earnedFor(seconds, wage);
     record.utcOffset = offsetOf(now);
     m_open = Entry{record, {}};
 }
 
-void HistoryRecorder::extend(const ClockReading& now)
+void HistoryRecorder::extend(const ClockReading& now, std::int64_t seconds)
 {
     HistoryRecord& record = m_open->record;
     record.endEpoch = now.epochSeconds;
-    ++record.seconds;
+    record.seconds += seconds;
     // Priced from the whole count each time, so rounding never accumulates.
     record.earned = earnedFor(record.seconds, record.hourlyWage);
 }

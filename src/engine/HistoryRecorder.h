@@ -39,8 +39,9 @@ public:
     // Where records go from now on; null keeps them in memory (no store this run).
     void attach(HistorySink* sink) { m_sink = sink; }
 
-    // One second the run counted, at the wage in force for it.
-    void counted(Currency hourlyWage);
+    // Seconds the run counted up to now, at the wage in force for them: one, or
+    // more after a late tick.
+    void counted(Currency hourlyWage, std::int64_t seconds = 1);
     // The run paused, was reset or changed windows, or the program is ending:
     // the next counted second opens a new record. Writes what is not stored.
     void close();
@@ -66,8 +67,8 @@ private:
     };
 
     bool continues(const HistoryRecord& record, const ClockReading& now, Currency wage) const;
-    void open(const ClockReading& now, Currency wage);
-    void extend(const ClockReading& now);
+    void open(const ClockReading& now, Currency wage, std::int64_t seconds);
+    void extend(const ClockReading& now, std::int64_t seconds);
     void closeOpen();
     bool writeDue(const ClockReading& now) const;
     void write(std::int64_t at);

@@ -5,6 +5,7 @@
 #include "engine/Version.h"
 #include "engine/WageEntry.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -33,8 +34,8 @@ WindowId otherWindow(WindowId window)
 RunTimer::RunTimer(Prompt& prompt, WageTypes& wageTypes, Tickers tickers)
     : m_prompt(prompt), m_wageTypes(wageTypes), m_runTick(tickers.run), m_blink(tickers.blink)
 {
-    m_runTick.onTick([this] { tick(); });
-    m_blink.onTick([this] { blink(); });
+    m_runTick.onTick([this](int seconds) { tick(seconds); });
+    m_blink.onTick([this](int) { blink(); });
 }
 
 WindowView RunTimer::view(WindowId window) const
@@ -169,19 +170,21 @@ void RunTimer::pause(WindowId window)
     stretchEnded.notify();
 }
 
-void RunTimer::tick()
+// A late tick counts every second it stands for, as if each had ticked.
+void RunTimer::tick(int seconds)
 {
+    const std::int32_t before = m_elapsedSeconds;
     // The count stops at its largest value rather than wrap after 68 years.
-    if (m_elapsedSeconds < std::numeric_limits<std::int32_t>::max())
-        ++m_elapsedSeconds;
+    m_elapsedSeconds = static_cast<std::int32_t>(
+        std::min<std::int64_t>(std::int64_t{before} + seconds, std::numeric_limits<std::int32_t>::max()));
     m_totalEarned = totalEarnedFor(m_hourlyWage, m_elapsedSeconds);
     m_smallTotal = m_totalEarned >= SmallFontFrom;
     m_totalHidden = false;
     m_captions[slot(m_live)] = dollarText(m_totalEarned) + " (" + ProductName + ")";
     // The history first: whoever renders the second also shows today's figure with it.
-    ticked.notify();
+    ticked.notify(seconds);
     viewChanged.notify(m_live);
-    if (m_elapsedSeconds % 300 == 0)
+    if (m_elapsedSeconds / 300 != before / 300)
         checkpointDue.notify(m_elapsedSeconds);
 }
 

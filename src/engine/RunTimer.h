@@ -101,13 +101,13 @@ public:
     void chooseMinimum();
 
     Notifier<WindowId> viewChanged;
-    Notifier<> ticked;                    // a second was counted
-    Notifier<std::int32_t> checkpointDue; // every 300 counted seconds, with the count
+    Notifier<int> ticked;                 // seconds were counted: one, or more for a late tick
+    Notifier<std::int32_t> checkpointDue; // as the count passes each multiple of 300, with the count
     Notifier<> modeChanged;               // the other window has become the live one
     Notifier<> stretchEnded;              // counting stopped or moved: pause, reset, mode switch, stop
 
 private:
-    void tick();
+    void tick(int seconds);
     void blink();
     void refuseWage(WindowId window, std::string refused);
     void changeRate(Currency rate);

@@ -54,8 +54,8 @@ Host::Host(HostServices services)
 void Host::followTheRun()
 {
     m_timer.modeChanged.subscribe([this] { switchWindows(); });
-    m_timer.ticked.subscribe([this] {
-        m_history.counted(m_timer.hourlyWage());
+    m_timer.ticked.subscribe([this](int seconds) {
+        m_history.counted(m_timer.hourlyWage(), seconds);
         // One tip a second, with both its lines.
         m_trayHost.setEarnings(m_timer.totalEarned());
         showToday();

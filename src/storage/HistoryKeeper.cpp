@@ -24,10 +24,10 @@ void HistoryKeeper::open()
                          : opened.outcome.reason + " Earnmeter goes on counting without a history for this run.");
 }
 
-void HistoryKeeper::counted(Currency hourlyWage)
+void HistoryKeeper::counted(Currency hourlyWage, std::int64_t seconds)
 {
     open();
-    m_recorder.counted(hourlyWage);
+    m_recorder.counted(hourlyWage, seconds);
     changed.notify();
 }
 

@@ -31,7 +31,7 @@ public:
     // for), so that a meter left idle never loads the database; at most once.
     void open();
 
-    void counted(Currency hourlyWage);
+    void counted(Currency hourlyWage, std::int64_t seconds = 1);
     // Pause, reset, a mode switch, the end: the next second begins a new record.
     void close() { m_recorder.close(); }
     // The checkpoint: what is not written yet is written.
@@ -70,7 +70,7 @@ private:
     };
     std::optional<StoredDay> m_storedDay;
     bool m_opened = false;
-    bool m_whole = false; // the store was opened as it was: nothing put aside, nothing missing
+    bool m_whole = false;     // the store was opened as it was: nothing put aside, nothing missing
     HistoryOutcome m_opening; // how opening went
     bool m_told = false;
 };

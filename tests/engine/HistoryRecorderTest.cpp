@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -94,6 +95,24 @@ TEST_F(HistoryRecorderTest, AStretchAtOneWageIsOneRecordPricedFromItsWholeCount)
     count(3600, Currency::fromUnits(100));
     recorder.close();
     EXPECT_EQ(sink.stored().back().earned, Currency::fromUnits(100));
+}
+
+// A late tick files every second it stands for, in the stretch it belongs to.
+TEST_F(HistoryRecorderTest, ALateTickFilesEverySecondItStandsFor)
+{
+    const std::int64_t start = clock.now().epochSeconds;
+    count(2, Dollars(36));
+    clock.advance(3);
+    recorder.counted(Dollars(36), 3);
+    clock.advance(4);
+    recorder.counted(Dollars(36), 4); // a stretch's first seconds began that much before it
+    recorder.close();
+    ASSERT_EQ(sink.stored().size(), 1u);
+    const HistoryRecord& record = sink.stored()[0];
+    EXPECT_EQ(std::tuple(record.startEpoch, record.endEpoch, record.seconds, record.earned),
+              std::tuple(start, start + 9, std::int64_t{9}, Currency::fromUnits(900)));
+    recorder.counted(Dollars(36), 0);
+    EXPECT_TRUE(recorder.allSaved()) << "no seconds, no record";
 }
 
 TEST_F(HistoryRecorderTest, LocalMidnightWageChangesAndCloseEachBeginANewRecord)

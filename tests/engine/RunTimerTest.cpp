@@ -62,7 +62,7 @@ protected:
 TEST_F(RunTimerTest, TenSecondRunShowsTimeTotalAndCaptionEverySecond)
 {
     int ticks = 0;
-    timer.ticked.subscribe([&ticks] { ++ticks; });
+    timer.ticked.subscribe([&ticks](int seconds) { ticks += seconds; });
     clock.advanceSeconds(60);
     ASSERT_TRUE(start(Main, "12"));
     EXPECT_EQ(box(Main), "12.00");
@@ -118,6 +118,23 @@ TEST_F(RunTimerTest, RestoredCountIsCheckpointedAtItsFirstTickAndPausedTimeIsNot
     EXPECT_EQ(timer.elapsedSeconds(), 450);
     clock.advanceSeconds(150);
     EXPECT_EQ(checkpoints, (std::vector<std::int32_t>{300, 600}));
+}
+
+// A tick held up (the program stopped, the machine overloaded) counts every second it stands for,
+// and the checkpoint it passes over is written all the same.
+TEST_F(RunTimerTest, ALateTickCountsEverySecondThatPassedAndWritesTheCheckpointItPassed)
+{
+    std::vector<std::int32_t> checkpoints;
+    int ticked = 0;
+    timer.checkpointDue.subscribe([&](std::int32_t count) { checkpoints.push_back(count); });
+    timer.ticked.subscribe([&](int seconds) { ticked += seconds; });
+    timer.restoreCount(297);
+    ASSERT_TRUE(start(Main, "36"));
+    runTick.fire(1);
+    runTick.fire(5);
+    EXPECT_EQ(shown(Main), "$3.03 (Earnmeter) | 00:05:03 | $3.03 | 24 | Pause ticking");
+    EXPECT_EQ(checkpoints, std::vector<std::int32_t>{303});
+    EXPECT_EQ(ticked, 6) << "the history hears of every second";
 }
 
 TEST_F(RunTimerTest, PausedTotalBlinksInBothWindowsAndStaysHiddenUntilTheNextTick)

@@ -11,16 +11,16 @@ class ManualTicker final : public Ticker
 public:
     void setEnabled(bool enabled) override { m_enabled = enabled; }
     bool enabled() const override { return m_enabled; }
-    void onTick(std::function<void()> handler) override { m_handler = std::move(handler); }
+    void onTick(Handler handler) override { m_handler = std::move(handler); }
 
-    // One timer event: runs the handler if the ticker is on.
-    void fire()
+    // One timer event, standing for `seconds` (more for a late one): runs the handler if the ticker is on.
+    void fire(int seconds = 1)
     {
         if (m_enabled && m_handler)
-            m_handler();
+            m_handler(seconds);
     }
 
 private:
-    std::function<void()> m_handler;
+    Handler m_handler;
     bool m_enabled = false;
 };

@@ -108,7 +108,7 @@ TEST_F(HistoryRecorderTest, ALateTickFilesEverySecondItStandsFor)
     recorder.counted(Dollars(36), 4); // a stretch's first seconds began that much before it
     recorder.close();
     ASSERT_EQ(sink.stored().size(), 1u);
-    const HistoryRecord& record = sink.stored()[0];
+    const HistoryRecord record = sink.stored()[0];
     EXPECT_EQ(std::tuple(record.startEpoch, record.endEpoch, record.seconds, record.earned),
               std::tuple(start, start + 9, std::int64_t{9}, Currency::fromUnits(900)));
     recorder.counted(Dollars(36), 0);

@@ -8,6 +8,7 @@
 WageEdit::WageEdit(QWidget* parent, CtrlKeys ctrlKeys) : QLineEdit(parent), m_ctrlKeys(ctrlKeys)
 {
     setCursor(Cursors::ibeam());
+    connect(this, &QLineEdit::selectionChanged, this, [this] { m_userSelection = !m_selectingAll; });
 }
 
 bool WageEdit::event(QEvent* event)
@@ -17,7 +18,7 @@ bool WageEdit::event(QEvent* event)
         // With a selection, copy and cut act on it, as in every text box.
         const bool editKey = key->key() == Qt::Key_C || key->key() == Qt::Key_X;
         const bool menuKey = key->modifiers() == Qt::ControlModifier &&
-                             ((editKey && !hasSelectedText()) || key->key() == Qt::Key_R ||
+                             ((editKey && !(hasSelectedText() && m_userSelection)) || key->key() == Qt::Key_R ||
                               key->key() == Qt::Key_E || key->key() == Qt::Key_H);
         if (menuKey) {
             event->ignore();
@@ -32,8 +33,11 @@ void WageEdit::focusInEvent(QFocusEvent* event)
     QLineEdit::focusInEvent(event);
     // Qt leaves the caret at the end of a text the program set: select the whole
     // amount, so that typing replaces it.
-    if (event->reason() != Qt::MouseFocusReason)
+    if (event->reason() != Qt::MouseFocusReason) {
+        m_selectingAll = true;
         selectAll();
+        m_selectingAll = false;
+    }
 }
 
 void WageEdit::focusOutEvent(QFocusEvent* event)

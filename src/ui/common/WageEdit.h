@@ -5,7 +5,9 @@
 // A wage box that tells when the focus comes and goes (not when Enter is
 // pressed: Enter presses Start, which reads the text as typed), and leaves the
 // window's menu shortcuts to the menus, as the Ctrl keys work everywhere; but
-// for Ctrl+C and Ctrl+X while text is selected, which copy and cut it.
+// for Ctrl+C and Ctrl+X while the user has selected text, which copy and cut
+// it. The whole amount selected as the focus arrives is the box's own doing,
+// and leaves the keys to the menus.
 class WageEdit final : public QLineEdit
 {
     Q_OBJECT
@@ -28,4 +30,6 @@ protected:
 
 private:
     CtrlKeys m_ctrlKeys;
+    bool m_selectingAll = false;  // the box itself is selecting the amount
+    bool m_userSelection = false; // what is selected, the user selected
 };

@@ -243,10 +243,11 @@ std::optional<Date> Host::savedCountDate()
 void Host::showFirstWindow()
 {
     QWidget& first = liveWindow();
+    first.show();
+    // Qt asks for a window's first map minimized in a way window managers
+    // pass over (openbox, xfwm4 and i3 map it normal): minimized once mapped.
     if (m_settings.MinimizeOnStartup)
-        first.showMinimized();
-    else
-        first.show();
+        QTimer::singleShot(0, &first, [&first] { first.showMinimized(); });
 }
 
 OptionsDialog& Host::options()

@@ -1,7 +1,10 @@
 #include "host/WindowPlacement.h"
 
+#include "platform/WindowFrame.h"
 #include "ui/common/Twips.h"
 
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -19,6 +22,8 @@ std::int16_t ToStoredTwips(int pixels)
 
 QPoint framePosition(const QWidget& window)
 {
+    if (const std::optional<QPoint> real = x11FramePosition(window))
+        return *real;
     return window.isVisible() ? window.frameGeometry().topLeft() : window.pos();
 }
 
@@ -26,6 +31,7 @@ QPoint framePosition(const QWidget& window)
 
 WindowPlacement::WindowPlacement(QWidget& main) : m_main(main)
 {
+    follow(main);
     // Until a position file says otherwise, the windows stand where an exit puts them.
     apply(WindowPositions{});
 }
@@ -33,7 +39,27 @@ WindowPlacement::WindowPlacement(QWidget& main) : m_main(main)
 void WindowPlacement::attachAdvanced(QWidget& advanced)
 {
     m_advanced = &advanced;
+    follow(advanced);
     m_advanced->move(m_advancedPosition);
+    m_frames[m_advanced] = m_advancedPosition;
+}
+
+void WindowPlacement::follow(QWidget& window)
+{
+    window.installEventFilter(this);
+}
+
+bool WindowPlacement::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* window = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Hide) {
+        // Where the user left it, as the server has it, before it goes.
+        if (const std::optional<QPoint> real = x11FramePosition(*window))
+            m_frames[window] = *real;
+    } else if (event->type() == QEvent::Show && m_frames.count(window)) {
+        QTimer::singleShot(FramedAfterMs, window, [this, window] { placeFrameAt(*window, m_frames[window]); });
+    }
+    return false;
 }
 
 WindowPositions WindowPlacement::current() const
@@ -46,8 +72,12 @@ WindowPositions WindowPlacement::current() const
 void WindowPlacement::apply(const WindowPositions& positions)
 {
     // Moving a top-level window places its outer frame; the sizes are fixed by the windows themselves.
-    m_main.move(Twips::toPixels(positions.mainLeft), Twips::toPixels(positions.mainTop));
+    const QPoint main(Twips::toPixels(positions.mainLeft), Twips::toPixels(positions.mainTop));
+    m_main.move(main);
+    m_frames[&m_main] = main;
     m_advancedPosition = QPoint(Twips::toPixels(positions.advancedLeft), Twips::toPixels(positions.advancedTop));
-    if (m_advanced)
+    if (m_advanced) {
         m_advanced->move(m_advancedPosition);
+        m_frames[m_advanced] = m_advancedPosition;
+    }
 }

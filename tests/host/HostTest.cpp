@@ -172,6 +172,7 @@ TEST(StartupSettings, OpenTheChosenWindowMinimizedIfAskedWithTheConfiguredRatesO
                                          {"\"v2.5\",7.25,60,-1,-1,-1\r\n", "advanced minimized"}}) {
         HostWorld w;
         w.startWith(config);
+        QCoreApplication::processEvents();
         AdvancedWindow& advanced = w.host.advancedWindow();
         const bool mainShown = w.host.mainWindow().isVisible(), advancedShown = advanced.isVisible();
         EXPECT_EQ(std::string(mainShown ? "main" : "") + (advancedShown ? "advanced" : "") +

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Under a real window manager (openbox, started here), on the real binary under
-# Xvfb with a tray (trayer): a window closed to the tray and shown again ten
-# times, and a program started again five times, stands exactly where it stood
-# (its frame, as the X server has it), and Saved.ewg keeps that place; with
-# "Minimize on Startup?" the window comes up minimized (WM_STATE Iconic).
+# Under real window managers (openbox, and i3 where it is installed), each
+# started here on the real binary under Xvfb with a tray (trayer): a window
+# closed to the tray and shown again ten times, and a program started again
+# five times, stands exactly where it stood (its frame, as the X server has
+# it), and Saved.ewg keeps that place; under openbox, with "Minimize on
+# Startup?" the window comes up minimized (WM_STATE Iconic). (i3 has no
+# minimized state.)
 #
 # Usage: window_manager.sh [path/to/earnmeter]   (default build/earnmeter)
 # Needs openbox and trayer (scripts/deps.sh test installs them).
@@ -13,13 +15,7 @@ e2e_setup "$0" "$@"
 e2e_need openbox trayer xprop
 e2e_start_xvfb
 echo "$E2E_NAME: $E2E_BINARY on display $DISPLAY"
-openbox >"$E2E_WORK/openbox.log" 2>&1 &
-E2E_PIDS+=("$!")
-trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 >"$E2E_WORK/trayer.log" 2>&1 &
-E2E_PIDS+=("$!")
-sleep 1
-printf '"v2.5",6.75,45.5,0,0,-1\r\n' >"$APP_DIR/Config.ewg"
-printf '4425,3930,4425,2625\r\n' >"$APP_DIR/Saved.ewg"
+printf '# i3 config file (v4)\nbar {\n    status_command true\n    tray_output none\n}\n' >"$E2E_WORK/i3.config"
 
 # The client area's place on the screen, "x,y", as the server has it.
 place_of() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x "," y}'; }
@@ -32,38 +28,67 @@ start_and_place() {
     place=$(place_of "$main")
 }
 
-start_and_place
-first=$place
-echo "-- the window first stands at $first"
-moved=()
-for _ in 1 2 3 4 5 6 7 8 9 10; do
-    e2e_focus "$main"
-    xdotool key --clearmodifiers alt+F4
-    e2e_poll 5 e2e_window_gone 'Earnmeter!' || break
-    "$APP" --show
-    main=$(e2e_window 5 'Earnmeter!')
-    settled
-    [[ $(place_of "$main") == "$first" ]] || moved+=("$(place_of "$main")")
-done
-e2e_check "closed to the tray and shown again ten times, it stands where it stood (${moved[*]:-no move})" \
-    test ${#moved[@]} -eq 0
-for _ in 1 2 3 4 5; do
-    e2e_focus "$main"
-    xdotool key --clearmodifiers ctrl+x
-    e2e_wait_app_end 10 || break
-    start_and_place
-    [[ $place == "$first" ]] || moved+=("$place")
-done
-e2e_check "started again five times, it stands where it stood (${moved[*]:-no move})" test ${#moved[@]} -eq 0
-e2e_check "and Saved.ewg keeps the place ($(e2e_bytes "$APP_DIR/Saved.ewg"))" \
-    e2e_one_record "$APP_DIR/Saved.ewg" '4425,3930,4425,2625'
-e2e_stop_pid "$APP_PID" KILL
+# The window manager and a tray, then the checks; everything it started is ended after.
+under() {
+    local wm=$1 started=${#E2E_PIDS[@]}
+    shift
+    "$@" >"$E2E_WORK/$wm.log" 2>&1 &
+    E2E_PIDS+=("$!")
+    sleep 1
+    trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 >"$E2E_WORK/trayer.log" 2>&1 &
+    E2E_PIDS+=("$!")
+    sleep 1
+    e2e_new_app_dir "app-$wm"
+    printf '"v2.5",6.75,45.5,0,0,-1\r\n' >"$APP_DIR/Config.ewg"
+    printf '4425,3930,4425,2625\r\n' >"$APP_DIR/Saved.ewg"
+    stands_still "$wm"
+    [[ $wm != openbox ]] || comes_up_minimized
+    for pid in "${E2E_PIDS[@]:$started}"; do e2e_stop_pid "$pid"; done
+}
 
-printf '"v2.5",6.75,45.5,-1,0,-1\r\n' >"$APP_DIR/Config.ewg"
-e2e_start_app
-main=$(timeout 15 xdotool search --sync --name '^Earnmeter!$' 2>/dev/null | head -n 1)
-iconic() { xprop -id "$main" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
-e2e_expect 10 "Minimize on Startup: the window comes up minimized" iconic
-e2e_stop_pid "$APP_PID" KILL
+stands_still() {
+    start_and_place
+    first=$place
+    echo "-- under $1 the window first stands at $first"
+    moved=()
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+        e2e_focus "$main"
+        xdotool key --clearmodifiers alt+F4
+        e2e_poll 5 e2e_window_gone 'Earnmeter!' || { moved+=("not hidden"); break; }
+        "$APP" --show
+        main=$(e2e_window 5 'Earnmeter!')
+        settled
+        [[ $(place_of "$main") == "$first" ]] || moved+=("$(place_of "$main")")
+    done
+    e2e_check "$1: closed to the tray and shown again ten times, it stands where it stood (${moved[*]:-no move})" \
+        test ${#moved[@]} -eq 0
+    for _ in 1 2 3 4 5; do
+        e2e_focus "$main"
+        xdotool key --clearmodifiers ctrl+x
+        e2e_wait_app_end 10 || { moved+=("did not end"); break; }
+        start_and_place
+        [[ $place == "$first" ]] || moved+=("$place")
+    done
+    e2e_check "$1: started again five times, it stands where it stood (${moved[*]:-no move})" test ${#moved[@]} -eq 0
+    e2e_check "$1: and Saved.ewg keeps the place ($(e2e_bytes "$APP_DIR/Saved.ewg"))" \
+        e2e_one_record "$APP_DIR/Saved.ewg" '4425,3930,4425,2625'
+    e2e_stop_pid "$APP_PID" KILL
+}
+
+comes_up_minimized() {
+    printf '"v2.5",6.75,45.5,-1,0,-1\r\n' >"$APP_DIR/Config.ewg"
+    e2e_start_app
+    main=$(timeout 15 xdotool search --sync --name '^Earnmeter!$' 2>/dev/null | head -n 1)
+    iconic() { xprop -id "$main" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
+    e2e_expect 10 "openbox: Minimize on Startup: the window comes up minimized" iconic
+    e2e_stop_pid "$APP_PID" KILL
+}
+
+under openbox openbox
+if command -v i3 >/dev/null 2>&1; then
+    under i3 i3 -c "$E2E_WORK/i3.config"
+else
+    echo "-- i3 is not installed: its checks are left out"
+fi
 
 e2e_finish

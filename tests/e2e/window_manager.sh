@@ -46,14 +46,23 @@ under() {
     for pid in "${E2E_PIDS[@]:$started}"; do e2e_stop_pid "$pid"; done
 }
 
+# The close box, as each window manager offers it from the keyboard or its command line.
+close_window() {
+    if [[ $1 == i3 ]]; then
+        i3-msg -q "[id=$main] kill" >/dev/null 2>&1
+    else
+        e2e_focus "$main"
+        xdotool key --clearmodifiers alt+F4
+    fi
+}
+
 stands_still() {
     start_and_place
     first=$place
     echo "-- under $1 the window first stands at $first"
     moved=()
     for _ in 1 2 3 4 5 6 7 8 9 10; do
-        e2e_focus "$main"
-        xdotool key --clearmodifiers alt+F4
+        close_window "$1"
         e2e_poll 5 e2e_window_gone 'Earnmeter!' || { moved+=("not hidden"); break; }
         "$APP" --show
         main=$(e2e_window 5 'Earnmeter!')

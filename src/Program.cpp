@@ -2,6 +2,7 @@
 
 #include "engine/Version.h"
 #include "host/Host.h"
+#include "host/Messages.h"
 #include "platform/ControlServer.h"
 #include "platform/AutostartEntry.h"
 #include "platform/DataFolder.h"
@@ -61,19 +62,26 @@ void setUpApplication()
     QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
 }
 
-void warnUnlocked(Prompt& prompt, const std::string& text)
+void warnUnlocked(Host& host, const std::string& text)
 {
     printErrorLine("earnmeter: " + text);
-    prompt.ask({text, Version::ProductName, Message::Buttons::Ok, Message::Icon::Exclamation});
+    host.tellAtStart(Messages::failure(text));
 }
 
 // Without a channel the meter runs as before; only the command line cannot reach it.
-void openChannel(ControlServer& server, const SingleInstance& instance, bool ownsLock)
+// A refused folder is told once in a box: the user may want to know who took it.
+void openChannel(ControlServer& server, const ControlAddress& address, bool ownsLock, Host& host)
 {
-    const std::string problem =
-        instance.address().ok() ? server.listen(instance.address().socketPath, ownsLock) : instance.address().problem;
+    const std::string problem = address.ok() ? server.listen(address.socketPath, ownsLock) : address.problem;
     if (!problem.empty())
         printErrorLine("earnmeter: no control channel for the command line: " + problem);
+    if (address.refused())
+        printErrorLine("earnmeter: the control channel in " + address.refusedFolder + " is refused: it " +
+                       address.refusal);
+    if (address.refusalIsNew) {
+        const std::string own = problem.empty() ? address.socketPath.substr(0, address.socketPath.rfind('/')) : "";
+        host.tellAtStart(Messages::channelRefused(address.refusedFolder, address.refusal, own, problem));
+    }
 }
 
 // What the program reaches the world through.
@@ -136,9 +144,9 @@ int runHost(SingleInstance& instance, SingleInstance::Claim claim, const std::st
     Platform platform;
     Host host(servicesOf(platform, dataFolder));
     if (claim == SingleInstance::Claim::Unlocked)
-        warnUnlocked(platform.prompt, instance.lockProblemText());
+        warnUnlocked(host, instance.lockProblemText());
     ControlServer server(host.control());
-    openChannel(server, instance, claim == SingleInstance::Claim::Ours);
+    openChannel(server, controlAddressFor(dataFolder, FolderUse::Make), claim == SingleInstance::Claim::Ours, host);
     SessionEnd sessionEnd;
     followTheSession(sessionEnd, host);
     // Only the copy that holds the lock may take what a write left behind for a crashed copy's.
@@ -159,7 +167,8 @@ int runProgram(int argc, char* argv[])
     const DataFolder folder = dataFolderForThisProgram();
     if (!folder.ok())
         return failToStart(argc, argv, dataFolderProblemText(folder));
-    SingleInstance instance(folder.path, controlAddressFor(folder.path));
+    // Only looked for here: the copy that runs makes (and records) its channel's folder.
+    SingleInstance instance(folder.path, controlAddressFor(folder.path, FolderUse::Find));
     const SingleInstance::Claim claim = instance.claim();
     if (claim == SingleInstance::Claim::AnotherCopy)
         return 0;

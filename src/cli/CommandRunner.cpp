@@ -16,6 +16,7 @@
 namespace {
 constexpr const char* NotRunningText = "Earnmeter is not running";
 constexpr const char* NoAnswerText = "Earnmeter is running but did not answer within 2 seconds";
+constexpr const char* BusyText = "Earnmeter is busy: every place on its control channel is taken; try again later";
 constexpr const char* StoppedJson = R"({"state":"stopped","text":"Earnmeter is not running",)"
                                     R"("tooltip":"Earnmeter is not running","class":"stopped"})";
 } // namespace
@@ -51,9 +52,22 @@ ExitStatus CommandRunner::run(const CommandLine& line)
 // status would; every other failure goes to standard error.
 ExitStatus CommandRunner::ask(const std::string& request, const ControlClient::LineHandler& onLine, bool statusOnOut)
 {
-    switch (m_exchange(request, onLine)) {
+    bool busy = false, first = true;
+    const auto heard = [&](const std::string& line) {
+        busy = std::exchange(first, false) && line == ControlProtocol::Busy;
+        return !busy && onLine(line);
+    };
+    const ExchangeReply reply = m_exchange(request, heard);
+    if (!reply.refusal.empty()) {
+        m_err << "Earnmeter cannot be reached: " << reply.refusal << std::endl;
+        return ExitStatus::Refused;
+    }
+    switch (reply.outcome) {
     case ControlClient::Outcome::Answered:
-        return ExitStatus::Ok;
+        if (!busy)
+            return ExitStatus::Ok;
+        m_err << BusyText << std::endl;
+        return ExitStatus::Busy;
     case ControlClient::Outcome::NotRunning:
         (statusOnOut ? m_out : m_err) << NotRunningText << std::endl;
         return ExitStatus::NotRunning;
@@ -119,9 +133,12 @@ int runCommandLine(const CommandLine& line)
     const auto exchange = [](const std::string& request, const ControlClient::LineHandler& onLine) {
         // The folder is only named here, never made: the command line writes nothing.
         const ControlAddress address = controlAddressFor(chooseDataFolder(dataFolderInputs()), FolderUse::Find);
-        if (!address.ok())
-            return ControlClient::Outcome::NotRunning;
-        return ControlClient(address.socketPath).exchange(request, onLine);
+        if (address.ok())
+            return ExchangeReply(ControlClient(address.socketPath).exchange(request, onLine));
+        if (!address.refused())
+            return ExchangeReply(ControlClient::Outcome::NotRunning);
+        return ExchangeReply(ControlClient::Outcome::NotRunning,
+                             "the control channel in " + address.refusedFolder + " is refused: it " + address.refusal);
     };
     const auto printFromFile = [](const HistoryRange& range, std::ostream& out, std::ostream& err) {
         const SystemClock clock;

@@ -15,7 +15,20 @@ enum class ExitStatus
     Failed = 1,     // the history file cannot be read
     Usage = 2,      // unknown options, or options that do not go together
     NotRunning = 3, // no copy runs on this data folder
-    NoAnswer = 4    // a copy runs but did not answer within 2 seconds
+    NoAnswer = 4,   // a copy runs but did not answer within 2 seconds
+    Busy = 5,       // every place for a client on the channel is taken
+    Refused = 6     // no control channel can be had: its folder is refused
+};
+
+// What an exchange with the running copy came to; `refusal` says why no channel
+// could be had at all (the outcome is then NotRunning).
+struct ExchangeReply
+{
+    ExchangeReply(ControlClient::Outcome outcome, std::string refusal = {})
+        : outcome(outcome), refusal(std::move(refusal))
+    {}
+    ControlClient::Outcome outcome;
+    std::string refusal;
 };
 
 // Carries out what the command line asks (anything but running the program)
@@ -24,7 +37,7 @@ enum class ExitStatus
 class CommandRunner final
 {
 public:
-    using Exchange = std::function<ControlClient::Outcome(const std::string&, const ControlClient::LineHandler&)>;
+    using Exchange = std::function<ExchangeReply(const std::string&, const ControlClient::LineHandler&)>;
     // Prints the history's day totals within the range; 0, or 1 when the file cannot be read.
     using PrintHistory = std::function<int(const HistoryRange&, std::ostream& out, std::ostream& err)>;
 

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <cctype>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -91,6 +92,8 @@ TrayHost::Actions Host::trayActions()
 
 bool Host::start()
 {
+    for (const Message& notice : std::exchange(m_startNotices, {}))
+        m_prompt.ask(notice);
     if (!readSettings())
         return false;
     readPreferences();

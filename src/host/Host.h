@@ -80,6 +80,9 @@ public:
     // Only the copy that holds the data folder's lock: what a crashed copy left
     // half written goes, before start-up reads the files.
     void sweepStaleFiles();
+    // Told in a box as start-up begins, once the tray icon is there (what the
+    // program found before the host was built: the lock, the control channel).
+    void tellAtStart(const Message& message) { m_startNotices.push_back(message); }
     // The start-up sequence; false when the program is to end right away.
     bool start();
     void ExitProgram(bool save);
@@ -164,6 +167,7 @@ private:
     std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<HistoryWindow> m_historyWindow;
     QString m_todayText;
+    std::vector<Message> m_startNotices;
     bool m_countIsTheUsers = false;   // start-up has passed the continue question
     bool m_checkpointFailing = false; // told once; quiet until a write works again
     bool m_exiting = false;           // Yes or No was chosen, or the session ends: nothing counts any more

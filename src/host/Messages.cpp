@@ -61,6 +61,19 @@ Message configDamaged(const std::string& problem, const std::vector<std::string>
             Message::Icon::Exclamation};
 }
 
+Message channelRefused(const std::string& folder, const std::string& refusal, const std::string& ownFolder,
+                       const std::string& problem)
+{
+    std::string text = "Earnmeter did not use the folder " + folder + " for its control channel: it " + refusal +
+                       ", so another user could listen in or shut the command line out.\n\n";
+    if (!ownFolder.empty())
+        text += "It uses a folder of its own instead, " + ownFolder +
+                "; the command line and panels find it through the data folder.";
+    else
+        text += "The meter works, but the command line and panels cannot reach it: " + problem + ".";
+    return failure(text, ownFolder.empty() ? Message::Icon::Exclamation : Message::Icon::Information);
+}
+
 Message preferencesProblems(const std::vector<PreferenceProblem>& problems)
 {
     std::string text = "Some of your preferences in " + std::string(PreferencesFile::FileName) +

@@ -29,6 +29,10 @@ Message preferencesUnreadable(const std::string& reason);
 // With `countedOn` (the locale's long date) when the count is from an earlier day.
 Message continueQuestion(std::int32_t elapsedSeconds, const std::string& countedOn = {});
 Message saveQuestion();
+// The usual folder for the control channel was refused; `ownFolder` is the one
+// used instead, or empty with `problem` when none could be had.
+Message channelRefused(const std::string& folder, const std::string& refusal, const std::string& ownFolder,
+                       const std::string& problem);
 // A failure the user should know of, such as a file that could not be written.
 Message failure(const std::string& text, Message::Icon icon = Message::Icon::Exclamation);
 } // namespace Messages

@@ -3,6 +3,8 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -27,9 +29,23 @@ bool ControlConnection::send(const std::string& line)
 {
     if (finished())
         return false;
+    // The oldest line still unread dates from the last send into an empty queue.
+    if (unread() == 0)
+        m_unreadSince = std::chrono::steady_clock::now();
     const std::string text = line + "\n";
     // All or nothing: a client whose buffer is full is not reading and is let go.
     return ::send(m_fd, text.data(), text.size(), MSG_NOSIGNAL | MSG_DONTWAIT) == static_cast<ssize_t>(text.size());
+}
+
+int ControlConnection::unread() const
+{
+    int waiting = 0;
+    return ::ioctl(m_fd, SIOCOUTQ, &waiting) == 0 ? waiting : 0;
+}
+
+bool ControlConnection::stalledFor(std::chrono::steady_clock::duration patience) const
+{
+    return !finished() && unread() > 0 && std::chrono::steady_clock::now() - m_unreadSince >= patience;
 }
 
 void ControlConnection::watch(bool json)

@@ -32,6 +32,8 @@ public:
     void watch(bool json);
     bool watching() const { return m_watching; }
     bool json() const { return m_json; }
+    // Something sent has waited unread in the socket at least this long.
+    bool stalledFor(std::chrono::steady_clock::duration patience) const;
     // The connection is over: it closes and is deleted once back in the event loop.
     void finish();
     bool finished() const { return m_fd < 0; }
@@ -41,6 +43,7 @@ public:
     std::function<void(ControlConnection&)> onFinished;
 
 private:
+    int unread() const;
     void takeRequest();
 
     int m_fd;
@@ -50,4 +53,5 @@ private:
     std::string m_buffer;
     bool m_watching = false;
     bool m_json = false;
+    std::chrono::steady_clock::time_point m_unreadSince;
 };

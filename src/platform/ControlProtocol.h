@@ -35,6 +35,8 @@ namespace ControlProtocol {
 inline constexpr std::size_t MaxRequestLength = 32;
 inline constexpr const char* Ok = "ok";
 inline constexpr const char* Unknown = "error unknown request";
+// Every place for a client of this kind is taken.
+inline constexpr const char* Busy = "busy";
 } // namespace ControlProtocol
 
 // The answer to a command; a client of an earlier version reads any "ok" line as done.

@@ -37,7 +37,7 @@ bool someoneListens(const sockaddr_un& address)
 
 } // namespace
 
-ControlServer::ControlServer(MeterRemote& meter) : m_meter(meter)
+ControlServer::ControlServer(MeterRemote& meter, Limits limits) : m_meter(meter), m_limits(limits)
 {
     m_meter.onStatusChanged([this, alive = std::weak_ptr<bool>(m_alive)] {
         if (!alive.expired())
@@ -85,7 +85,13 @@ void ControlServer::acceptClients()
         const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0)
             return;
-        if (!fromThisUser(fd) || static_cast<int>(m_clients.size()) >= MaxClients) {
+        if (!fromThisUser(fd)) {
+            ::close(fd);
+            continue;
+        }
+        if (count(false) >= m_limits.requests) {
+            const std::string busy = std::string(ControlProtocol::Busy) + "\n";
+            [[maybe_unused]] const ssize_t told = ::send(fd, busy.data(), busy.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
             ::close(fd);
             continue;
         }
@@ -124,7 +130,11 @@ void ControlServer::answer(ControlConnection& client, const std::optional<Contro
         client.send(statusText(request->json));
         break;
     case ControlRequest::Kind::Watch:
-        if (client.send(statusText(request->json)))
+        if (count(true) >= m_limits.watchers)
+            letGoOfStalledWatchers();
+        if (count(true) >= m_limits.watchers)
+            client.send(ControlProtocol::Busy);
+        else if (client.send(statusText(request->json)))
             client.watch(request->json);
         break;
     }
@@ -137,6 +147,21 @@ std::string ControlServer::statusText(bool json) const
     return json ? statusJson(status, day) : statusLine(status, day);
 }
 
+int ControlServer::count(bool watching) const
+{
+    return static_cast<int>(std::count_if(m_clients.begin(), m_clients.end(), [watching](const ControlConnection* c) {
+        return c->watching() == watching;
+    }));
+}
+
+void ControlServer::letGoOfStalledWatchers()
+{
+    const std::vector<ControlConnection*> clients = m_clients;
+    for (ControlConnection* client : clients)
+        if (client->watching() && client->stalledFor(m_limits.watcherPatience))
+            client->finish();
+}
+
 void ControlServer::pushStatus()
 {
     // Today's figure may open the history: not for a meter no one watches.
@@ -145,7 +170,9 @@ void ControlServer::pushStatus()
     const std::string lines[] = {statusText(false), statusText(true)};
     // A copy: a client that cannot take its line finishes and leaves the list.
     const std::vector<ControlConnection*> clients = m_clients;
+    // A watcher is let go when a line has waited unread past its patience, or the new line does not fit.
     for (ControlConnection* client : clients)
-        if (client->watching() && !client->send(lines[client->json() ? 1 : 0]))
+        if (client->watching() &&
+            (client->stalledFor(m_limits.watcherPatience) || !client->send(lines[client->json() ? 1 : 0])))
             client->finish();
 }

@@ -13,6 +13,16 @@
 class ControlConnection;
 class QSocketNotifier;
 
+// Watchers (panels) and requests have places of their own, so that panels
+// never shut a request out; a client with no place is told "busy". A watcher
+// whose lines have waited unread this long is let go.
+struct ControlLimits
+{
+    int watchers = 64;
+    int requests = 16;
+    std::chrono::seconds watcherPatience{30};
+};
+
 // The running copy's end of the control channel: a Unix socket in a folder only
 // the user can enter. It answers status requests from the run's state, keeps
 // watching clients informed of every change, and passes commands to the meter
@@ -20,10 +30,10 @@ class QSocketNotifier;
 class ControlServer final : public QObject
 {
 public:
-    static constexpr int MaxClients = 32;
     static constexpr std::chrono::milliseconds Patience{1000};
+    using Limits = ControlLimits;
 
-    explicit ControlServer(MeterRemote& meter);
+    explicit ControlServer(MeterRemote& meter, Limits limits = Limits{});
     ~ControlServer() override;
     ControlServer(const ControlServer&) = delete;
     ControlServer& operator=(const ControlServer&) = delete;
@@ -39,8 +49,11 @@ private:
     void answer(ControlConnection& client, const std::optional<ControlRequest>& request);
     std::string statusText(bool json) const;
     void pushStatus();
+    int count(bool watching) const;
+    void letGoOfStalledWatchers();
 
     MeterRemote& m_meter;
+    Limits m_limits;
     std::string m_socketPath;
     int m_listener = -1;
     QSocketNotifier* m_notifier = nullptr;

@@ -15,14 +15,20 @@ using Outcome = ControlClient::Outcome;
 // What the running copy answers, as the channel would hand it on.
 struct Copy
 {
-    Outcome outcome = Outcome::Answered;
+    Copy(Outcome outcome, std::vector<std::string> lines, std::string refusal = {})
+        : outcome(outcome), lines(std::move(lines)), refusal(std::move(refusal))
+    {}
+    Outcome outcome;
     std::vector<std::string> lines;
+    std::string refusal; // no channel could be had
 };
 const Copy Answering{Outcome::Answered, {"ok"}};
 const Copy Reporting{Outcome::Answered, {"Running 00:00:07 $0.07 ($36.00/hr)", "Running 00:00:08 $0.08 ($36.00/hr)"}};
 const Copy Absent{Outcome::NotRunning, {}};
 const Copy Silent{Outcome::NoAnswer, {}};
 const Copy Confused{Outcome::Answered, {"error unknown request"}};
+const Copy Busy{Outcome::Answered, {"busy"}};
+const Copy Refused{Outcome::NotRunning, {}, "the control channel in /tmp/earnmeter-1000 is refused: it is a link"};
 const Copy StartedAtZero{Outcome::Answered, {"ok started 0.0000"}};
 const Copy StartedAtAWage{Outcome::Answered, {"ok started 36.0000"}};
 
@@ -59,7 +65,8 @@ const std::vector<Row> Table = {
      Answering,
      0,
      "watch json",
-     "ok\n{\"state\":\"stopped\",\"text\":\"Earnmeter is not running\",\"tooltip\":\"Earnmeter is not running\",\"class\":"
+     "ok\n{\"state\":\"stopped\",\"text\":\"Earnmeter is not running\",\"tooltip\":\"Earnmeter is not "
+     "running\",\"class\":"
      "\"stopped\"}\n",
      ""},
     {"Start", {"--start"}, Answering, 0, "start", "", ""},
@@ -88,6 +95,11 @@ const std::vector<Row> Table = {
     {"StatusFromASilentCopy", {"--status"}, Silent, 4, "status", "", "did not answer within 2 seconds"},
     {"CommandToASilentCopy", {"--start"}, Silent, 4, "start", "", "did not answer within 2 seconds"},
     {"CommandAnsweredWithSomethingElse", {"--pause"}, Confused, 4, "pause", "", "did not answer"},
+    {"StatusFromABusyCopy", {"--status"}, Busy, 5, "status", "", "Earnmeter is busy"},
+    {"WatchOfABusyCopyPrintsNoEnd", {"--status", "--watch"}, Busy, 5, "watch", "", "Earnmeter is busy"},
+    {"CommandToABusyCopy", {"--toggle"}, Busy, 5, "toggle", "", "every place on its control channel is taken"},
+    {"StatusWithARefusedChannel", {"--status"}, Refused, 6, "status", "", "channel in /tmp/earnmeter-1000 is refused"},
+    {"CommandWithARefusedChannel", {"--start"}, Refused, 6, "start", "", "Earnmeter cannot be reached: the control"},
     {"UnknownLongOption", {"--bogus"}, Answering, 2, "", "", "Unknown option 'bogus'"},
     {"UnknownShortOption", {"-x"}, Answering, 2, "", "", "Unknown option 'x'"},
     {"UnknownOptionBeatsHelp", {"--help", "--bogus"}, Answering, 2, "", "", "Unknown option 'bogus'"},
@@ -148,7 +160,7 @@ TEST_P(CommandLineTable, AsksTheRunningCopyOnlyWhatMakesSenseAndEndsWithItsStatu
         for (const std::string& answer : row.copy.lines)
             if (!onLine(answer))
                 break;
-        return row.copy.outcome;
+        return ExchangeReply(row.copy.outcome, row.copy.refusal);
     };
     EXPECT_EQ(static_cast<int>(CommandRunner(exchange, printRange, out, err).run(line)), row.status);
     EXPECT_EQ(sent, row.request);

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,18 +52,73 @@ TEST(ControlAddress, WithoutAPrivateRuntimeFolderUsesItsOwnUnderTmpAndTrustsNoth
     {};
     ASSERT_EQ(::lstat(ownFolder(base).c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
+}
 
-    ::chmod(ownFolder(base).c_str(), 0755);
-    EXPECT_NE(controlAddressFor("/d", "", base.path()).problem.find("may be entered by other users"),
-              std::string::npos);
-    ::chown(ownFolder(base).c_str(), ::geteuid() + 1, static_cast<gid_t>(-1));
-    ::chmod(ownFolder(base).c_str(), 0700);
-    if (::geteuid() == 0) { // only root can give a folder away
-        EXPECT_NE(controlAddressFor("/d", "", base.path()).problem.find("belongs to another user"), std::string::npos);
+// Whatever stands in the way at /tmp/earnmeter-<uid> is refused with its reason;
+// the program then makes a folder of its own, records it in the data folder for
+// the command line, and the refusal is new only the first time.
+TEST(ControlAddress, ARefusedFolderGivesWayToOneOfTheProgramsOwnThatTheCommandLineFinds)
+{
+    struct Case
+    {
+        const char* refusal;
+        std::function<void(const std::string&)> putInTheWay;
+    };
+    const std::vector<Case> cases = {
+        {"may be entered by other users",
+         [](const std::string& at) {
+             fs::create_directory(at), ::chmod(at.c_str(), 0755);
+         }},
+        {"is a symbolic link",
+         [](const std::string& at) {
+             fs::create_directory_symlink("/", at);
+         }},
+        {"is not a folder",
+         [](const std::string& at) {
+             std::ofstream(at) << "in the way";
+         }},
+        {"belongs to another user",
+         [](const std::string& at) {
+             fs::create_directory(at), ::chmod(at.c_str(), 0700);
+             ::chown(at.c_str(), ::geteuid() + 1, static_cast<gid_t>(-1)); // only root can give a folder away
+         }},
+    };
+    for (const Case& c : cases) {
+        if (std::string(c.refusal) == "belongs to another user" && ::geteuid() != 0)
+            continue;
+        TempFolder base, data;
+        c.putInTheWay(ownFolder(base));
+        const ControlAddress looked = controlAddressFor(data.path(), "", base.path(), FolderUse::Find);
+        EXPECT_FALSE(looked.ok()) << c.refusal;
+        EXPECT_EQ(looked.refusedFolder + " " + looked.refusal, ownFolder(base) + " " + c.refusal);
+
+        const ControlAddress made = controlAddressFor(data.path(), "", base.path(), FolderUse::Make);
+        ASSERT_TRUE(made.ok()) << c.refusal << ": " << made.problem;
+        const fs::path own = fs::path(made.socketPath).parent_path();
+        EXPECT_EQ(own.parent_path(), base.path());
+        EXPECT_EQ(privateFolderProblem(own), "") << own;
+        EXPECT_TRUE(made.refused() && made.refusalIsNew) << c.refusal;
+
+        const ControlAddress again = controlAddressFor(data.path(), "", base.path(), FolderUse::Make);
+        EXPECT_EQ(again.socketPath, made.socketPath) << "the recorded folder is used again";
+        EXPECT_FALSE(again.refusalIsNew) << "told once";
+        EXPECT_EQ(controlAddressFor(data.path(), "", base.path(), FolderUse::Find).socketPath, made.socketPath);
     }
-    fs::remove(ownFolder(base));
-    fs::create_directory_symlink(openRuntime.path(), ownFolder(base));
-    EXPECT_NE(controlAddressFor("/d", "", base.path()).problem.find("is a symbolic link"), std::string::npos);
+}
+
+// A record is only a hint: a folder it names that is not private is not used.
+TEST(ControlAddress, ARecordNamingAFolderThatIsNotPrivateIsNotTrusted)
+{
+    TempFolder base, data, open;
+    ::chmod(open.path().c_str(), 0755);
+    fs::create_directory_symlink("/", ownFolder(base));
+    std::ofstream(data / ChannelRecordName) << open.path() << "\n\n";
+    const ControlAddress looked = controlAddressFor(data.path(), "", base.path(), FolderUse::Find);
+    EXPECT_FALSE(looked.ok());
+    EXPECT_TRUE(looked.refused());
+    const ControlAddress made = controlAddressFor(data.path(), "", base.path(), FolderUse::Make);
+    ASSERT_TRUE(made.ok()) << made.problem;
+    EXPECT_NE(fs::path(made.socketPath).parent_path(), open.path());
 }
 
 TEST(ControlAddress, ASocketPathTooLongForTheSystemIsRefused)

@@ -81,6 +81,43 @@ protected:
     std::unique_ptr<ControlServer> server = std::make_unique<ControlServer>(meter);
 };
 
+// Watchers and requests each have their places: panels never shut a request out, a
+// client with no place is told it is busy, and a watcher that reads nothing is let go.
+TEST_F(ControlChannelTest, WatchersAndRequestsHavePlacesOfTheirOwnAndAStalledWatcherIsLetGo)
+{
+    server = std::make_unique<ControlServer>(meter, ControlServer::Limits{2, 2, std::chrono::seconds(0)});
+    ASSERT_EQ(server->listen(socketPath, true), "");
+    const auto firstLine = [](RawClient& client) {
+        std::string heard;
+        QTest::qWaitFor([&] { return (heard += client.heard()).find('\n') != std::string::npos; });
+        return heard;
+    };
+    RawClient panel(socketPath);
+    panel.say("watch\n");
+    EXPECT_NE(firstLine(panel), "busy\n");
+    RawClient stalled(socketPath);
+    stalled.say("watch\n");
+    EXPECT_NE(firstLine(stalled), "busy\n");
+    RawClient third(socketPath);
+    third.say("watch\n");
+    EXPECT_EQ(firstLine(third), "busy\n") << "a third watcher";
+    EXPECT_EQ(exchange("status", ControlClient::Outcome::Answered).size(), 1u) << "a request beside the watchers";
+    {
+        RawClient silent(socketPath), quiet(socketPath);
+        QTest::qWait(50);
+        RawClient turnedAway(socketPath);
+        EXPECT_EQ(firstLine(turnedAway), "busy\n") << "a third request at once";
+    }
+    // The stalled watcher reads no more: the change after the one it left unread lets it go.
+    MeterStatus next = Running;
+    for (const int second : {8, 9}) {
+        next.elapsedSeconds = second;
+        meter.change(next);
+        EXPECT_NE(firstLine(panel), "(closed)") << second;
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&stalled] { return stalled.heard().find("(closed)") != std::string::npos; }));
+}
+
 // A client that sends nothing or garbage ends only its own connection, each in
 // its time; the next client is answered at once, while the silent one still waits.
 TEST_F(ControlChannelTest, GarbageAndSilentClientsNeitherDisturbTheMeterNorBlockTheNextClient)

@@ -6,7 +6,8 @@
 #    the readme beside the binary and the support mailto link to xdg-open, which
 #    Qt calls on a plain X11 session; a stand-in first on PATH records them;
 #  - the tray menu's E-Mail item sends the same link, and its Exit ends the
-#    program with a count of 0, also while the modal about window is open.
+#    program with a count of 0, also while the modal about window is open;
+#  - a first run's Error and Notice boxes show with the icon already docked.
 # The binary sits in a folder whose name has a space, which the mail body and the
 # readme address must carry through.
 #
@@ -166,6 +167,19 @@ if tray_menu_choose x "tray Exit while the about window is open"; then
     else
         e2e_fail "the tray menu's Exit did not end the program"
     fi
+fi
+
+# --- The icon comes before the first run's boxes ---------------------------------------
+e2e_new_app_dir "first run"
+e2e_start_app
+if e2e_window 15 'Error' >/dev/null; then
+    e2e_check "a first run's Error box is open with the icon already in the panel" e2e_poll 5 is_docked
+    e2e_keys_to 5 'Error' Return
+    e2e_check "and so is its Notice box" e2e_poll 5 is_docked
+    e2e_keys_to 10 'Notice' Return
+    e2e_check "the first run ends after its boxes" e2e_wait_app_end 10
+else
+    e2e_fail "a first run shows no Error box"
 fi
 
 e2e_finish

@@ -88,7 +88,7 @@ e2e_cleanup() {
         e2e_stop_pid "$pid" KILL
     done
     e2e_stop_pid "$E2E_XVFB_PID"
-    [[ -n ${E2E_WORK:-} ]] && rm -rf "$E2E_WORK"
+    [[ -n ${E2E_WORK:-} && -z ${E2E_KEEP:-} ]] && rm -rf "$E2E_WORK"
 }
 
 e2e_setup() {

@@ -7,6 +7,7 @@
 #include "platform/AutostartEntry.h"
 #include "platform/DataFolder.h"
 #include "platform/DbusMeter.h"
+#include "platform/DesktopAwaySource.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/DiskFileSystem.h"
 #include "platform/QtClipboard.h"
@@ -95,6 +96,7 @@ struct Platform
     QtTicker runTick, blink;
     SystemClock clock;
     DesktopNotifications notifications;
+    DesktopAwaySource away;
     AutostartEntry loginStart = AutostartEntry::forThisProgram();
 };
 
@@ -118,6 +120,7 @@ HostServices servicesOf(Platform& p, const std::string& dataFolder)
             p.clock,
             p.notifications,
             p.loginStart,
+            p.away,
             dataFolder,
             QCoreApplication::applicationDirPath().toStdString(),
             [] { return std::make_unique<SysTray>(QString::fromLatin1(Version::FileDescription)); },

@@ -1,5 +1,6 @@
 #include "engine/HistoryRecord.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -28,4 +29,30 @@ Currency earnedFor(std::int64_t seconds, Currency hourlyWage)
         return negative ? Currency::min() : Currency::max();
     const auto value = static_cast<std::int64_t>(units);
     return Currency::fromUnits(negative ? -value : value);
+}
+
+// The record's seconds are taken as the last ones before its end, as they were
+// counted; the part before the stretch keeps the record's id, the part after
+// it is new. A part left with no seconds has none: the store takes it out.
+std::vector<HistoryRecord> withoutStretch(const HistoryRecord& record, std::int64_t from, std::int64_t to)
+{
+    const std::int64_t counting = record.endEpoch - record.seconds;
+    if (to <= counting || from >= record.endEpoch || from >= to)
+        return {};
+    HistoryRecord before = record, after = record;
+    before.endEpoch = std::max(std::min(record.endEpoch, from), record.startEpoch);
+    before.seconds = std::max<std::int64_t>(0, std::min(record.endEpoch, from) - counting);
+    after.id = 0;
+    after.startEpoch = std::max(counting, to);
+    after.seconds = std::max<std::int64_t>(0, record.endEpoch - after.startEpoch);
+    std::vector<HistoryRecord> parts{before};
+    if (after.seconds > 0)
+        parts.push_back(after);
+    for (HistoryRecord& part : parts)
+        part.earned = earnedFor(part.seconds, part.hourlyWage);
+    if (before.seconds == 0 && after.seconds > 0) { // the part after takes the record's place
+        parts.erase(parts.begin());
+        parts.front().id = record.id;
+    }
+    return parts;
 }

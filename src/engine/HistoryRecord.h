@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // One stretch of counting at one wage on one local date under one UTC offset.
 struct HistoryRecord
@@ -25,3 +26,8 @@ struct HistoryRecord
 // seconds x wage / 3600, exact in units and rounded to the nearest unit, an
 // exact half to the even neighbour; held at the Currency range's edge.
 Currency earnedFor(std::int64_t seconds, Currency hourlyWage);
+
+// The record with the seconds counted in [from, to) taken out: nothing when none
+// fall there; otherwise what is left of it, in one or two parts (the second with
+// id 0), or the record with no seconds, to be taken out of the store.
+std::vector<HistoryRecord> withoutStretch(const HistoryRecord& record, std::int64_t from, std::int64_t to);

@@ -39,6 +39,23 @@ void HistoryRecorder::close()
     m_lastWrite.reset();
 }
 
+void HistoryRecorder::takeAway(std::int64_t from, std::int64_t to)
+{
+    closeOpen();
+    m_lastWrite.reset();
+    std::vector<Entry> kept;
+    for (const Entry& entry : m_closed) {
+        const std::vector<HistoryRecord> parts =
+            entry.record.id == 0 ? withoutStretch(entry.record, from, to) : std::vector<HistoryRecord>{};
+        if (parts.empty())
+            kept.push_back(entry);
+        for (const HistoryRecord& part : parts)
+            if (part.seconds > 0)
+                kept.push_back({part, {}});
+    }
+    m_closed = std::move(kept);
+}
+
 void HistoryRecorder::flush()
 {
     write(m_clock.now().epochSeconds);

@@ -48,6 +48,10 @@ public:
     // Writes what is not stored; the open record stays open (checkpoint, exit).
     void flush();
 
+    // Time away taken out: the open record closes, and what was never stored
+    // loses the seconds counted in [from, to). The store's part is the keeper's.
+    void takeAway(std::int64_t from, std::int64_t to);
+
     // Counted but not yet stored, per local date, oldest first.
     std::vector<DayTotal> unsavedDayTotals() const;
     bool allSaved() const;

@@ -19,7 +19,8 @@ public:
     virtual ~HistorySink() = default;
 
     // Stores every record in one step, all or none. Each record with id 0 is
-    // added and gets its new id; one with an id replaces the stored one. On a
+    // added and gets its new id; one with an id replaces the stored one, and one
+    // with an id and no seconds is taken out. On a
     // failure the records, ids included, are left exactly as they were given.
     virtual HistoryWriteResult write(std::span<HistoryRecord> records) = 0;
 };

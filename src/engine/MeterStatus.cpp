@@ -64,6 +64,8 @@ void addDayMembers(const DayFigures& day, std::vector<std::string>& members)
         members.push_back(member("goal", quoted(fourDecimals(*day.goal))));
         members.push_back(member("goalPercent", std::to_string(goalPercent(today.total.earned, *day.goal))));
     }
+    if (day.away)
+        members.push_back(member("away", *day.away ? "true" : "false"));
 }
 
 } // namespace

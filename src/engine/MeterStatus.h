@@ -41,6 +41,7 @@ struct DayFigures
     TodayFigure today;
     std::optional<std::int64_t> endsIn; // seconds, while the meter runs within the working day
     std::optional<Currency> goal;
+    std::optional<bool> away; // whether the user is away while the meter counts; unset when nothing watches
 
     friend bool operator==(const DayFigures&, const DayFigures&) = default;
 };

@@ -13,6 +13,14 @@ enum class NewDay
     Zero,     // start from zero; the history keeps what was counted
 };
 
+// What to do with time the user was away while the meter counted.
+enum class AwayAction
+{
+    Ask,    // "Welcome back": keep it, remove it, or remove it and pause
+    Keep,   // keep it, and say so in a notification
+    Remove, // take it off the count and the history, and say so
+};
+
 // The user's preferences beyond the settings file: kept in Earnmeter.conf and
 // edited in the Preferences window. The defaults are what a missing file means.
 struct Preferences
@@ -23,6 +31,8 @@ struct Preferences
     bool startAtLogin = false;
     std::optional<Currency> dailyGoal; // a positive amount, or none
     bool notifications = true;
+    int awayMinutes = 15; // idle this long while counting is time away; 0 never
+    AwayAction awayAction = AwayAction::Ask;
 
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // A modal question or notice. The program answers it with a message box;
 // tests answer it themselves.
@@ -10,7 +11,8 @@ struct Message
     {
         Ok,
         YesNo,
-        YesNoCancel
+        YesNoCancel,
+        Choices // the message's own `choices`: the first is the default, and Escape means it
     };
     enum class Icon
     {
@@ -25,6 +27,7 @@ struct Message
     std::string caption = "Earnmeter";
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
+    std::vector<std::string> choices = {}; // with Buttons::Choices: labels with "&" before the access key
 };
 
 enum class Answer
@@ -32,7 +35,10 @@ enum class Answer
     Ok,
     Yes,
     No,
-    Cancel
+    Cancel,
+    // Of a message's own choices: the first answers Ok, the others these.
+    Second,
+    Third
 };
 
 class Prompt

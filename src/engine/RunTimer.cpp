@@ -188,6 +188,18 @@ void RunTimer::tick(int seconds)
         checkpointDue.notify(m_elapsedSeconds);
 }
 
+void RunTimer::takeAway(std::int64_t seconds)
+{
+    if (seconds <= 0)
+        return;
+    m_elapsedSeconds = static_cast<std::int32_t>(std::max<std::int64_t>(0, m_elapsedSeconds - seconds));
+    m_totalEarned = totalEarnedFor(m_hourlyWage, m_elapsedSeconds);
+    m_smallTotal = m_totalEarned >= SmallFontFrom;
+    if (m_phase == Phase::Running)
+        m_captions[slot(m_live)] = dollarText(m_totalEarned) + " (" + ProductName + ")";
+    showBoth();
+}
+
 void RunTimer::blink()
 {
     m_totalHidden = !m_totalHidden;

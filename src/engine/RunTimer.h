@@ -91,6 +91,8 @@ public:
     void enterAdvanced();
     void leaveAdvanced();
 
+    // Seconds counted while the user was away come off the count; the run goes on.
+    void takeAway(std::int64_t seconds);
     // The program is ending: no tick counts and nothing blinks any more.
     void stop();
 

@@ -45,7 +45,12 @@ Host::Host(HostServices services)
           m_services.clock,
           // Told from the event loop, not from inside the tick that found it.
           [this](const std::string& text) { QTimer::singleShot(0, this, [this, text] { tell(text); }); },
-          m_services.openHistory)
+          m_services.openHistory),
+      m_away(
+          {m_timer, m_history, m_prompt, m_services.notifier, m_services.clock, m_preferences, m_services.away, [this] {
+               m_trayHost.setEarnings(m_timer.totalEarned());
+               showToday();
+           }})
 {
     m_main = std::make_unique<MainWindow>(m_timer, *this);
     m_placement = std::make_unique<WindowPlacement>(*m_main);
@@ -61,9 +66,11 @@ void Host::followTheRun()
         m_trayHost.setEarnings(m_timer.totalEarned());
         showToday();
         m_workingDay.counted(m_history.todayFigure());
+        m_away.counted(seconds);
     });
     m_timer.stretchEnded.subscribe([this] {
         m_history.close();
+        m_away.stoppedCounting();
         // The countdown is shown only while counting.
         if (m_countIsTheUsers)
             showToday();
@@ -184,6 +191,7 @@ void Host::readPreferences()
 {
     const PreferencesRead read = m_preferencesFile.read();
     m_preferences = read.preferences;
+    m_away.preferencesChanged();
     if (read.outcome == PreferencesRead::Outcome::Unreadable)
         m_prompt.ask(Messages::preferencesUnreadable(read.reason));
     else if (!read.problems.empty())
@@ -298,6 +306,7 @@ std::optional<Preferences> Host::savePreferences(Preferences preferences)
     }
     m_preferences = preferences;
     m_workingDay.preferencesChanged();
+    m_away.preferencesChanged();
     return preferences;
 }
 
@@ -360,7 +369,9 @@ void Host::showToday()
 
 DayFigures Host::dayFigures()
 {
-    return m_workingDay.figures(m_history.todayFigure());
+    DayFigures figures = m_workingDay.figures(m_history.todayFigure());
+    figures.away = m_away.away();
+    return figures;
 }
 
 void Host::checkpoint(std::int32_t elapsedSeconds)
@@ -475,6 +486,9 @@ void Host::showOptions()
 
 void Host::showPreferences()
 {
+    // The window says how time away is noticed: the desktop is asked first.
+    m_services.away.begin();
+    preferencesDialog().setAwayWays(m_services.away.ways());
     Modality::blockOnly(preferencesDialog(), &liveWindow());
     preferencesDialog().exec();
 }

@@ -10,6 +10,7 @@
 #include "help/Links.h"
 #include "help/SupportEmail.h"
 #include "platform/DesktopTraits.h"
+#include "host/AwayHost.h"
 #include "host/MeterControl.h"
 #include "host/PromptAfterTray.h"
 #include "host/TrayHost.h"
@@ -50,6 +51,7 @@ struct HostServices
     const Clock& clock;        // the date and time the history files each second under
     DesktopNotifier& notifier; // what the working day tells
     LoginStart& loginStart;    // the desktop's start of the program at login
+    AwaySource& away;          // what the desktop tells of the user's absence
     std::string dataFolder;    // where the settings and state files live
     std::string programFolder; // where the executable and Readme.html lie
     TrayHost::TrayFactory makeTray;
@@ -100,6 +102,7 @@ public:
     AdvancedWindow& advancedWindow();
     TrayHost& trayHost() { return m_trayHost; }
     WorkingDayHost& workingDay() { return m_workingDay; }
+    AwayHost& awayTime() { return m_away; }
     HistoryKeeper& history() { return m_history; }
     HistoryWindow& historyWindow();
     // The meter as the command line and D-Bus reach it.
@@ -159,6 +162,7 @@ private:
     SupportEmail m_support;
     TrayHost m_trayHost;
     HistoryKeeper m_history;
+    AwayHost m_away;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<AdvancedWindow> m_advanced;
     std::unique_ptr<WindowPlacement> m_placement;

@@ -37,7 +37,11 @@ void WorkingDayHost::counted(const TodayFigure& today)
 
 DayFigures WorkingDayHost::figures(const TodayFigure& today) const
 {
-    return {today, m_watch.endsIn(m_timer.phase()), m_preferences.dailyGoal};
+    DayFigures figures;
+    figures.today = today;
+    figures.endsIn = m_watch.endsIn(m_timer.phase());
+    figures.goal = m_preferences.dailyGoal;
+    return figures;
 }
 
 void WorkingDayHost::look()

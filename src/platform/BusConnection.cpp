@@ -26,13 +26,13 @@ void enableAsAsked(DBusWatch* watch)
         notifiers->write->setEnabled(enabled && (flags & DBUS_WATCH_WRITABLE));
 }
 
-DBusConnection* connectTo(const std::string& address)
+DBusConnection* connectTo(const std::string& address, DBusBusType bus)
 {
     DBusError error;
     dbus_error_init(&error);
     DBusConnection* connection = nullptr;
     if (address.empty()) {
-        connection = dbus_bus_get_private(DBUS_BUS_SESSION, &error);
+        connection = dbus_bus_get_private(bus, &error);
     } else if ((connection = dbus_connection_open_private(address.c_str(), &error)) != nullptr &&
                !dbus_bus_register(connection, &error)) {
         dbus_connection_close(connection);
@@ -47,7 +47,17 @@ DBusConnection* connectTo(const std::string& address)
 
 std::unique_ptr<BusConnection> BusConnection::open(const std::string& address)
 {
-    DBusConnection* connection = connectTo(address);
+    return open(address, false);
+}
+
+std::unique_ptr<BusConnection> BusConnection::openSystem(const std::string& address)
+{
+    return open(address, true);
+}
+
+std::unique_ptr<BusConnection> BusConnection::open(const std::string& address, bool system)
+{
+    DBusConnection* connection = connectTo(address, system ? DBUS_BUS_SYSTEM : DBUS_BUS_SESSION);
     if (connection == nullptr)
         return nullptr;
     // A bus that goes away ends the service, not the program.

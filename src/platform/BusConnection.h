@@ -18,12 +18,15 @@ class BusConnection final : public QObject
 public:
     // The session bus, or the bus at `address` (tests); null when it cannot be reached.
     static std::unique_ptr<BusConnection> open(const std::string& address = {});
+    // The system bus, or the bus at `address` (tests).
+    static std::unique_ptr<BusConnection> openSystem(const std::string& address = {});
     ~BusConnection() override;
 
     DBusConnection* raw() const { return m_connection; }
 
 private:
     explicit BusConnection(DBusConnection* connection);
+    static std::unique_ptr<BusConnection> open(const std::string& address, bool system);
     void scheduleDispatch();
     void dispatch();
 

@@ -2,6 +2,11 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
 
 namespace {
 QMessageBox::Icon iconFor(Message::Icon icon)
@@ -29,9 +34,28 @@ QMessageBox::StandardButtons buttonsFor(Message::Buttons buttons)
     case Message::Buttons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case Message::Buttons::Ok:
+    case Message::Buttons::Choices:
         break;
     }
     return QMessageBox::Ok;
+}
+
+// The message's own buttons; the first is the default and what Escape means.
+Answer askWithChoices(QMessageBox& box, const Message& message)
+{
+    box.setStandardButtons(QMessageBox::NoButton);
+    std::vector<QPushButton*> buttons;
+    for (const std::string& choice : message.choices)
+        buttons.push_back(box.addButton(QString::fromStdString(choice), QMessageBox::ActionRole));
+    if (buttons.empty())
+        return Answer::Ok;
+    box.setDefaultButton(buttons.front());
+    box.setEscapeButton(buttons.front());
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    constexpr Answer answers[] = {Answer::Ok, Answer::Second, Answer::Third};
+    const auto index = static_cast<std::size_t>(chosen - buttons.begin());
+    return chosen == buttons.end() || index >= std::size(answers) ? Answer::Ok : answers[index];
 }
 } // namespace
 
@@ -43,6 +67,8 @@ Answer QtPrompt::ask(const Message& message)
     // Modal to the window it stands over only, so that an XEMBED tray icon,
     // a window of its own, still opens its menu.
     box.setWindowModality(Qt::WindowModal);
+    if (message.buttons == Message::Buttons::Choices)
+        return askWithChoices(box, message);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

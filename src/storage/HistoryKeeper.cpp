@@ -31,6 +31,37 @@ void HistoryKeeper::counted(Currency hourlyWage, std::int64_t seconds)
     changed.notify();
 }
 
+void HistoryKeeper::takeAway(const std::vector<std::pair<std::int64_t, std::int64_t>>& stretches)
+{
+    open();
+    // Written first, so what the store holds is the whole count up to now.
+    m_recorder.close();
+    for (const auto& [from, to] : stretches) {
+        m_recorder.takeAway(from, to);
+        takeAwayStored(from, to);
+    }
+    m_storedDay.reset();
+    changed.notify();
+}
+
+void HistoryKeeper::takeAwayStored(std::int64_t from, std::int64_t to)
+{
+    if (!m_store)
+        return;
+    // A day on either side: a record's date is local, the stretch is UTC.
+    const Date first = m_clock.localDateAt(from).addDays(-1), last = m_clock.localDateAt(to).addDays(1);
+    HistoryRead<std::vector<HistoryRecord>> read = m_store->records(first, last);
+    std::vector<HistoryRecord> changedRecords;
+    for (const HistoryRecord& record : read.value)
+        for (const HistoryRecord& part : withoutStretch(record, from, to))
+            changedRecords.push_back(part);
+    HistoryWriteResult written;
+    if (read.outcome.ok() && !changedRecords.empty())
+        written = m_store->write(changedRecords);
+    if (!read.outcome.ok() || !written.ok)
+        tellOnce(read.outcome.ok() ? written.reason : read.outcome.reason);
+}
+
 std::vector<DayTotal> HistoryKeeper::dayTotals(Date from, Date to)
 {
     HistoryRead<std::vector<DayTotal>> read = readDayTotals(from, to);

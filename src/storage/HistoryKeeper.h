@@ -37,6 +37,10 @@ public:
     // The checkpoint: what is not written yet is written.
     void flush() { m_recorder.flush(); }
 
+    // The seconds counted in each [from, to) come out of the history: records
+    // trimmed or split there, nothing else touched. Told once when the file fails.
+    void takeAway(const std::vector<std::pair<std::int64_t, std::int64_t>>& stretches);
+
     // Every day from `from` to `to` that has seconds, oldest first.
     std::vector<DayTotal> dayTotals(Date from, Date to);
     // The same with how reading went: a history that could not be opened or read is a failure.
@@ -54,6 +58,7 @@ public:
 
 private:
     void tellOnce(const std::string& text);
+    void takeAwayStored(std::int64_t from, std::int64_t to);
 
     const Clock& m_clock;
     Teller m_tell;

@@ -6,6 +6,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -291,6 +292,11 @@ HistoryOutcome HistoryStore::writeAll(std::span<const HistoryRecord> records, st
     int code = m_database.exec("BEGIN IMMEDIATE");
     for (std::size_t i = 0; code == SQLITE_OK && i < records.size(); ++i)
         code = writeOne(records[i], ids.emplace_back());
+    // A record left with no seconds (time away taken out) goes in the same step.
+    const bool emptied =
+        std::any_of(records.begin(), records.end(), [](const HistoryRecord& r) { return r.seconds == 0; });
+    if (code == SQLITE_OK && emptied)
+        code = m_database.exec("DELETE FROM records WHERE seconds = 0");
     if (code == SQLITE_OK)
         code = m_database.exec("COMMIT");
     if (code == SQLITE_OK)

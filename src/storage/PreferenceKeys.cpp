@@ -19,6 +19,8 @@ std::string lowered(std::string_view text)
 // "yes" and "no", and the other words people write for them.
 constexpr std::string_view WageAndDayGroup = "Wage and day";
 constexpr std::string_view WorkingDayGroup = "Working day";
+constexpr std::string_view AwayGroup = "Away";
+constexpr int LongestAway = 1440; // a day, in minutes
 
 constexpr std::array<Weekday, 7> AllWeekdays = {Weekday::Monday,   Weekday::Tuesday, Weekday::Wednesday,
                                                 Weekday::Thursday, Weekday::Friday,  Weekday::Saturday,
@@ -59,6 +61,40 @@ std::string newDayText(const Preferences& from)
         if (newDay == from.newDay)
             return std::string(text);
     return "ask";
+}
+
+constexpr std::array<std::pair<AwayAction, std::string_view>, 3> AwayWords = {
+    {{AwayAction::Ask, "ask"}, {AwayAction::Keep, "keep"}, {AwayAction::Remove, "remove"}}};
+
+bool readAwayAction(std::string_view value, Preferences& into)
+{
+    const std::string word = lowered(value);
+    for (const auto& [action, text] : AwayWords)
+        if (word == text)
+            return into.awayAction = action, true;
+    return false;
+}
+
+std::string awayActionText(const Preferences& from)
+{
+    for (const auto& [action, text] : AwayWords)
+        if (action == from.awayAction)
+            return std::string(text);
+    return "ask";
+}
+
+bool readAwayMinutes(std::string_view value, Preferences& into)
+{
+    if (value.empty() || value.size() > 4 ||
+        !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    const int minutes = std::stoi(std::string(value));
+    return minutes <= LongestAway && (into.awayMinutes = minutes, true);
+}
+
+std::string awayMinutesText(const Preferences& from)
+{
+    return std::to_string(from.awayMinutes);
 }
 
 bool readWorkdays(std::string_view value, Preferences& into)
@@ -179,6 +215,9 @@ const std::array Keys = {
     switchKey<&Preferences::startAtLogin>("start_at_login", WorkingDayGroup),
     PreferenceKey{"daily_goal", WorkingDayGroup, "an amount above 0 such as 240.00, or nothing", readGoal, goalText},
     switchKey<&Preferences::notifications>("notifications", WorkingDayGroup),
+    PreferenceKey{"away_minutes", AwayGroup, "a whole number of minutes from 0 (never) to 1440", readAwayMinutes,
+                  awayMinutesText},
+    PreferenceKey{"away_action", AwayGroup, "ask, keep or remove", readAwayAction, awayActionText},
 };
 
 } // namespace

@@ -165,7 +165,7 @@ TEST_F(HistoryHostTest, WithoutTheHistoryTodayIsTheRunsOwnAndMarkedSo)
               std::tuple(false, std::int64_t{2}, std::string("2.00")));
     EXPECT_EQ(control<QLabel>(host.mainWindow(), "lblTotal").toolTip().toStdString(),
               "Today (without the history) $2.00 in 0:00:02");
-    EXPECT_NE(statusJson(host.control().status(), DayFigures{today, {}, {}}).find("\"todayComplete\":false"),
+    EXPECT_NE(statusJson(host.control().status(), DayFigures{today, {}, {}, {}}).find("\"todayComplete\":false"),
               std::string::npos);
 }
 

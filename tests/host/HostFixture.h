@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/FakeAwaySource.h"
 #include "fakes/FakeLoginStart.h"
 #include "fakes/FakePrompt.h"
 #include "fakes/RecordingNotifier.h"
@@ -60,10 +61,15 @@ struct HostWorld
     std::vector<std::string> asked() const
     {
         static const char* const icons[] = {"", "(x) ", "(?) ", "(!) ", "(i) "};
-        static const char* const buttons[] = {"", " [Yes/No]", " [Yes/No/Cancel]"};
+        static const char* const buttons[] = {"", " [Yes/No]", " [Yes/No/Cancel]", ""};
         std::vector<std::string> lines;
-        for (const Message& m : prompt.answers.asked())
-            lines.push_back(icons[int(m.icon)] + m.caption + ": " + m.text + buttons[int(m.buttons)]);
+        for (const Message& m : prompt.answers.asked()) {
+            std::string choices;
+            for (const std::string& choice : m.choices)
+                choices += (choices.empty() ? " [" : "/") + choice;
+            lines.push_back(icons[int(m.icon)] + m.caption + ": " + m.text + buttons[int(m.buttons)] +
+                            (choices.empty() ? "" : choices + "]"));
+        }
         return lines;
     }
 
@@ -104,8 +110,9 @@ struct HostWorld
     DesktopTraits desktop;
     RecordingNotifier notifier;
     FakeLoginStart loginStart;
-    Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, wallClock, notifier, loginStart, Folder,
-               facts.programFolder,
+    FakeAwaySource awaySource;
+    Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, wallClock, notifier, loginStart, awaySource,
+               Folder, facts.programFolder,
                [this] { return std::make_unique<SysTray>(std::make_unique<FakeTrayIcon>(panel), "Earnmeter"); },
                [this] { ++quitCalls; }, [this](const std::string& text) { warnings.push_back(text); },
                [this] { return openHistory(); },

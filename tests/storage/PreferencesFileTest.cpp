@@ -34,13 +34,17 @@ template <typename Change> Preferences with(Change change)
 const Preferences Forgetful = with([](Preferences& p) { p.rememberWage = false; });
 const Preferences Zero = with([](Preferences& p) { p.newDay = NewDay::Zero; });
 const Preferences Workday = with([](Preferences& p) {
-    p.workingDay = {{true, false, true, false, false, false, true}, ClockTime{9 * 60}, ClockTime{17 * 60 + 30},
-                    TimeSpan{{12 * 60}, {12 * 60 + 45}}, true, true};
+    p.workingDay = {{true, false, true, false, false, false, true},
+                    ClockTime{9 * 60},
+                    ClockTime{17 * 60 + 30},
+                    TimeSpan{{12 * 60}, {12 * 60 + 45}},
+                    true,
+                    true};
     p.startAtLogin = true, p.dailyGoal = Currency::fromUnits(2'405'000), p.notifications = false;
 });
-const Preferences NineToFive = with([](Preferences& p) {
-    p.workingDay.start = ClockTime{9 * 60}, p.workingDay.end = ClockTime{17 * 60};
-});
+const Preferences NineToFive =
+    with([](Preferences& p) { p.workingDay.start = ClockTime{9 * 60}, p.workingDay.end = ClockTime{17 * 60}; });
+const Preferences AwayKept = with([](Preferences& p) { p.awayMinutes = 1440, p.awayAction = AwayAction::Keep; });
 const Preferences ForgetfulZero = with([](Preferences& p) { p.rememberWage = false, p.newDay = NewDay::Zero; });
 
 class PreferencesReading : public ::testing::TestWithParam<ReadRow>
@@ -70,6 +74,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, PreferencesReading, ::testing::Values(
     ReadRow{"AWholeWorkingDay", "workdays = mon Wed  SUN\nwork_start = 9:00\nwork_end = 17:30\nbreak = 12:00 - 12:45\n"
             "work_auto_start = yes\nwork_auto_pause = on\nstart_at_login = 1\ndaily_goal = 2.405e2\ndaily_goal = 240.50\n"
             "notifications = no\n", Workday, {"8:daily_goal"}},
+    ReadRow{"AwayTime", "away_minutes = 1440\naway_action = Keep\n", AwayKept, {}},
+    ReadRow{"AwayTimeThatIsNone", "away_minutes = 1441\naway_minutes = -1\naway_minutes = 1.5\naway_action = later\n",
+            Defaults, {"1:away_minutes", "2:away_minutes", "3:away_minutes", "4:away_action"}},
     ReadRow{"TimesDaysAndGoalsThatAreNone", "work_start = 24:00\nwork_end = 9:5\nworkdays = Mon Funday\nbreak = 12:00\n"
             "daily_goal = -5\ndaily_goal = 0\n", Defaults, {"1:work_start", "2:work_end", "3:workdays", "4:break",
             "5:daily_goal", "6:daily_goal"}},
@@ -116,7 +123,10 @@ const std::string Fresh = "# Earnmeter's preferences: one \"key = value\" a line
                           "# work_auto_pause: yes or no\nwork_auto_pause = no\n"
                           "# start_at_login: yes or no\nstart_at_login = no\n"
                           "# daily_goal: an amount above 0 such as 240.00, or nothing\ndaily_goal =\n"
-                          "# notifications: yes or no\nnotifications = yes\n";
+                          "# notifications: yes or no\nnotifications = yes\n"
+                          "\n# Away\n"
+                          "# away_minutes: a whole number of minutes from 0 (never) to 1440\naway_minutes = 15\n"
+                          "# away_action: ask, keep or remove\naway_action = ask\n";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, PreferencesWriting, ::testing::Values(

@@ -8,12 +8,15 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -77,6 +80,7 @@ PreferencesDialog::PreferencesDialog(const Preferences& current, Prompt& prompt,
     auto* column = new QVBoxLayout(this);
     createWageAndDay(column);
     createWorkingDay(column);
+    createAway(column);
     column->addStretch(1);
     createButtons(column);
     column->setSizeConstraint(QLayout::SetFixedSize);
@@ -168,6 +172,53 @@ void PreferencesDialog::createButtons(QVBoxLayout* column)
     column->addWidget(m_buttons);
 }
 
+void PreferencesDialog::createAway(QVBoxLayout* column)
+{
+    QGroupBox* box = group(this, "fraAway", QStringLiteral("Away"));
+    auto* form = new QFormLayout(box);
+    m_awayMinutes = new QSpinBox(box);
+    m_awayMinutes->setObjectName(QStringLiteral("spnAwayMinutes"));
+    m_awayMinutes->setRange(0, 1440);
+    m_awayMinutes->setSuffix(QStringLiteral(" minutes"));
+    m_awayMinutes->setSpecialValueText(QStringLiteral("never"));
+    m_awayMinutes->setAccessibleName(QStringLiteral("Away after no input for, in minutes"));
+    m_awayMinutes->setAccessibleDescription(
+        QStringLiteral("Never: neither idle time nor a locked screen nor a suspend counts you away."));
+    auto* minutesCaption = new QLabel(QStringLiteral("Count me away after no &input for:"), box);
+    minutesCaption->setBuddy(m_awayMinutes);
+    form->addRow(minutesCaption, m_awayMinutes);
+    m_awayAction = new QComboBox(box);
+    m_awayAction->setObjectName(QStringLiteral("cboAwayAction"));
+    m_awayAction->addItems({QStringLiteral("Ask whether to keep the time"), QStringLiteral("Keep the time"),
+                            QStringLiteral("Take the time off the count")});
+    m_awayAction->setAccessibleName(QStringLiteral("On my return"));
+    auto* actionCaption = new QLabel(QStringLiteral("On my re&turn:"), box);
+    actionCaption->setBuddy(m_awayAction);
+    form->addRow(actionCaption, m_awayAction);
+    m_awayWays = new QLabel(box);
+    m_awayWays->setObjectName(QStringLiteral("lblAwayWays"));
+    m_awayWays->setWordWrap(true);
+    form->addRow(m_awayWays);
+    setAwayWays({});
+    column->addWidget(box);
+}
+
+void PreferencesDialog::setAwayWays(const std::vector<std::string>& ways)
+{
+    if (ways.empty()) {
+        m_awayWays->setText(QStringLiteral("This desktop tells neither idle time nor the lock: time away is "
+                                           "not noticed."));
+        return;
+    }
+    QString text = QStringLiteral("Noticed through ");
+    for (std::size_t i = 0; i < ways.size(); ++i)
+        text += (i == 0                 ? QString()
+                 : i + 1 == ways.size() ? QStringLiteral(" and ")
+                                        : QStringLiteral(", ")) +
+                QString::fromStdString(ways[i]);
+    m_awayWays->setText(text + QStringLiteral("."));
+}
+
 void PreferencesDialog::show(const Preferences& preferences)
 {
     m_rememberWage->setChecked(preferences.rememberWage);
@@ -188,6 +239,8 @@ void PreferencesDialog::show(const Preferences& preferences)
     m_startAtLogin->setChecked(preferences.startAtLogin);
     m_goal->setText(preferences.dailyGoal ? QString::fromStdString(CurrencyText(*preferences.dailyGoal)) : QString());
     m_notifications->setChecked(preferences.notifications);
+    m_awayMinutes->setValue(preferences.awayMinutes);
+    m_awayAction->setCurrentIndex(static_cast<int>(preferences.awayAction));
     enableTimes();
 }
 
@@ -225,6 +278,8 @@ std::optional<Preferences> PreferencesDialog::edited()
     day.autoPause = m_autoPause->isChecked();
     preferences.startAtLogin = m_startAtLogin->isChecked();
     preferences.notifications = m_notifications->isChecked();
+    preferences.awayMinutes = m_awayMinutes->value();
+    preferences.awayAction = static_cast<AwayAction>(std::clamp(m_awayAction->currentIndex(), 0, 2));
     if (const std::optional<WorkingDay::Problem> problem = day.problem())
         return refuse(problem->key == "break"
                           ? QStringLiteral("The break must end after it begins, within the working day.")

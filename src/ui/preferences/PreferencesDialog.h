@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 class Prompt;
 class QCheckBox;
@@ -39,6 +41,8 @@ public:
     void restoreDefaults();
     // False when the preferences were refused or saving failed; the window then stays open.
     bool save();
+    // How the desktop tells time away ("the screen lock"); empty when it cannot.
+    void setAwayWays(const std::vector<std::string>& ways);
 
 public slots:
     void reject() override;
@@ -47,6 +51,7 @@ private:
     void createWageAndDay(QVBoxLayout* column);
     void createWorkingDay(QVBoxLayout* column);
     void createDayTimes(class QFormLayout* form);
+    void createAway(QVBoxLayout* column);
     void createButtons(QVBoxLayout* column);
     void show(const Preferences& preferences);
     void enableTimes();
@@ -69,5 +74,8 @@ private:
     QCheckBox* m_startAtLogin = nullptr;
     QLineEdit* m_goal = nullptr;
     QCheckBox* m_notifications = nullptr;
+    class QSpinBox* m_awayMinutes = nullptr;
+    QComboBox* m_awayAction = nullptr;
+    class QLabel* m_awayWays = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
 };

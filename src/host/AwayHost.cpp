@@ -1,0 +1,161 @@
+#include "host/AwayHost.h"
+
+#include "engine/Formats.h"
+#include "engine/RunTimer.h"
+#include "engine/Version.h"
+#include "storage/HistoryKeeper.h"
+
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// "0:42:00": hours unpadded, as today's figure words time.
+std::string durationText(std::int64_t seconds)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    return text;
+}
+
+} // namespace
+
+AwayHost::AwayHost(Parts parts) : m_parts(parts)
+{
+    m_parts.source.onAway = [this](bool away) {
+        lockChanged(away);
+    };
+}
+
+void AwayHost::preferencesChanged()
+{
+    m_watch.setThreshold(std::int64_t{m_parts.preferences.awayMinutes} * 60);
+    m_ticksToReading = 0;
+    // From the event loop: the buses need not delay the first window.
+    if (m_parts.preferences.awayMinutes > 0)
+        QTimer::singleShot(0, this, [this] { m_parts.source.begin(); });
+}
+
+void AwayHost::counted(int seconds)
+{
+    m_watch.counted(m_parts.clock.now().epochSeconds, seconds);
+    if (m_parts.preferences.awayMinutes <= 0)
+        return;
+    m_ticksToReading -= seconds;
+    if (m_ticksToReading <= 0)
+        readIdle();
+}
+
+void AwayHost::stoppedCounting()
+{
+    if (m_parts.timer.phase() != Phase::Running)
+        m_watch.stoppedCounting();
+}
+
+std::optional<bool> AwayHost::away() const
+{
+    if (m_parts.preferences.awayMinutes <= 0)
+        return std::nullopt;
+    return m_watch.away() && m_parts.timer.phase() == Phase::Running;
+}
+
+void AwayHost::readIdle()
+{
+    const std::optional<std::int64_t> idle = m_parts.source.idleSeconds();
+    if (!idle) {
+        m_ticksToReading = std::int64_t{m_parts.preferences.awayMinutes} * 60;
+        return;
+    }
+    returned(m_watch.idle(m_parts.clock.now().epochSeconds, *idle));
+    m_ticksToReading = m_watch.nextReadingIn();
+}
+
+void AwayHost::lockChanged(bool away)
+{
+    if (m_parts.preferences.awayMinutes <= 0)
+        return;
+    const std::int64_t now = m_parts.clock.now().epochSeconds;
+    if (!away) {
+        returned(m_watch.unlocked(now));
+    } else if (m_parts.timer.phase() == Phase::Running) {
+        m_watch.locked(now);
+    }
+}
+
+// A paused or idle meter is never asked; one question at a time, which takes
+// in whatever stretch came while it was open.
+void AwayHost::returned(const std::optional<AwayStretch>& stretch)
+{
+    if (!stretch)
+        return;
+    if (m_parts.timer.phase() != Phase::Running && !m_asking) {
+        m_watch.answered();
+        return;
+    }
+    if (m_asking)
+        return;
+    m_asking = true;
+    // From the event loop: the return may come inside a counted second.
+    QTimer::singleShot(0, this, [this] { ask(); });
+}
+
+void AwayHost::ask()
+{
+    const AwayStretch stretch = *m_watch.pending();
+    const std::string text = stretchText(stretch);
+    switch (m_parts.preferences.awayAction) {
+    case AwayAction::Keep:
+        m_parts.notifier.notify(text + " The time was kept.");
+        break;
+    case AwayAction::Remove:
+        takeAway(false);
+        m_parts.notifier.notify(text + " " + durationText(stretch.seconds) + " was taken off the count.");
+        break;
+    case AwayAction::Ask: {
+        const Message question{text,
+                               "Welcome back",
+                               Message::Buttons::Choices,
+                               Message::Icon::Question,
+                               {"&Keep", "&Remove", "Remove and &Pause"}};
+        const Answer answer = m_parts.prompt.ask(question);
+        if (answer != Answer::Ok)
+            takeAway(answer == Answer::Third);
+        break;
+    }
+    }
+    m_watch.answered();
+    m_asking = false;
+}
+
+// The history first: today's figure, shown with the count, then follows at once.
+void AwayHost::takeAway(bool thenPause)
+{
+    const AwayStretch& stretch = *m_watch.pending();
+    std::vector<std::pair<std::int64_t, std::int64_t>> parts;
+    for (const AwayStretch::Part& part : stretch.parts)
+        parts.emplace_back(part.from, part.to);
+    m_parts.history.takeAway(parts);
+    m_parts.timer.takeAway(stretch.seconds);
+    if (m_parts.countChanged)
+        m_parts.countChanged();
+    if (thenPause && m_parts.timer.phase() == Phase::Running)
+        m_parts.timer.pause(m_parts.timer.liveWindow());
+}
+
+std::string AwayHost::stretchText(const AwayStretch& stretch) const
+{
+    return "You were away from " + localTime(stretch.from) + " to " + localTime(stretch.to) + " (" +
+           durationText(stretch.to - stretch.from) + ") while " + Version::ProductName + " was counting.";
+}
+
+std::string AwayHost::localTime(std::int64_t epoch) const
+{
+    const std::int64_t local = epoch + m_parts.clock.now().utcOffset();
+    const std::int64_t second = ((local % 86400) + 86400) % 86400;
+    char text[8];
+    std::snprintf(text, sizeof text, "%02lld:%02lld", static_cast<long long>(second / 3600),
+                  static_cast<long long>(second / 60 % 60));
+    return text;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/AwaySource.h"
+
+// The desktop's word on the user's absence, as a test sets it.
+class FakeAwaySource final : public AwaySource
+{
+public:
+    void begin() override { begun = true; }
+    std::optional<std::int64_t> idleSeconds() override
+    {
+        ++readings;
+        return idle;
+    }
+    std::vector<std::string> ways() const override { return {"a test's idle time"}; }
+
+    // The lock or the suspend begins (true) or ends.
+    void away(bool on) { onAway(on); }
+
+    std::optional<std::int64_t> idle = 0;
+    int readings = 0;
+    bool begun = false;
+};

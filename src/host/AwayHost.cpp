@@ -33,9 +33,10 @@ void AwayHost::preferencesChanged()
 {
     m_watch.setThreshold(std::int64_t{m_parts.preferences.awayMinutes} * 60);
     m_ticksToReading = 0;
-    // From the event loop: the buses need not delay the first window.
+    // A while after start-up: the buses need not delay the first window, and
+    // no stretch can be noticed within the first minute anyway.
     if (m_parts.preferences.awayMinutes > 0)
-        QTimer::singleShot(0, this, [this] { m_parts.source.begin(); });
+        QTimer::singleShot(BeginAfterMs, this, [this] { m_parts.source.begin(); });
 }
 
 void AwayHost::counted(int seconds)

@@ -37,6 +37,8 @@ public:
         std::function<void()> countChanged; // the count lost its away seconds: the tray and today follow
     };
 
+    static constexpr int BeginAfterMs = 2000;
+
     explicit AwayHost(Parts parts);
 
     // The preferences were read or saved.

@@ -20,7 +20,7 @@ echo "$E2E_NAME: $E2E_BINARY on display $DISPLAY"
 
 full="$E2E_WORK/full"
 mkdir -p "$full"
-mount -t tmpfs -o size=32m tmpfs "$full" || e2e_abort "cannot mount a tmpfs on $full"
+mount -t tmpfs -o size=128m tmpfs "$full" || e2e_abort "cannot mount a tmpfs on $full"
 cleanup_mount() { umount -l "$full" 2>/dev/null; e2e_cleanup; }
 trap cleanup_mount EXIT
 APP_DIR="$full"

@@ -46,21 +46,35 @@ std::string switchText(bool on)
 constexpr std::array<std::pair<NewDay, std::string_view>, 3> NewDayWords = {
     {{NewDay::Ask, "ask"}, {NewDay::Continue, "continue"}, {NewDay::Zero, "zero"}}};
 
-bool readNewDay(std::string_view value, Preferences& into)
+// A key that takes one of a few words, each standing for one value.
+template <typename Value, std::size_t N> using Words = std::array<std::pair<Value, std::string_view>, N>;
+
+template <typename Value, std::size_t N>
+bool readWord(std::string_view value, const Words<Value, N>& words, Value& into)
 {
     const std::string word = lowered(value);
-    for (const auto& [newDay, text] : NewDayWords)
+    for (const auto& [meaning, text] : words)
         if (word == text)
-            return into.newDay = newDay, true;
+            return into = meaning, true;
     return false;
+}
+
+template <typename Value, std::size_t N> std::string wordText(Value value, const Words<Value, N>& words)
+{
+    for (const auto& [meaning, text] : words)
+        if (meaning == value)
+            return std::string(text);
+    return std::string(words.front().second);
+}
+
+bool readNewDay(std::string_view value, Preferences& into)
+{
+    return readWord(value, NewDayWords, into.newDay);
 }
 
 std::string newDayText(const Preferences& from)
 {
-    for (const auto& [newDay, text] : NewDayWords)
-        if (newDay == from.newDay)
-            return std::string(text);
-    return "ask";
+    return wordText(from.newDay, NewDayWords);
 }
 
 constexpr std::array<std::pair<AwayAction, std::string_view>, 3> AwayWords = {
@@ -68,19 +82,12 @@ constexpr std::array<std::pair<AwayAction, std::string_view>, 3> AwayWords = {
 
 bool readAwayAction(std::string_view value, Preferences& into)
 {
-    const std::string word = lowered(value);
-    for (const auto& [action, text] : AwayWords)
-        if (word == text)
-            return into.awayAction = action, true;
-    return false;
+    return readWord(value, AwayWords, into.awayAction);
 }
 
 std::string awayActionText(const Preferences& from)
 {
-    for (const auto& [action, text] : AwayWords)
-        if (action == from.awayAction)
-            return std::string(text);
-    return "ask";
+    return wordText(from.awayAction, AwayWords);
 }
 
 bool readAwayMinutes(std::string_view value, Preferences& into)

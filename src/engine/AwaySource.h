@@ -12,8 +12,9 @@ class AwaySource
 {
 public:
     virtual ~AwaySource() = default;
-    // Starts watching the desktop; called (again) whenever time away is on.
-    virtual void begin() = 0;
+    // Watches the desktop for idle times of the threshold (in seconds) and more;
+    // called again whenever it changes.
+    virtual void watch(std::int64_t thresholdSeconds) = 0;
     // Seconds since the user's last input; nothing where the desktop does not tell.
     virtual std::optional<std::int64_t> idleSeconds() = 0;
     // How it notices, in words for the Preferences window; empty when it cannot.

@@ -36,7 +36,8 @@ void AwayHost::preferencesChanged()
     // A while after start-up: the buses need not delay the first window, and
     // no stretch can be noticed within the first minute anyway.
     if (m_parts.preferences.awayMinutes > 0)
-        QTimer::singleShot(BeginAfterMs, this, [this] { m_parts.source.begin(); });
+        QTimer::singleShot(BeginAfterMs, this,
+                           [this] { m_parts.source.watch(std::int64_t{m_parts.preferences.awayMinutes} * 60); });
 }
 
 void AwayHost::counted(int seconds)

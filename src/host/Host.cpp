@@ -487,7 +487,7 @@ void Host::showOptions()
 void Host::showPreferences()
 {
     // The window says how time away is noticed: the desktop is asked first.
-    m_services.away.begin();
+    m_services.away.watch(std::int64_t{m_preferences.awayMinutes} * 60);
     preferencesDialog().setAwayWays(m_services.away.ways());
     Modality::blockOnly(preferencesDialog(), &liveWindow());
     preferencesDialog().exec();

@@ -1,6 +1,7 @@
 #include "platform/DesktopAwaySource.h"
 
 #include "platform/BusConnection.h"
+#include "platform/WaylandIdle.h"
 
 #include <QGuiApplication>
 
@@ -82,16 +83,29 @@ DesktopAwaySource::~DesktopAwaySource()
             dbus_connection_remove_filter(bus->raw(), filter, this);
 }
 
+void DesktopAwaySource::watch(std::int64_t thresholdSeconds)
+{
+    begin();
+    if (m_waylandIdle)
+        m_wayland->watch(thresholdSeconds);
+}
+
 void DesktopAwaySource::begin()
 {
     if (std::exchange(m_begun, true))
         return;
+    // Under Wayland the X server (Xwayland) sees only its own clients' input.
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (wayland && *wayland) {
+        m_wayland = std::make_unique<WaylandIdle>();
+        m_waylandIdle = m_wayland->open();
+    }
     int event = 0, error = 0;
-    Display* display = x11Display();
+    Display* display = m_waylandIdle ? nullptr : x11Display();
     m_x11Idle = display && XScreenSaverQueryExtension(display, &event, &error);
     m_session = BusConnection::open(m_sessionAddress);
     m_system = BusConnection::openSystem(m_systemAddress);
-    m_mutterIdle = !m_x11Idle && hasOwner(m_session.get(), MutterName);
+    m_mutterIdle = !m_waylandIdle && !m_x11Idle && hasOwner(m_session.get(), MutterName);
     if ((m_screenSaver = hasOwner(m_session.get(), SaverName)))
         listen(m_session.get(), "type='signal',interface='org.freedesktop.ScreenSaver',member='ActiveChanged'", this);
     if ((m_logind = hasOwner(m_system.get(), LogindName))) {
@@ -109,6 +123,8 @@ void DesktopAwaySource::begin()
 
 std::optional<std::int64_t> DesktopAwaySource::idleSeconds()
 {
+    if (m_waylandIdle)
+        return m_wayland->idleSeconds();
     if (m_x11Idle) {
         XScreenSaverInfo* info = XScreenSaverAllocInfo();
         const bool read = info && XScreenSaverQueryInfo(x11Display(), DefaultRootWindow(x11Display()), info);
@@ -135,6 +151,8 @@ std::optional<std::int64_t> DesktopAwaySource::idleSeconds()
 std::vector<std::string> DesktopAwaySource::ways() const
 {
     std::vector<std::string> ways;
+    if (m_waylandIdle)
+        ways.emplace_back(m_wayland->protocol());
     if (m_x11Idle)
         ways.emplace_back("the X server's idle time");
     if (m_mutterIdle)

@@ -6,7 +6,7 @@
 class FakeAwaySource final : public AwaySource
 {
 public:
-    void begin() override { begun = true; }
+    void watch(std::int64_t thresholdSeconds) override { watched = thresholdSeconds; }
     std::optional<std::int64_t> idleSeconds() override
     {
         ++readings;
@@ -19,5 +19,5 @@ public:
 
     std::optional<std::int64_t> idle = 0;
     int readings = 0;
-    bool begun = false;
+    std::int64_t watched = 0;
 };

@@ -109,11 +109,11 @@ void AwayHost::ask()
     const std::string text = stretchText(stretch);
     switch (m_parts.preferences.awayAction) {
     case AwayAction::Keep:
-        m_parts.notifier.notify(text + " The time was kept.");
+        tell(text + " The time was kept.");
         break;
     case AwayAction::Remove:
         takeAway(false);
-        m_parts.notifier.notify(text + " " + durationText(stretch.seconds) + " was taken off the count.");
+        tell(text + " " + durationText(stretch.seconds) + " was taken off the count.");
         break;
     case AwayAction::Ask: {
         const Message question{text,
@@ -129,6 +129,13 @@ void AwayHost::ask()
     }
     m_watch.answered();
     m_asking = false;
+}
+
+// Through the desktop's notifications, unless the user silenced them.
+void AwayHost::tell(const std::string& text)
+{
+    if (m_parts.preferences.notifications)
+        m_parts.notifier.notify(text);
 }
 
 // The history first: today's figure, shown with the count, then follows at once.

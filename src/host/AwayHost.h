@@ -59,6 +59,7 @@ private:
     void returned(const std::optional<AwayStretch>& stretch);
     void ask();
     void takeAway(bool thenPause);
+    void tell(const std::string& text);
     std::string localTime(std::int64_t epoch) const;
 
     Parts m_parts;

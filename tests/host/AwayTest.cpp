@@ -99,6 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                     AwayRow{"ASuspendAddsNothingAndAsksNothing", "", "sleep", Answer::Second, 60, false, ""},
                     AwayRow{"KeepWithoutAsking", "away_action = keep", "idle", Answer::Second, 1260, false, Kept},
                     AwayRow{"RemoveWithoutAsking", "away_action = remove", "lock", Answer::Ok, 60, false, Removed},
+                    AwayRow{"RemoveSilently", "away_action = remove\nnotifications = no", "idle", Answer::Ok, 60, false,
+                            ""},
                     AwayRow{"NeverNoticed", "away_minutes = 0", "idle", Answer::Second, 1260, false, ""},
                     AwayRow{"ShorterThanTheThreshold", "away_minutes = 30", "idle", Answer::Second, 1260, false, ""}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -43,7 +43,7 @@ struct AwayRow
 {
     const char* name;
     const char* preferences;
-    const char* source; // "idle", "lock" or "sleep"
+    const char* source; // "idle", "lock" or "sleep"; "idle, paused" halfway
     Answer answer;      // to the question, where one is asked
     int countAfter;     // what the count and today's history hold before the minute back (a pause
                         // comes a second after the return, which counted)
@@ -64,9 +64,12 @@ TEST_P(AwayTable, TheQuestionOrThePreferenceKeepsOrTakesTheAwayTimeOffTheCountAn
     begin(row.preferences);
     seconds(60);
     const std::string source = row.source;
-    if (source == "idle") {
+    if (source == "idle" || source == "idle, paused") {
         awaySource.idle = 0; // the user leaves as that second ends
-        seconds(1200, true);
+        seconds(600, true);
+        if (source == "idle, paused") // as a panel or the working day may
+            host.runTimer().pause(WindowId::Main);
+        seconds(600, true);
     } else {
         awaySource.away(true);
         // A suspended machine ticks not at all: only the wall clock moves.
@@ -101,6 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AwayRow{"RemoveWithoutAsking", "away_action = remove", "lock", Answer::Ok, 60, false, Removed},
                     AwayRow{"RemoveSilently", "away_action = remove\nnotifications = no", "idle", Answer::Ok, 60, false,
                             ""},
+                    AwayRow{"NeverAskedOncePaused", "", "idle, paused", Answer::Second, 660, true, ""},
                     AwayRow{"NeverNoticed", "away_minutes = 0", "idle", Answer::Second, 1260, false, ""},
                     AwayRow{"ShorterThanTheThreshold", "away_minutes = 30", "idle", Answer::Second, 1260, false, ""}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -169,15 +169,18 @@ status=$?
 e2e_check "a second launch without XDG_RUNTIME_DIR finds the lock and ends (status $status)" test "$status" = 0
 kill -TERM "$APP_PID"
 e2e_wait_app_end 10
+private="/tmp/earnmeter-$(id -u)"
+[[ -e $private ]] && made_private=0 || made_private=1
 e2e_start_app -u XDG_RUNTIME_DIR
 e2e_keys_to 15 'Continue Earnmeter' Return
 no_runtime_status() { (unset XDG_RUNTIME_DIR; "$APP" --status >/dev/null); }
 e2e_expect 10 "without XDG_RUNTIME_DIR the command line reaches the copy through a folder under /tmp" \
     no_runtime_status
-private="/tmp/earnmeter-$(id -u)"
 e2e_check "$private is the user's own, mode 700" test "$(stat -c '%u %a' "$private")" = "$(id -u) 700"
 kill -TERM "$APP_PID"
 e2e_wait_app_end 10
+# The folder this check made goes with it, so the next check finds /tmp as it was.
+((made_private)) && rmdir "$private" 2>/dev/null
 
 # --- 7. A data folder that cannot be made ---------------------------------------------
 # An installed copy keeps its files per user; a file where the folder should be cannot be one.

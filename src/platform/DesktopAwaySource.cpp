@@ -78,9 +78,11 @@ DesktopAwaySource::DesktopAwaySource(std::string sessionAddress, std::string sys
 
 DesktopAwaySource::~DesktopAwaySource()
 {
-    for (BusConnection* bus : {m_session.get(), m_system.get()})
-        if (bus)
-            dbus_connection_remove_filter(bus->raw(), filter, this);
+    // Only where a filter was added: libdbus complains of any other.
+    if (m_session && m_screenSaver)
+        dbus_connection_remove_filter(m_session->raw(), filter, this);
+    if (m_system && m_logind)
+        dbus_connection_remove_filter(m_system->raw(), filter, this);
 }
 
 void DesktopAwaySource::watch(std::int64_t thresholdSeconds)

@@ -1,6 +1,7 @@
 #include "host/AwayHost.h"
 
 #include "engine/Formats.h"
+#include "engine/HistoryFigures.h"
 #include "engine/RunTimer.h"
 #include "engine/Version.h"
 #include "storage/HistoryKeeper.h"
@@ -9,19 +10,6 @@
 
 #include <cstdio>
 
-namespace {
-
-// "0:42:00": hours unpadded, as today's figure words time.
-std::string durationText(std::int64_t seconds)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
-                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
-    return text;
-}
-
-} // namespace
-
 AwayHost::AwayHost(Parts parts) : m_parts(parts)
 {
     m_parts.source.onAway = [this](bool away) {
@@ -29,15 +17,19 @@ AwayHost::AwayHost(Parts parts) : m_parts(parts)
     };
 }
 
+std::int64_t AwayHost::threshold() const
+{
+    return std::int64_t{m_parts.preferences.awayMinutes} * 60;
+}
+
 void AwayHost::preferencesChanged()
 {
-    m_watch.setThreshold(std::int64_t{m_parts.preferences.awayMinutes} * 60);
+    m_watch.setThreshold(threshold());
     m_ticksToReading = 0;
     // A while after start-up: the buses need not delay the first window, and
     // no stretch can be noticed within the first minute anyway.
     if (m_parts.preferences.awayMinutes > 0)
-        QTimer::singleShot(BeginAfterMs, this,
-                           [this] { m_parts.source.watch(std::int64_t{m_parts.preferences.awayMinutes} * 60); });
+        QTimer::singleShot(BeginAfterMs, this, [this] { m_parts.source.watch(threshold()); });
 }
 
 void AwayHost::counted(int seconds)
@@ -67,7 +59,7 @@ void AwayHost::readIdle()
 {
     const std::optional<std::int64_t> idle = m_parts.source.idleSeconds();
     if (!idle) {
-        m_ticksToReading = std::int64_t{m_parts.preferences.awayMinutes} * 60;
+        m_ticksToReading = threshold();
         return;
     }
     returned(m_watch.idle(m_parts.clock.now().epochSeconds, *idle));
@@ -113,7 +105,7 @@ void AwayHost::ask()
         break;
     case AwayAction::Remove:
         takeAway(false);
-        tell(text + " " + durationText(stretch.seconds) + " was taken off the count.");
+        tell(text + " " + hoursText(stretch.seconds) + " was taken off the count.");
         break;
     case AwayAction::Ask: {
         const Message question{text,
@@ -156,7 +148,7 @@ void AwayHost::takeAway(bool thenPause)
 std::string AwayHost::stretchText(const AwayStretch& stretch) const
 {
     return "You were away from " + localTime(stretch.from) + " to " + localTime(stretch.to) + " (" +
-           durationText(stretch.to - stretch.from) + ") while " + Version::ProductName + " was counting.";
+           hoursText(stretch.to - stretch.from) + ") while " + Version::ProductName + " was counting.";
 }
 
 std::string AwayHost::localTime(std::int64_t epoch) const

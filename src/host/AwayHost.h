@@ -54,6 +54,7 @@ public:
     std::string stretchText(const AwayStretch& stretch) const;
 
 private:
+    std::int64_t threshold() const; // in seconds
     void readIdle();
     void lockChanged(bool away);
     void returned(const std::optional<AwayStretch>& stretch);

@@ -19,6 +19,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/StandardError.h"
 #include "platform/SystemClock.h"
+#include "platform/Translations.h"
 #include "storage/HistoryStore.h"
 #include "platform/tray/SysTray.h"
 #include "ui/common/DeferredIconStyle.h"
@@ -47,6 +48,7 @@ int failToStart(int argc, char* argv[], const std::string& text)
     printErrorLine("earnmeter: " + text);
     if (displayNamed()) {
         QApplication app(argc, argv);
+        installTranslations(app);
         QtPrompt().ask({text, "Error", Message::Buttons::Ok, Message::Icon::Critical});
     }
     return 1;
@@ -180,6 +182,7 @@ int runProgram(int argc, char* argv[])
     // global menu while the window is built, a round trip the window waits for.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
+    installTranslations(app);
     setUpApplication();
     return runHost(instance, claim, folder.path);
 }

@@ -65,18 +65,3 @@ CurrencyResult currencyMultiply(Currency c, std::int64_t factor)
         return {{}, CurrencyError::Overflow};
     return {Currency::fromUnits(product), CurrencyError::None};
 }
-
-std::string currencyErrorText(CurrencyError error)
-{
-    switch (error) {
-    case CurrencyError::None:
-        return {};
-    case CurrencyError::InvalidNumber:
-        return "Type mismatch: the amount is not a number. Enter digits with an optional point, such as 6.75.";
-    case CurrencyError::Overflow:
-        return "Overflow: the amount is too large. Enter an amount below 922,337,203,685,477.58.";
-    case CurrencyError::FloatingPoint:
-        return "Invalid floating-point operation: the amount cannot be computed.";
-    }
-    return {};
-}

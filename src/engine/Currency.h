@@ -60,6 +60,3 @@ double LeadingNumber(std::string_view text);
 
 // A product of an amount and a whole multiplier, exact or an overflow.
 CurrencyResult currencyMultiply(Currency c, std::int64_t factor);
-
-// What a message box tells the user about a failed conversion.
-std::string currencyErrorText(CurrencyError error);

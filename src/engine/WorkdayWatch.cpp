@@ -4,9 +4,9 @@ namespace {
 
 constexpr int Day = 86400;
 
-DayStep step(DayStep::Kind kind, std::string text)
+DayStep step(DayStep::Kind kind, std::string text, DayStep::Moment moment, std::string at)
 {
-    return {kind, std::move(text)};
+    return {kind, std::move(text), moment, std::move(at)};
 }
 
 } // namespace
@@ -77,35 +77,42 @@ std::vector<DayStep> WorkdayWatch::check(Phase phase)
 std::optional<DayStep> WorkdayWatch::act(Edge edge, Phase phase, const std::string& now)
 {
     using Kind = DayStep::Kind;
+    using Moment = DayStep::Moment;
     const bool running = phase == Phase::Running;
+    const std::string from = m_day.lunch ? m_day.lunch->from.text() : std::string();
+    const std::string to = m_day.lunch ? m_day.lunch->to.text() : std::string();
     switch (edge) {
     case Start:
         if (running)
             return std::nullopt;
         if (m_day.autoStart)
-            return step(Kind::StartMeter, "It is " + now + ": Earnmeter started counting your working day.");
-        return step(Kind::OfferStart, "It is " + now + ": start Earnmeter?");
+            return step(Kind::StartMeter, "It is " + now + ": Earnmeter started counting your working day.",
+                        Moment::DayBegins, now);
+        return step(Kind::OfferStart, "It is " + now + ": start Earnmeter?", Moment::DayBegins, now);
     case BreakStart:
         if (!running)
             return std::nullopt;
         if (!m_day.autoPause)
-            return step(Kind::Tell,
-                        "Your break began at " + m_day.lunch->from.text() + ". Earnmeter is still counting.");
+            return step(Kind::Tell, "Your break began at " + from + ". Earnmeter is still counting.",
+                        Moment::BreakBegins, from);
         m_breakPaused = true;
-        return step(Kind::PauseMeter, "Your break began at " + m_day.lunch->from.text() + ": Earnmeter paused.");
+        return step(Kind::PauseMeter, "Your break began at " + from + ": Earnmeter paused.", Moment::BreakBegins, from);
     case BreakEnd:
         if (!std::exchange(m_breakPaused, false) || phase != Phase::Paused)
             return std::nullopt;
-        return step(Kind::ResumeMeter, "Your break ended at " + m_day.lunch->to.text() + ": Earnmeter counts again.");
+        return step(Kind::ResumeMeter, "Your break ended at " + to + ": Earnmeter counts again.", Moment::BreakEnds,
+                    to);
     case End:
     case Edges:
         break;
     }
     if (!running)
         return std::nullopt;
+    const std::string end = m_day.end->text();
     if (!m_day.autoPause)
-        return step(Kind::Tell, "Your working day ended at " + m_day.end->text() + ". Earnmeter is still counting.");
-    return step(Kind::PauseMeter, "Your working day ended at " + m_day.end->text() + ": Earnmeter paused.");
+        return step(Kind::Tell, "Your working day ended at " + end + ". Earnmeter is still counting.", Moment::DayEnds,
+                    end);
+    return step(Kind::PauseMeter, "Your working day ended at " + end + ": Earnmeter paused.", Moment::DayEnds, end);
 }
 
 std::optional<std::int64_t> WorkdayWatch::nextEdgeIn() const

@@ -21,8 +21,19 @@ struct DayStep
         Tell,        // only tell: the meter goes on as it is
     };
 
+    // The edge of the day it answers, and its time, for the words in other languages.
+    enum class Moment
+    {
+        DayBegins,
+        BreakBegins,
+        BreakEnds,
+        DayEnds,
+    };
+
     Kind kind = Kind::Tell;
-    std::string text; // the notification
+    std::string text; // the notification, in English
+    Moment moment = Moment::DayBegins;
+    std::string at; // "09:00"
 
     friend bool operator==(const DayStep&, const DayStep&) = default;
 };

@@ -98,21 +98,22 @@ void AwayHost::returned(const std::optional<AwayStretch>& stretch)
 void AwayHost::ask()
 {
     const AwayStretch stretch = *m_watch.pending();
-    const std::string text = stretchText(stretch);
+    const QString text = stretchText(stretch);
     switch (m_parts.preferences.awayAction) {
     case AwayAction::Keep:
-        tell(text + " The time was kept.");
+        tell(tr("%1 The time was kept.").arg(text));
         break;
     case AwayAction::Remove:
         takeAway(false);
-        tell(text + " " + hoursText(stretch.seconds) + " was taken off the count.");
+        tell(tr("%1 %2 was taken off the count.").arg(text, QString::fromStdString(hoursText(stretch.seconds))));
         break;
     case AwayAction::Ask: {
-        const Message question{text,
-                               "Welcome back",
-                               Message::Buttons::Choices,
-                               Message::Icon::Question,
-                               {"&Keep", "&Remove", "Remove and &Pause"}};
+        const Message question{
+            text.toStdString(),
+            tr("Welcome back").toStdString(),
+            Message::Buttons::Choices,
+            Message::Icon::Question,
+            {tr("&Keep").toStdString(), tr("&Remove").toStdString(), tr("Remove and &Pause").toStdString()}};
         const Answer answer = m_parts.prompt.ask(question);
         if (answer != Answer::Ok)
             takeAway(answer == Answer::Third);
@@ -124,10 +125,10 @@ void AwayHost::ask()
 }
 
 // Through the desktop's notifications, unless the user silenced them.
-void AwayHost::tell(const std::string& text)
+void AwayHost::tell(const QString& text)
 {
     if (m_parts.preferences.notifications)
-        m_parts.notifier.notify(text);
+        m_parts.notifier.notify(text.toStdString());
 }
 
 // The history first: today's figure, shown with the count, then follows at once.
@@ -145,10 +146,11 @@ void AwayHost::takeAway(bool thenPause)
         m_parts.timer.pause(m_parts.timer.liveWindow());
 }
 
-std::string AwayHost::stretchText(const AwayStretch& stretch) const
+QString AwayHost::stretchText(const AwayStretch& stretch) const
 {
-    return "You were away from " + localTime(stretch.from) + " to " + localTime(stretch.to) + " (" +
-           hoursText(stretch.to - stretch.from) + ") while " + Version::ProductName + " was counting.";
+    return tr("You were away from %1 to %2 (%3) while Earnmeter was counting.")
+        .arg(QString::fromStdString(localTime(stretch.from)), QString::fromStdString(localTime(stretch.to)),
+             QString::fromStdString(hoursText(stretch.to - stretch.from)));
 }
 
 std::string AwayHost::localTime(std::int64_t epoch) const

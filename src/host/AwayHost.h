@@ -24,6 +24,8 @@ class HistoryKeeper;
 // count and the history lose the away seconds together.
 class AwayHost final : public QObject
 {
+    Q_OBJECT
+
 public:
     struct Parts
     {
@@ -51,7 +53,7 @@ public:
     std::optional<bool> away() const;
 
     // The question's words; `from` and `to` in UTC seconds.
-    std::string stretchText(const AwayStretch& stretch) const;
+    QString stretchText(const AwayStretch& stretch) const;
 
 private:
     std::int64_t threshold() const; // in seconds
@@ -60,7 +62,7 @@ private:
     void returned(const std::optional<AwayStretch>& stretch);
     void ask();
     void takeAway(bool thenPause);
-    void tell(const std::string& text);
+    void tell(const QString& text);
     std::string localTime(std::int64_t epoch) const;
 
     Parts m_parts;

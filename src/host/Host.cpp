@@ -2,6 +2,7 @@
 
 #include "engine/ClipboardCopies.h"
 #include "engine/Formats.h"
+#include "host/DayWords.h"
 #include "host/Messages.h"
 #include "host/WindowPlacement.h"
 #include "ui/about/AboutWindow.h"
@@ -296,7 +297,9 @@ std::optional<Preferences> Host::savePreferences(Preferences preferences)
 {
     if (preferences.startAtLogin != m_preferences.startAtLogin) {
         if (const WriteResult switched = m_services.loginStart.set(preferences.startAtLogin); !switched.ok) {
-            tell("Earnmeter's start at login could not be changed: " + switched.reason + ".");
+            tell(tr("Earnmeter's start at login could not be changed: %1.")
+                     .arg(QString::fromStdString(switched.reason))
+                     .toStdString());
             preferences.startAtLogin = m_preferences.startAtLogin;
         }
     }
@@ -357,11 +360,13 @@ void Host::showToday()
         return;
     const DayFigures day = dayFigures();
     m_trayHost.showToday(day);
-    m_todayText = QString::fromStdString(todayText(day.today, "$" + FormatMoney(day.today.total.earned)));
-    if (std::string progress = dayProgressText(day, day.goal ? "$" + FormatMoney(*day.goal) : ""); !progress.empty()) {
-        progress.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(progress.front())));
-        m_todayText += QLatin1Char('\n') + QString::fromStdString(progress);
-    }
+    const auto dollars = [](Currency amount) {
+        return QString::fromStdString("$" + FormatMoney(amount));
+    };
+    m_todayText = DayWords::today(day.today, dollars(day.today.total.earned));
+    if (const QString progress = DayWords::progress(day, day.goal ? dollars(*day.goal) : QString());
+        !progress.isEmpty())
+        m_todayText += QLatin1Char('\n') + progress;
     m_main->setTodayText(m_todayText);
     if (m_advanced)
         m_advanced->setTodayText(m_todayText);
@@ -388,7 +393,8 @@ void Host::checkpoint(std::int32_t elapsedSeconds)
     m_checkpointFailing = true;
     // Not inside the tick: a modal box there would let further ticks run inside it.
     QTimer::singleShot(0, this, [this, reason = written.reason] {
-        tell(reason + "\n\nThe elapsed time goes on counting; it will be saved again in five minutes.");
+        tell(reason + "\n\n" +
+             tr("The elapsed time goes on counting; it will be saved again in five minutes.").toStdString());
     });
 }
 

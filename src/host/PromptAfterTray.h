@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Prompt.h"
+#include "ui/common/EngineWords.h"
 
 #include <functional>
 
@@ -17,7 +18,10 @@ public:
     Answer ask(const Message& message) override
     {
         m_makeTray();
-        return m_prompt.ask(message);
+        Message shown = message;
+        shown.text = engineWords(message.text).toStdString();
+        shown.caption = engineWords(message.caption).toStdString();
+        return m_prompt.ask(shown);
     }
 
 private:

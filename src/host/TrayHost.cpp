@@ -3,6 +3,7 @@
 #include "engine/Currency.h"
 #include "engine/MeterStatus.h"
 #include "engine/Version.h"
+#include "host/DayWords.h"
 #include "platform/tray/SysTray.h"
 #include "ui/common/ProgramIcon.h"
 
@@ -23,15 +24,15 @@ void TrayHost::create()
     connect(&tray, &SysTray::SysTrayMouseDown, this, &TrayHost::m_frmSysTray_SysTrayMouseDown);
     connect(&tray, &SysTray::SysTrayDoubleClick, this, &TrayHost::m_frmSysTray_SysTrayDoubleClick);
     connect(&tray, &SysTray::MenuClick, this, &TrayHost::m_frmSysTray_MenuClick);
-    tray.AddMenuItem(QStringLiteral("&Open Earnmeter..."), QStringLiteral("open"), true);
+    tray.AddMenuItem(tr("&Open Earnmeter..."), QStringLiteral("open"), true);
     tray.AddMenuItem(QStringLiteral("-"));
-    tray.AddMenuItem(QStringLiteral("&Start Timer"), QStringLiteral("start"));
-    tray.AddMenuItem(QStringLiteral("&Pause Timer"), QStringLiteral("pause"));
+    tray.AddMenuItem(tr("&Start Timer"), QStringLiteral("start"));
+    tray.AddMenuItem(tr("&Pause Timer"), QStringLiteral("pause"));
     tray.AddMenuItem(QStringLiteral("-"));
-    tray.AddMenuItem(QStringLiteral("&E-Mail Dorvan"), QStringLiteral("Email"));
-    tray.AddMenuItem(QStringLiteral("&About..."), QStringLiteral("About"));
+    tray.AddMenuItem(tr("&E-Mail Dorvan"), QStringLiteral("Email"));
+    tray.AddMenuItem(tr("&About..."), QStringLiteral("About"));
     tray.AddMenuItem(QStringLiteral("-"));
-    tray.AddMenuItem(QStringLiteral("E&xit"), QStringLiteral("close"));
+    tray.AddMenuItem(tr("E&xit"), QStringLiteral("close"));
     m_firstLine = QString::fromLatin1(Version::ProductName);
     m_shownTip.clear();
     showToolTip();
@@ -68,16 +69,13 @@ void TrayHost::setEarnings(Currency totalEarned)
 QString TrayHost::todayLine(const TodayFigure& today, const QLocale& locale)
 {
     const QString money = locale.toCurrencyString(CurrencyAsDouble(today.total.earned));
-    return QString::fromStdString(todayText(today, money.toStdString()));
+    return DayWords::today(today, money);
 }
 
 QString TrayHost::progressLine(const DayFigures& day, const QLocale& locale)
 {
     const QString goal = day.goal ? locale.toCurrencyString(CurrencyAsDouble(*day.goal)) : QString();
-    QString line = QString::fromStdString(dayProgressText(day, goal.toStdString()));
-    if (!line.isEmpty())
-        line[0] = line[0].toUpper();
-    return line;
+    return DayWords::progress(day, goal);
 }
 
 void TrayHost::showToday(const DayFigures& day)

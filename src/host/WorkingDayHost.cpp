@@ -80,12 +80,32 @@ void WorkingDayHost::carryOut(const DayStep& step)
             m_timer.pause(live);
         break;
     case DayStep::Kind::OfferStart:
-        tell(step.text, "Start", [this] { startIfNotRunning(); });
+        tell(said(step), tr("Start"), [this] { startIfNotRunning(); });
         return;
     case DayStep::Kind::Tell:
         break;
     }
-    tell(step.text);
+    tell(said(step));
+}
+
+QString WorkingDayHost::said(const DayStep& step)
+{
+    using Kind = DayStep::Kind;
+    const QString at = QString::fromStdString(step.at);
+    switch (step.moment) {
+    case DayStep::Moment::DayBegins:
+        return step.kind == Kind::StartMeter ? tr("It is %1: Earnmeter started counting your working day.").arg(at)
+                                             : tr("It is %1: start Earnmeter?").arg(at);
+    case DayStep::Moment::BreakBegins:
+        return step.kind == Kind::PauseMeter ? tr("Your break began at %1: Earnmeter paused.").arg(at)
+                                             : tr("Your break began at %1. Earnmeter is still counting.").arg(at);
+    case DayStep::Moment::BreakEnds:
+        return tr("Your break ended at %1: Earnmeter counts again.").arg(at);
+    case DayStep::Moment::DayEnds:
+        break;
+    }
+    return step.kind == Kind::PauseMeter ? tr("Your working day ended at %1: Earnmeter paused.").arg(at)
+                                         : tr("Your working day ended at %1. Earnmeter is still counting.").arg(at);
 }
 
 void WorkingDayHost::startIfNotRunning()
@@ -94,10 +114,10 @@ void WorkingDayHost::startIfNotRunning()
         m_timer.start(m_timer.liveWindow());
 }
 
-void WorkingDayHost::tell(const std::string& text, const std::string& action, std::function<void()> onAction)
+void WorkingDayHost::tell(const QString& text, const QString& action, std::function<void()> onAction)
 {
     if (m_preferences.notifications)
-        m_notifier.notify(text, action, std::move(onAction));
+        m_notifier.notify(text.toStdString(), action.toStdString(), std::move(onAction));
 }
 
 // Told as today's earnings pass the goal, once a day.
@@ -108,6 +128,7 @@ void WorkingDayHost::noticeTheGoal(const TodayFigure& today)
     const std::optional<Currency> goal = m_preferences.dailyGoal;
     if (!goal || !before || before->first != now.localDate || before->second >= *goal || today.total.earned < *goal)
         return;
-    tell("You reached today's goal of $" + FormatMoney(*goal) + " at " + ClockTime{now.localSecondOfDay / 60}.text() +
-         ".");
+    tell(tr("You reached today's goal of %1 at %2.")
+             .arg(QString::fromStdString("$" + FormatMoney(*goal)),
+                  QString::fromStdString(ClockTime{now.localSecondOfDay / 60}.text())));
 }

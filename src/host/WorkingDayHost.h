@@ -21,6 +21,8 @@ class RunTimer;
 // clock set by hand moves them).
 class WorkingDayHost final : public QObject
 {
+    Q_OBJECT
+
 public:
     WorkingDayHost(RunTimer& timer, const Clock& clock, DesktopNotifier& notifier, const Preferences& preferences);
 
@@ -38,7 +40,8 @@ public:
 private:
     void wakeAtTheNextEdge();
     void carryOut(const DayStep& step);
-    void tell(const std::string& text, const std::string& action = {}, std::function<void()> onAction = {});
+    void tell(const QString& text, const QString& action = {}, std::function<void()> onAction = {});
+    static QString said(const DayStep& step);
     void startIfNotRunning();
     void noticeTheGoal(const TodayFigure& today);
 

@@ -220,8 +220,11 @@ TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRe
     files.failWrites(path("Config.ewg"), "Permission denied");
     control<QAbstractButton>(dialog, "cmdRestore").click();
     control<QAbstractButton>(dialog, "cmdSave").click();
-    EXPECT_EQ(asked(), Lines({"Earnmeter: " + currencyErrorText(CurrencyError::InvalidNumber),
-                              "Earnmeter: Permission denied for /Config.ewg"}));
+    EXPECT_EQ(
+        asked(),
+        Lines(
+            {"Earnmeter: Type mismatch: the amount is not a number. Enter digits with an optional point, such as 6.75.",
+             "Earnmeter: Permission denied for /Config.ewg"}));
     EXPECT_TRUE(dialog.isVisible() && dialog.optionsChanged());
     EXPECT_EQ(file("Config.ewg"), changed);
 

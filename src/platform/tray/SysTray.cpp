@@ -43,7 +43,7 @@ SysTray::~SysTray()
 void SysTray::createMenu()
 {
     m_menu->setObjectName(QStringLiteral("mnuPopup"));
-    m_menu->setTitle(QStringLiteral("&Popup"));
+    m_menu->setTitle(tr("&Popup"));
     // Queued: the owner's handler may take the tray down, menu included,
     // which must not happen while the menu is still delivering the click.
     connect(m_menu.get(), &QMenu::triggered, this, &SysTray::onItemTriggered, Qt::QueuedConnection);

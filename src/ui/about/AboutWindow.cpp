@@ -74,7 +74,7 @@ AboutWindow::AboutWindow(Prompt& prompt, Links& links, SupportEmail& support, QW
     : QDialog(parent), m_prompt(prompt), m_links(links), m_support(support)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Earnmeter"));
+    setWindowTitle(tr("About Earnmeter"));
     setFont(LegacyFont::sansSerif(8.25));
     // Painted in the text-field colour, like the program's other windows.
     setBackgroundRole(QPalette::Base);
@@ -100,25 +100,25 @@ void AboutWindow::ShowAbout()
 
 void AboutWindow::createControls()
 {
-    cmdInfo = WindowParts::button(this, "cmdInfo", QStringLiteral("&Info"), 2023, 1920, 975, 375);
-    cmdInfo->setAccessibleName(QStringLiteral("Program information"));
-    cmdOK = WindowParts::button(this, "cmdOK", QStringLiteral("&OK"), 947, 1920, 975, 375);
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdInfo = WindowParts::button(this, "cmdInfo", tr("&Info"), 2023, 1920, 975, 375);
+    cmdInfo->setAccessibleName(tr("Program information"));
+    cmdOK = WindowParts::button(this, "cmdOK", tr("&OK"), 947, 1920, 975, 375);
+    cmdOK->setAccessibleName(tr("OK"));
     cmdOK->setDefault(true);
 
     lblWeb = placeLabel<ClickableLabel>(this, "lblWeb", QString(), Twips::rect(120, 1620, 3615, 255));
     makeLink(lblWeb);
-    Label2 = placeLabel<QLabel>(this, "Label2", QStringLiteral("\"How much money did you make today?\""),
+    Label2 = placeLabel<QLabel>(this, "Label2", tr("\"How much money did you make today?\""),
                                 Twips::rect(360, 720, 3135, 255));
     lblEmail = placeLabel<ClickableLabel>(this, "lblEmail", QString(), Twips::rect(600, 1320, 2655, 255));
     makeLink(lblEmail);
-    lblAbout = placeLabel<QLabel>(this, "lblAbout", QStringLiteral("About"), Twips::rect(1080, 240, 1695, 255));
+    lblAbout = placeLabel<QLabel>(this, "lblAbout", tr("About"), Twips::rect(1080, 240, 1695, 255));
     lblAbout->setFont(LegacyFont::sansSerif(8.25, true));
-    lblBy = placeLabel<QLabel>(this, "lblBy", QStringLiteral("by Dorvan Quellis"), Twips::rect(840, 1070, 2175, 255));
+    lblBy = placeLabel<QLabel>(this, "lblBy", tr("by Dorvan Quellis"), Twips::rect(840, 1070, 2175, 255));
 
     imgDonate = new ClickableLabel(this);
     imgDonate->setObjectName(QStringLiteral("imgDonate"));
-    imgDonate->setAccessibleName(QStringLiteral("Donate"));
+    imgDonate->setAccessibleName(tr("Donate"));
     imgDonate->setGeometry(Twips::rect(120, 120, 930, 465));
     // QIcon picks the @2x artwork on a high-density screen by itself.
     imgDonate->setPixmap(QIcon(QStringLiteral(":/earnmeter/donate.png")).pixmap(DonateSize));
@@ -132,9 +132,9 @@ void AboutWindow::Form_Load()
     lblWeb->setText(QString::fromUtf8(Addresses::WebPage));
     lblAbout->setText(QString::fromUtf8(Version::ProductName) + QLatin1Char(' ') +
                       QString::fromStdString(VersionText()));
-    lblWeb->setAccessibleDescription(QStringLiteral("Opens the web page"));
-    lblEmail->setAccessibleDescription(QStringLiteral("Writes a support e-mail"));
-    imgDonate->setAccessibleDescription(QStringLiteral("Opens the donation page"));
+    lblWeb->setAccessibleDescription(tr("Opens the web page"));
+    lblEmail->setAccessibleDescription(tr("Writes a support e-mail"));
+    imgDonate->setAccessibleDescription(tr("Opens the donation page"));
 }
 
 void AboutWindow::applyColours()

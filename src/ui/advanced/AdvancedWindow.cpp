@@ -48,16 +48,15 @@ void AdvancedWindow::createWageTypeControls()
     frame->setObjectName(QStringLiteral("fraWageType"));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(Twips::rect(240, 360, 3135, 1215));
-    m_minimum =
-        optionButton(m_area, "optMinWage", QString::fromStdString(m_wageTypes.minimumCaption()), 360, 2895, 355);
-    m_dream = optionButton(m_area, "optMaxWage", QString::fromStdString(m_wageTypes.dreamCaption()), 720, 2895, 375);
-    m_myWage = optionButton(m_area, "optRegWage", QStringLiteral("My &Wage $"), 1080, 1335, 375);
+    m_minimum = optionButton(m_area, "optMinWage", optionCaption(m_wageTypes.minimumCaption()), 360, 2895, 355);
+    m_dream = optionButton(m_area, "optMaxWage", optionCaption(m_wageTypes.dreamCaption()), 720, 2895, 375);
+    m_myWage = optionButton(m_area, "optRegWage", tr("My &Wage $"), 1080, 1335, 375);
     auto* group = new QButtonGroup(this);
     for (QRadioButton* option : {m_minimum, m_dream, m_myWage})
         group->addButton(option);
     m_myWage->setChecked(true);
     // The reference wages are read by their captions, which show the configured rates.
-    m_myWage->setAccessibleName(QStringLiteral("My wage per pay period"));
+    m_myWage->setAccessibleName(tr("My wage per pay period"));
     connect(m_myWage, &QRadioButton::clicked, this, &AdvancedWindow::convertPeriod);
     connect(m_dream, &QRadioButton::clicked, this, [this] { m_timer.chooseDream(); });
     connect(m_minimum, &QRadioButton::clicked, this, [this] { m_timer.chooseMinimum(); });
@@ -71,19 +70,18 @@ void AdvancedWindow::createAmountControls()
     m_wage->setObjectName(QStringLiteral("txtWage"));
     m_wage->setGeometry(Twips::rect(1800, 1080, 975, 315));
     m_wage->setAlignment(Qt::AlignRight);
-    m_wage->setAccessibleName(QStringLiteral("My wage amount in dollars"));
+    m_wage->setAccessibleName(tr("My wage amount in dollars"));
     QAccessible::installFactory(AccessibleComboBox::factory);
     m_period = new QComboBox(m_area);
     m_period->setObjectName(QStringLiteral("cboPeriod"));
     m_period->setGeometry(Twips::rect(2880, 1080, 1465, 315));
     m_period->setToolTip(QStringLiteral("Earnmeter assumes 8 hours/day and 5 days/week."));
     m_period->setCursor(Cursors::hand());
-    m_period->setAccessibleName(QStringLiteral("Pay period"));
+    m_period->setAccessibleName(tr("Pay period"));
     m_period->setAccessibleDescription(m_period->toolTip());
-    for (PayPeriod period : PayPeriods) {
-        const std::string_view name = displayName(period);
-        m_period->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    }
+    //: The pay periods, in the order of the list; the same names as in the glossary.
+    m_period->addItems(
+        {tr("Hourly"), tr("Weekly"), tr("Bi-Weekly"), tr("Semi-Monthly"), tr("Monthly"), tr("Annually")});
     FittedText::fitEntries(m_period, WindowParts::ReadoutPoints);
     connect(m_period, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
@@ -95,15 +93,15 @@ void AdvancedWindow::createControls()
 {
     using namespace WindowParts;
     createWageTypeControls();
-    QPushButton* periodOk = button(m_area, "cmdPeriodOK", QStringLiteral("O&K"), 3960, 1440, 375, 300);
-    QPushButton* start = button(m_area, "cmdStart", QStringLiteral("&START"), 120, 2520, 975, 495);
-    QPushButton* pause = button(m_area, "cmdPause", QStringLiteral("&PAUSE"), 1200, 2520, 975, 495);
-    QCheckBox* advanced = checkBox(m_area, "chkAdvanced", QStringLiteral("&Advanced Mode"), 120, 120, 1695, 255);
-    label(m_area, "Label2", QStringLiteral("Current Wage"), 900, 1680, 1095, 255, Qt::AlignHCenter);
+    QPushButton* periodOk = button(m_area, "cmdPeriodOK", tr("O&K"), 3960, 1440, 375, 300);
+    QPushButton* start = button(m_area, "cmdStart", tr("&START"), 120, 2520, 975, 495);
+    QPushButton* pause = button(m_area, "cmdPause", tr("&PAUSE"), 1200, 2520, 975, 495);
+    QCheckBox* advanced = checkBox(m_area, "chkAdvanced", tr("&Advanced Mode"), 120, 120, 1695, 255);
+    label(m_area, "Label2", tr("Current Wage"), 900, 1680, 1095, 255, Qt::AlignHCenter);
     m_current = readout(m_area, "lblCurrent", QString(), 960, 1920, 975, 375, Qt::AlignRight);
     QLabel* times = label(m_area, "Label5", QStringLiteral("X"), 2040, 1920, 375, 255, Qt::AlignHCenter);
     times->setFont(LegacyFont::sansSerif(9.75, true));
-    label(m_area, "Label1", QStringLiteral("Elapsed Time"), 2520, 1680, 975, 255, Qt::AlignHCenter);
+    label(m_area, "Label1", tr("Elapsed Time"), 2520, 1680, 975, 255, Qt::AlignHCenter);
     QLabel* seconds = readout(m_area, "lblSeconds", QStringLiteral("00:00:00"), 2520, 1920, 975, 375, Qt::AlignHCenter);
     QLabel* totalLabel = total(m_area, 2280, 2520);
     line(m_area, "Line1", 120, 2280, 720, 2280);
@@ -112,13 +110,8 @@ void AdvancedWindow::createControls()
     line(m_area, "Line4", 4320, 840, 4320, 240);
 
     connect(periodOk, &QPushButton::clicked, this, &AdvancedWindow::convertPeriod);
-    periodOk->setAccessibleName(QStringLiteral("Convert the pay period"));
-    start->setAccessibleName(QStringLiteral("Start"));
-    pause->setAccessibleName(QStringLiteral("Pause"));
-    advanced->setAccessibleName(QStringLiteral("Advanced mode"));
-    m_current->setAccessibleDescription(QStringLiteral("Current hourly wage"));
-    seconds->setAccessibleDescription(QStringLiteral("Elapsed time"));
-    totalLabel->setAccessibleDescription(QStringLiteral("Money earned"));
+    periodOk->setAccessibleName(tr("Convert the pay period"));
+    m_current->setAccessibleDescription(tr("Current hourly wage"));
 
     for (QWidget* source :
          {static_cast<QWidget*>(totalLabel), static_cast<QWidget*>(m_dream), static_cast<QWidget*>(m_minimum)})
@@ -146,8 +139,20 @@ void AdvancedWindow::refreshOwn()
     selected->setChecked(true);
     m_period->setCurrentIndex(static_cast<int>(m_wageTypes.period()));
     showFitted(m_current, QString::fromStdString(m_wageTypes.currentText()), WindowParts::ReadoutPoints);
-    m_minimum->setText(QString::fromStdString(m_wageTypes.minimumCaption()));
-    m_dream->setText(QString::fromStdString(m_wageTypes.dreamCaption()));
+    m_minimum->setText(optionCaption(m_wageTypes.minimumCaption()));
+    m_dream->setText(optionCaption(m_wageTypes.dreamCaption()));
+}
+
+// The reference wages' captions: their names before the rates are configured, then
+// the names without access keys followed by the rates ("Minimum Wage  ($7.25)/hr").
+QString AdvancedWindow::optionCaption(const std::string& caption)
+{
+    const bool minimum = caption.find("Minimum") != std::string::npos;
+    const std::size_t gap = caption.find("  ");
+    if (gap == std::string::npos)
+        return minimum ? tr("&Minimum Wage") : tr("&DREAM Wage");
+    const QString rate = QString::fromStdString(caption.substr(gap + 2));
+    return (minimum ? tr("Minimum Wage  %1") : tr("DREAM Wage  %1")).arg(rate);
 }
 
 void AdvancedWindow::advancedClicked()

@@ -18,6 +18,7 @@ public:
 
 protected:
     void advancedClicked() override;
+    static QString optionCaption(const std::string& caption);
     void refreshOwn() override;
 
 private:

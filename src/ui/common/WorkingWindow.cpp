@@ -3,6 +3,7 @@
 #include "engine/RunTimer.h"
 #include "ui/common/ClientArea.h"
 #include "ui/common/Commands.h"
+#include "ui/common/EngineWords.h"
 #include "ui/common/FittedText.h"
 #include "ui/common/LegacyFont.h"
 #include "ui/common/WageEdit.h"
@@ -26,12 +27,17 @@ WorkingWindow::WorkingWindow(RunTimer& timer, Commands& commands, WindowId id)
     setCentralWidget(m_area);
     m_area->setFont(LegacyFont::sansSerif(8.25));
     buildMenuBar(menuBar(), commands, this);
-    setWindowTitle(QString::fromStdString(m_timer.view(id).caption));
+    setWindowTitle(engineWords(m_timer.view(id).caption));
 }
 
 void WorkingWindow::connectControls(const RunControls& controls, const QSize& designSize)
 {
     m_controls = controls;
+    controls.lblSeconds->setAccessibleDescription(tr("Elapsed time"));
+    controls.lblTotal->setAccessibleDescription(tr("Money earned"));
+    controls.cmdStart->setAccessibleName(tr("Start"));
+    controls.cmdPause->setAccessibleName(tr("Pause"));
+    controls.chkAdvanced->setAccessibleName(tr("Advanced mode"));
     connect(controls.cmdStart, &QPushButton::clicked, this, &WorkingWindow::StartClick);
     connect(controls.cmdPause, &QPushButton::clicked, this, &WorkingWindow::PauseClick);
     connect(controls.chkAdvanced, &QCheckBox::clicked, this, &WorkingWindow::advancedClicked);
@@ -118,7 +124,7 @@ void WorkingWindow::setTodayText(const QString& text)
 void WorkingWindow::render()
 {
     const WindowView view = m_timer.view(m_id);
-    const QString caption = QString::fromStdString(view.caption);
+    const QString caption = engineWords(view.caption);
     if (windowTitle() != caption)
         setWindowTitle(caption);
 

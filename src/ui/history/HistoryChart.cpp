@@ -43,8 +43,8 @@ QString shortDate(Date date)
 HistoryChart::HistoryChart(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("chtEarnings"));
-    setAccessibleName(QStringLiteral("Earnings chart"));
-    setAccessibleDescription(QStringLiteral("The same figures are listed in the table below."));
+    setAccessibleName(tr("Earnings chart"));
+    setAccessibleDescription(tr("The same figures are listed in the table below."));
     setMinimumHeight(140);
 }
 
@@ -82,8 +82,8 @@ QString HistoryChart::periodName(const ChartBar& bar) const
 
 QString HistoryChart::describe(const ChartBar& bar) const
 {
-    return periodName(bar) + QStringLiteral(": ") + money(bar.total.earned) + QStringLiteral(", ") +
-           QString::fromStdString(hoursText(bar.total.seconds));
+    return tr("%1: %2, %3", "a bar's period, earnings and time")
+        .arg(periodName(bar), money(bar.total.earned), QString::fromStdString(hoursText(bar.total.seconds)));
 }
 
 QString HistoryChart::barLabel(const ChartBar& bar) const

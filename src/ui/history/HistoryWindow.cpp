@@ -21,7 +21,10 @@
 
 namespace {
 
-constexpr std::array<const char*, 5> PeriodNames = {"Today", "This week", "This month", "This year", "All time"};
+constexpr std::array<const char*, 5> PeriodNames = {
+    QT_TRANSLATE_NOOP("HistoryWindow", "Today"), QT_TRANSLATE_NOOP("HistoryWindow", "This week"),
+    QT_TRANSLATE_NOOP("HistoryWindow", "This month"), QT_TRANSLATE_NOOP("HistoryWindow", "This year"),
+    QT_TRANSLATE_NOOP("HistoryWindow", "All time")};
 constexpr std::array<const char*, 5> PeriodObjects = {"lblToday", "lblWeek", "lblMonth", "lblYear", "lblAllTime"};
 
 Weekday firstDayOfWeek()
@@ -58,14 +61,14 @@ HistoryWindow::HistoryWindow(HistoryKeeper& history, FileSystem& files, Prompt& 
       m_chooseFile(std::move(chooseFile))
 {
     setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(QStringLiteral("Earnmeter History"));
+    setWindowTitle(tr("Earnmeter History"));
     auto* column = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     createTotals(grid);
     column->addLayout(grid);
     createChart(column);
     createTable(column);
-    auto* exporter = new QPushButton(QStringLiteral("Export &CSV..."), this);
+    auto* exporter = new QPushButton(tr("Export &CSV..."), this);
     exporter->setObjectName(QStringLiteral("cmdExport"));
     column->addWidget(exporter, 0, Qt::AlignRight);
     connect(exporter, &QPushButton::clicked, this, &HistoryWindow::exportCsv);
@@ -79,7 +82,7 @@ HistoryWindow::HistoryWindow(HistoryKeeper& history, FileSystem& files, Prompt& 
 void HistoryWindow::createTotals(QGridLayout* grid)
 {
     for (std::size_t row = 0; row < PeriodNames.size(); ++row) {
-        auto* name = new QLabel(QString::fromLatin1(PeriodNames[row]), this);
+        auto* name = new QLabel(tr(PeriodNames[row]), this);
         const QString object = QString::fromLatin1(PeriodObjects[row]);
         m_earned[row] = figure(this, object);
         m_times[row] = figure(this, object + QStringLiteral("Time"));
@@ -97,9 +100,8 @@ void HistoryWindow::createChart(QVBoxLayout* column)
 {
     m_span = new QComboBox(this);
     m_span->setObjectName(QStringLiteral("cboSpan"));
-    m_span->addItems(
-        {QStringLiteral("Last 30 days"), QStringLiteral("Last 12 weeks"), QStringLiteral("Last 12 months")});
-    m_span->setAccessibleName(QStringLiteral("Chart span"));
+    m_span->addItems({tr("Last 30 days"), tr("Last 12 weeks"), tr("Last 12 months")});
+    m_span->setAccessibleName(tr("Chart span"));
     connect(m_span, &QComboBox::currentIndexChanged, this, &HistoryWindow::refresh);
     m_chart = new HistoryChart(this);
     column->addWidget(m_span);
@@ -108,13 +110,13 @@ void HistoryWindow::createChart(QVBoxLayout* column)
 
 void HistoryWindow::createTable(QVBoxLayout* column)
 {
-    m_showEmpty = new QCheckBox(QStringLiteral("&Show days without earnings"), this);
+    m_showEmpty = new QCheckBox(tr("&Show days without earnings"), this);
     m_showEmpty->setObjectName(QStringLiteral("chkShowEmpty"));
     connect(m_showEmpty, &QCheckBox::toggled, this, &HistoryWindow::refresh);
     m_table = new QTableWidget(0, 3, this);
     m_table->setObjectName(QStringLiteral("tblFigures"));
-    m_table->setAccessibleName(QStringLiteral("Earnings per period, newest first"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Period"), QStringLiteral("Earned"), QStringLiteral("Time")});
+    m_table->setAccessibleName(tr("Earnings per period, newest first"));
+    m_table->setHorizontalHeaderLabels({tr("Period"), tr("Earned"), tr("Time")});
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
@@ -152,8 +154,8 @@ void HistoryWindow::showTotals(const PeriodTotals& totals)
     for (std::size_t row = 0; row < all.size(); ++row) {
         m_earned[row]->setText(HistoryChart::money(all[row]->earned));
         m_times[row]->setText(QString::fromStdString(hoursText(all[row]->seconds)));
-        m_earned[row]->setAccessibleName(QString::fromLatin1(PeriodNames[row]) + QStringLiteral(": ") +
-                                         m_earned[row]->text() + QStringLiteral(" in ") + m_times[row]->text());
+        m_earned[row]->setAccessibleName(tr("%1: %2 in %3", "a period, its earnings and time")
+                                             .arg(tr(PeriodNames[row]), m_earned[row]->text(), m_times[row]->text()));
     }
 }
 
@@ -179,7 +181,8 @@ std::string HistoryWindow::suggestedExportPath() const
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    const QString name = QStringLiteral("earnmeter-history-%1.csv").arg(QString::fromStdString(m_history.today().text()));
+    const QString name =
+        QStringLiteral("earnmeter-history-%1.csv").arg(QString::fromStdString(m_history.today().text()));
     return QDir(folder).filePath(name).toStdString();
 }
 

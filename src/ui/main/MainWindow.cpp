@@ -23,11 +23,10 @@ MainWindow::MainWindow(RunTimer& timer, Commands& commands) : WorkingWindow(time
 void MainWindow::createControls()
 {
     using namespace WindowParts;
-    label(m_area, "Label1", QStringLiteral("Elapsed Time"), 3360, 360, 975, 255, Qt::AlignHCenter);
+    label(m_area, "Label1", tr("Elapsed Time"), 3360, 360, 975, 255, Qt::AlignHCenter);
     QLabel* seconds = readout(m_area, "lblSeconds", QStringLiteral("00:00:00"), 3360, 600, 975, 375, Qt::AlignHCenter);
     QLabel* totalLabel = total(m_area, 2280, 1200);
-    QLabel* wageCaption =
-        label(m_area, "lblGeneric1", QStringLiteral("My Hourly &Wage: $"), 0, 600, 2175, 375, Qt::AlignRight);
+    QLabel* wageCaption = label(m_area, "lblGeneric1", tr("My Hourly &Wage: $"), 0, 600, 2175, 375, Qt::AlignRight);
     wageCaption->setFont(LegacyFont::sansSerif(12));
 
     auto* wage = new WageEdit(m_area);
@@ -35,17 +34,12 @@ void MainWindow::createControls()
     wage->setGeometry(Twips::rect(2280, 600, 975, 375));
     wageCaption->setBuddy(wage);
 
-    QPushButton* start = button(m_area, "cmdStart", QStringLiteral("&START"), 120, 1200, 975, 495);
-    QPushButton* pause = button(m_area, "cmdPause", QStringLiteral("&PAUSE"), 1200, 1200, 975, 495);
-    QCheckBox* advanced = checkBox(m_area, "chkAdvanced", QStringLiteral("&Advanced Mode"), 120, 120, 1575, 255);
+    QPushButton* start = button(m_area, "cmdStart", tr("&START"), 120, 1200, 975, 495);
+    QPushButton* pause = button(m_area, "cmdPause", tr("&PAUSE"), 1200, 1200, 975, 495);
+    QCheckBox* advanced = checkBox(m_area, "chkAdvanced", tr("&Advanced Mode"), 120, 120, 1575, 255);
     line(m_area, "Line2", 1920, 240, 4320, 240);
 
-    seconds->setAccessibleDescription(QStringLiteral("Elapsed time"));
-    totalLabel->setAccessibleDescription(QStringLiteral("Money earned"));
-    wage->setAccessibleName(QStringLiteral("My hourly wage in dollars"));
-    start->setAccessibleName(QStringLiteral("Start"));
-    pause->setAccessibleName(QStringLiteral("Pause"));
-    advanced->setAccessibleName(QStringLiteral("Advanced mode"));
+    wage->setAccessibleName(tr("My hourly wage in dollars"));
 
     for (QWidget* source :
          {static_cast<QWidget*>(wageCaption), static_cast<QWidget*>(seconds), static_cast<QWidget*>(totalLabel)})

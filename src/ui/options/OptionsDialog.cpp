@@ -35,7 +35,7 @@ OptionsDialog::OptionsDialog(const Settings& current, Prompt& prompt, Save save,
     : QDialog(parent), m_current(current), m_prompt(prompt), m_save(std::move(save))
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Earnmeter Options"));
+    setWindowTitle(tr("Earnmeter Options"));
     setFont(LegacyFont::sansSerif(8.25));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Base));
@@ -59,33 +59,32 @@ void OptionsDialog::createControls()
 void OptionsDialog::createWageBoxes()
 {
     using namespace WindowParts;
-    QLabel* minimumCaption =
-        label(this, "Label3", QStringLiteral("&Minimum Wage $"), 120, 360, 1455, 255, Qt::AlignLeft);
+    QLabel* minimumCaption = label(this, "Label3", tr("&Minimum Wage $"), 120, 360, 1455, 255, Qt::AlignLeft);
     m_minimum = wageBox(this, "txtMinWage", 280);
-    label(this, "Label7", QStringLiteral("/hr"), 2640, 360, 375, 255, Qt::AlignLeft);
-    QLabel* dreamCaption = label(this, "Label1", QStringLiteral("&DREAM Wage $"), 120, 795, 1455, 255, Qt::AlignLeft);
+    label(this, "Label7", tr("/hr"), 2640, 360, 375, 255, Qt::AlignLeft);
+    QLabel* dreamCaption = label(this, "Label1", tr("&DREAM Wage $"), 120, 795, 1455, 255, Qt::AlignLeft);
     m_dream = wageBox(this, "txtMaxWage", 720);
-    label(this, "Label8", QStringLiteral("/hr"), 2640, 795, 375, 255, Qt::AlignLeft);
+    label(this, "Label8", tr("/hr"), 2640, 795, 375, 255, Qt::AlignLeft);
     minimumCaption->setBuddy(m_minimum);
     dreamCaption->setBuddy(m_dream);
-    m_minimum->setAccessibleName(QStringLiteral("Minimum wage in dollars per hour"));
-    m_dream->setAccessibleName(QStringLiteral("DREAM wage in dollars per hour"));
+    m_minimum->setAccessibleName(tr("Minimum wage in dollars per hour"));
+    m_dream->setAccessibleName(tr("DREAM wage in dollars per hour"));
 }
 
 void OptionsDialog::createSwitchesAndButtons()
 {
     using namespace WindowParts;
-    m_minimize = checkBox(this, "chkMinimize", QStringLiteral("Minimize on &Startup?"), 480, 1150, 2415, 255);
-    m_advanced = checkBox(this, "chkAdvScr", QStringLiteral("Startup in &Advanced Mode?"), 480, 1450, 2415, 255);
-    m_savePosition = checkBox(this, "chkSavePos", QStringLiteral("Save &Position on Exit?"), 480, 1755, 2415, 255);
-    cmdSave = button(this, "cmdSave", QStringLiteral("&OK"), 360, 2160, 975, 495);
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("&Cancel"), 1920, 2160, 975, 495);
-    cmdRestore = button(this, "cmdRestore", QStringLiteral("&Restore Defaults"), 720, 2760, 1695, 495);
+    m_minimize = checkBox(this, "chkMinimize", tr("Minimize on &Startup?"), 480, 1150, 2415, 255);
+    m_advanced = checkBox(this, "chkAdvScr", tr("Startup in &Advanced Mode?"), 480, 1450, 2415, 255);
+    m_savePosition = checkBox(this, "chkSavePos", tr("Save &Position on Exit?"), 480, 1755, 2415, 255);
+    cmdSave = button(this, "cmdSave", tr("&OK"), 360, 2160, 975, 495);
+    cmdCancel = button(this, "cmdCancel", tr("&Cancel"), 1920, 2160, 975, 495);
+    cmdRestore = button(this, "cmdRestore", tr("&Restore Defaults"), 720, 2760, 1695, 495);
     cmdSave->setDefault(true);
-    m_minimize->setAccessibleName(QStringLiteral("Minimize on startup"));
-    m_advanced->setAccessibleName(QStringLiteral("Startup in advanced mode"));
-    m_savePosition->setAccessibleName(QStringLiteral("Save window positions on exit"));
-    cmdRestore->setAccessibleName(QStringLiteral("Restore defaults"));
+    m_minimize->setAccessibleName(tr("Minimize on startup"));
+    m_advanced->setAccessibleName(tr("Startup in advanced mode"));
+    m_savePosition->setAccessibleName(tr("Save window positions on exit"));
+    cmdRestore->setAccessibleName(tr("Restore defaults"));
 }
 
 void OptionsDialog::connectControls()
@@ -128,6 +127,21 @@ void OptionsDialog::CallRestore()
     showSettings(Settings::defaults());
 }
 
+QString OptionsDialog::errorText(CurrencyError error)
+{
+    switch (error) {
+    case CurrencyError::None:
+        break;
+    case CurrencyError::InvalidNumber:
+        return tr("Type mismatch: the amount is not a number. Enter digits with an optional point, such as 6.75.");
+    case CurrencyError::Overflow:
+        return tr("Overflow: the amount is too large. Enter an amount below 922,337,203,685,477.58.");
+    case CurrencyError::FloatingPoint:
+        return tr("Invalid floating-point operation: the amount cannot be computed.");
+    }
+    return {};
+}
+
 // The settings as the controls hold them; nothing when a wage is not a number
 // to keep, which the user is told.
 std::optional<Settings> OptionsDialog::edited()
@@ -136,7 +150,7 @@ std::optional<Settings> OptionsDialog::edited()
     for (const auto& [box, wage] : {std::pair{m_minimum, &settings.MinimumWage}, {m_dream, &settings.DreamWage}}) {
         const CurrencyResult read = CurrencyFromText(box->text().toStdString());
         if (!read.ok()) {
-            m_prompt.ask({currencyErrorText(read.error), "Earnmeter", Message::Buttons::Ok, Message::Icon::None});
+            m_prompt.ask({errorText(read.error).toStdString(), "Earnmeter", Message::Buttons::Ok, Message::Icon::None});
             return std::nullopt;
         }
         *wage = read.value;

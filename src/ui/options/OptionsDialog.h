@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Currency.h"
 #include "engine/Prompt.h"
 #include "engine/Settings.h"
 
@@ -45,6 +46,7 @@ private:
     void connectControls();
     void showSettings(const Settings& settings);
     std::optional<Settings> edited();
+    static QString errorText(CurrencyError error);
     void leaveWageBox(WageEdit* box);
 
     Settings m_current; // as saved: what Cancel puts back

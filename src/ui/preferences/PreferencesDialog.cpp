@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimeEdit>
@@ -64,7 +65,7 @@ QHBoxLayout* span(QWidget* from, QWidget* to)
 {
     auto* row = new QHBoxLayout;
     row->addWidget(from);
-    row->addWidget(new QLabel(QStringLiteral("to")));
+    row->addWidget(new QLabel(PreferencesDialog::tr("to")));
     row->addWidget(to);
     row->addStretch(1);
     return row;
@@ -76,7 +77,7 @@ PreferencesDialog::PreferencesDialog(const Preferences& current, Prompt& prompt,
     : QDialog(parent), m_current(current), m_prompt(prompt), m_save(std::move(save))
 {
     setObjectName(QStringLiteral("frmPreferences"));
-    setWindowTitle(QStringLiteral("Earnmeter Preferences"));
+    setWindowTitle(tr("Earnmeter Preferences"));
     auto* column = new QVBoxLayout(this);
     createWageAndDay(column);
     createWorkingDay(column);
@@ -89,20 +90,17 @@ PreferencesDialog::PreferencesDialog(const Preferences& current, Prompt& prompt,
 
 void PreferencesDialog::createWageAndDay(QVBoxLayout* column)
 {
-    QGroupBox* box = group(this, "fraWageAndDay", QStringLiteral("Wage and day"));
+    QGroupBox* box = group(this, "fraWageAndDay", tr("Wage and day"));
     auto* form = new QFormLayout(box);
-    m_rememberWage =
-        checkBox(box, "chkRememberWage", QStringLiteral("&Remember the wage from one run to the next"),
-                 QStringLiteral("At exit the wage boxes are kept, and the next start fills them in again."));
+    m_rememberWage = checkBox(box, "chkRememberWage", tr("&Remember the wage from one run to the next"),
+                              tr("At exit the wage boxes are kept, and the next start fills them in again."));
     form->addRow(m_rememberWage);
     m_newDay = new QComboBox(box);
     m_newDay->setObjectName(QStringLiteral("cboNewDay"));
-    m_newDay->addItems({QStringLiteral("Ask whether to continue with it"), QStringLiteral("Continue without asking"),
-                        QStringLiteral("Start from zero")});
-    m_newDay->setAccessibleName(QStringLiteral("A count from an earlier day"));
-    m_newDay->setAccessibleDescription(
-        QStringLiteral("What start-up does with an elapsed time saved on an earlier day."));
-    auto* caption = new QLabel(QStringLiteral("A count from an &earlier day:"), box);
+    m_newDay->addItems({tr("Ask whether to continue with it"), tr("Continue without asking"), tr("Start from zero")});
+    m_newDay->setAccessibleName(tr("A count from an earlier day"));
+    m_newDay->setAccessibleDescription(tr("What start-up does with an elapsed time saved on an earlier day."));
+    auto* caption = new QLabel(tr("A count from an &earlier day:"), box);
     caption->setBuddy(m_newDay);
     form->addRow(caption, m_newDay);
     column->addWidget(box);
@@ -110,24 +108,24 @@ void PreferencesDialog::createWageAndDay(QVBoxLayout* column)
 
 void PreferencesDialog::createWorkingDay(QVBoxLayout* column)
 {
-    QGroupBox* box = group(this, "fraWorkingDay", QStringLiteral("Working day"));
+    QGroupBox* box = group(this, "fraWorkingDay", tr("Working day"));
     auto* form = new QFormLayout(box);
     createDayTimes(form);
-    m_autoStart = checkBox(box, "chkAutoStart", QStringLiteral("&Start the meter when the working day begins"),
-                           QStringLiteral("Otherwise a notification offers to start it."));
-    m_autoPause = checkBox(box, "chkAutoPause", QStringLiteral("Pa&use it for the break and at the day's end"),
-                           QStringLiteral("Otherwise a notification says the meter is still counting."));
-    m_startAtLogin = checkBox(box, "chkStartAtLogin", QStringLiteral("Start Earnmeter when I &log in"));
-    m_notifications = checkBox(box, "chkNotifications", QStringLiteral("Show &notifications"),
-                               QStringLiteral("At the working day's edges and when the daily goal is reached."));
+    m_autoStart = checkBox(box, "chkAutoStart", tr("&Start the meter when the working day begins"),
+                           tr("Otherwise a notification offers to start it."));
+    m_autoPause = checkBox(box, "chkAutoPause", tr("Pa&use it for the break and at the day's end"),
+                           tr("Otherwise a notification says the meter is still counting."));
+    m_startAtLogin = checkBox(box, "chkStartAtLogin", tr("Start Earnmeter when I &log in"));
+    m_notifications = checkBox(box, "chkNotifications", tr("Show &notifications"),
+                               tr("At the working day's edges and when the daily goal is reached."));
     for (QCheckBox* check : {m_autoStart, m_autoPause, m_startAtLogin})
         form->addRow(check);
     m_goal = new QLineEdit(box);
     m_goal->setObjectName(QStringLiteral("txtGoal"));
-    m_goal->setPlaceholderText(QStringLiteral("none"));
-    m_goal->setAccessibleName(QStringLiteral("Daily goal in dollars"));
-    m_goal->setAccessibleDescription(QStringLiteral("Empty for none."));
-    auto* goalCaption = new QLabel(QStringLiteral("Daily &goal: $"), box);
+    m_goal->setPlaceholderText(tr("none"));
+    m_goal->setAccessibleName(tr("Daily goal in dollars"));
+    m_goal->setAccessibleDescription(tr("Empty for none."));
+    auto* goalCaption = new QLabel(tr("Daily &goal: $"), box);
     goalCaption->setBuddy(m_goal);
     form->addRow(goalCaption, m_goal);
     form->addRow(m_notifications);
@@ -137,20 +135,21 @@ void PreferencesDialog::createWorkingDay(QVBoxLayout* column)
 void PreferencesDialog::createDayTimes(QFormLayout* form)
 {
     QWidget* box = form->parentWidget();
-    m_workingDay = checkBox(box, "chkWorkingDay", QStringLiteral("Follow a &working day from"));
-    m_start = timeEdit(box, "tmeWorkStart", QStringLiteral("The working day begins at"));
-    m_end = timeEdit(box, "tmeWorkEnd", QStringLiteral("The working day ends at"));
+    m_workingDay = checkBox(box, "chkWorkingDay", tr("Follow a &working day from"));
+    m_start = timeEdit(box, "tmeWorkStart", tr("The working day begins at"));
+    m_end = timeEdit(box, "tmeWorkEnd", tr("The working day ends at"));
     form->addRow(m_workingDay, span(m_start, m_end));
     auto* days = new QHBoxLayout;
     static constexpr const char* names[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
     for (std::size_t i = 0; i < m_workdays.size(); ++i) {
-        m_workdays[i] = checkBox(box, (std::string("chk") + names[i]).c_str(), QString::fromLatin1(names[i]));
+        m_workdays[i] = checkBox(box, (std::string("chk") + names[i]).c_str(),
+                                 QLocale().dayName(static_cast<int>(i) + 1, QLocale::ShortFormat));
         days->addWidget(m_workdays[i]);
     }
-    form->addRow(new QLabel(QStringLiteral("On"), box), days);
-    m_break = checkBox(box, "chkBreak", QStringLiteral("With a &break from"));
-    m_breakFrom = timeEdit(box, "tmeBreakFrom", QStringLiteral("The break begins at"));
-    m_breakTo = timeEdit(box, "tmeBreakTo", QStringLiteral("The break ends at"));
+    form->addRow(new QLabel(tr("On"), box), days);
+    m_break = checkBox(box, "chkBreak", tr("With a &break from"));
+    m_breakFrom = timeEdit(box, "tmeBreakFrom", tr("The break begins at"));
+    m_breakTo = timeEdit(box, "tmeBreakTo", tr("The break ends at"));
     form->addRow(m_break, span(m_breakFrom, m_breakTo));
     for (QCheckBox* check : {m_workingDay, m_break})
         connect(check, &QCheckBox::toggled, this, &PreferencesDialog::enableTimes);
@@ -165,7 +164,7 @@ void PreferencesDialog::createButtons(QVBoxLayout* column)
     m_buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
     QPushButton* restore = m_buttons->button(QDialogButtonBox::RestoreDefaults);
     restore->setObjectName(QStringLiteral("cmdRestore"));
-    restore->setText(QStringLiteral("Restore &Defaults"));
+    restore->setText(tr("Restore &Defaults"));
     connect(m_buttons, &QDialogButtonBox::accepted, this, &PreferencesDialog::save);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &PreferencesDialog::reject);
     connect(restore, &QPushButton::clicked, this, &PreferencesDialog::restoreDefaults);
@@ -174,25 +173,25 @@ void PreferencesDialog::createButtons(QVBoxLayout* column)
 
 void PreferencesDialog::createAway(QVBoxLayout* column)
 {
-    QGroupBox* box = group(this, "fraAway", QStringLiteral("Away"));
+    QGroupBox* box = group(this, "fraAway", tr("Away"));
     auto* form = new QFormLayout(box);
     m_awayMinutes = new QSpinBox(box);
     m_awayMinutes->setObjectName(QStringLiteral("spnAwayMinutes"));
     m_awayMinutes->setRange(0, 1440);
-    m_awayMinutes->setSuffix(QStringLiteral(" minutes"));
-    m_awayMinutes->setSpecialValueText(QStringLiteral("never"));
-    m_awayMinutes->setAccessibleName(QStringLiteral("Away after no input for, in minutes"));
+    m_awayMinutes->setSuffix(tr(" minutes"));
+    m_awayMinutes->setSpecialValueText(tr("never"));
+    m_awayMinutes->setAccessibleName(tr("Away after no input for, in minutes"));
     m_awayMinutes->setAccessibleDescription(
-        QStringLiteral("Never: neither idle time nor a locked screen nor a suspend counts you away."));
-    auto* minutesCaption = new QLabel(QStringLiteral("Count me away after no &input for:"), box);
+        tr("Never: neither idle time nor a locked screen nor a suspend counts you away."));
+    auto* minutesCaption = new QLabel(tr("Count me away after no &input for:"), box);
     minutesCaption->setBuddy(m_awayMinutes);
     form->addRow(minutesCaption, m_awayMinutes);
     m_awayAction = new QComboBox(box);
     m_awayAction->setObjectName(QStringLiteral("cboAwayAction"));
-    m_awayAction->addItems({QStringLiteral("Ask whether to keep the time"), QStringLiteral("Keep the time"),
-                            QStringLiteral("Take the time off the count")});
-    m_awayAction->setAccessibleName(QStringLiteral("On my return"));
-    auto* actionCaption = new QLabel(QStringLiteral("On my re&turn:"), box);
+    m_awayAction->addItems(
+        {tr("Ask whether to keep the time"), tr("Keep the time"), tr("Take the time off the count")});
+    m_awayAction->setAccessibleName(tr("On my return"));
+    auto* actionCaption = new QLabel(tr("On my re&turn:"), box);
     actionCaption->setBuddy(m_awayAction);
     form->addRow(actionCaption, m_awayAction);
     m_awayWays = new QLabel(box);
@@ -206,17 +205,15 @@ void PreferencesDialog::createAway(QVBoxLayout* column)
 void PreferencesDialog::setAwayWays(const std::vector<std::string>& ways)
 {
     if (ways.empty()) {
-        m_awayWays->setText(QStringLiteral("This desktop tells neither idle time nor the lock: time away is "
-                                           "not noticed."));
+        m_awayWays->setText(tr("This desktop tells neither idle time nor the lock: time away is not noticed."));
         return;
     }
-    QString text = QStringLiteral("Noticed through ");
-    for (std::size_t i = 0; i < ways.size(); ++i)
-        text += (i == 0                 ? QString()
-                 : i + 1 == ways.size() ? QStringLiteral(" and ")
-                                        : QStringLiteral(", ")) +
-                QString::fromStdString(ways[i]);
-    m_awayWays->setText(text + QStringLiteral("."));
+    QStringList named;
+    for (const std::string& way : ways)
+        named << QString::fromStdString(way);
+    const QString last = named.takeLast();
+    const QString all = named.isEmpty() ? last : tr("%1 and %2", "the last two ways").arg(named.join(tr(", ")), last);
+    m_awayWays->setText(tr("Noticed through %1.").arg(all));
 }
 
 void PreferencesDialog::show(const Preferences& preferences)
@@ -281,15 +278,13 @@ std::optional<Preferences> PreferencesDialog::edited()
     preferences.awayMinutes = m_awayMinutes->value();
     preferences.awayAction = static_cast<AwayAction>(std::clamp(m_awayAction->currentIndex(), 0, 2));
     if (const std::optional<WorkingDay::Problem> problem = day.problem())
-        return refuse(problem->key == "break"
-                          ? QStringLiteral("The break must end after it begins, within the working day.")
-                          : QStringLiteral("The working day must end after it begins.")),
+        return refuse(problem->key == "break" ? tr("The break must end after it begins, within the working day.")
+                                              : tr("The working day must end after it begins.")),
                std::nullopt;
     const QString goal = m_goal->text().trimmed();
     const CurrencyResult amount = CurrencyFromText(goal.toStdString());
     if (!goal.isEmpty() && (!amount.ok() || amount.value <= Currency{}))
-        return refuse(QStringLiteral("The daily goal must be an amount above 0, such as 240.00, or empty for none.")),
-               std::nullopt;
+        return refuse(tr("The daily goal must be an amount above 0, such as 240.00, or empty for none.")), std::nullopt;
     preferences.dailyGoal = goal.isEmpty() ? std::nullopt : std::optional(amount.value);
     return preferences;
 }

@@ -10,8 +10,8 @@ constexpr std::int64_t LongestSleepSeconds = 3600;
 } // namespace
 
 WorkingDayHost::WorkingDayHost(RunTimer& timer, const Clock& clock, DesktopNotifier& notifier,
-                               const Preferences& preferences)
-    : m_timer(timer), m_clock(clock), m_notifier(notifier), m_preferences(preferences), m_watch(clock)
+                               const Preferences& preferences, const MoneyFormat& money)
+    : m_timer(timer), m_clock(clock), m_notifier(notifier), m_preferences(preferences), m_money(money), m_watch(clock)
 {
     m_wake.setSingleShot(true);
     connect(&m_wake, &QTimer::timeout, this, &WorkingDayHost::look);
@@ -108,6 +108,6 @@ void WorkingDayHost::noticeTheGoal(const TodayFigure& today)
     const std::optional<Currency> goal = m_preferences.dailyGoal;
     if (!goal || !before || before->first != now.localDate || before->second >= *goal || today.total.earned < *goal)
         return;
-    tell("You reached today's goal of $" + FormatMoney(*goal) + " at " + ClockTime{now.localSecondOfDay / 60}.text() +
+    tell("You reached today's goal of " + m_money.amount(*goal) + " at " + ClockTime{now.localSecondOfDay / 60}.text() +
          ".");
 }

@@ -30,4 +30,6 @@ public:
     virtual DayFigures day() const = 0;
     // Called whenever the figures of status() change; the subscriber lives as long as the meter.
     virtual void onStatusChanged(std::function<void()> callback) = 0;
+    // How the status texts write money, in the currency the user chose.
+    virtual const MoneyFormat& money() const { return dollarMoney(); }
 };

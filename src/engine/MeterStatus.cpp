@@ -16,16 +16,11 @@ std::string lowered(std::string text)
     return text;
 }
 
-std::string dollars(Currency amount)
-{
-    return "$" + FormatMoney(amount);
-}
-
 // The figures after the state word, as the windows word them.
-std::string figures(const MeterStatus& status)
+std::string figures(const MeterStatus& status, const MoneyFormat& money)
 {
-    return FormatElapsed(status.elapsedSeconds) + " " + dollars(status.total) + " (" + dollars(status.hourlyWage) +
-           "/hr)";
+    return FormatElapsed(status.elapsedSeconds) + " " + money.amount(status.total) + " (" +
+           money.amount(status.hourlyWage) + "/hr)";
 }
 
 std::string quoted(const std::string& text)
@@ -51,12 +46,12 @@ int goalPercent(Currency earned, Currency goal);
 
 namespace {
 
-void addDayMembers(const DayFigures& day, std::vector<std::string>& members)
+void addDayMembers(const DayFigures& day, const MoneyFormat& money, std::vector<std::string>& members)
 {
     const TodayFigure& today = day.today;
     members.push_back(member("today", quoted(fourDecimals(today.total.earned))));
     members.push_back(member("todaySeconds", std::to_string(today.total.seconds)));
-    members.push_back(member("todayText", quoted(todayText(today, dollars(today.total.earned)))));
+    members.push_back(member("todayText", quoted(todayText(today, money.amount(today.total.earned)))));
     members.push_back(member("todayComplete", today.complete ? "true" : "false"));
     if (day.endsIn)
         members.push_back(member("dayEndsIn", std::to_string(*day.endsIn)));
@@ -124,20 +119,21 @@ int goalPercent(Currency earned, Currency goal)
     return static_cast<int>(std::min<__int128>(percent, 1'000'000));
 }
 
-std::string statusLine(const MeterStatus& status, const std::optional<DayFigures>& day)
+std::string statusLine(const MeterStatus& status, const std::optional<DayFigures>& day, const MoneyFormat& money)
 {
-    std::string line = phaseName(status.phase) + " " + figures(status);
+    std::string line = phaseName(status.phase) + " " + figures(status, money);
     if (!day)
         return line;
-    std::string today = todayText(day->today, dollars(day->today.total.earned));
+    std::string today = todayText(day->today, money.amount(day->today.total.earned));
     today.front() = 't';
     line += ", " + today;
-    if (const std::string progress = dayProgressText(*day, day->goal ? dollars(*day->goal) : ""); !progress.empty())
+    if (const std::string progress = dayProgressText(*day, day->goal ? money.amount(*day->goal) : "");
+        !progress.empty())
         line += ", " + progress;
     return line;
 }
 
-std::string statusJson(const MeterStatus& status, const std::optional<DayFigures>& day)
+std::string statusJson(const MeterStatus& status, const std::optional<DayFigures>& day, const MoneyFormat& money)
 {
     const std::string state = lowered(phaseName(status.phase));
     std::vector<std::string> members = {
@@ -145,14 +141,14 @@ std::string statusJson(const MeterStatus& status, const std::optional<DayFigures
         member("elapsed", std::to_string(status.elapsedSeconds)),
         member("elapsedText", quoted(FormatElapsed(status.elapsedSeconds))),
         member("total", quoted(fourDecimals(status.total))),
-        member("totalText", quoted(dollars(status.total))),
+        member("totalText", quoted(money.amount(status.total))),
         member("hourlyWage", quoted(fourDecimals(status.hourlyWage))),
         member("mode", quoted(status.advanced ? "advanced" : "simple")),
     };
     if (day)
-        addDayMembers(*day, members);
-    members.push_back(member("text", quoted(dollars(status.total) + " " + FormatElapsed(status.elapsedSeconds))));
-    members.push_back(member("tooltip", quoted(statusLine(status, day))));
+        addDayMembers(*day, money, members);
+    members.push_back(member("text", quoted(money.amount(status.total) + " " + FormatElapsed(status.elapsedSeconds))));
+    members.push_back(member("tooltip", quoted(statusLine(status, day, money))));
     members.push_back(member("class", quoted(state)));
     std::string json = "{";
     for (const std::string& m : members)

@@ -2,6 +2,7 @@
 
 #include "engine/Currency.h"
 #include "engine/HistoryTotals.h"
+#include "engine/Money.h"
 #include "engine/RunTimer.h"
 
 #include <cstdint>
@@ -58,14 +59,18 @@ std::string dayProgressText(const DayFigures& day, const std::string& goal);
 int goalPercent(Currency earned, Currency goal);
 
 // One line: "Running 01:02:03 $37.23 ($36.00/hr)", and with the day's figures
-// ", today $253.18 in 6:02:11, ends in 1:23:00, 62 % of today's goal $240.00" after it.
-std::string statusLine(const MeterStatus& status, const std::optional<DayFigures>& day = {});
+// ", today $253.18 in 6:02:11, ends in 1:23:00, 62 % of today's goal $240.00" after it;
+// the amounts as `money` writes them.
+std::string statusLine(const MeterStatus& status, const std::optional<DayFigures>& day = {},
+                       const MoneyFormat& money = dollarMoney());
 
 // One JSON object on one line. Besides the figures it carries the text, tooltip
 // and class that panel modules read, so a panel needs no filter in between;
 // with the day's figures also today, todaySeconds, todayText and todayComplete,
-// and dayEndsIn, goal and goalPercent where they are set.
-std::string statusJson(const MeterStatus& status, const std::optional<DayFigures>& day = {});
+// and dayEndsIn, goal and goalPercent where they are set. Only the texts follow
+// `money`: the amounts themselves are always "." and four decimals.
+std::string statusJson(const MeterStatus& status, const std::optional<DayFigures>& day = {},
+                       const MoneyFormat& money = dollarMoney());
 
 // "Idle", "Running" or "Paused".
 std::string phaseName(Phase phase);

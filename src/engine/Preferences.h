@@ -1,9 +1,11 @@
 #pragma once
 
 #include "engine/Currency.h"
+#include "engine/Money.h"
 #include "engine/WorkingDay.h"
 
 #include <optional>
+#include <string>
 
 // What to do at start-up with a count carried over from an earlier day.
 enum class NewDay
@@ -33,6 +35,8 @@ struct Preferences
     bool notifications = true;
     int awayMinutes = 15; // idle this long while counting is time away; 0 never
     AwayAction awayAction = AwayAction::Ask;
+    // DollarChoice, LocaleChoice or the code of one of isoCurrencies(), in capitals.
+    std::string currency = std::string(DollarChoice);
 
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };

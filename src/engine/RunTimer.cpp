@@ -13,11 +13,6 @@ namespace {
 const std::string ProductName = Version::ProductName;
 constexpr Currency SmallFontFrom = Currency::fromUnits(1000 * Currency::UnitsPerDollar);
 
-std::string dollarText(Currency amount)
-{
-    return "$" + FormatMoney(amount);
-}
-
 // A pause captions both windows the way the window it came from words it.
 std::string pausedCaption(WindowId window)
 {
@@ -43,7 +38,7 @@ WindowView RunTimer::view(WindowId window) const
     WindowView view;
     view.caption = m_captions[slot(window)];
     view.elapsedText = FormatElapsed(m_elapsedSeconds);
-    view.totalText = m_totalHidden ? std::string() : dollarText(m_totalEarned);
+    view.totalText = m_totalHidden ? std::string() : m_money->amount(m_totalEarned);
     view.totalPointSize = m_smallTotal ? 20 : 24;
     view.elapsedStruck = m_phase == Phase::Paused;
     view.startEnabled = m_phase != Phase::Running;
@@ -51,6 +46,17 @@ WindowView RunTimer::view(WindowId window) const
     view.advancedChecked = m_live == WindowId::Advanced;
     view.wageEntry = m_wageEntries[slot(window)];
     return view;
+}
+
+void RunTimer::setMoney(const MoneyFormat& money)
+{
+    m_money = &money;
+    showBoth();
+}
+
+std::string RunTimer::totalCaption() const
+{
+    return m_money->amount(m_totalEarned) + " (" + ProductName + ")";
 }
 
 void RunTimer::showBoth()
@@ -180,7 +186,7 @@ void RunTimer::tick(int seconds)
     m_totalEarned = totalEarnedFor(m_hourlyWage, m_elapsedSeconds);
     m_smallTotal = m_totalEarned >= SmallFontFrom;
     m_totalHidden = false;
-    m_captions[slot(m_live)] = dollarText(m_totalEarned) + " (" + ProductName + ")";
+    m_captions[slot(m_live)] = totalCaption();
     // The history first: whoever renders the second also shows today's figure with it.
     ticked.notify(seconds);
     viewChanged.notify(m_live);
@@ -196,7 +202,7 @@ void RunTimer::takeAway(std::int64_t seconds)
     m_totalEarned = totalEarnedFor(m_hourlyWage, m_elapsedSeconds);
     m_smallTotal = m_totalEarned >= SmallFontFrom;
     if (m_phase == Phase::Running)
-        m_captions[slot(m_live)] = dollarText(m_totalEarned) + " (" + ProductName + ")";
+        m_captions[slot(m_live)] = totalCaption();
     showBoth();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Currency.h"
+#include "engine/Money.h"
 #include "engine/Notifier.h"
 #include "engine/Prompt.h"
 #include "engine/RememberedWage.h"
@@ -93,6 +94,8 @@ public:
 
     // Seconds counted while the user was away come off the count; the run goes on.
     void takeAway(std::int64_t seconds);
+    // The currency the totals and captions are written in, from the next view on.
+    void setMoney(const MoneyFormat& money);
     // The program is ending: no tick counts and nothing blinks any more.
     void stop();
 
@@ -114,12 +117,14 @@ private:
     void refuseWage(WindowId window, std::string refused);
     void changeRate(Currency rate);
     void showBoth();
+    std::string totalCaption() const;
     static std::size_t slot(WindowId window) { return static_cast<std::size_t>(window); }
 
     Prompt& m_prompt;
     WageTypes& m_wageTypes;
     Ticker& m_runTick;
     Ticker& m_blink;
+    const MoneyFormat* m_money = &dollarMoney();
 
     Phase m_phase = Phase::Idle;
     WindowId m_live = WindowId::Main;

@@ -5,6 +5,11 @@
 
 WageTypes::WageTypes(const Settings& settings) : m_settings(settings) {}
 
+std::string WageTypes::currentText() const
+{
+    return m_currentRate ? m_money->plainAmount(*m_currentRate) : std::string();
+}
+
 void WageTypes::setPeriod(PayPeriod period)
 {
     m_period = period;
@@ -37,7 +42,7 @@ Currency WageTypes::selectMinimum()
 Currency WageTypes::select(WageType type, Currency rate)
 {
     m_selected = type;
-    m_currentText = FormatMoney(rate);
+    m_currentRate = rate;
     changed.notify();
     return rate;
 }
@@ -70,7 +75,7 @@ void WageTypes::resetForEntry(Currency hourlyWage)
 {
     m_selected = WageType::MyWage;
     m_period = PayPeriod::Hourly;
-    m_currentText = FormatMoney(hourlyWage);
+    m_currentRate = hourlyWage;
     m_amountInForce = FormatWageEntry(hourlyWage);
     m_periodInForce = m_period;
     changed.notify();
@@ -92,7 +97,7 @@ void WageTypes::restorePeriodInForce()
 
 void WageTypes::showConfiguredRates()
 {
-    m_dreamCaption = "DREAM Wage  " + formatRate(m_settings.DreamWage);
-    m_minimumCaption = "Minimum Wage  " + formatRate(m_settings.MinimumWage);
+    m_dreamCaption = "DREAM Wage  " + m_money->rate(m_settings.DreamWage);
+    m_minimumCaption = "Minimum Wage  " + m_money->rate(m_settings.MinimumWage);
     changed.notify();
 }

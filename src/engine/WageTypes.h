@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Currency.h"
+#include "engine/Money.h"
 #include "engine/Notifier.h"
 #include "engine/PayPeriod.h"
 #include "engine/Settings.h"
@@ -29,7 +30,8 @@ public:
 
     WageType selected() const { return m_selected; }
     PayPeriod period() const { return m_period; }
-    const std::string& currentText() const { return m_currentText; }
+    // The rate chosen last, as the money is written; empty until one is chosen.
+    std::string currentText() const;
     const std::string& minimumCaption() const { return m_minimumCaption; }
     const std::string& dreamCaption() const { return m_dreamCaption; }
     // The amount per period behind the rate in force, as the box showed it: a
@@ -61,6 +63,9 @@ public:
 
     // The option captions show the configured rates, e.g. "DREAM Wage  ($45.50)/hr".
     void showConfiguredRates();
+    // The currency the label and captions are written in; the host calls
+    // showConfiguredRates() after a change.
+    void setMoney(const MoneyFormat& money) { m_money = &money; }
 
     Notifier<> changed;
 
@@ -70,7 +75,8 @@ private:
     const Settings& m_settings;
     WageType m_selected = WageType::MyWage;
     PayPeriod m_period = PayPeriod::Hourly;
-    std::string m_currentText;
+    const MoneyFormat* m_money = &dollarMoney();
+    std::optional<Currency> m_currentRate;
     std::string m_amountInForce = "0.00";
     PayPeriod m_periodInForce = PayPeriod::Hourly;
     std::string m_minimumCaption = "&Minimum Wage";

@@ -32,16 +32,19 @@ std::string longDate(Date date)
 
 Host::Host(HostServices services)
     : m_services(std::move(services)), m_prompt(m_services.prompt, [this] { m_trayHost.create(); }),
-      m_wageTypes(m_settings), m_timer(m_prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
-      m_control(m_timer, {[this] { showLiveWindow(); }, [this] { return !m_exiting; },
-                          [this] {
-                              return dayFigures();
-                          }}),
+      m_money(m_services.locale), m_wageTypes(m_settings),
+      m_timer(m_prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
+      m_control(m_timer,
+                {[this] { showLiveWindow(); }, [this] { return !m_exiting; },
+                 [this] {
+                     return dayFigures();
+                 }},
+                m_money),
       m_config(m_services.files, m_services.dataFolder), m_stateFiles(m_services.files, m_services.dataFolder),
       m_preferencesFile(m_services.files, m_services.dataFolder), m_wage(m_timer, m_stateFiles, m_preferences),
-      m_workingDay(m_timer, m_services.clock, m_services.notifier, m_preferences),
+      m_workingDay(m_timer, m_services.clock, m_services.notifier, m_preferences, m_money),
       m_links(m_services.shell, m_services.programFolder), m_support(m_services.shell, m_services.facts),
-      m_trayHost(m_services.makeTray, trayActions()),
+      m_trayHost(m_services.makeTray, trayActions(), m_money),
       m_history(
           m_services.clock,
           // Told from the event loop, not from inside the tick that found it.
@@ -53,6 +56,8 @@ Host::Host(HostServices services)
                showToday();
            }})
 {
+    m_wageTypes.setMoney(m_money);
+    m_timer.setMoney(m_money);
     m_main = std::make_unique<MainWindow>(m_timer, *this);
     m_placement = std::make_unique<WindowPlacement>(*m_main);
     followTheRun();
@@ -192,6 +197,7 @@ void Host::readPreferences()
 {
     const PreferencesRead read = m_preferencesFile.read();
     m_preferences = read.preferences;
+    m_money.choose(m_preferences.currency);
     m_away.preferencesChanged();
     if (read.outcome == PreferencesRead::Outcome::Unreadable)
         m_prompt.ask(Messages::preferencesUnreadable(read.reason));
@@ -307,9 +313,12 @@ std::optional<Preferences> Host::savePreferences(Preferences preferences)
         tell(written.reason);
         return std::nullopt;
     }
+    const bool newCurrency = preferences.currency != m_preferences.currency;
     m_preferences = preferences;
     m_workingDay.preferencesChanged();
     m_away.preferencesChanged();
+    if (newCurrency)
+        showCurrency();
     return preferences;
 }
 
@@ -360,16 +369,27 @@ void Host::showToday()
         return;
     const DayFigures day = dayFigures();
     m_trayHost.showToday(day);
-    const auto dollars = [](Currency amount) {
-        return QString::fromStdString("$" + FormatMoney(amount));
-    };
-    m_todayText = DayWords::today(day.today, dollars(day.today.total.earned));
-    if (const QString progress = DayWords::progress(day, day.goal ? dollars(*day.goal) : QString());
+    m_todayText = DayWords::today(day.today, QString::fromStdString(m_money.amount(day.today.total.earned)));
+    if (const QString progress =
+            DayWords::progress(day, day.goal ? QString::fromStdString(m_money.amount(*day.goal)) : QString());
         !progress.isEmpty())
         m_todayText += QLatin1Char('\n') + progress;
     m_main->setTodayText(m_todayText);
     if (m_advanced)
         m_advanced->setTodayText(m_todayText);
+}
+
+// Every figure is written afresh in the currency now chosen.
+void Host::showCurrency()
+{
+    m_money.choose(m_preferences.currency);
+    m_wageTypes.showConfiguredRates();
+    m_timer.setMoney(m_money);
+    m_trayHost.moneyChanged(m_timer.totalEarned());
+    showToday();
+    if (m_historyWindow)
+        m_historyWindow->setMoney(m_money);
+    m_control.moneyChanged();
 }
 
 DayFigures Host::dayFigures()
@@ -501,9 +521,11 @@ void Host::showPreferences()
 
 HistoryWindow& Host::historyWindow()
 {
-    if (!m_historyWindow)
+    if (!m_historyWindow) {
         m_historyWindow =
             std::make_unique<HistoryWindow>(m_history, m_services.files, m_prompt, m_services.chooseExportFile);
+        m_historyWindow->setMoney(m_money);
+    }
     return *m_historyWindow;
 }
 

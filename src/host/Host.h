@@ -11,6 +11,7 @@
 #include "help/SupportEmail.h"
 #include "platform/DesktopTraits.h"
 #include "host/AwayHost.h"
+#include "host/ChosenMoney.h"
 #include "host/MeterControl.h"
 #include "host/PromptAfterTray.h"
 #include "host/TrayHost.h"
@@ -62,6 +63,7 @@ struct HostServices
     HistoryKeeper::Opener openHistory; // the history file, opened once the first window shows
     HistoryWindow::ChooseFile chooseExportFile;
     DesktopTraits desktop = DesktopTraits::ofThisSession();
+    QLocale locale = QLocale::system(); // how money is written in a chosen currency
 };
 
 // The program's hidden host: it owns the settings, the run, both working
@@ -144,11 +146,13 @@ private:
     void followTheRun();
     void saveCountQuietly();
     void tell(const std::string& text, Message::Icon icon = Message::Icon::Exclamation);
+    void showCurrency();
     TrayHost::Actions trayActions();
 
     HostServices m_services;
     PromptAfterTray m_prompt;
     Settings m_settings;
+    ChosenMoney m_money;
     WageTypes m_wageTypes;
     RunTimer m_timer;
     MeterControl m_control;

@@ -1,7 +1,7 @@
 #include "host/MeterControl.h"
 
-MeterControl::MeterControl(RunTimer& timer, Actions actions)
-    : m_timer(timer), m_actions(std::move(actions)), m_last(MeterStatus::of(timer))
+MeterControl::MeterControl(RunTimer& timer, Actions actions, const MoneyFormat& money)
+    : m_timer(timer), m_actions(std::move(actions)), m_money(money), m_last(MeterStatus::of(timer))
 {
     m_timer.viewChanged.subscribe([this](WindowId) { noticeChange(); });
 }

@@ -22,7 +22,7 @@ public:
         std::function<DayFigures()> day;
     };
 
-    MeterControl(RunTimer& timer, Actions actions);
+    MeterControl(RunTimer& timer, Actions actions, const MoneyFormat& money = dollarMoney());
     MeterControl(const MeterControl&) = delete;
     MeterControl& operator=(const MeterControl&) = delete;
 
@@ -31,7 +31,10 @@ public:
     MeterStatus status() const override;
     DayFigures day() const override;
     void onStatusChanged(std::function<void()> callback) override;
+    const MoneyFormat& money() const override { return m_money; }
 
+    // Another currency was chosen: watchers are sent the texts again.
+    void moneyChanged() { m_changed.notify(); }
     // Start-up has shown its first window: the held commands run now, in order.
     void open();
 
@@ -41,6 +44,7 @@ private:
 
     RunTimer& m_timer;
     Actions m_actions;
+    const MoneyFormat& m_money;
     bool m_open = false;
     std::vector<RemoteCommand> m_held;
     MeterStatus m_last;

@@ -3,14 +3,13 @@
 #include "engine/Currency.h"
 #include "engine/MeterStatus.h"
 #include "engine/Version.h"
+#include "host/ChosenMoney.h"
 #include "host/DayWords.h"
 #include "platform/tray/SysTray.h"
 #include "ui/common/ProgramIcon.h"
 
-#include <QLocale>
-
-TrayHost::TrayHost(TrayFactory makeTray, Actions actions)
-    : m_makeTray(std::move(makeTray)), m_actions(std::move(actions)), m_icon(programIcon())
+TrayHost::TrayHost(TrayFactory makeTray, Actions actions, const ChosenMoney& money)
+    : m_makeTray(std::move(makeTray)), m_actions(std::move(actions)), m_money(money), m_icon(programIcon())
 {}
 
 TrayHost::~TrayHost() = default;
@@ -49,9 +48,9 @@ bool TrayHost::available() const
     return m_frmSysTray && m_frmSysTray->available();
 }
 
-QString TrayHost::toolTipText(double totalEarned, const QLocale& locale)
+QString TrayHost::toolTipText(Currency totalEarned, const ChosenMoney& money)
 {
-    return locale.toCurrencyString(totalEarned) + QStringLiteral(" (") + QString::fromLatin1(Version::ProductName) +
+    return money.trayAmount(totalEarned) + QStringLiteral(" (") + QString::fromLatin1(Version::ProductName) +
            QStringLiteral(")");
 }
 
@@ -63,25 +62,30 @@ void TrayHost::refreshToolTip(Currency totalEarned)
 
 void TrayHost::setEarnings(Currency totalEarned)
 {
-    m_firstLine = toolTipText(CurrencyAsDouble(totalEarned), QLocale::system());
+    m_firstLine = toolTipText(totalEarned, m_money);
 }
 
-QString TrayHost::todayLine(const TodayFigure& today, const QLocale& locale)
+void TrayHost::moneyChanged(Currency totalEarned)
 {
-    const QString money = locale.toCurrencyString(CurrencyAsDouble(today.total.earned));
-    return DayWords::today(today, money);
+    // Until the first count the tip names the program alone.
+    if (m_firstLine != QString::fromLatin1(Version::ProductName))
+        refreshToolTip(totalEarned);
 }
 
-QString TrayHost::progressLine(const DayFigures& day, const QLocale& locale)
+QString TrayHost::todayLine(const TodayFigure& today, const ChosenMoney& money)
 {
-    const QString goal = day.goal ? locale.toCurrencyString(CurrencyAsDouble(*day.goal)) : QString();
-    return DayWords::progress(day, goal);
+    return DayWords::today(today, money.trayAmount(today.total.earned));
+}
+
+QString TrayHost::progressLine(const DayFigures& day, const ChosenMoney& money)
+{
+    return DayWords::progress(day, day.goal ? money.trayAmount(*day.goal) : QString());
 }
 
 void TrayHost::showToday(const DayFigures& day)
 {
-    m_todayLine = todayLine(day.today, QLocale::system());
-    m_progressLine = progressLine(day, QLocale::system());
+    m_todayLine = todayLine(day.today, m_money);
+    m_progressLine = progressLine(day, m_money);
     showToolTip();
 }
 

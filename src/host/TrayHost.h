@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class ChosenMoney;
 class SysTray;
 struct Currency;
 struct DayFigures;
@@ -29,7 +30,7 @@ public:
     };
     using TrayFactory = std::function<std::unique_ptr<SysTray>()>;
 
-    TrayHost(TrayFactory makeTray, Actions actions);
+    TrayHost(TrayFactory makeTray, Actions actions, const ChosenMoney& money);
     ~TrayHost() override;
 
     // Ticking and clearing the host's "Show in Systray" box.
@@ -42,12 +43,14 @@ public:
     void refreshToolTip(Currency totalEarned);
     // The same without sending it, for showToday() to send with its line.
     void setEarnings(Currency totalEarned);
-    static QString toolTipText(double totalEarned, const QLocale& locale);
+    static QString toolTipText(Currency totalEarned, const ChosenMoney& money);
+    // Another currency was chosen: a tip that shows the earnings shows them in it.
+    void moneyChanged(Currency totalEarned);
     // Today's figure as the tooltip's second line, in the same money format,
     // and the working day's time left and the goal as a third.
     void showToday(const DayFigures& day);
-    static QString todayLine(const TodayFigure& today, const QLocale& locale);
-    static QString progressLine(const DayFigures& day, const QLocale& locale);
+    static QString todayLine(const TodayFigure& today, const ChosenMoney& money);
+    static QString progressLine(const DayFigures& day, const ChosenMoney& money);
 
 private:
     void m_frmSysTray_SysTrayMouseDown(int button);
@@ -56,6 +59,7 @@ private:
 
     TrayFactory m_makeTray;
     Actions m_actions;
+    const ChosenMoney& m_money;
     QIcon m_icon;
     std::unique_ptr<SysTray> m_frmSysTray;
     QString m_firstLine;    // the product name, then the earnings

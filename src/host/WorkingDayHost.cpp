@@ -10,8 +10,8 @@ constexpr std::int64_t LongestSleepSeconds = 3600;
 } // namespace
 
 WorkingDayHost::WorkingDayHost(RunTimer& timer, const Clock& clock, DesktopNotifier& notifier,
-                               const Preferences& preferences)
-    : m_timer(timer), m_clock(clock), m_notifier(notifier), m_preferences(preferences), m_watch(clock)
+                               const Preferences& preferences, const MoneyFormat& money)
+    : m_timer(timer), m_clock(clock), m_notifier(notifier), m_preferences(preferences), m_money(money), m_watch(clock)
 {
     m_wake.setSingleShot(true);
     connect(&m_wake, &QTimer::timeout, this, &WorkingDayHost::look);
@@ -129,6 +129,6 @@ void WorkingDayHost::noticeTheGoal(const TodayFigure& today)
     if (!goal || !before || before->first != now.localDate || before->second >= *goal || today.total.earned < *goal)
         return;
     tell(tr("You reached today's goal of %1 at %2.")
-             .arg(QString::fromStdString("$" + FormatMoney(*goal)),
+             .arg(QString::fromStdString(m_money.amount(*goal)),
                   QString::fromStdString(ClockTime{now.localSecondOfDay / 60}.text())));
 }

@@ -24,7 +24,8 @@ class WorkingDayHost final : public QObject
     Q_OBJECT
 
 public:
-    WorkingDayHost(RunTimer& timer, const Clock& clock, DesktopNotifier& notifier, const Preferences& preferences);
+    WorkingDayHost(RunTimer& timer, const Clock& clock, DesktopNotifier& notifier, const Preferences& preferences,
+                   const MoneyFormat& money = dollarMoney());
 
     // Start-up is through and the first window shows: the day's first look.
     void begin();
@@ -49,6 +50,7 @@ private:
     const Clock& m_clock;
     DesktopNotifier& m_notifier;
     const Preferences& m_preferences;
+    const MoneyFormat& m_money;
     WorkdayWatch m_watch;
     QTimer m_wake;
     bool m_begun = false;

@@ -144,7 +144,7 @@ std::string ControlServer::statusText(bool json) const
 {
     const MeterStatus status = m_meter.status();
     const DayFigures day = m_meter.day();
-    return json ? statusJson(status, day) : statusLine(status, day);
+    return json ? statusJson(status, day, m_meter.money()) : statusLine(status, day, m_meter.money());
 }
 
 int ControlServer::count(bool watching) const

@@ -239,7 +239,7 @@ bool DbusMeter::answerMeter(DBusMessage* call, const std::string& member)
     if (!dbus_message_has_signature(call, ""))
         return fail(call, DBUS_ERROR_INVALID_ARGS, member + " takes no arguments");
     if (command == commands.end())
-        return replyWith(call, statusJson(m_meter.status(), m_meter.day()));
+        return replyWith(call, statusJson(m_meter.status(), m_meter.day(), m_meter.money()));
     // The caller gets its reply first: a command may open a modal box.
     send(dbus_message_new_method_return(call));
     QTimer::singleShot(0, this, [this, todo = command->second] { m_meter.perform(todo); });

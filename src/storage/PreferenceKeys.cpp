@@ -20,6 +20,7 @@ std::string lowered(std::string_view text)
 constexpr std::string_view WageAndDayGroup = "Wage and day";
 constexpr std::string_view WorkingDayGroup = "Working day";
 constexpr std::string_view AwayGroup = "Away";
+constexpr std::string_view MoneyGroup = "Money";
 constexpr int LongestAway = 1440; // a day, in minutes
 
 constexpr std::array<Weekday, 7> AllWeekdays = {Weekday::Monday,   Weekday::Tuesday, Weekday::Wednesday,
@@ -182,6 +183,22 @@ std::string goalText(const Preferences& from)
     return from.dailyGoal ? CurrencyText(*from.dailyGoal) : std::string();
 }
 
+// "$", "locale" in any case, or a code the program knows, kept in capitals.
+bool readCurrency(std::string_view value, Preferences& into)
+{
+    if (const IsoCurrency* iso = findIsoCurrency(value))
+        return into.currency = iso->code, true;
+    if (value != DollarChoice && lowered(value) != LocaleChoice)
+        return false;
+    into.currency = lowered(value);
+    return true;
+}
+
+std::string currencyText(const Preferences& from)
+{
+    return from.currency;
+}
+
 // A yes-or-no key for one member of the preferences.
 template <auto Member> constexpr PreferenceKey switchKey(std::string_view name, std::string_view group)
 {
@@ -225,6 +242,7 @@ const std::array Keys = {
     PreferenceKey{"away_minutes", AwayGroup, "a whole number of minutes from 0 (never) to 1440", readAwayMinutes,
                   awayMinutesText},
     PreferenceKey{"away_action", AwayGroup, "ask, keep or remove", readAwayAction, awayActionText},
+    PreferenceKey{"currency", MoneyGroup, "$, locale or a currency code such as EUR", readCurrency, currencyText},
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "engine/Currency.h"
 #include "engine/Decimal.h"
 #include "engine/Formats.h"
+#include "engine/Money.h"
 #include "engine/PayPeriod.h"
 #include "engine/Earnings.h"
 #include "engine/Version.h"
@@ -99,6 +100,27 @@ TEST(FormatMoney, WritesAnAmountAsStoredAsLabelledAndAsARate)
         EXPECT_EQ(std::tuple(CurrencyText(amount), FormatMoney(amount), formatRate(amount)),
                   std::tuple(stored, label, rate));
     }
+}
+
+// A chosen currency is looked up by its code in any case; the display rounds to
+// its decimals, halves away from zero, and at the range's edges stays inside it.
+TEST(IsoCurrency, IsFoundByItsCodeInAnyCaseAndRoundsAmountsToItsDecimals)
+{
+    using Lookup = std::tuple<std::string, std::string, int>;
+    for (const auto& [code, symbol, digits] :
+         Rows(Lookup{"EUR", "€", 2}, Lookup{"jpy", "¥", 0}, Lookup{"Krw", "₩", 0}, Lookup{"usd", "$", 2})) {
+        const IsoCurrency* found = findIsoCurrency(code);
+        ASSERT_NE(found, nullptr) << code;
+        EXPECT_EQ(std::tuple(std::string(found->symbol), found->digits), std::tuple(symbol, digits)) << code;
+    }
+    for (const char* unknown : {"", "XYZ", "EU", "EURO", "$", "locale"})
+        EXPECT_EQ(findIsoCurrency(unknown), nullptr) << unknown;
+    using Round = std::tuple<std::int64_t, int, std::int64_t>;
+    for (const auto& [units, digits, rounded] :
+         Rows(Round{12345, 2, 12300}, Round{12350, 2, 12400}, Round{-12350, 2, -12400}, Round{4999, 0, 0},
+              Round{5000, 0, 10000}, Round{-5000, 0, -10000}, Round{12345, 4, 12345}, Round{Largest, 0, Largest - 5807},
+              Round{Smallest, 0, Smallest + 5808}))
+        EXPECT_EQ(roundedToDigits(Currency::fromUnits(units), digits).units, rounded) << units << " to " << digits;
 }
 
 // The typed digits decide a half: 0.285 and 2.675 lie just below their halves in binary.

@@ -1,13 +1,17 @@
 #include "HostFixture.h"
+#include "engine/RowName.h"
+#include "host/ChosenMoney.h"
 #include "support/BlockLog.h"
 
 #include "ui/common/Twips.h"
 #include "ui/options/OptionsDialog.h"
+#include "ui/preferences/PreferencesDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -493,7 +497,8 @@ TEST_F(TrayTest, TheTipFollowsEveryCountedSecondAndALeftClickDoesNothingButADoub
     const int sendsBefore = panel.tipSends;
     for (int second = 1; second <= 3; ++second) {
         tick();
-        EXPECT_EQ(panel.tip.section(QLatin1Char('\n'), 0, 0), TrayHost::toolTipText(second / 100.0, QLocale::system()));
+        EXPECT_EQ(panel.tip.section(QLatin1Char('\n'), 0, 0),
+                  TrayHost::toolTipText(Currency::fromUnits(second * 100), ChosenMoney()));
     }
     host.runTimer().pause(WindowId::Main);
     tick(4);
@@ -521,12 +526,72 @@ TEST_F(TrayTest, TwoSingleClicksWithinTheDoubleClickIntervalOpenTheWindow)
     }
 }
 
-TEST(TrayToolTip, ShowsTheTotalInTheLocalesCurrencyThenTheProductName)
+// "$" leaves the tip in the locale's own currency format, as it always was; a chosen one is written as everywhere.
+TEST(TrayToolTip, ShowsTheTotalInTheLocalesCurrencyOrTheChosenOneThenTheProductName)
 {
-    EXPECT_EQ(TrayHost::toolTipText(1234.5, QLocale(QLocale::English, QLocale::UnitedStates)), "$1,234.50 (Earnmeter)");
+    using Row = std::tuple<QLocale, std::string, QString>;
+    const QLocale american(QLocale::English, QLocale::UnitedStates), german(QLocale::German, QLocale::Germany);
     // German puts the sign after the amount, behind a no-break space.
-    EXPECT_EQ(TrayHost::toolTipText(1234.5, QLocale(QLocale::German, QLocale::Germany)),
-              QStringLiteral("1.234,50\u00A0\u20AC (Earnmeter)"));
+    for (const auto& [locale, currency, tip] :
+         Rows(Row{american, "$", "$1,234.50 (Earnmeter)"}, Row{german, "$", "1.234,50\u00A0\u20AC (Earnmeter)"},
+              Row{german, "JPY", "1.235\u00A0\u00A5 (Earnmeter)"}, Row{american, "locale", "$1,234.50 (Earnmeter)"})) {
+        ChosenMoney money(locale);
+        money.choose(currency);
+        EXPECT_EQ(TrayHost::toolTipText(Currency::fromUnits(12'345'000), money), tip) << currency;
+    }
+}
+
+// Dollars stay as they always were whatever the locale; any other currency takes the
+// locale's symbol position, separators and negatives, and the currency's decimals.
+TEST(ChosenMoney, WritesDollarsAsAlwaysAndOtherCurrenciesAsTheLocaleWritesMoney)
+{
+    using Row = std::tuple<const char*, std::string, std::int64_t, std::string>;
+    for (const auto& [locale, currency, units, shown] :
+         Rows(Row{"en_US", "$", 12'345'000, "$1234.50"}, Row{"de_DE", "$", -25'000, "$(2.50)"},
+              Row{"de_DE", "XYZ", 12'345'000, "$1234.50"}, Row{"C", "locale", 12'345'000, "$1234.50"},
+              Row{"de_DE", "EUR", 12'345'000, "1.234,50\u00A0€"}, Row{"de_DE", "eur", -25'000, "-2,50\u00A0€"},
+              Row{"de_DE", "locale", 50, "0,01\u00A0€"}, Row{"en_US", "EUR", -25'000, "(€2.50)"},
+              Row{"fr_FR", "EUR", 12'345'000, "1\u202F234,50\u00A0€"}, Row{"fr_FR", "CHF", 49, "0,00\u00A0CHF"},
+              Row{"en_US", "JPY", 12'345'000, "¥1,235"}, Row{"ja_JP", "JPY", 12'344'999, "￥1,234"},
+              Row{"ja_JP", "locale", -5'000, "(￥1)"}, Row{"en_US", "GBP", 10'000'000'000, "£1,000,000.00"},
+              Row{"C", "EUR", 12'345'000, "1234.50€"})) {
+        ChosenMoney money{QLocale(QString::fromLatin1(locale))};
+        money.choose(currency);
+        EXPECT_EQ(money.amount(Currency::fromUnits(units)), shown) << locale << " " << currency;
+    }
+    ChosenMoney euros{QLocale(QLocale::German, QLocale::Germany)};
+    euros.choose("EUR");
+    EXPECT_EQ(euros.rate(Currency::fromUnits(455'000)), "(45,50\u00A0€)/hr");
+}
+
+// A currency chosen in the Preferences window is saved and reaches the figures at
+// once: the windows, their caption, the tray, History and the status texts.
+TEST(ChosenCurrency, IsSavedAndReachesTheWindowsTheTrayHistoryAndTheStatusTexts)
+{
+    HostWorld world;
+    world.startWith();
+    world.host.runTimer().editWageEntry(WindowId::Main, "36");
+    ASSERT_TRUE(world.host.runTimer().start(WindowId::Main));
+    world.tick();
+    PreferencesDialog& dialog = world.host.preferencesDialog();
+    QComboBox& currency = HostWorld::control<QComboBox>(dialog, "cboCurrency");
+    currency.setCurrentIndex(currency.findData(QStringLiteral("EUR")));
+    ASSERT_TRUE(dialog.save());
+    EXPECT_NE(world.file("Earnmeter.conf").find("\ncurrency = EUR\n"), std::string::npos);
+    ChosenMoney euros;
+    euros.choose("EUR");
+    const std::string cent = euros.amount(Currency::fromUnits(100));
+    EXPECT_EQ(HostWorld::control<QLabel>(world.host.mainWindow(), "lblTotal").text().toStdString(), cent);
+    world.host.showHistory();
+    EXPECT_EQ(HostWorld::control<QLabel>(world.host.historyWindow(), "lblToday").text().toStdString(), cent);
+    const MeterControl& meter = world.host.control();
+    const std::string json = statusJson(meter.status(), meter.day(), meter.money());
+    EXPECT_NE(json.find("\"totalText\":\"" + cent + "\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"total\":\"0.0100\""), std::string::npos) << "the figure itself stays as it was";
+    world.tick();
+    const std::string twoCents = euros.amount(Currency::fromUnits(200));
+    EXPECT_EQ(world.host.mainWindow().windowTitle().toStdString(), twoCents + " (Earnmeter)");
+    EXPECT_EQ(world.panel.tip.section(QLatin1Char('\n'), 0, 0).toStdString(), twoCents + " (Earnmeter)");
 }
 
 TEST_F(TrayTest, ClosingWithoutATrayMinimizesSoTheWindowCanComeBack)

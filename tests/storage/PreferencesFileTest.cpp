@@ -45,6 +45,8 @@ const Preferences Workday = with([](Preferences& p) {
 const Preferences NineToFive =
     with([](Preferences& p) { p.workingDay.start = ClockTime{9 * 60}, p.workingDay.end = ClockTime{17 * 60}; });
 const Preferences AwayKept = with([](Preferences& p) { p.awayMinutes = 1440, p.awayAction = AwayAction::Keep; });
+const Preferences Euros = with([](Preferences& p) { p.currency = "EUR"; });
+const Preferences Regional = with([](Preferences& p) { p.currency = "locale"; });
 const Preferences ForgetfulZero = with([](Preferences& p) { p.rememberWage = false, p.newDay = NewDay::Zero; });
 
 class PreferencesReading : public ::testing::TestWithParam<ReadRow>
@@ -85,6 +87,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, PreferencesReading, ::testing::Values(
             Defaults /* the end goes, then the start alone */, {"1:work_start", "2:work_end"}},
     ReadRow{"ABreakOutsideTheDayIsNoBreak", "work_start = 09:00\nwork_end = 17:00\nbreak = 08:00-08:30\n", NineToFive,
             {"3:break"}},
+    ReadRow{"ACurrencyCodeInAnyCase", "currency = eur\n", Euros, {}},
+    ReadRow{"TheRegionsCurrency", "currency = Locale\n", Regional, {}},
+    ReadRow{"AnUnknownCurrencyIsDollars", "currency = EUR\ncurrency = XYZ\ncurrency = €\ncurrency = dollars\n", Defaults,
+            {"2:currency", "3:currency", "4:currency"}},
     ReadRow{"NotUtf8NorText", std::string("\x7f" "ELF\x02\x01\x01\0\0", 9) + "\nnew_day = zero", Zero, {"1:"}}
 ), RowName());
 // clang-format on
@@ -126,7 +132,9 @@ const std::string Fresh = "# Earnmeter's preferences: one \"key = value\" a line
                           "# notifications: yes or no\nnotifications = yes\n"
                           "\n# Away\n"
                           "# away_minutes: a whole number of minutes from 0 (never) to 1440\naway_minutes = 15\n"
-                          "# away_action: ask, keep or remove\naway_action = ask\n";
+                          "# away_action: ask, keep or remove\naway_action = ask\n"
+                          "\n# Money\n"
+                          "# currency: $, locale or a currency code such as EUR\ncurrency = $\n";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, PreferencesWriting, ::testing::Values(
@@ -141,7 +149,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, PreferencesWriting, ::testing::Values(
     WriteRow{"OnlyTheLineThatCountsChanges", "new_day = continue\nnew_day = ask\n", Zero, "new_day = continue\nnew_day = zero\n"},
     WriteRow{"AnUnreadableValueStaysWhileTheDefaultHolds", "new_day = later\nremember_wage = yes\n", Forgetful,
              "new_day = later\nremember_wage = no\n"},
-    WriteRow{"AnEmptyValueGetsItsSpace", "new_day =\n", Zero, "new_day = zero\n"}
+    WriteRow{"AnEmptyValueGetsItsSpace", "new_day =\n", Zero, "new_day = zero\n"},
+    WriteRow{"ACurrencyCodeAsTheUserWroteItStays", "currency = eur\n", Euros, "currency = eur\n"},
+    WriteRow{"ACurrencyIsWrittenInCapitals", "currency = $\n", Euros, "currency = EUR\n"}
 ), RowName());
 // clang-format on
 

@@ -60,9 +60,15 @@ void HistoryChart::setBars(std::vector<ChartBar> bars, ChartSpan span)
     update();
 }
 
-QString HistoryChart::money(Currency amount)
+QString HistoryChart::money(Currency amount) const
 {
-    return QStringLiteral("$") + QString::fromStdString(FormatMoney(amount));
+    return QString::fromStdString(m_money->amount(amount));
+}
+
+void HistoryChart::setMoney(const MoneyFormat& money)
+{
+    m_money = &money;
+    update();
 }
 
 QString HistoryChart::periodName(const ChartBar& bar) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/HistoryFigures.h"
+#include "engine/Money.h"
 
 #include <QWidget>
 
@@ -32,8 +33,9 @@ public:
     QString barLabel(const ChartBar& bar) const;
     // The dates named under the first and the last bar.
     QString edgeLabel(const ChartBar& bar) const;
-    // Money as the working windows show it: "$1234.50".
-    static QString money(Currency amount);
+    // Money as the working windows show it: "$1234.50", or in the chosen currency.
+    QString money(Currency amount) const;
+    void setMoney(const MoneyFormat& money);
 
     QSize sizeHint() const override;
 
@@ -50,4 +52,5 @@ private:
 
     std::vector<ChartBar> m_bars;
     ChartSpan m_span = ChartSpan::Days;
+    const MoneyFormat* m_money = &dollarMoney();
 };

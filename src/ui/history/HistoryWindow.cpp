@@ -139,6 +139,13 @@ void HistoryWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+void HistoryWindow::setMoney(const MoneyFormat& money)
+{
+    m_chart->setMoney(money);
+    if (isVisible())
+        refresh();
+}
+
 void HistoryWindow::refresh()
 {
     const Date today = m_history.today();
@@ -152,7 +159,7 @@ void HistoryWindow::showTotals(const PeriodTotals& totals)
     const std::array<const HistoryTotal*, 5> all = {&totals.today, &totals.week, &totals.month, &totals.year,
                                                     &totals.all};
     for (std::size_t row = 0; row < all.size(); ++row) {
-        m_earned[row]->setText(HistoryChart::money(all[row]->earned));
+        m_earned[row]->setText(m_chart->money(all[row]->earned));
         m_times[row]->setText(QString::fromStdString(hoursText(all[row]->seconds)));
         m_earned[row]->setAccessibleName(tr("%1: %2 in %3", "a period, its earnings and time")
                                              .arg(tr(PeriodNames[row]), m_earned[row]->text(), m_times[row]->text()));
@@ -171,7 +178,7 @@ void HistoryWindow::showBars(const std::vector<ChartBar>& bars)
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i);
         m_table->setItem(row, 0, cell(m_chart->periodName(*rows[i]), Qt::AlignLeft));
-        m_table->setItem(row, 1, cell(HistoryChart::money(rows[i]->total.earned), Qt::AlignRight));
+        m_table->setItem(row, 1, cell(m_chart->money(rows[i]->total.earned), Qt::AlignRight));
         m_table->setItem(row, 2, cell(QString::fromStdString(hoursText(rows[i]->total.seconds)), Qt::AlignRight));
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/HistoryFigures.h"
+#include "engine/Money.h"
 
 #include <QWidget>
 
@@ -36,6 +37,8 @@ public:
                   QWidget* parent = nullptr);
 
     void refresh();
+    // The currency the figures are written in; they are written afresh.
+    void setMoney(const MoneyFormat& money);
     void exportCsv();
     // Where Export CSV first offers to save: the documents folder, today's date in the name.
     std::string suggestedExportPath() const;

@@ -26,6 +26,11 @@ constexpr NewDay NewDayChoices[] = {NewDay::Ask, NewDay::Continue, NewDay::Zero}
 // A working day's times when none is set yet.
 constexpr ClockTime DayStart{9 * 60}, DayEnd{17 * 60}, BreakFrom{12 * 60}, BreakTo{12 * 60 + 30};
 
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QGroupBox* group(QWidget* parent, const char* name, const QString& title)
 {
     auto* box = new QGroupBox(title, parent);
@@ -82,6 +87,7 @@ PreferencesDialog::PreferencesDialog(const Preferences& current, Prompt& prompt,
     createWageAndDay(column);
     createWorkingDay(column);
     createAway(column);
+    createMoney(column);
     column->addStretch(1);
     createButtons(column);
     column->setSizeConstraint(QLayout::SetFixedSize);
@@ -202,6 +208,25 @@ void PreferencesDialog::createAway(QVBoxLayout* column)
     column->addWidget(box);
 }
 
+void PreferencesDialog::createMoney(QVBoxLayout* column)
+{
+    QGroupBox* box = group(this, "fraMoney", tr("Money"));
+    auto* form = new QFormLayout(box);
+    m_currency = new QComboBox(box);
+    m_currency->setObjectName(QStringLiteral("cboCurrency"));
+    m_currency->addItem(tr("$ (as Earnmeter has always shown it)"), fromView(DollarChoice));
+    m_currency->addItem(tr("Regional currency (locale)"), fromView(LocaleChoice));
+    for (const IsoCurrency& iso : isoCurrencies())
+        //: A currency in the list: its ISO code and its symbol, "EUR (€)".
+        m_currency->addItem(tr("%1 (%2)").arg(fromView(iso.code), fromView(iso.symbol)), fromView(iso.code));
+    m_currency->setAccessibleName(tr("Currency"));
+    m_currency->setAccessibleDescription(tr("The currency every amount is shown in, as the region writes it."));
+    auto* caption = new QLabel(tr("Currenc&y:"), box);
+    caption->setBuddy(m_currency);
+    form->addRow(caption, m_currency);
+    column->addWidget(box);
+}
+
 void PreferencesDialog::setAwayWays(const std::vector<std::string>& ways)
 {
     if (ways.empty()) {
@@ -238,6 +263,7 @@ void PreferencesDialog::show(const Preferences& preferences)
     m_notifications->setChecked(preferences.notifications);
     m_awayMinutes->setValue(preferences.awayMinutes);
     m_awayAction->setCurrentIndex(static_cast<int>(preferences.awayAction));
+    m_currency->setCurrentIndex(std::max(m_currency->findData(QString::fromStdString(preferences.currency)), 0));
     enableTimes();
 }
 
@@ -277,6 +303,7 @@ std::optional<Preferences> PreferencesDialog::edited()
     preferences.notifications = m_notifications->isChecked();
     preferences.awayMinutes = m_awayMinutes->value();
     preferences.awayAction = static_cast<AwayAction>(std::clamp(m_awayAction->currentIndex(), 0, 2));
+    preferences.currency = m_currency->currentData().toString().toStdString();
     if (const std::optional<WorkingDay::Problem> problem = day.problem())
         return refuse(problem->key == "break" ? tr("The break must end after it begins, within the working day.")
                                               : tr("The working day must end after it begins.")),

@@ -52,6 +52,7 @@ private:
     void createWorkingDay(QVBoxLayout* column);
     void createDayTimes(class QFormLayout* form);
     void createAway(QVBoxLayout* column);
+    void createMoney(QVBoxLayout* column);
     void createButtons(QVBoxLayout* column);
     void show(const Preferences& preferences);
     void enableTimes();
@@ -76,6 +77,7 @@ private:
     QCheckBox* m_notifications = nullptr;
     class QSpinBox* m_awayMinutes = nullptr;
     QComboBox* m_awayAction = nullptr;
+    QComboBox* m_currency = nullptr; // each item's data is its value of the currency key
     class QLabel* m_awayWays = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
 };

@@ -6,7 +6,6 @@
 namespace Version {
 inline constexpr const char* ProductName = "Earnmeter";
 inline constexpr const char* FileDescription = "Earnmeter: How much money did you make today?";
-inline constexpr const char* CompanyName = "Written by Dorvan Quellis";
 inline constexpr int Major = 2;
 inline constexpr int Minor = 5;
 inline constexpr int Revision = 0;

@@ -24,6 +24,8 @@ class WorkingDayHost final : public QObject
     Q_OBJECT
 
 public:
+    // A step of the working day as the notification words it.
+    static QString said(const DayStep& step);
     WorkingDayHost(RunTimer& timer, const Clock& clock, DesktopNotifier& notifier, const Preferences& preferences,
                    const MoneyFormat& money = dollarMoney());
 
@@ -42,7 +44,6 @@ private:
     void wakeAtTheNextEdge();
     void carryOut(const DayStep& step);
     void tell(const QString& text, const QString& action = {}, std::function<void()> onAction = {});
-    static QString said(const DayStep& step);
     void startIfNotRunning();
     void noticeTheGoal(const TodayFigure& today);
 

@@ -127,7 +127,7 @@ void AboutWindow::createControls()
 
 void AboutWindow::Form_Load()
 {
-    lblBy->setText(QString::fromUtf8(Version::CompanyName));
+    lblBy->setText(tr("Written by Dorvan Quellis"));
     lblEmail->setText(QString::fromUtf8(Addresses::SupportEmail));
     lblWeb->setText(QString::fromUtf8(Addresses::WebPage));
     lblAbout->setText(QString::fromUtf8(Version::ProductName) + QLatin1Char(' ') +

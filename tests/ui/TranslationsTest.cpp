@@ -1,0 +1,345 @@
+#include "host/HostFixture.h"
+
+#include "host/DayWords.h"
+#include "host/Messages.h"
+#include "host/WorkingDayHost.h"
+#include "ui/preferences/PreferencesDialog.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <map>
+#include <set>
+
+namespace {
+
+using Sources = std::set<std::pair<QString, QString>>;
+
+QString tsPath(const QString& language)
+{
+    return QStringLiteral(EARNMETER_TRANSLATIONS_DIR "/earnmeter_%1.ts").arg(language);
+}
+
+// Every (context, source text, translation) a translation file holds.
+struct TsEntry
+{
+    QString context, source, translation;
+    bool unfinished = false;
+};
+
+std::vector<TsEntry> readTs(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QXmlStreamReader xml(&file);
+    std::vector<TsEntry> entries;
+    QString context;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"message")
+            entries.emplace_back().context = context;
+        else if (xml.name() == u"source")
+            entries.back().source = xml.readElementText();
+        else if (xml.name() == u"translation") {
+            entries.back().unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+            entries.back().translation = xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    return entries;
+}
+
+// Each text the translators were given, wrapped, so that a text that never went
+// through a translation shows in plain English.
+class PseudoTranslator final : public QTranslator
+{
+public:
+    PseudoTranslator()
+    {
+        for (const TsEntry& entry : readTs(tsPath(QStringLiteral("de"))))
+            m_sources.emplace(entry.context, entry.source);
+    }
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (!m_sources.contains({QString::fromUtf8(context), QString::fromUtf8(source)}))
+            return {};
+        return QStringLiteral("[!!") + QString::fromUtf8(source) + QStringLiteral("!!]");
+    }
+
+private:
+    Sources m_sources;
+};
+
+// A word of three letters or more left once the wrapped parts, the program's
+// names, addresses and currency codes are taken out.
+bool plainEnglish(QString text)
+{
+    static const QRegularExpression wrapped(QStringLiteral("\\[!!.*?!!\\]"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression kept(QStringLiteral(
+        "Earnmeter|Dorvan Quellis|Dorvan|DREAM|\\S+\\.(conf|ewg|csv)\\b|https?://\\S+|\\S+@\\S+|\\b[A-Z]{3}\\b"));
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{3,}"));
+    return text.remove(wrapped).remove(kept).contains(word);
+}
+
+void addTexts(QStringList& texts, QObject* object)
+{
+    if (auto* widget = qobject_cast<QWidget*>(object))
+        texts << widget->windowTitle() << widget->toolTip() << widget->accessibleName()
+              << widget->accessibleDescription();
+    if (auto* label = qobject_cast<QLabel*>(object))
+        texts << label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(object))
+        texts << button->text();
+    if (auto* box = qobject_cast<QGroupBox*>(object))
+        texts << box->title();
+    if (auto* edit = qobject_cast<QLineEdit*>(object))
+        texts << edit->placeholderText();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(object))
+        texts << spin->specialValueText()
+              << (qobject_cast<QSpinBox*>(object) ? qobject_cast<QSpinBox*>(object)->suffix() : QString());
+    if (auto* combo = qobject_cast<QComboBox*>(object))
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+    if (auto* table = qobject_cast<QTableWidget*>(object))
+        for (int i = 0; i < table->columnCount(); ++i)
+            texts << table->horizontalHeaderItem(i)->text();
+    if (auto* menu = qobject_cast<QMenu*>(object))
+        texts << menu->title();
+    if (auto* action = qobject_cast<QAction*>(object))
+        texts << action->text();
+}
+
+QStringList textsOf(QObject& root)
+{
+    QStringList texts;
+    addTexts(texts, &root);
+    for (QObject* child : root.findChildren<QObject*>())
+        addTexts(texts, child);
+    return texts;
+}
+
+// Qt's own translations give the standard buttons.
+bool qtsOwn(const QString& text)
+{
+    return text == QLatin1String("OK") || text == QLatin1String("Cancel");
+}
+
+std::string untranslated(const QStringList& texts)
+{
+    QStringList plain;
+    for (const QString& text : texts)
+        if (plainEnglish(text) && !qtsOwn(text))
+            plain << text;
+    return plain.join(QLatin1Char('\n')).toStdString();
+}
+
+std::string untranslated(const Message& message)
+{
+    QStringList texts{QString::fromStdString(message.text), QString::fromStdString(message.caption)};
+    for (const std::string& choice : message.choices)
+        texts << QString::fromStdString(choice);
+    return untranslated(texts);
+}
+
+// The texts of the modal window `open` puts up, taken before it is closed.
+template <typename Open> QStringList modalTexts(Open open)
+{
+    QStringList texts;
+    QTimer::singleShot(0, qApp, [&texts] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            texts = textsOf(*modal);
+            modal->close();
+        }
+    });
+    open();
+    return texts;
+}
+
+class PseudoTranslation : public testing::Test
+{
+protected:
+    PseudoTranslation()
+    {
+        QCoreApplication::installTranslator(&translator);
+        // Day and month names then come from the locale in other letters.
+        QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    }
+    ~PseudoTranslation() override
+    {
+        QCoreApplication::removeTranslator(&translator);
+        QLocale::setDefault(QLocale::c());
+    }
+    PseudoTranslator translator;
+};
+
+TEST_F(PseudoTranslation, EveryWindowMenuTooltipAndAccessibleNameGoesThroughTheTranslations)
+{
+    HostWorld w;
+    w.startWith();
+    w.host.runTimer().editWageEntry(WindowId::Main, "36");
+    w.host.runTimer().start(WindowId::Main);
+    w.tick();
+    std::map<std::string, QStringList> shown;
+    shown["main window"] = textsOf(w.host.mainWindow());
+    shown["tray menu and tip"] = textsOf(*w.panel.menu) << w.panel.tip;
+    shown["preferences"] = textsOf(w.host.preferencesDialog());
+    w.host.showHistory();
+    shown["history"] = textsOf(w.host.historyWindow());
+    shown["about"] = modalTexts([&] { w.host.showAbout(); });
+    shown["options"] = modalTexts([&] { w.host.showOptions(); });
+    w.host.runTimer().enterAdvanced();
+    shown["advanced window"] = textsOf(w.host.advancedWindow());
+    w.host.resetTimer();
+    w.host.requestExit();
+    for (const Message& message : w.prompt.answers.asked())
+        shown["messages"] << QString::fromStdString(message.text) << QString::fromStdString(message.caption);
+    for (const auto& [where, texts] : shown) {
+        EXPECT_GT(texts.size(), 3) << where;
+        EXPECT_EQ(untranslated(texts), "") << where;
+    }
+    EXPECT_GE(w.prompt.answers.asked().size(), 2u) << "the reset and the save questions";
+}
+
+TEST_F(PseudoTranslation, MessagesNotificationsAndTipsGoThroughTheTranslations)
+{
+    PreferenceProblem problem;
+    // The key is the file's own word; what it expects comes worded from the file's reader.
+    problem.line = 3, problem.key = "x", problem.written = "x", problem.expected = "[!!a number!!]";
+    const Message messages[] = {Messages::endOfFile("Prev.ewg"),
+                                Messages::updated(),
+                                Messages::configRecreated(),
+                                Messages::configDamaged("Bad", {"Minimum Wage"}),
+                                Messages::preferencesProblems({problem, PreferenceProblem{}}),
+                                Messages::continueQuestion(60, "Monday"),
+                                Messages::saveQuestion(),
+                                Messages::channelRefused("/tmp/a", "", "/tmp/b", ""),
+                                Messages::channelRefused("/tmp/a", "", "", "")};
+    for (const Message& message : messages)
+        EXPECT_EQ(untranslated(message), "");
+
+    QStringList said;
+    for (auto moment : {DayStep::Moment::DayBegins, DayStep::Moment::BreakBegins, DayStep::Moment::BreakEnds,
+                        DayStep::Moment::DayEnds})
+        for (auto kind : {DayStep::Kind::StartMeter, DayStep::Kind::PauseMeter, DayStep::Kind::Tell})
+            said << WorkingDayHost::said(DayStep{kind, "", moment, "09:00"});
+    DayFigures day;
+    day.endsIn = 60, day.goal = Currency::fromUnits(10000);
+    said << DayWords::today(day.today, QStringLiteral("$1.00")) << DayWords::progress(day, QStringLiteral("$1.00"));
+    EXPECT_EQ(untranslated(said), "");
+}
+
+// What the translators wrote keeps what the program fills in and the keys users press.
+TEST(Translations, AreCompleteAndKeepEveryPlaceholderAndAccessKey)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    const auto placeholders = [](const QString& text) {
+        QStringList found;
+        for (const auto& match : placeholder.globalMatch(text))
+            found << match.captured();
+        found.sort();
+        return found;
+    };
+    const auto accessKey = [](QString text) {
+        return text.replace(QStringLiteral("&&"), QString()).contains(u'&');
+    };
+    const std::size_t sources = readTs(tsPath(QStringLiteral("de"))).size();
+    for (const char* language : {"de", "fr", "es", "pt_BR", "zh_CN"}) {
+        const std::vector<TsEntry> entries = readTs(tsPath(QString::fromLatin1(language)));
+        EXPECT_EQ(entries.size(), sources) << language;
+        for (const TsEntry& e : entries) {
+            const std::string where =
+                std::string(language) + " " + e.context.toStdString() + ": " + e.source.toStdString();
+            EXPECT_FALSE(e.unfinished || e.translation.isEmpty()) << where;
+            EXPECT_EQ(placeholders(e.translation), placeholders(e.source)) << where;
+            EXPECT_EQ(accessKey(e.translation), accessKey(e.source)) << where;
+        }
+    }
+}
+
+// The letter after each "&" among the texts of one menu or one window.
+QStringList duplicateKeys(const QStringList& texts)
+{
+    std::map<QChar, QStringList> byKey;
+    static const QRegularExpression key(QStringLiteral("&([^&\\s])"));
+    for (const QString& text : texts)
+        if (const auto match = key.match(text); match.hasMatch())
+            byKey[match.captured(1).at(0).toLower()] << text;
+    QStringList duplicates;
+    for (const auto& [letter, holders] : byKey)
+        if (holders.size() > 1)
+            duplicates << holders.join(QStringLiteral(" / "));
+    return duplicates;
+}
+
+// Captions, buttons and menu titles a window's access keys choose among.
+QStringList keyedTexts(QWidget& window)
+{
+    QStringList texts;
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (auto* label = qobject_cast<QLabel*>(child); label && label->buddy())
+            texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(child))
+            texts << button->text();
+        if (auto* box = qobject_cast<QGroupBox*>(child))
+            texts << box->title();
+    }
+    for (QMenu* menu : window.findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        if (menu->objectName() != QLatin1String("mnuHidden"))
+            texts << menu->title();
+    return texts;
+}
+
+QStringList menuTexts(QMenu& menu)
+{
+    QStringList texts;
+    for (QAction* action : menu.actions())
+        texts << action->text();
+    return texts;
+}
+
+TEST(Translations, EveryMenuAndWindowKeepsUniqueAccessKeysInEveryLanguage)
+{
+    // English first, as written in the code.
+    for (const char* language : {"", "de", "fr", "es", "pt_BR", "zh_CN"}) {
+        QTranslator translator;
+        if (*language) {
+            ASSERT_TRUE(
+                translator.load(QStringLiteral(EARNMETER_QM_DIR "/earnmeter_%1.qm").arg(QLatin1String(language))));
+        }
+        QCoreApplication::installTranslator(&translator);
+        HostWorld w;
+        w.startWith();
+        w.host.runTimer().enterAdvanced();
+        std::map<std::string, QStringList> keyed = {{"tray menu", menuTexts(*w.panel.menu)},
+                                                    {"preferences", keyedTexts(w.host.preferencesDialog())}};
+        for (QWidget* window :
+             {static_cast<QWidget*>(&w.host.mainWindow()), static_cast<QWidget*>(&w.host.advancedWindow())}) {
+            keyed[window->objectName().toStdString()] = keyedTexts(*window);
+            for (QMenu* menu : window->findChildren<QMenu*>())
+                keyed[menu->objectName().toStdString()] = menuTexts(*menu);
+        }
+        for (const auto& [where, texts] : keyed)
+            EXPECT_EQ(duplicateKeys(texts).join(QLatin1Char('\n')).toStdString(), "") << language << " " << where;
+        QCoreApplication::removeTranslator(&translator);
+    }
+}
+
+} // namespace

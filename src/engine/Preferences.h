@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Currency.h"
+#include "engine/PayPeriod.h"
 #include "engine/WorkingDay.h"
 
 #include <optional>
@@ -33,6 +34,7 @@ struct Preferences
     bool notifications = true;
     int awayMinutes = 15; // idle this long while counting is time away; 0 never
     AwayAction awayAction = AwayAction::Ask;
+    WorkingWeek workingWeek; // what the advanced window's pay periods are converted on
 
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };

@@ -39,6 +39,9 @@ public:
     void restorePeriodInForce();
 
     void setPeriod(PayPeriod period);
+    // The hours the periods are converted on, from the preferences.
+    const WorkingWeek& workingWeek() const { return m_week; }
+    void setWorkingWeek(WorkingWeek week);
 
     // The period conversion of the amount typed per period (OK button, the My
     // Wage option and Start); nothing when the amount or its conversion is
@@ -70,6 +73,7 @@ private:
     const Settings& m_settings;
     WageType m_selected = WageType::MyWage;
     PayPeriod m_period = PayPeriod::Hourly;
+    WorkingWeek m_week;
     std::string m_currentText;
     std::string m_amountInForce = "0.00";
     PayPeriod m_periodInForce = PayPeriod::Hourly;

@@ -45,6 +45,7 @@ const Preferences Workday = with([](Preferences& p) {
 const Preferences NineToFive =
     with([](Preferences& p) { p.workingDay.start = ClockTime{9 * 60}, p.workingDay.end = ClockTime{17 * 60}; });
 const Preferences AwayKept = with([](Preferences& p) { p.awayMinutes = 1440, p.awayAction = AwayAction::Keep; });
+const Preferences ShortWeek = with([](Preferences& p) { p.workingWeek = {7.25, 4}; });
 const Preferences ForgetfulZero = with([](Preferences& p) { p.rememberWage = false, p.newDay = NewDay::Zero; });
 
 class PreferencesReading : public ::testing::TestWithParam<ReadRow>
@@ -80,6 +81,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, PreferencesReading, ::testing::Values(
     ReadRow{"TimesDaysAndGoalsThatAreNone", "work_start = 24:00\nwork_end = 9:5\nworkdays = Mon Funday\nbreak = 12:00\n"
             "daily_goal = -5\ndaily_goal = 0\n", Defaults, {"1:work_start", "2:work_end", "3:workdays", "4:break",
             "5:daily_goal", "6:daily_goal"}},
+    ReadRow{"AShortWorkingWeek", "hours_per_day = 7.250\ndays_per_week = 4\n", ShortWeek, {}},
+    ReadRow{"WorkingWeeksThatAreNone", "hours_per_day = 0\nhours_per_day = -8\nhours_per_day = 24.5\nhours_per_day = 7.125\n"
+            "hours_per_day = 7,5\ndays_per_week = 0\ndays_per_week = 8\ndays_per_week = 4.5\n", Defaults,
+            {"1:hours_per_day", "2:hours_per_day", "3:hours_per_day", "4:hours_per_day", "5:hours_per_day",
+            "6:days_per_week", "7:days_per_week", "8:days_per_week"}},
     ReadRow{"NoWorkdaysAtAll", "workdays =\n", with([](Preferences& p) { p.workingDay.workdays.fill(false); }), {}},
     ReadRow{"AnEndBeforeTheStartIsNoDay", "work_start = 09:00\nwork_end = 08:00\n",
             Defaults /* the end goes, then the start alone */, {"1:work_start", "2:work_end"}},
@@ -126,7 +132,10 @@ const std::string Fresh = "# Earnmeter's preferences: one \"key = value\" a line
                           "# notifications: yes or no\nnotifications = yes\n"
                           "\n# Away\n"
                           "# away_minutes: a whole number of minutes from 0 (never) to 1440\naway_minutes = 15\n"
-                          "# away_action: ask, keep or remove\naway_action = ask\n";
+                          "# away_action: ask, keep or remove\naway_action = ask\n"
+                          "\n# Working week\n"
+                          "# hours_per_day: hours above 0 up to 24, such as 8 or 7.5\nhours_per_day = 8\n"
+                          "# days_per_week: a whole number of days from 1 to 7\ndays_per_week = 5\n";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, PreferencesWriting, ::testing::Values(
@@ -141,6 +150,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, PreferencesWriting, ::testing::Values(
     WriteRow{"OnlyTheLineThatCountsChanges", "new_day = continue\nnew_day = ask\n", Zero, "new_day = continue\nnew_day = zero\n"},
     WriteRow{"AnUnreadableValueStaysWhileTheDefaultHolds", "new_day = later\nremember_wage = yes\n", Forgetful,
              "new_day = later\nremember_wage = no\n"},
+    WriteRow{"AWorkingWeekIsWrittenWithAPoint", "hours_per_day = 8\n", ShortWeek,
+             "hours_per_day = 7.25\ndays_per_week = 4\n"},
     WriteRow{"AnEmptyValueGetsItsSpace", "new_day =\n", Zero, "new_day = zero\n"}
 ), RowName());
 // clang-format on

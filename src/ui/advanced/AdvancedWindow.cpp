@@ -76,15 +76,14 @@ void AdvancedWindow::createAmountControls()
     m_period = new QComboBox(m_area);
     m_period->setObjectName(QStringLiteral("cboPeriod"));
     m_period->setGeometry(Twips::rect(2880, 1080, 1465, 315));
-    m_period->setToolTip(QStringLiteral("Earnmeter assumes 8 hours/day and 5 days/week."));
     m_period->setCursor(Cursors::hand());
     m_period->setAccessibleName(QStringLiteral("Pay period"));
-    m_period->setAccessibleDescription(m_period->toolTip());
     for (PayPeriod period : PayPeriods) {
         const std::string_view name = displayName(period);
         m_period->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
     FittedText::fitEntries(m_period, WindowParts::ReadoutPoints);
+    showWorkingWeek();
     connect(m_period, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             m_wageTypes.setPeriod(PayPeriods.at(static_cast<std::size_t>(index)));
@@ -148,6 +147,19 @@ void AdvancedWindow::refreshOwn()
     showFitted(m_current, QString::fromStdString(m_wageTypes.currentText()), WindowParts::ReadoutPoints);
     m_minimum->setText(QString::fromStdString(m_wageTypes.minimumCaption()));
     m_dream->setText(QString::fromStdString(m_wageTypes.dreamCaption()));
+    showWorkingWeek();
+}
+
+// The period list says the working week its conversions rest on.
+void AdvancedWindow::showWorkingWeek()
+{
+    const WorkingWeek& week = m_wageTypes.workingWeek();
+    const QString basis = tr("Earnmeter assumes %1 hours/day and %2 days/week.")
+                              .arg(locale().toString(week.hoursPerDay), locale().toString(week.daysPerWeek));
+    if (m_period->toolTip() == basis)
+        return;
+    m_period->setToolTip(basis);
+    m_period->setAccessibleDescription(basis);
 }
 
 void AdvancedWindow::advancedClicked()

@@ -24,6 +24,7 @@
 #include "ui/history/HistoryWindow.h"
 #include "ui/common/Commands.h"
 
+#include <QLocale>
 #include <QObject>
 
 #include <functional>
@@ -62,6 +63,8 @@ struct HostServices
     HistoryKeeper::Opener openHistory; // the history file, opened once the first window shows
     HistoryWindow::ChooseFile chooseExportFile;
     DesktopTraits desktop = DesktopTraits::ofThisSession();
+    // How the wage and amount boxes read and show numbers: the desktop's way.
+    QLocale numbers = QLocale::system();
 };
 
 // The program's hidden host: it owns the settings, the run, both working

@@ -1,6 +1,7 @@
 #include "ui/common/WageEdit.h"
 
 #include "ui/common/Cursors.h"
+#include "ui/common/LocalNumbers.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -9,6 +10,17 @@ WageEdit::WageEdit(QWidget* parent, CtrlKeys ctrlKeys) : QLineEdit(parent), m_ct
 {
     setCursor(Cursors::ibeam());
     connect(this, &QLineEdit::selectionChanged, this, [this] { m_userSelection = !m_selectingAll; });
+}
+
+std::string WageEdit::engineText() const
+{
+    return LocalNumbers::toEngineText(text(), locale());
+}
+
+void WageEdit::showEngineText(const std::string& text)
+{
+    if (engineText() != text)
+        setText(LocalNumbers::toShownText(text, locale()));
 }
 
 bool WageEdit::event(QEvent* event)

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include <string>
+
 // A wage box that tells when the focus comes and goes (not when Enter is
 // pressed: Enter presses Start, which reads the text as typed), and leaves the
 // window's menu shortcuts to the menus, as the Ctrl keys work everywhere; but
@@ -19,6 +21,12 @@ public:
         ToBox
     };
     explicit WageEdit(QWidget* parent = nullptr, CtrlKeys ctrlKeys = CtrlKeys::ToMenus);
+
+    // The text in the engine's form, and an engine text shown in the box's
+    // locale (the window's, which the host sets to the desktop's): a box that
+    // already says the same is left alone, so the caret stays where it is.
+    std::string engineText() const;
+    void showEngineText(const std::string& text);
 
 signals:
     void focusLeft();

@@ -5,174 +5,182 @@
     <name>AboutWindow</name>
     <message>
         <source>About Earnmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Earnmeter</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>Program information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del programa</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&quot;How much money did you make today?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«¿Cuánto dinero ha ganado hoy?»</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>by Dorvan Quellis</source>
-        <translation type="unfinished"></translation>
+        <translation>por Dorvan Quellis</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Donar</translation>
     </message>
     <message>
         <source>Opens the web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página web</translation>
     </message>
     <message>
         <source>Writes a support e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Redacta un correo electrónico de asistencia</translation>
     </message>
     <message>
         <source>Opens the donation page</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página de donaciones</translation>
+    </message>
+    <message>
+        <source>Written by Dorvan Quellis</source>
+        <translation>Escrito por Dorvan Quellis</translation>
     </message>
 </context>
 <context>
     <name>AdvancedWindow</name>
     <message>
         <source>My &amp;Wage $</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi &amp;salario $</translation>
     </message>
     <message>
         <source>My wage per pay period</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi salario por periodo de pago</translation>
     </message>
     <message>
         <source>My wage amount in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe de mi salario en dólares</translation>
     </message>
     <message>
         <source>Pay period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de pago</translation>
     </message>
     <message>
         <source>Hourly</source>
         <extracomment>The pay periods, in the order of the list; the same names as in the glossary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Por hora</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanal</translation>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada 2 semanas</translation>
     </message>
     <message>
         <source>Semi-Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Quincenal</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensual</translation>
     </message>
     <message>
         <source>Annually</source>
-        <translation type="unfinished"></translation>
+        <translation>Anual</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>&amp;START</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;INICIAR</translation>
     </message>
     <message>
         <source>&amp;PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PAUSA</translation>
     </message>
     <message>
         <source>&amp;Advanced Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo a&amp;vanzado</translation>
     </message>
     <message>
         <source>Current Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario actual</translation>
     </message>
     <message>
         <source>Elapsed Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Convert the pay period</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir el periodo de pago</translation>
     </message>
     <message>
         <source>Current hourly wage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario por hora actual</translation>
     </message>
     <message>
         <source>&amp;Minimum Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mí&amp;nimo</translation>
     </message>
     <message>
         <source>&amp;DREAM Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario &amp;DREAM</translation>
     </message>
     <message>
         <source>Minimum Wage  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mínimo  %1</translation>
     </message>
     <message>
         <source>DREAM Wage  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario DREAM  %1</translation>
+    </message>
+    <message>
+        <source>Earnmeter assumes %1 hours/day and %2 days/week.</source>
+        <translation>Earnmeter supone %1 horas al día y %2 días a la semana.</translation>
     </message>
 </context>
 <context>
     <name>AwayHost</name>
     <message>
         <source>%1 The time was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Se ha conservado el tiempo.</translation>
     </message>
     <message>
         <source>%1 %2 was taken off the count.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Se han descontado %2 del contador.</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>Hola de nuevo</translation>
     </message>
     <message>
         <source>&amp;Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conservar</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descontar</translation>
     </message>
     <message>
         <source>Remove and &amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Descontar y &amp;pausar</translation>
     </message>
     <message>
         <source>You were away from %1 to %2 (%3) while Earnmeter was counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha estado ausente de %1 a %2 (%3) mientras Earnmeter contaba.</translation>
     </message>
 </context>
 <context>
@@ -180,7 +188,7 @@
     <message>
         <source>(%1)/hr</source>
         <extracomment>A configured hourly rate in the advanced window&apos;s option captions: &quot;(12,50 €)/hr&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(%1)/h</translation>
     </message>
 </context>
 <context>
@@ -188,743 +196,767 @@
     <message>
         <source>Today %1 in %2</source>
         <comment>money, time</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hoy %1 en %2</translation>
     </message>
     <message>
         <source>Today (without the history) %1 in %2</source>
         <comment>money, time</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hoy (sin el historial) %1 en %2</translation>
     </message>
     <message>
         <source>Ends in %1</source>
         <comment>the working day</comment>
-        <translation type="unfinished"></translation>
+        <translation>Termina en %1</translation>
     </message>
     <message>
         <source>%1 % of today&apos;s goal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % de la meta de hoy (%2)</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Do you want to reset the timer to zero?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere poner el contador a cero?</translation>
     </message>
     <message>
         <source>Reset Earnmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner Earnmeter a cero</translation>
     </message>
     <message>
         <source>PAUSED (Earnmeter)</source>
         <extracomment>The main window&apos;s caption while paused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EN PAUSA (Earnmeter)</translation>
     </message>
     <message>
         <source>Earnmeter (PAUSED)</source>
         <extracomment>The advanced window&apos;s caption while paused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter (EN PAUSA)</translation>
     </message>
 </context>
 <context>
     <name>HistoryChart</name>
     <message>
         <source>Earnings chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de ganancias</translation>
     </message>
     <message>
         <source>The same figures are listed in the table below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las mismas cifras aparecen en la tabla de abajo.</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <comment>a bar&apos;s period, earnings and time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>This week</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta semana</translation>
     </message>
     <message>
         <source>This month</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mes</translation>
     </message>
     <message>
         <source>This year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este año</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde siempre</translation>
     </message>
     <message>
         <source>Earnmeter History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de Earnmeter</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;CSV...</translation>
     </message>
     <message>
         <source>Last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 30 días</translation>
     </message>
     <message>
         <source>Last 12 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas 12 semanas</translation>
     </message>
     <message>
         <source>Last 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 12 meses</translation>
     </message>
     <message>
         <source>Chart span</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo del gráfico</translation>
     </message>
     <message>
         <source>&amp;Show days without earnings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar los días sin ganancias</translation>
     </message>
     <message>
         <source>Earnings per period, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancias por periodo, las más recientes primero</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganado</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>%1: %2 in %3</source>
         <comment>a period, its earnings and time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 en %3</translation>
     </message>
 </context>
 <context>
     <name>Host</name>
     <message>
         <source>Earnmeter&apos;s start at login could not be changed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido cambiar el inicio de Earnmeter al iniciar sesión: %1.</translation>
     </message>
     <message>
         <source>The elapsed time goes on counting; it will be saved again in five minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo transcurrido se sigue contando; se volverá a guardar dentro de cinco minutos.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Elapsed Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>My Hourly &amp;Wage: $</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi &amp;salario por hora: $</translation>
     </message>
     <message>
         <source>&amp;START</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;INICIAR</translation>
     </message>
     <message>
         <source>&amp;PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PAUSA</translation>
     </message>
     <message>
         <source>&amp;Advanced Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo a&amp;vanzado</translation>
     </message>
     <message>
         <source>My hourly wage in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi salario por hora en dólares</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>&quot;%1&quot; is not a &quot;key = value&quot; line; it is ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una línea &quot;key = value&quot;; se ignora.</translation>
     </message>
     <message>
         <source>none</source>
         <comment>no value</comment>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>%1 = &quot;%2&quot; is not %3; %4 is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = &quot;%2&quot; no es válido (se esperaba %3); en su lugar se usa: %4.</translation>
     </message>
     <message>
         <source>End of %1 file reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha llegado al final del archivo %1.</translation>
     </message>
     <message>
         <source>Your software has been updated to version %1. Click OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa se ha actualizado a la versión %1. Pulse Aceptar para continuar.</translation>
     </message>
     <message>
         <source>Earnmeter Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización de Earnmeter</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>%1 will be recreated now. Please launch the software again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora se volverá a crear %1. Inicie de nuevo el programa.</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>%1. Nothing could be read from it: the settings take their defaults, and the file is left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. No se ha podido leer nada de él: la configuración toma sus valores predeterminados y el archivo no se modifica.</translation>
     </message>
     <message>
         <source>%1. Read from it: %2. The other settings take their defaults, and the file is left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Se ha leído de él: %2. El resto de la configuración toma sus valores predeterminados y el archivo no se modifica.</translation>
     </message>
     <message>
         <source>Earnmeter did not use the folder %1 for its control channel: it %2, so another user could listen in or shut the command line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter no ha usado la carpeta %1 para su canal de control (motivo: %2): otro usuario podría espiar la comunicación o dejar fuera a la línea de comandos.</translation>
     </message>
     <message>
         <source>It uses a folder of its own instead, %1; the command line and panels find it through the data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>En su lugar usa una carpeta propia, %1; la línea de comandos y los paneles la encuentran a través de la carpeta de datos.</translation>
     </message>
     <message>
         <source>The meter works, but the command line and panels cannot reach it: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contador funciona, pero la línea de comandos y los paneles no pueden comunicarse con él: %1.</translation>
     </message>
     <message>
         <source>Some of your preferences in %1 could not be read; the file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido leer algunas de sus preferencias de %1; el archivo se deja como está.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2</translation>
     </message>
     <message>
         <source>... and %1 more lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>... y %1 líneas más.</translation>
     </message>
     <message>
         <source>%1. Your preferences take their defaults, and the file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Sus preferencias toman sus valores predeterminados y el archivo se deja como está.</translation>
     </message>
     <message>
         <source>Do you want to continue with your elapsed time of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere continuar con su tiempo transcurrido de %1?</translation>
     </message>
     <message>
         <source>It was counted on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se contó el día %1.</translation>
     </message>
     <message>
         <source>Continue Earnmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar con Earnmeter</translation>
     </message>
     <message>
         <source>Do you want to save your elapsed time?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere guardar su tiempo transcurrido?</translation>
     </message>
     <message>
         <source>Save Earnmeter Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el progreso de Earnmeter</translation>
     </message>
 </context>
 <context>
     <name>OptionsDialog</name>
     <message>
         <source>Earnmeter Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de Earnmeter</translation>
     </message>
     <message>
         <source>&amp;Minimum Wage $</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mí&amp;nimo $</translation>
     </message>
     <message>
         <source>/hr</source>
-        <translation type="unfinished"></translation>
+        <translation>/h</translation>
     </message>
     <message>
         <source>&amp;DREAM Wage $</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario &amp;DREAM $</translation>
     </message>
     <message>
         <source>Minimum wage in dollars per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario mínimo en dólares por hora</translation>
     </message>
     <message>
         <source>DREAM wage in dollars per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario DREAM en dólares por hora</translation>
     </message>
     <message>
         <source>Minimize on &amp;Startup?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿&amp;Minimizar al iniciar?</translation>
     </message>
     <message>
         <source>Startup in &amp;Advanced Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Abrir en modo a&amp;vanzado?</translation>
     </message>
     <message>
         <source>Save &amp;Position on Exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿&amp;Guardar posición al salir?</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Predeterminados</translation>
     </message>
     <message>
         <source>Minimize on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar al iniciar</translation>
     </message>
     <message>
         <source>Startup in advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en modo avanzado</translation>
     </message>
     <message>
         <source>Save window positions on exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la posición de las ventanas al salir</translation>
     </message>
     <message>
         <source>Restore defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar los valores predeterminados</translation>
     </message>
     <message>
         <source>Type mismatch: the amount is not a number. Enter digits with an optional point, such as 6.75.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tipos no coinciden: el importe no es un número. Escriba cifras con un punto opcional, como 6.75.</translation>
     </message>
     <message>
         <source>Overflow: the amount is too large. Enter an amount below 922,337,203,685,477.58.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento: el importe es demasiado grande. Escriba un importe inferior a 922,337,203,685,477.58.</translation>
     </message>
     <message>
         <source>Invalid floating-point operation: the amount cannot be computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación de coma flotante no válida: no se puede calcular el importe.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>Earnmeter Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de Earnmeter</translation>
     </message>
     <message>
         <source>Wage and day</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario y día</translation>
     </message>
     <message>
         <source>&amp;Remember the wage from one run to the next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recordar el salario para la próxima vez</translation>
     </message>
     <message>
         <source>At exit the wage boxes are kept, and the next start fills them in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al salir se guarda el contenido de las casillas de salario, y el siguiente inicio las vuelve a rellenar.</translation>
     </message>
     <message>
         <source>Ask whether to continue with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntar si se continúa con él</translation>
     </message>
     <message>
         <source>Continue without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar sin preguntar</translation>
     </message>
     <message>
         <source>Start from zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar desde cero</translation>
     </message>
     <message>
         <source>A count from an earlier day</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador de un día anterior</translation>
     </message>
     <message>
         <source>What start-up does with an elapsed time saved on an earlier day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué se hace al iniciar con un tiempo transcurrido guardado en un día anterior.</translation>
     </message>
     <message>
         <source>A count from an &amp;earlier day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador de un día ant&amp;erior:</translation>
     </message>
     <message>
         <source>Working day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jornada laboral</translation>
     </message>
     <message>
         <source>&amp;Start the meter when the working day begins</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar el contador al empezar la jornada laboral</translation>
     </message>
     <message>
         <source>Otherwise a notification offers to start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no, una notificación ofrece iniciarlo.</translation>
     </message>
     <message>
         <source>Pa&amp;use it for the break and at the day&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;usarlo durante el descanso y al acabar la jornada</translation>
     </message>
     <message>
         <source>Otherwise a notification says the meter is still counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no, una notificación avisa de que el contador sigue en marcha.</translation>
     </message>
     <message>
         <source>Start Earnmeter when I &amp;log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Earnmeter al iniciar &amp;sesión</translation>
     </message>
     <message>
         <source>Show &amp;notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;notificaciones</translation>
     </message>
     <message>
         <source>At the working day&apos;s edges and when the daily goal is reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al empezar y terminar la jornada laboral y al alcanzar la meta diaria.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>Daily goal in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>Meta diaria en dólares</translation>
     </message>
     <message>
         <source>Empty for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacía si no hay ninguna.</translation>
     </message>
     <message>
         <source>Daily &amp;goal: $</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meta diaria: $</translation>
     </message>
     <message>
         <source>Follow a &amp;working day from</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir una &amp;jornada laboral de</translation>
     </message>
     <message>
         <source>The working day begins at</source>
-        <translation type="unfinished"></translation>
+        <translation>La jornada laboral empieza a las</translation>
     </message>
     <message>
         <source>The working day ends at</source>
-        <translation type="unfinished"></translation>
+        <translation>La jornada laboral termina a las</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Días</translation>
     </message>
     <message>
         <source>With a &amp;break from</source>
-        <translation type="unfinished"></translation>
+        <translation>Con un &amp;descanso de</translation>
     </message>
     <message>
         <source>The break begins at</source>
-        <translation type="unfinished"></translation>
+        <translation>El descanso empieza a las</translation>
     </message>
     <message>
         <source>The break ends at</source>
-        <translation type="unfinished"></translation>
+        <translation>El descanso termina a las</translation>
     </message>
     <message>
         <source>Restore &amp;Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar &amp;predeterminados</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausencia</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> minutos</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca</translation>
     </message>
     <message>
         <source>Away after no input for, in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos sin actividad para considerarme ausente</translation>
     </message>
     <message>
         <source>Never: neither idle time nor a locked screen nor a suspend counts you away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca: ni la inactividad, ni el bloqueo de la pantalla, ni la suspensión hacen que se le considere ausente.</translation>
     </message>
     <message>
         <source>Count me away after no &amp;input for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Considerarme ausente &amp;tras una inactividad de:</translation>
     </message>
     <message>
         <source>Ask whether to keep the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntar si se conserva el tiempo</translation>
     </message>
     <message>
         <source>Keep the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar el tiempo</translation>
     </message>
     <message>
         <source>Take the time off the count</source>
-        <translation type="unfinished"></translation>
+        <translation>Descontar el tiempo del contador</translation>
     </message>
     <message>
         <source>On my return</source>
-        <translation type="unfinished"></translation>
+        <translation>Al volver</translation>
     </message>
     <message>
         <source>On my re&amp;turn:</source>
-        <translation type="unfinished"></translation>
+        <translation>Al &amp;volver:</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero</translation>
     </message>
     <message>
         <source>$ (as Earnmeter has always shown it)</source>
-        <translation type="unfinished"></translation>
+        <translation>$ (como Earnmeter lo ha mostrado siempre)</translation>
     </message>
     <message>
         <source>Regional currency (locale)</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda de la región (configuración regional)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A currency in the list: its ISO code and its symbol, &quot;EUR (€)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda</translation>
     </message>
     <message>
         <source>The currency every amount is shown in, as the region writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La moneda en la que se muestran todos los importes, con el formato de la región.</translation>
     </message>
     <message>
         <source>Currenc&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;oneda:</translation>
     </message>
     <message>
         <source>This desktop tells neither idle time nor the lock: time away is not noticed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no informa ni de la inactividad ni del bloqueo: no se detectan las ausencias.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <comment>the last two ways</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Noticed through %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ausencias se detectan mediante %1.</translation>
     </message>
     <message>
         <source>The break must end after it begins, within the working day.</source>
-        <translation type="unfinished"></translation>
+        <translation>El descanso debe terminar después de empezar y estar dentro de la jornada laboral.</translation>
     </message>
     <message>
         <source>The working day must end after it begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>La jornada laboral debe terminar después de empezar.</translation>
     </message>
     <message>
         <source>The daily goal must be an amount above 0, such as 240.00, or empty for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>La meta diaria debe ser un importe mayor que 0, como 240.00, o quedar vacía si no quiere ninguna.</translation>
+    </message>
+    <message>
+        <source>Working week</source>
+        <translation>Semana laboral</translation>
+    </message>
+    <message>
+        <source>&amp;Hours a day:</source>
+        <translation>&amp;Horas al día:</translation>
+    </message>
+    <message>
+        <source>Hours worked a day</source>
+        <translation>Horas trabajadas al día</translation>
+    </message>
+    <message>
+        <source>Days a wee&amp;k:</source>
+        <translation>Días a &amp;la semana:</translation>
+    </message>
+    <message>
+        <source>Days worked a week</source>
+        <translation>Días trabajados a la semana</translation>
+    </message>
+    <message>
+        <source>The advanced window converts a pay period into an hourly wage on these.</source>
+        <translation>El modo avanzado los usa para convertir un periodo de pago en salario por hora.</translation>
     </message>
 </context>
 <context>
     <name>SysTray</name>
     <message>
         <source>&amp;Popup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Menú emergente</translation>
     </message>
 </context>
 <context>
     <name>TrayHost</name>
     <message>
         <source>&amp;Open Earnmeter...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir Earnmeter...</translation>
     </message>
     <message>
         <source>&amp;Start Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar el contador</translation>
     </message>
     <message>
         <source>&amp;Pause Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausar el contador</translation>
     </message>
     <message>
         <source>&amp;E-Mail Dorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar un &amp;correo a Dorvan</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>WindowMenus</name>
     <message>
         <source>Elapsed &amp;Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiempo transcurrido</translation>
     </message>
     <message>
         <source>Calculated &amp;Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salario calculado</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Reset Timer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner el contador a &amp;cero...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferencias...</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar al &amp;portapapeles</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;E-Mail Dorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar un &amp;correo a Dorvan</translation>
     </message>
     <message>
         <source>Visit &amp;Webpage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visitar la página web</translation>
     </message>
     <message>
         <source>&amp;Donate Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información sobre &amp;donaciones</translation>
     </message>
     <message>
         <source>&amp;Help and Readme</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda y léame</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Oculto</translation>
     </message>
 </context>
 <context>
     <name>WorkingDayHost</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>It is %1: Earnmeter started counting your working day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son las %1: Earnmeter ha empezado a contar su jornada laboral.</translation>
     </message>
     <message>
         <source>It is %1: start Earnmeter?</source>
-        <translation type="unfinished"></translation>
+        <translation>Son las %1: ¿iniciar Earnmeter?</translation>
     </message>
     <message>
         <source>Your break began at %1: Earnmeter paused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su descanso empezó a las %1: Earnmeter está en pausa.</translation>
     </message>
     <message>
         <source>Your break began at %1. Earnmeter is still counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su descanso empezó a las %1. Earnmeter sigue contando.</translation>
     </message>
     <message>
         <source>Your break ended at %1: Earnmeter counts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su descanso terminó a las %1: Earnmeter vuelve a contar.</translation>
     </message>
     <message>
         <source>Your working day ended at %1: Earnmeter paused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su jornada laboral terminó a las %1: Earnmeter está en pausa.</translation>
     </message>
     <message>
         <source>Your working day ended at %1. Earnmeter is still counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su jornada laboral terminó a las %1. Earnmeter sigue contando.</translation>
     </message>
     <message>
         <source>You reached today&apos;s goal of %1 at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha alcanzado la meta de hoy (%1) a las %2.</translation>
     </message>
 </context>
 <context>
     <name>WorkingWindow</name>
     <message>
         <source>Elapsed time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo transcurrido</translation>
     </message>
     <message>
         <source>Money earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero ganado</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo avanzado</translation>
     </message>
 </context>
 </TS>

@@ -5,174 +5,182 @@
     <name>AboutWindow</name>
     <message>
         <source>About Earnmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos d&apos;Earnmeter</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infos</translation>
     </message>
     <message>
         <source>Program information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur le programme</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&quot;How much money did you make today?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Combien d&apos;argent avez-vous gagné aujourd&apos;hui&#xa0;?&#xa0;»</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>by Dorvan Quellis</source>
-        <translation type="unfinished"></translation>
+        <translation>par Dorvan Quellis</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire un don</translation>
     </message>
     <message>
         <source>Opens the web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre la page web</translation>
     </message>
     <message>
         <source>Writes a support e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Rédige un courriel d&apos;assistance</translation>
     </message>
     <message>
         <source>Opens the donation page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre la page des dons</translation>
+    </message>
+    <message>
+        <source>Written by Dorvan Quellis</source>
+        <translation>Écrit par Dorvan Quellis</translation>
     </message>
 </context>
 <context>
     <name>AdvancedWindow</name>
     <message>
         <source>My &amp;Wage $</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon &amp;salaire $</translation>
     </message>
     <message>
         <source>My wage per pay period</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon salaire par période de paie</translation>
     </message>
     <message>
         <source>My wage amount in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant de mon salaire en dollars</translation>
     </message>
     <message>
         <source>Pay period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période de paie</translation>
     </message>
     <message>
         <source>Hourly</source>
         <extracomment>The pay periods, in the order of the list; the same names as in the glossary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Horaire</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les 2 semaines</translation>
     </message>
     <message>
         <source>Semi-Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Bimensuel</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuel</translation>
     </message>
     <message>
         <source>Annually</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuel</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>&amp;START</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉ&amp;MARRER</translation>
     </message>
     <message>
         <source>&amp;PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PAUSE</translation>
     </message>
     <message>
         <source>&amp;Advanced Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode a&amp;vancé</translation>
     </message>
     <message>
         <source>Current Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire actuel</translation>
     </message>
     <message>
         <source>Elapsed Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé</translation>
     </message>
     <message>
         <source>Convert the pay period</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir la période de paie</translation>
     </message>
     <message>
         <source>Current hourly wage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire horaire actuel</translation>
     </message>
     <message>
         <source>&amp;Minimum Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire mi&amp;nimum</translation>
     </message>
     <message>
         <source>&amp;DREAM Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire D&amp;REAM</translation>
     </message>
     <message>
         <source>Minimum Wage  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire minimum  %1</translation>
     </message>
     <message>
         <source>DREAM Wage  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire DREAM  %1</translation>
+    </message>
+    <message>
+        <source>Earnmeter assumes %1 hours/day and %2 days/week.</source>
+        <translation>Earnmeter compte %1 heures par jour et %2 jours par semaine.</translation>
     </message>
 </context>
 <context>
     <name>AwayHost</name>
     <message>
         <source>%1 The time was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Le temps a été conservé.</translation>
     </message>
     <message>
         <source>%1 %2 was taken off the count.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Temps retiré du compteur&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon retour</translation>
     </message>
     <message>
         <source>&amp;Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conserver</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>Remove and &amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer et mettre en &amp;pause</translation>
     </message>
     <message>
         <source>You were away from %1 to %2 (%3) while Earnmeter was counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence de %1 à %2 (%3) pendant qu&apos;Earnmeter comptait.</translation>
     </message>
 </context>
 <context>
@@ -180,7 +188,7 @@
     <message>
         <source>(%1)/hr</source>
         <extracomment>A configured hourly rate in the advanced window&apos;s option captions: &quot;(12,50 €)/hr&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(%1)/h</translation>
     </message>
 </context>
 <context>
@@ -188,743 +196,767 @@
     <message>
         <source>Today %1 in %2</source>
         <comment>money, time</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui %1 en %2</translation>
     </message>
     <message>
         <source>Today (without the history) %1 in %2</source>
         <comment>money, time</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui (sans l&apos;historique) %1 en %2</translation>
     </message>
     <message>
         <source>Ends in %1</source>
         <comment>the working day</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fin dans %1</translation>
     </message>
     <message>
         <source>%1 % of today&apos;s goal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % de l&apos;objectif du jour de %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Do you want to reset the timer to zero?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous remettre le compteur à zéro&#xa0;?</translation>
     </message>
     <message>
         <source>Reset Earnmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre Earnmeter à zéro</translation>
     </message>
     <message>
         <source>PAUSED (Earnmeter)</source>
         <extracomment>The main window&apos;s caption while paused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EN PAUSE (Earnmeter)</translation>
     </message>
     <message>
         <source>Earnmeter (PAUSED)</source>
         <extracomment>The advanced window&apos;s caption while paused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter (EN PAUSE)</translation>
     </message>
 </context>
 <context>
     <name>HistoryChart</name>
     <message>
         <source>Earnings chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique des gains</translation>
     </message>
     <message>
         <source>The same figures are listed in the table below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mêmes chiffres figurent dans le tableau ci-dessous.</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <comment>a bar&apos;s period, earnings and time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, %3</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>This week</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette semaine</translation>
     </message>
     <message>
         <source>This month</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mois-ci</translation>
     </message>
     <message>
         <source>This year</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette année</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le début</translation>
     </message>
     <message>
         <source>Earnmeter History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique d&apos;Earnmeter</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en &amp;CSV...</translation>
     </message>
     <message>
         <source>Last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>30 derniers jours</translation>
     </message>
     <message>
         <source>Last 12 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>12 dernières semaines</translation>
     </message>
     <message>
         <source>Last 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>12 derniers mois</translation>
     </message>
     <message>
         <source>Chart span</source>
-        <translation type="unfinished"></translation>
+        <translation>Étendue du graphique</translation>
     </message>
     <message>
         <source>&amp;Show days without earnings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher les jours sans gains</translation>
     </message>
     <message>
         <source>Earnings per period, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Gains par période, les plus récents d&apos;abord</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagné</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>%1: %2 in %3</source>
         <comment>a period, its earnings and time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 en %3</translation>
     </message>
 </context>
 <context>
     <name>Host</name>
     <message>
         <source>Earnmeter&apos;s start at login could not be changed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lancement d&apos;Earnmeter à l&apos;ouverture de session n&apos;a pas pu être modifié&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The elapsed time goes on counting; it will be saved again in five minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps écoulé continue de courir&#xa0;; il sera de nouveau enregistré dans cinq minutes.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Elapsed Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé</translation>
     </message>
     <message>
         <source>My Hourly &amp;Wage: $</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon &amp;salaire horaire&#xa0;: $</translation>
     </message>
     <message>
         <source>&amp;START</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉ&amp;MARRER</translation>
     </message>
     <message>
         <source>&amp;PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PAUSE</translation>
     </message>
     <message>
         <source>&amp;Advanced Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode a&amp;vancé</translation>
     </message>
     <message>
         <source>My hourly wage in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon salaire horaire en dollars</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>&quot;%1&quot; is not a &quot;key = value&quot; line; it is ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une ligne «&#xa0;key = value&#xa0;»&#xa0;; elle est ignorée.</translation>
     </message>
     <message>
         <source>none</source>
         <comment>no value</comment>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>%1 = &quot;%2&quot; is not %3; %4 is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = «&#xa0;%2&#xa0;» n&apos;est pas %3&#xa0;; valeur utilisée à la place&#xa0;: %4.</translation>
     </message>
     <message>
         <source>End of %1 file reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin du fichier %1 atteinte.</translation>
     </message>
     <message>
         <source>Your software has been updated to version %1. Click OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre logiciel a été mis à jour vers la version %1. Cliquez sur OK pour continuer.</translation>
     </message>
     <message>
         <source>Earnmeter Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour d&apos;Earnmeter</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>%1 will be recreated now. Please launch the software again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 va maintenant être recréé. Veuillez relancer le logiciel.</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avis</translation>
     </message>
     <message>
         <source>%1. Nothing could be read from it: the settings take their defaults, and the file is left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Rien n&apos;a pu y être lu&#xa0;: les paramètres prennent leurs valeurs par défaut et le fichier reste inchangé.</translation>
     </message>
     <message>
         <source>%1. Read from it: %2. The other settings take their defaults, and the file is left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Lu dans ce fichier&#xa0;: %2. Les autres paramètres prennent leurs valeurs par défaut et le fichier reste inchangé.</translation>
     </message>
     <message>
         <source>Earnmeter did not use the folder %1 for its control channel: it %2, so another user could listen in or shut the command line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter n&apos;a pas utilisé le dossier %1 pour son canal de contrôle (%2)&#xa0;: un autre utilisateur pourrait l&apos;écouter ou en fermer l&apos;accès à la ligne de commande.</translation>
     </message>
     <message>
         <source>It uses a folder of its own instead, %1; the command line and panels find it through the data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il utilise à la place un dossier qui lui est propre, %1&#xa0;; la ligne de commande et les panneaux le trouvent grâce au dossier de données.</translation>
     </message>
     <message>
         <source>The meter works, but the command line and panels cannot reach it: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compteur fonctionne, mais la ligne de commande et les panneaux ne peuvent pas le joindre&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Some of your preferences in %1 could not be read; the file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines de vos préférences dans %1 n&apos;ont pas pu être lues&#xa0;; le fichier est laissé tel quel.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>... and %1 more lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>... et %1 lignes de plus.</translation>
     </message>
     <message>
         <source>%1. Your preferences take their defaults, and the file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Vos préférences prennent leurs valeurs par défaut et le fichier est laissé tel quel.</translation>
     </message>
     <message>
         <source>Do you want to continue with your elapsed time of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous poursuivre avec votre temps écoulé de %1&#xa0;?</translation>
     </message>
     <message>
         <source>It was counted on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il a été compté le %1.</translation>
     </message>
     <message>
         <source>Continue Earnmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprise d&apos;Earnmeter</translation>
     </message>
     <message>
         <source>Do you want to save your elapsed time?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer votre temps écoulé&#xa0;?</translation>
     </message>
     <message>
         <source>Save Earnmeter Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la progression d&apos;Earnmeter</translation>
     </message>
 </context>
 <context>
     <name>OptionsDialog</name>
     <message>
         <source>Earnmeter Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options d&apos;Earnmeter</translation>
     </message>
     <message>
         <source>&amp;Minimum Wage $</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire &amp;minimum $</translation>
     </message>
     <message>
         <source>/hr</source>
-        <translation type="unfinished"></translation>
+        <translation>/h</translation>
     </message>
     <message>
         <source>&amp;DREAM Wage $</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire &amp;DREAM $</translation>
     </message>
     <message>
         <source>Minimum wage in dollars per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire minimum en dollars par heure</translation>
     </message>
     <message>
         <source>DREAM wage in dollars per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire DREAM en dollars par heure</translation>
     </message>
     <message>
         <source>Minimize on &amp;Startup?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réduire au démarrage&#xa0;?</translation>
     </message>
     <message>
         <source>Startup in &amp;Advanced Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer en mode a&amp;vancé&#xa0;?</translation>
     </message>
     <message>
         <source>Save &amp;Position on Exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder la &amp;position en quittant&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par dé&amp;faut</translation>
     </message>
     <message>
         <source>Minimize on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire au démarrage</translation>
     </message>
     <message>
         <source>Startup in advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer en mode avancé</translation>
     </message>
     <message>
         <source>Save window positions on exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser la position des fenêtres en quittant</translation>
     </message>
     <message>
         <source>Restore defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les valeurs par défaut</translation>
     </message>
     <message>
         <source>Type mismatch: the amount is not a number. Enter digits with an optional point, such as 6.75.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incompatibilité de type&#xa0;: le montant n&apos;est pas un nombre. Saisissez des chiffres, avec un point facultatif, comme 6.75.</translation>
     </message>
     <message>
         <source>Overflow: the amount is too large. Enter an amount below 922,337,203,685,477.58.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité&#xa0;: le montant est trop grand. Saisissez un montant inférieur à 922,337,203,685,477.58.</translation>
     </message>
     <message>
         <source>Invalid floating-point operation: the amount cannot be computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération en virgule flottante non valide&#xa0;: le montant ne peut pas être calculé.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>Earnmeter Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences d&apos;Earnmeter</translation>
     </message>
     <message>
         <source>Wage and day</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire et journée</translation>
     </message>
     <message>
         <source>&amp;Remember the wage from one run to the next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémoriser le salaire d&apos;un lancement à l&apos;autre</translation>
     </message>
     <message>
         <source>At exit the wage boxes are kept, and the next start fills them in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>En quittant, le contenu des champs de salaire est conservé et le prochain démarrage les remplit de nouveau.</translation>
     </message>
     <message>
         <source>Ask whether to continue with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander s&apos;il faut le poursuivre</translation>
     </message>
     <message>
         <source>Continue without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Poursuivre sans demander</translation>
     </message>
     <message>
         <source>Start from zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Repartir de zéro</translation>
     </message>
     <message>
         <source>A count from an earlier day</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur d&apos;un jour précédent</translation>
     </message>
     <message>
         <source>What start-up does with an elapsed time saved on an earlier day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que fait le démarrage d&apos;un temps écoulé enregistré un jour précédent.</translation>
     </message>
     <message>
         <source>A count from an &amp;earlier day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compteur d&apos;un jour précédent&#xa0;:</translation>
     </message>
     <message>
         <source>Working day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée de travail</translation>
     </message>
     <message>
         <source>&amp;Start the meter when the working day begins</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer le compteur au début de la journée de travail</translation>
     </message>
     <message>
         <source>Otherwise a notification offers to start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinon, une notification propose de le démarrer.</translation>
     </message>
     <message>
         <source>Pa&amp;use it for the break and at the day&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mettre en pa&amp;use pendant la pause et en fin de journée</translation>
     </message>
     <message>
         <source>Otherwise a notification says the meter is still counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinon, une notification indique que le compteur tourne toujours.</translation>
     </message>
     <message>
         <source>Start Earnmeter when I &amp;log in</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancer Earnmeter à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Show &amp;notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;notifications</translation>
     </message>
     <message>
         <source>At the working day&apos;s edges and when the daily goal is reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au début et à la fin de la journée de travail, et quand l&apos;objectif du jour est atteint.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Daily goal in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>Objectif du jour en dollars</translation>
     </message>
     <message>
         <source>Empty for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide pour n&apos;en fixer aucun.</translation>
     </message>
     <message>
         <source>Daily &amp;goal: $</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;bjectif du jour&#xa0;: $</translation>
     </message>
     <message>
         <source>Follow a &amp;working day from</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivre une &amp;journée de travail de</translation>
     </message>
     <message>
         <source>The working day begins at</source>
-        <translation type="unfinished"></translation>
+        <translation>La journée de travail commence à</translation>
     </message>
     <message>
         <source>The working day ends at</source>
-        <translation type="unfinished"></translation>
+        <translation>La journée de travail se termine à</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <source>With a &amp;break from</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec une &amp;pause de</translation>
     </message>
     <message>
         <source>The break begins at</source>
-        <translation type="unfinished"></translation>
+        <translation>La pause commence à</translation>
     </message>
     <message>
         <source>The break ends at</source>
-        <translation type="unfinished"></translation>
+        <translation>La pause se termine à</translation>
     </message>
     <message>
         <source>Restore &amp;Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par dé&amp;faut</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> minutes</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>jamais</translation>
     </message>
     <message>
         <source>Away after no input for, in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence après une inactivité de, en minutes</translation>
     </message>
     <message>
         <source>Never: neither idle time nor a locked screen nor a suspend counts you away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais&#xa0;: ni l&apos;inactivité, ni le verrouillage de l&apos;écran, ni la mise en veille ne comptent comme une absence.</translation>
     </message>
     <message>
         <source>Count me away after no &amp;input for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence après une &amp;inactivité de&#xa0;:</translation>
     </message>
     <message>
         <source>Ask whether to keep the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander s&apos;il faut conserver le temps</translation>
     </message>
     <message>
         <source>Keep the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver le temps</translation>
     </message>
     <message>
         <source>Take the time off the count</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le temps du compteur</translation>
     </message>
     <message>
         <source>On my return</source>
-        <translation type="unfinished"></translation>
+        <translation>À mon retour</translation>
     </message>
     <message>
         <source>On my re&amp;turn:</source>
-        <translation type="unfinished"></translation>
+        <translation>À mon &amp;retour&#xa0;:</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent</translation>
     </message>
     <message>
         <source>$ (as Earnmeter has always shown it)</source>
-        <translation type="unfinished"></translation>
+        <translation>$ (comme Earnmeter l&apos;a toujours affiché)</translation>
     </message>
     <message>
         <source>Regional currency (locale)</source>
-        <translation type="unfinished"></translation>
+        <translation>Devise régionale (paramètres régionaux)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A currency in the list: its ISO code and its symbol, &quot;EUR (€)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Devise</translation>
     </message>
     <message>
         <source>The currency every amount is shown in, as the region writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La devise dans laquelle chaque montant est affiché, à la manière de la région.</translation>
     </message>
     <message>
         <source>Currenc&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;vise&#xa0;:</translation>
     </message>
     <message>
         <source>This desktop tells neither idle time nor the lock: time away is not noticed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce bureau n&apos;indique ni l&apos;inactivité ni le verrouillage&#xa0;: les absences ne sont pas détectées.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <comment>the last two ways</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Noticed through %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Absences détectées par %1.</translation>
     </message>
     <message>
         <source>The break must end after it begins, within the working day.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pause doit se terminer après son début, au cours de la journée de travail.</translation>
     </message>
     <message>
         <source>The working day must end after it begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>La journée de travail doit se terminer après son début.</translation>
     </message>
     <message>
         <source>The daily goal must be an amount above 0, such as 240.00, or empty for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;objectif du jour doit être un montant supérieur à 0, comme 240.00, ou rester vide pour n&apos;en fixer aucun.</translation>
+    </message>
+    <message>
+        <source>Working week</source>
+        <translation>Semaine de travail</translation>
+    </message>
+    <message>
+        <source>&amp;Hours a day:</source>
+        <translation>&amp;Heures par jour :</translation>
+    </message>
+    <message>
+        <source>Hours worked a day</source>
+        <translation>Heures travaillées par jour</translation>
+    </message>
+    <message>
+        <source>Days a wee&amp;k:</source>
+        <translation>Jours par &amp;semaine :</translation>
+    </message>
+    <message>
+        <source>Days worked a week</source>
+        <translation>Jours travaillés par semaine</translation>
+    </message>
+    <message>
+        <source>The advanced window converts a pay period into an hourly wage on these.</source>
+        <translation>Le mode avancé s’en sert pour convertir une période de paie en salaire horaire.</translation>
     </message>
 </context>
 <context>
     <name>SysTray</name>
     <message>
         <source>&amp;Popup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Menu contextuel</translation>
     </message>
 </context>
 <context>
     <name>TrayHost</name>
     <message>
         <source>&amp;Open Earnmeter...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir Earnmeter...</translation>
     </message>
     <message>
         <source>&amp;Start Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer le compteur</translation>
     </message>
     <message>
         <source>&amp;Pause Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mettre le compteur en pause</translation>
     </message>
     <message>
         <source>&amp;E-Mail Dorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer un &amp;courriel à Dorvan</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
     <name>WindowMenus</name>
     <message>
         <source>Elapsed &amp;Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temps écoulé</translation>
     </message>
     <message>
         <source>Calculated &amp;Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salaire calculé</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Reset Timer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remettre le compteur à zéro...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences...</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;E-Mail Dorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer un &amp;courriel à Dorvan</translation>
     </message>
     <message>
         <source>Visit &amp;Webpage</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter la page &amp;web</translation>
     </message>
     <message>
         <source>&amp;Donate Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur les &amp;dons</translation>
     </message>
     <message>
         <source>&amp;Help and Readme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide et Lisez-moi</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Masqué</translation>
     </message>
 </context>
 <context>
     <name>WorkingDayHost</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>It is %1: Earnmeter started counting your working day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il est %1&#xa0;: Earnmeter a commencé à compter votre journée de travail.</translation>
     </message>
     <message>
         <source>It is %1: start Earnmeter?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il est %1&#xa0;: démarrer Earnmeter&#xa0;?</translation>
     </message>
     <message>
         <source>Your break began at %1: Earnmeter paused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre pause a commencé à %1&#xa0;: Earnmeter est en pause.</translation>
     </message>
     <message>
         <source>Your break began at %1. Earnmeter is still counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre pause a commencé à %1. Earnmeter compte toujours.</translation>
     </message>
     <message>
         <source>Your break ended at %1: Earnmeter counts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre pause s&apos;est terminée à %1&#xa0;: Earnmeter compte de nouveau.</translation>
     </message>
     <message>
         <source>Your working day ended at %1: Earnmeter paused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre journée de travail s&apos;est terminée à %1&#xa0;: Earnmeter est en pause.</translation>
     </message>
     <message>
         <source>Your working day ended at %1. Earnmeter is still counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre journée de travail s&apos;est terminée à %1. Earnmeter compte toujours.</translation>
     </message>
     <message>
         <source>You reached today&apos;s goal of %1 at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>À %2, vous avez atteint l&apos;objectif du jour de %1.</translation>
     </message>
 </context>
 <context>
     <name>WorkingWindow</name>
     <message>
         <source>Elapsed time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé</translation>
     </message>
     <message>
         <source>Money earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent gagné</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode avancé</translation>
     </message>
 </context>
 </TS>

@@ -5,174 +5,182 @@
     <name>AboutWindow</name>
     <message>
         <source>About Earnmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Earnmeter</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>Program information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações do programa</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&quot;How much money did you make today?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Quanto dinheiro você ganhou hoje?&quot;</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>by Dorvan Quellis</source>
-        <translation type="unfinished"></translation>
+        <translation>por Dorvan Quellis</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Doar</translation>
     </message>
     <message>
         <source>Opens the web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre a página web</translation>
     </message>
     <message>
         <source>Writes a support e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Escreve um e-mail de suporte</translation>
     </message>
     <message>
         <source>Opens the donation page</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre a página de doação</translation>
+    </message>
+    <message>
+        <source>Written by Dorvan Quellis</source>
+        <translation>Escrito por Dorvan Quellis</translation>
     </message>
 </context>
 <context>
     <name>AdvancedWindow</name>
     <message>
         <source>My &amp;Wage $</source>
-        <translation type="unfinished"></translation>
+        <translation>Meu &amp;salário $</translation>
     </message>
     <message>
         <source>My wage per pay period</source>
-        <translation type="unfinished"></translation>
+        <translation>Meu salário por período de pagamento</translation>
     </message>
     <message>
         <source>My wage amount in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor do meu salário em dólares</translation>
     </message>
     <message>
         <source>Pay period</source>
-        <translation type="unfinished"></translation>
+        <translation>Período de pagamento</translation>
     </message>
     <message>
         <source>Hourly</source>
         <extracomment>The pay periods, in the order of the list; the same names as in the glossary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Por hora</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanal</translation>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>A cada 2 semanas</translation>
     </message>
     <message>
         <source>Semi-Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinzenal</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensal</translation>
     </message>
     <message>
         <source>Annually</source>
-        <translation type="unfinished"></translation>
+        <translation>Anual</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>&amp;START</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;INICIAR</translation>
     </message>
     <message>
         <source>&amp;PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PAUSAR</translation>
     </message>
     <message>
         <source>&amp;Advanced Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo a&amp;vançado</translation>
     </message>
     <message>
         <source>Current Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salário atual</translation>
     </message>
     <message>
         <source>Elapsed Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo decorrido</translation>
     </message>
     <message>
         <source>Convert the pay period</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter o período de pagamento</translation>
     </message>
     <message>
         <source>Current hourly wage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salário por hora atual</translation>
     </message>
     <message>
         <source>&amp;Minimum Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salário &amp;mínimo</translation>
     </message>
     <message>
         <source>&amp;DREAM Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salário &amp;DREAM</translation>
     </message>
     <message>
         <source>Minimum Wage  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salário mínimo  %1</translation>
     </message>
     <message>
         <source>DREAM Wage  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salário DREAM  %1</translation>
+    </message>
+    <message>
+        <source>Earnmeter assumes %1 hours/day and %2 days/week.</source>
+        <translation>O Earnmeter considera %1 horas por dia e %2 dias por semana.</translation>
     </message>
 </context>
 <context>
     <name>AwayHost</name>
     <message>
         <source>%1 The time was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 O tempo foi mantido.</translation>
     </message>
     <message>
         <source>%1 %2 was taken off the count.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 O tempo de %2 foi descontado do contador.</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>Bem-vindo de volta</translation>
     </message>
     <message>
         <source>&amp;Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manter</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remover</translation>
     </message>
     <message>
         <source>Remove and &amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover e &amp;pausar</translation>
     </message>
     <message>
         <source>You were away from %1 to %2 (%3) while Earnmeter was counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você esteve ausente das %1 às %2 (%3) enquanto o Earnmeter contava.</translation>
     </message>
 </context>
 <context>
@@ -180,7 +188,7 @@
     <message>
         <source>(%1)/hr</source>
         <extracomment>A configured hourly rate in the advanced window&apos;s option captions: &quot;(12,50 €)/hr&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(%1)/h</translation>
     </message>
 </context>
 <context>
@@ -188,743 +196,767 @@
     <message>
         <source>Today %1 in %2</source>
         <comment>money, time</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hoje %1 em %2</translation>
     </message>
     <message>
         <source>Today (without the history) %1 in %2</source>
         <comment>money, time</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hoje (sem o histórico) %1 em %2</translation>
     </message>
     <message>
         <source>Ends in %1</source>
         <comment>the working day</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fim da jornada em %1</translation>
     </message>
     <message>
         <source>%1 % of today&apos;s goal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % da meta diária de %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Do you want to reset the timer to zero?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja zerar o contador?</translation>
     </message>
     <message>
         <source>Reset Earnmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerar o Earnmeter</translation>
     </message>
     <message>
         <source>PAUSED (Earnmeter)</source>
         <extracomment>The main window&apos;s caption while paused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PAUSADO (Earnmeter)</translation>
     </message>
     <message>
         <source>Earnmeter (PAUSED)</source>
         <extracomment>The advanced window&apos;s caption while paused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter (PAUSADO)</translation>
     </message>
 </context>
 <context>
     <name>HistoryChart</name>
     <message>
         <source>Earnings chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de ganhos</translation>
     </message>
     <message>
         <source>The same figures are listed in the table below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os mesmos valores estão listados na tabela abaixo.</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <comment>a bar&apos;s period, earnings and time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoje</translation>
     </message>
     <message>
         <source>This week</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta semana</translation>
     </message>
     <message>
         <source>This month</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mês</translation>
     </message>
     <message>
         <source>This year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ano</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo o período</translation>
     </message>
     <message>
         <source>Earnmeter History</source>
-        <translation type="unfinished"></translation>
+        <translation>Histórico do Earnmeter</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;CSV...</translation>
     </message>
     <message>
         <source>Last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 30 dias</translation>
     </message>
     <message>
         <source>Last 12 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas 12 semanas</translation>
     </message>
     <message>
         <source>Last 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 12 meses</translation>
     </message>
     <message>
         <source>Chart span</source>
-        <translation type="unfinished"></translation>
+        <translation>Período do gráfico</translation>
     </message>
     <message>
         <source>&amp;Show days without earnings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar dias sem ganhos</translation>
     </message>
     <message>
         <source>Earnings per period, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganhos por período, mais recentes primeiro</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Período</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganho</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>%1: %2 in %3</source>
         <comment>a period, its earnings and time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 em %3</translation>
     </message>
 </context>
 <context>
     <name>Host</name>
     <message>
         <source>Earnmeter&apos;s start at login could not be changed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível alterar a inicialização do Earnmeter ao entrar na sessão: %1.</translation>
     </message>
     <message>
         <source>The elapsed time goes on counting; it will be saved again in five minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo decorrido continua sendo contado; ele será salvo novamente em cinco minutos.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Elapsed Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo decorrido</translation>
     </message>
     <message>
         <source>My Hourly &amp;Wage: $</source>
-        <translation type="unfinished"></translation>
+        <translation>Meu &amp;salário por hora: $</translation>
     </message>
     <message>
         <source>&amp;START</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;INICIAR</translation>
     </message>
     <message>
         <source>&amp;PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PAUSAR</translation>
     </message>
     <message>
         <source>&amp;Advanced Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo a&amp;vançado</translation>
     </message>
     <message>
         <source>My hourly wage in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>Meu salário por hora em dólares</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>&quot;%1&quot; is not a &quot;key = value&quot; line; it is ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é uma linha &quot;key = value&quot;; ela é ignorada.</translation>
     </message>
     <message>
         <source>none</source>
         <comment>no value</comment>
-        <translation type="unfinished"></translation>
+        <translation>vazio</translation>
     </message>
     <message>
         <source>%1 = &quot;%2&quot; is not %3; %4 is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = &quot;%2&quot; não é %3; em vez disso, é usado o valor %4.</translation>
     </message>
     <message>
         <source>End of %1 file reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fim do arquivo %1 alcançado.</translation>
     </message>
     <message>
         <source>Your software has been updated to version %1. Click OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu programa foi atualizado para a versão %1. Clique em OK para continuar.</translation>
     </message>
     <message>
         <source>Earnmeter Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualização do Earnmeter</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>%1 will be recreated now. Please launch the software again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 será recriado agora. Inicie o programa novamente.</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>%1. Nothing could be read from it: the settings take their defaults, and the file is left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Nada pôde ser lido do arquivo: as configurações voltam aos valores padrão, e o arquivo não é alterado.</translation>
     </message>
     <message>
         <source>%1. Read from it: %2. The other settings take their defaults, and the file is left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Lido do arquivo: %2. As demais configurações voltam aos valores padrão, e o arquivo não é alterado.</translation>
     </message>
     <message>
         <source>Earnmeter did not use the folder %1 for its control channel: it %2, so another user could listen in or shut the command line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Earnmeter não usou a pasta %1 para o seu canal de controle (motivo: %2), pois outro usuário poderia escutar a comunicação ou bloquear o acesso da linha de comando.</translation>
     </message>
     <message>
         <source>It uses a folder of its own instead, %1; the command line and panels find it through the data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em vez dela, ele usa uma pasta própria, %1; a linha de comando e os painéis a encontram por meio da pasta de dados.</translation>
     </message>
     <message>
         <source>The meter works, but the command line and panels cannot reach it: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O contador funciona, mas a linha de comando e os painéis não conseguem acessá-lo: %1.</translation>
     </message>
     <message>
         <source>Some of your preferences in %1 could not be read; the file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algumas das suas preferências em %1 não puderam ser lidas; o arquivo é mantido como está.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1: %2</translation>
     </message>
     <message>
         <source>... and %1 more lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>... e mais %1 linhas.</translation>
     </message>
     <message>
         <source>%1. Your preferences take their defaults, and the file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Suas preferências voltam aos valores padrão, e o arquivo é mantido como está.</translation>
     </message>
     <message>
         <source>Do you want to continue with your elapsed time of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja continuar com o tempo decorrido de %1?</translation>
     </message>
     <message>
         <source>It was counted on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele foi contado em %1.</translation>
     </message>
     <message>
         <source>Continue Earnmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar o Earnmeter</translation>
     </message>
     <message>
         <source>Do you want to save your elapsed time?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja salvar o tempo decorrido?</translation>
     </message>
     <message>
         <source>Save Earnmeter Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o progresso do Earnmeter</translation>
     </message>
 </context>
 <context>
     <name>OptionsDialog</name>
     <message>
         <source>Earnmeter Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções do Earnmeter</translation>
     </message>
     <message>
         <source>&amp;Minimum Wage $</source>
-        <translation type="unfinished"></translation>
+        <translation>Salário &amp;mínimo $</translation>
     </message>
     <message>
         <source>/hr</source>
-        <translation type="unfinished"></translation>
+        <translation>/h</translation>
     </message>
     <message>
         <source>&amp;DREAM Wage $</source>
-        <translation type="unfinished"></translation>
+        <translation>Salário &amp;DREAM $</translation>
     </message>
     <message>
         <source>Minimum wage in dollars per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Salário mínimo em dólares por hora</translation>
     </message>
     <message>
         <source>DREAM wage in dollars per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Salário DREAM em dólares por hora</translation>
     </message>
     <message>
         <source>Minimize on &amp;Startup?</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar ao &amp;iniciar?</translation>
     </message>
     <message>
         <source>Startup in &amp;Advanced Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar no modo &amp;avançado?</translation>
     </message>
     <message>
         <source>Save &amp;Position on Exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar &amp;posição ao sair?</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar padrões</translation>
     </message>
     <message>
         <source>Minimize on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar ao iniciar</translation>
     </message>
     <message>
         <source>Startup in advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar no modo avançado</translation>
     </message>
     <message>
         <source>Save window positions on exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as posições das janelas ao sair</translation>
     </message>
     <message>
         <source>Restore defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar padrões</translation>
     </message>
     <message>
         <source>Type mismatch: the amount is not a number. Enter digits with an optional point, such as 6.75.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo incompatível: o valor não é um número. Digite algarismos com um ponto opcional, como 6.75.</translation>
     </message>
     <message>
         <source>Overflow: the amount is too large. Enter an amount below 922,337,203,685,477.58.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estouro: o valor é grande demais. Digite um valor abaixo de 922,337,203,685,477.58.</translation>
     </message>
     <message>
         <source>Invalid floating-point operation: the amount cannot be computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Operação de ponto flutuante inválida: o valor não pode ser calculado.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>às</translation>
     </message>
     <message>
         <source>Earnmeter Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências do Earnmeter</translation>
     </message>
     <message>
         <source>Wage and day</source>
-        <translation type="unfinished"></translation>
+        <translation>Salário e dia</translation>
     </message>
     <message>
         <source>&amp;Remember the wage from one run to the next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lembrar o salário de uma execução para a outra</translation>
     </message>
     <message>
         <source>At exit the wage boxes are kept, and the next start fills them in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ao sair, os campos de salário são guardados e, na próxima inicialização, preenchidos novamente.</translation>
     </message>
     <message>
         <source>Ask whether to continue with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Perguntar se deve continuar com ele</translation>
     </message>
     <message>
         <source>Continue without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar sem perguntar</translation>
     </message>
     <message>
         <source>Start from zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar do zero</translation>
     </message>
     <message>
         <source>A count from an earlier day</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador de um dia anterior</translation>
     </message>
     <message>
         <source>What start-up does with an elapsed time saved on an earlier day.</source>
-        <translation type="unfinished"></translation>
+        <translation>O que fazer, ao iniciar, com um tempo decorrido salvo em um dia anterior.</translation>
     </message>
     <message>
         <source>A count from an &amp;earlier day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador de um dia &amp;anterior:</translation>
     </message>
     <message>
         <source>Working day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jornada de trabalho</translation>
     </message>
     <message>
         <source>&amp;Start the meter when the working day begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar o &amp;contador quando a jornada de trabalho começar</translation>
     </message>
     <message>
         <source>Otherwise a notification offers to start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caso contrário, uma notificação oferece iniciá-lo.</translation>
     </message>
     <message>
         <source>Pa&amp;use it for the break and at the day&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;usá-lo no intervalo e no fim da jornada</translation>
     </message>
     <message>
         <source>Otherwise a notification says the meter is still counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caso contrário, uma notificação avisa que o contador ainda está contando.</translation>
     </message>
     <message>
         <source>Start Earnmeter when I &amp;log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar o Earnmeter ao &amp;entrar na sessão</translation>
     </message>
     <message>
         <source>Show &amp;notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;notificações</translation>
     </message>
     <message>
         <source>At the working day&apos;s edges and when the daily goal is reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>No início e no fim da jornada de trabalho e quando a meta diária for atingida.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma</translation>
     </message>
     <message>
         <source>Daily goal in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>Meta diária em dólares</translation>
     </message>
     <message>
         <source>Empty for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vazio para nenhuma meta.</translation>
     </message>
     <message>
         <source>Daily &amp;goal: $</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meta diária: $</translation>
     </message>
     <message>
         <source>Follow a &amp;working day from</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir uma &amp;jornada de trabalho das</translation>
     </message>
     <message>
         <source>The working day begins at</source>
-        <translation type="unfinished"></translation>
+        <translation>A jornada de trabalho começa às</translation>
     </message>
     <message>
         <source>The working day ends at</source>
-        <translation type="unfinished"></translation>
+        <translation>A jornada de trabalho termina às</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Nos dias</translation>
     </message>
     <message>
         <source>With a &amp;break from</source>
-        <translation type="unfinished"></translation>
+        <translation>Com um &amp;intervalo das</translation>
     </message>
     <message>
         <source>The break begins at</source>
-        <translation type="unfinished"></translation>
+        <translation>O intervalo começa às</translation>
     </message>
     <message>
         <source>The break ends at</source>
-        <translation type="unfinished"></translation>
+        <translation>O intervalo termina às</translation>
     </message>
     <message>
         <source>Restore &amp;Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar padrões</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausência</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> minutos</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca</translation>
     </message>
     <message>
         <source>Away after no input for, in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente após inatividade, em minutos</translation>
     </message>
     <message>
         <source>Never: neither idle time nor a locked screen nor a suspend counts you away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca: nem a inatividade, nem a tela bloqueada, nem a suspensão fazem você ser considerado ausente.</translation>
     </message>
     <message>
         <source>Count me away after no &amp;input for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Considerar-me au&amp;sente após inatividade de:</translation>
     </message>
     <message>
         <source>Ask whether to keep the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Perguntar se o tempo deve ser mantido</translation>
     </message>
     <message>
         <source>Keep the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter o tempo</translation>
     </message>
     <message>
         <source>Take the time off the count</source>
-        <translation type="unfinished"></translation>
+        <translation>Descontar o tempo do contador</translation>
     </message>
     <message>
         <source>On my return</source>
-        <translation type="unfinished"></translation>
+        <translation>Ao voltar</translation>
     </message>
     <message>
         <source>On my re&amp;turn:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ao &amp;voltar:</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinheiro</translation>
     </message>
     <message>
         <source>$ (as Earnmeter has always shown it)</source>
-        <translation type="unfinished"></translation>
+        <translation>$ (como o Earnmeter sempre mostrou)</translation>
     </message>
     <message>
         <source>Regional currency (locale)</source>
-        <translation type="unfinished"></translation>
+        <translation>Moeda regional (localidade)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A currency in the list: its ISO code and its symbol, &quot;EUR (€)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Moeda</translation>
     </message>
     <message>
         <source>The currency every amount is shown in, as the region writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A moeda em que todos os valores são mostrados, no formato da região.</translation>
     </message>
     <message>
         <source>Currenc&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moe&amp;da:</translation>
     </message>
     <message>
         <source>This desktop tells neither idle time nor the lock: time away is not noticed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ambiente de trabalho não informa nem a inatividade nem o bloqueio de tela: o tempo de ausência não é detectado.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <comment>the last two ways</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Noticed through %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectado por meio de %1.</translation>
     </message>
     <message>
         <source>The break must end after it begins, within the working day.</source>
-        <translation type="unfinished"></translation>
+        <translation>O intervalo deve terminar depois de começar, dentro da jornada de trabalho.</translation>
     </message>
     <message>
         <source>The working day must end after it begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jornada de trabalho deve terminar depois de começar.</translation>
     </message>
     <message>
         <source>The daily goal must be an amount above 0, such as 240.00, or empty for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>A meta diária deve ser um valor acima de 0, como 240.00, ou ficar vazia para nenhuma meta.</translation>
+    </message>
+    <message>
+        <source>Working week</source>
+        <translation>Semana de trabalho</translation>
+    </message>
+    <message>
+        <source>&amp;Hours a day:</source>
+        <translation>&amp;Horas por dia:</translation>
+    </message>
+    <message>
+        <source>Hours worked a day</source>
+        <translation>Horas trabalhadas por dia</translation>
+    </message>
+    <message>
+        <source>Days a wee&amp;k:</source>
+        <translation>Dias &amp;por semana:</translation>
+    </message>
+    <message>
+        <source>Days worked a week</source>
+        <translation>Dias trabalhados por semana</translation>
+    </message>
+    <message>
+        <source>The advanced window converts a pay period into an hourly wage on these.</source>
+        <translation>O modo avançado usa estes valores para converter um período de pagamento em salário por hora.</translation>
     </message>
 </context>
 <context>
     <name>SysTray</name>
     <message>
         <source>&amp;Popup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Menu</translation>
     </message>
 </context>
 <context>
     <name>TrayHost</name>
     <message>
         <source>&amp;Open Earnmeter...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir o Earnmeter...</translation>
     </message>
     <message>
         <source>&amp;Start Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar contador</translation>
     </message>
     <message>
         <source>&amp;Pause Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausar contador</translation>
     </message>
     <message>
         <source>&amp;E-Mail Dorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-mail para Dorvan</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sai&amp;r</translation>
     </message>
 </context>
 <context>
     <name>WindowMenus</name>
     <message>
         <source>Elapsed &amp;Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tempo decorrido</translation>
     </message>
     <message>
         <source>Calculated &amp;Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salário calculado</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Reset Timer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zerar contador...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opções...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferências...</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Histórico...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar para a área de transferência</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>&amp;E-Mail Dorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-mail para Dorvan</translation>
     </message>
     <message>
         <source>Visit &amp;Webpage</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitar página &amp;web</translation>
     </message>
     <message>
         <source>&amp;Donate Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações de &amp;doação</translation>
     </message>
     <message>
         <source>&amp;Help and Readme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuda e Leia-me</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre...</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Oculto</translation>
     </message>
 </context>
 <context>
     <name>WorkingDayHost</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>It is %1: Earnmeter started counting your working day.</source>
-        <translation type="unfinished"></translation>
+        <translation>São %1: o Earnmeter começou a contar sua jornada de trabalho.</translation>
     </message>
     <message>
         <source>It is %1: start Earnmeter?</source>
-        <translation type="unfinished"></translation>
+        <translation>São %1: iniciar o Earnmeter?</translation>
     </message>
     <message>
         <source>Your break began at %1: Earnmeter paused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu intervalo começou às %1: o Earnmeter foi pausado.</translation>
     </message>
     <message>
         <source>Your break began at %1. Earnmeter is still counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu intervalo começou às %1. O Earnmeter continua contando.</translation>
     </message>
     <message>
         <source>Your break ended at %1: Earnmeter counts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu intervalo terminou às %1: o Earnmeter voltou a contar.</translation>
     </message>
     <message>
         <source>Your working day ended at %1: Earnmeter paused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua jornada de trabalho terminou às %1: o Earnmeter foi pausado.</translation>
     </message>
     <message>
         <source>Your working day ended at %1. Earnmeter is still counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua jornada de trabalho terminou às %1. O Earnmeter continua contando.</translation>
     </message>
     <message>
         <source>You reached today&apos;s goal of %1 at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você atingiu a meta diária de %1 às %2.</translation>
     </message>
 </context>
 <context>
     <name>WorkingWindow</name>
     <message>
         <source>Elapsed time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo decorrido</translation>
     </message>
     <message>
         <source>Money earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinheiro ganho</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>Advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo avançado</translation>
     </message>
 </context>
 </TS>

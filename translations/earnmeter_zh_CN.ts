@@ -5,174 +5,182 @@
     <name>AboutWindow</name>
     <message>
         <source>About Earnmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Earnmeter</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>信息(&amp;I)</translation>
     </message>
     <message>
         <source>Program information</source>
-        <translation type="unfinished"></translation>
+        <translation>程序信息</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定(&amp;O)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>&quot;How much money did you make today?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>“您今天赚了多少钱？”</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <source>by Dorvan Quellis</source>
-        <translation type="unfinished"></translation>
+        <translation>作者：Dorvan Quellis</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>捐赠</translation>
     </message>
     <message>
         <source>Opens the web page</source>
-        <translation type="unfinished"></translation>
+        <translation>打开网页</translation>
     </message>
     <message>
         <source>Writes a support e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>撰写支持邮件</translation>
     </message>
     <message>
         <source>Opens the donation page</source>
-        <translation type="unfinished"></translation>
+        <translation>打开捐赠页面</translation>
+    </message>
+    <message>
+        <source>Written by Dorvan Quellis</source>
+        <translation>作者：Dorvan Quellis</translation>
     </message>
 </context>
 <context>
     <name>AdvancedWindow</name>
     <message>
         <source>My &amp;Wage $</source>
-        <translation type="unfinished"></translation>
+        <translation>工资(&amp;W) $</translation>
     </message>
     <message>
         <source>My wage per pay period</source>
-        <translation type="unfinished"></translation>
+        <translation>我每个发薪周期的工资</translation>
     </message>
     <message>
         <source>My wage amount in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>我的工资金额（美元）</translation>
     </message>
     <message>
         <source>Pay period</source>
-        <translation type="unfinished"></translation>
+        <translation>发薪周期</translation>
     </message>
     <message>
         <source>Hourly</source>
         <extracomment>The pay periods, in the order of the list; the same names as in the glossary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>按小时</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>按周</translation>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>每两周</translation>
     </message>
     <message>
         <source>Semi-Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>每半月</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>按月</translation>
     </message>
     <message>
         <source>Annually</source>
-        <translation type="unfinished"></translation>
+        <translation>按年</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>确定(&amp;K)</translation>
     </message>
     <message>
         <source>&amp;START</source>
-        <translation type="unfinished"></translation>
+        <translation>开始(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Advanced Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>高级模式(&amp;A)</translation>
     </message>
     <message>
         <source>Current Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>当前工资</translation>
     </message>
     <message>
         <source>Elapsed Time</source>
-        <translation type="unfinished"></translation>
+        <translation>已计时间</translation>
     </message>
     <message>
         <source>Convert the pay period</source>
-        <translation type="unfinished"></translation>
+        <translation>换算发薪周期</translation>
     </message>
     <message>
         <source>Current hourly wage</source>
-        <translation type="unfinished"></translation>
+        <translation>当前时薪</translation>
     </message>
     <message>
         <source>&amp;Minimum Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>最低工资(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;DREAM Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>DREAM 工资(&amp;D)</translation>
     </message>
     <message>
         <source>Minimum Wage  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最低工资  %1</translation>
     </message>
     <message>
         <source>DREAM Wage  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DREAM 工资  %1</translation>
+    </message>
+    <message>
+        <source>Earnmeter assumes %1 hours/day and %2 days/week.</source>
+        <translation>Earnmeter 按每天 %1 小时、每周 %2 天计算。</translation>
     </message>
 </context>
 <context>
     <name>AwayHost</name>
     <message>
         <source>%1 The time was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1这段时间已保留。</translation>
     </message>
     <message>
         <source>%1 %2 was taken off the count.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1已从计时中扣除 %2。</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>欢迎回来</translation>
     </message>
     <message>
         <source>&amp;Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>保留(&amp;K)</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>扣除(&amp;R)</translation>
     </message>
     <message>
         <source>Remove and &amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>扣除并暂停(&amp;P)</translation>
     </message>
     <message>
         <source>You were away from %1 to %2 (%3) while Earnmeter was counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter 计时期间，您于 %1 至 %2 离开（%3）。</translation>
     </message>
 </context>
 <context>
@@ -180,7 +188,7 @@
     <message>
         <source>(%1)/hr</source>
         <extracomment>A configured hourly rate in the advanced window&apos;s option captions: &quot;(12,50 €)/hr&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(%1)/小时</translation>
     </message>
 </context>
 <context>
@@ -188,743 +196,767 @@
     <message>
         <source>Today %1 in %2</source>
         <comment>money, time</comment>
-        <translation type="unfinished"></translation>
+        <translation>今日：%2 内赚得 %1</translation>
     </message>
     <message>
         <source>Today (without the history) %1 in %2</source>
         <comment>money, time</comment>
-        <translation type="unfinished"></translation>
+        <translation>今日（不含历史记录）：%2 内赚得 %1</translation>
     </message>
     <message>
         <source>Ends in %1</source>
         <comment>the working day</comment>
-        <translation type="unfinished"></translation>
+        <translation>工作日还剩 %1</translation>
     </message>
     <message>
         <source>%1 % of today&apos;s goal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>已达今日目标 %2 的 %1 %</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>，</translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Do you want to reset the timer to zero?</source>
-        <translation type="unfinished"></translation>
+        <translation>要将计时器归零吗？</translation>
     </message>
     <message>
         <source>Reset Earnmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter 归零</translation>
     </message>
     <message>
         <source>PAUSED (Earnmeter)</source>
         <extracomment>The main window&apos;s caption while paused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已暂停（Earnmeter）</translation>
     </message>
     <message>
         <source>Earnmeter (PAUSED)</source>
         <extracomment>The advanced window&apos;s caption while paused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter（已暂停）</translation>
     </message>
 </context>
 <context>
     <name>HistoryChart</name>
     <message>
         <source>Earnings chart</source>
-        <translation type="unfinished"></translation>
+        <translation>收入图表</translation>
     </message>
     <message>
         <source>The same figures are listed in the table below.</source>
-        <translation type="unfinished"></translation>
+        <translation>下方表格列出了相同的数据。</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <comment>a bar&apos;s period, earnings and time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2，%3</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>今天</translation>
     </message>
     <message>
         <source>This week</source>
-        <translation type="unfinished"></translation>
+        <translation>本周</translation>
     </message>
     <message>
         <source>This month</source>
-        <translation type="unfinished"></translation>
+        <translation>本月</translation>
     </message>
     <message>
         <source>This year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>全部时间</translation>
     </message>
     <message>
         <source>Earnmeter History</source>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter 历史记录</translation>
     </message>
     <message>
         <source>Export &amp;CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>导出 CSV(&amp;C)...</translation>
     </message>
     <message>
         <source>Last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>最近 30 天</translation>
     </message>
     <message>
         <source>Last 12 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>最近 12 周</translation>
     </message>
     <message>
         <source>Last 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>最近 12 个月</translation>
     </message>
     <message>
         <source>Chart span</source>
-        <translation type="unfinished"></translation>
+        <translation>图表时间范围</translation>
     </message>
     <message>
         <source>&amp;Show days without earnings</source>
-        <translation type="unfinished"></translation>
+        <translation>显示没有收入的日期(&amp;S)</translation>
     </message>
     <message>
         <source>Earnings per period, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>各时段收入，最新的在前</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>时段</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>已赚金额</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>时间</translation>
     </message>
     <message>
         <source>%1: %2 in %3</source>
         <comment>a period, its earnings and time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%3 内赚得 %2</translation>
     </message>
 </context>
 <context>
     <name>Host</name>
     <message>
         <source>Earnmeter&apos;s start at login could not be changed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法更改 Earnmeter 的登录时启动设置：%1。</translation>
     </message>
     <message>
         <source>The elapsed time goes on counting; it will be saved again in five minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>已计时间会继续累计，五分钟后将再次尝试保存。</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Elapsed Time</source>
-        <translation type="unfinished"></translation>
+        <translation>已计时间</translation>
     </message>
     <message>
         <source>My Hourly &amp;Wage: $</source>
-        <translation type="unfinished"></translation>
+        <translation>我的时薪(&amp;W)：$</translation>
     </message>
     <message>
         <source>&amp;START</source>
-        <translation type="unfinished"></translation>
+        <translation>开始(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Advanced Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>高级模式(&amp;A)</translation>
     </message>
     <message>
         <source>My hourly wage in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>我的时薪（美元）</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>&quot;%1&quot; is not a &quot;key = value&quot; line; it is ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是“key = value”格式的行，已忽略。</translation>
     </message>
     <message>
         <source>none</source>
         <comment>no value</comment>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>%1 = &quot;%2&quot; is not %3; %4 is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = &quot;%2&quot; 不是 %3；已改用 %4。</translation>
     </message>
     <message>
         <source>End of %1 file reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>已到达 %1 文件末尾。</translation>
     </message>
     <message>
         <source>Your software has been updated to version %1. Click OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>您的软件已更新到 %1 版。请点击“确定”继续。</translation>
     </message>
     <message>
         <source>Earnmeter Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter 更新</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>%1 will be recreated now. Please launch the software again.</source>
-        <translation type="unfinished"></translation>
+        <translation>现在将重新创建 %1。请重新启动本软件。</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>%1. Nothing could be read from it: the settings take their defaults, and the file is left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。无法从中读取任何内容：各项设置采用默认值，该文件保持不变。</translation>
     </message>
     <message>
         <source>%1. Read from it: %2. The other settings take their defaults, and the file is left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。已从中读取：%2。其他设置采用默认值，该文件保持不变。</translation>
     </message>
     <message>
         <source>Earnmeter did not use the folder %1 for its control channel: it %2, so another user could listen in or shut the command line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter 未将文件夹 %1 用作控制通道：该文件夹 %2，其他用户可能借此窃听，或使命令行无法连接。</translation>
     </message>
     <message>
         <source>It uses a folder of its own instead, %1; the command line and panels find it through the data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>它改用自己的文件夹 %1；命令行和面板会通过数据文件夹找到它。</translation>
     </message>
     <message>
         <source>The meter works, but the command line and panels cannot reach it: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>计时器可以正常工作，但命令行和面板无法连接到它：%1。</translation>
     </message>
     <message>
         <source>Some of your preferences in %1 could not be read; the file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %1 中的部分首选项；该文件保持原样。</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：%2</translation>
     </message>
     <message>
         <source>... and %1 more lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>……以及另外 %1 行。</translation>
     </message>
     <message>
         <source>%1. Your preferences take their defaults, and the file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。您的首选项采用默认值，该文件保持原样。</translation>
     </message>
     <message>
         <source>Do you want to continue with your elapsed time of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>要从已计时间 %1 继续计时吗？</translation>
     </message>
     <message>
         <source>It was counted on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>这段时间记录于 %1。</translation>
     </message>
     <message>
         <source>Continue Earnmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>继续 Earnmeter</translation>
     </message>
     <message>
         <source>Do you want to save your elapsed time?</source>
-        <translation type="unfinished"></translation>
+        <translation>要保存已计时间吗？</translation>
     </message>
     <message>
         <source>Save Earnmeter Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>保存 Earnmeter 进度</translation>
     </message>
 </context>
 <context>
     <name>OptionsDialog</name>
     <message>
         <source>Earnmeter Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter 选项</translation>
     </message>
     <message>
         <source>&amp;Minimum Wage $</source>
-        <translation type="unfinished"></translation>
+        <translation>最低工资(&amp;M) $</translation>
     </message>
     <message>
         <source>/hr</source>
-        <translation type="unfinished"></translation>
+        <translation>/时</translation>
     </message>
     <message>
         <source>&amp;DREAM Wage $</source>
-        <translation type="unfinished"></translation>
+        <translation>DREAM 工资(&amp;D) $</translation>
     </message>
     <message>
         <source>Minimum wage in dollars per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>每小时最低工资（美元）</translation>
     </message>
     <message>
         <source>DREAM wage in dollars per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>每小时 DREAM 工资（美元）</translation>
     </message>
     <message>
         <source>Minimize on &amp;Startup?</source>
-        <translation type="unfinished"></translation>
+        <translation>启动时最小化(&amp;S)？</translation>
     </message>
     <message>
         <source>Startup in &amp;Advanced Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>以高级模式启动(&amp;A)？</translation>
     </message>
     <message>
         <source>Save &amp;Position on Exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>退出时保存位置(&amp;P)？</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>恢复默认值(&amp;R)</translation>
     </message>
     <message>
         <source>Minimize on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>启动时最小化</translation>
     </message>
     <message>
         <source>Startup in advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>以高级模式启动</translation>
     </message>
     <message>
         <source>Save window positions on exit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出时保存窗口位置</translation>
     </message>
     <message>
         <source>Restore defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>恢复默认值</translation>
     </message>
     <message>
         <source>Type mismatch: the amount is not a number. Enter digits with an optional point, such as 6.75.</source>
-        <translation type="unfinished"></translation>
+        <translation>类型不匹配：金额不是数字。请输入数字，可带一个小数点，例如 6.75。</translation>
     </message>
     <message>
         <source>Overflow: the amount is too large. Enter an amount below 922,337,203,685,477.58.</source>
-        <translation type="unfinished"></translation>
+        <translation>溢出：金额过大。请输入小于 922,337,203,685,477.58 的金额。</translation>
     </message>
     <message>
         <source>Invalid floating-point operation: the amount cannot be computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>无效的浮点运算：无法计算该金额。</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>至</translation>
     </message>
     <message>
         <source>Earnmeter Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Earnmeter 首选项</translation>
     </message>
     <message>
         <source>Wage and day</source>
-        <translation type="unfinished"></translation>
+        <translation>工资与日期</translation>
     </message>
     <message>
         <source>&amp;Remember the wage from one run to the next</source>
-        <translation type="unfinished"></translation>
+        <translation>记住工资，下次运行时沿用(&amp;R)</translation>
     </message>
     <message>
         <source>At exit the wage boxes are kept, and the next start fills them in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>退出时保留工资输入框的内容，下次启动时重新填入。</translation>
     </message>
     <message>
         <source>Ask whether to continue with it</source>
-        <translation type="unfinished"></translation>
+        <translation>询问是否继续</translation>
     </message>
     <message>
         <source>Continue without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>直接继续，不询问</translation>
     </message>
     <message>
         <source>Start from zero</source>
-        <translation type="unfinished"></translation>
+        <translation>从零开始</translation>
     </message>
     <message>
         <source>A count from an earlier day</source>
-        <translation type="unfinished"></translation>
+        <translation>之前某天的计时</translation>
     </message>
     <message>
         <source>What start-up does with an elapsed time saved on an earlier day.</source>
-        <translation type="unfinished"></translation>
+        <translation>启动时如何处理之前某天保存的已计时间。</translation>
     </message>
     <message>
         <source>A count from an &amp;earlier day:</source>
-        <translation type="unfinished"></translation>
+        <translation>之前某天的计时(&amp;E)：</translation>
     </message>
     <message>
         <source>Working day</source>
-        <translation type="unfinished"></translation>
+        <translation>工作日</translation>
     </message>
     <message>
         <source>&amp;Start the meter when the working day begins</source>
-        <translation type="unfinished"></translation>
+        <translation>工作日开始时启动计时器(&amp;S)</translation>
     </message>
     <message>
         <source>Otherwise a notification offers to start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>否则将通过通知提示您启动。</translation>
     </message>
     <message>
         <source>Pa&amp;use it for the break and at the day&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>休息时和工作日结束时暂停计时器(&amp;U)</translation>
     </message>
     <message>
         <source>Otherwise a notification says the meter is still counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>否则将通过通知告知您计时器仍在计时。</translation>
     </message>
     <message>
         <source>Start Earnmeter when I &amp;log in</source>
-        <translation type="unfinished"></translation>
+        <translation>登录时启动 Earnmeter(&amp;L)</translation>
     </message>
     <message>
         <source>Show &amp;notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>显示通知(&amp;N)</translation>
     </message>
     <message>
         <source>At the working day&apos;s edges and when the daily goal is reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>在工作日开始、休息和结束时，以及达到每日目标时。</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>Daily goal in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>每日目标（美元）</translation>
     </message>
     <message>
         <source>Empty for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>留空表示不设目标。</translation>
     </message>
     <message>
         <source>Daily &amp;goal: $</source>
-        <translation type="unfinished"></translation>
+        <translation>每日目标(&amp;G)：$</translation>
     </message>
     <message>
         <source>Follow a &amp;working day from</source>
-        <translation type="unfinished"></translation>
+        <translation>启用工作日(&amp;W)，从</translation>
     </message>
     <message>
         <source>The working day begins at</source>
-        <translation type="unfinished"></translation>
+        <translation>工作日开始时间</translation>
     </message>
     <message>
         <source>The working day ends at</source>
-        <translation type="unfinished"></translation>
+        <translation>工作日结束时间</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>星期</translation>
     </message>
     <message>
         <source>With a &amp;break from</source>
-        <translation type="unfinished"></translation>
+        <translation>包含休息(&amp;B)，从</translation>
     </message>
     <message>
         <source>The break begins at</source>
-        <translation type="unfinished"></translation>
+        <translation>休息开始时间</translation>
     </message>
     <message>
         <source>The break ends at</source>
-        <translation type="unfinished"></translation>
+        <translation>休息结束时间</translation>
     </message>
     <message>
         <source>Restore &amp;Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>恢复默认值(&amp;D)</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>离开</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 分钟</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>从不</translation>
     </message>
     <message>
         <source>Away after no input for, in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>无输入多久后视为离开（分钟）</translation>
     </message>
     <message>
         <source>Never: neither idle time nor a locked screen nor a suspend counts you away.</source>
-        <translation type="unfinished"></translation>
+        <translation>从不：空闲、锁屏或挂起均不会被视为离开。</translation>
     </message>
     <message>
         <source>Count me away after no &amp;input for:</source>
-        <translation type="unfinished"></translation>
+        <translation>无输入多久后视为离开(&amp;I)：</translation>
     </message>
     <message>
         <source>Ask whether to keep the time</source>
-        <translation type="unfinished"></translation>
+        <translation>询问是否保留这段时间</translation>
     </message>
     <message>
         <source>Keep the time</source>
-        <translation type="unfinished"></translation>
+        <translation>保留这段时间</translation>
     </message>
     <message>
         <source>Take the time off the count</source>
-        <translation type="unfinished"></translation>
+        <translation>从计时中扣除这段时间</translation>
     </message>
     <message>
         <source>On my return</source>
-        <translation type="unfinished"></translation>
+        <translation>返回时</translation>
     </message>
     <message>
         <source>On my re&amp;turn:</source>
-        <translation type="unfinished"></translation>
+        <translation>返回时(&amp;T)：</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>金额</translation>
     </message>
     <message>
         <source>$ (as Earnmeter has always shown it)</source>
-        <translation type="unfinished"></translation>
+        <translation>$（Earnmeter 一贯的显示方式）</translation>
     </message>
     <message>
         <source>Regional currency (locale)</source>
-        <translation type="unfinished"></translation>
+        <translation>当地货币（按区域设置）</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A currency in the list: its ISO code and its symbol, &quot;EUR (€)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>货币</translation>
     </message>
     <message>
         <source>The currency every amount is shown in, as the region writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有金额使用的货币，按该地区的书写习惯显示。</translation>
     </message>
     <message>
         <source>Currenc&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>货币(&amp;Y)：</translation>
     </message>
     <message>
         <source>This desktop tells neither idle time nor the lock: time away is not noticed.</source>
-        <translation type="unfinished"></translation>
+        <translation>此桌面环境既不提供空闲时间，也不提供锁屏状态：无法察觉离开时间。</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <comment>the last two ways</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1和%2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>Noticed through %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>通过%1察觉离开。</translation>
     </message>
     <message>
         <source>The break must end after it begins, within the working day.</source>
-        <translation type="unfinished"></translation>
+        <translation>休息的结束时间必须晚于开始时间，且须在工作日之内。</translation>
     </message>
     <message>
         <source>The working day must end after it begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>工作日的结束时间必须晚于开始时间。</translation>
     </message>
     <message>
         <source>The daily goal must be an amount above 0, such as 240.00, or empty for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>每日目标必须是大于 0 的金额（例如 240.00），或留空表示不设目标。</translation>
+    </message>
+    <message>
+        <source>Working week</source>
+        <translation>工作周</translation>
+    </message>
+    <message>
+        <source>&amp;Hours a day:</source>
+        <translation>每天小时数(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>Hours worked a day</source>
+        <translation>每天工作小时数</translation>
+    </message>
+    <message>
+        <source>Days a wee&amp;k:</source>
+        <translation>每周天数(&amp;K)：</translation>
+    </message>
+    <message>
+        <source>Days worked a week</source>
+        <translation>每周工作天数</translation>
+    </message>
+    <message>
+        <source>The advanced window converts a pay period into an hourly wage on these.</source>
+        <translation>高级模式据此将发薪周期换算为时薪。</translation>
     </message>
 </context>
 <context>
     <name>SysTray</name>
     <message>
         <source>&amp;Popup</source>
-        <translation type="unfinished"></translation>
+        <translation>弹出菜单(&amp;P)</translation>
     </message>
 </context>
 <context>
     <name>TrayHost</name>
     <message>
         <source>&amp;Open Earnmeter...</source>
-        <translation type="unfinished"></translation>
+        <translation>打开 Earnmeter(&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Start Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>开始计时(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Pause Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停计时(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;E-Mail Dorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>给 Dorvan 发邮件(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>关于(&amp;A)...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;X)</translation>
     </message>
 </context>
 <context>
     <name>WindowMenus</name>
     <message>
         <source>Elapsed &amp;Time</source>
-        <translation type="unfinished"></translation>
+        <translation>已计时间(&amp;T)</translation>
     </message>
     <message>
         <source>Calculated &amp;Wage</source>
-        <translation type="unfinished"></translation>
+        <translation>计算所得工资(&amp;W)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Reset Timer...</source>
-        <translation type="unfinished"></translation>
+        <translation>计时器归零(&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>选项(&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>首选项(&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>历史记录(&amp;H)...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>复制到剪贴板(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;E-Mail Dorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>给 Dorvan 发邮件(&amp;E)</translation>
     </message>
     <message>
         <source>Visit &amp;Webpage</source>
-        <translation type="unfinished"></translation>
+        <translation>访问网页(&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Donate Information</source>
-        <translation type="unfinished"></translation>
+        <translation>捐赠信息(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Help and Readme</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助和自述文件(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>关于(&amp;A)...</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>隐藏菜单</translation>
     </message>
 </context>
 <context>
     <name>WorkingDayHost</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>开始</translation>
     </message>
     <message>
         <source>It is %1: Earnmeter started counting your working day.</source>
-        <translation type="unfinished"></translation>
+        <translation>现在是 %1：Earnmeter 已开始为您的工作日计时。</translation>
     </message>
     <message>
         <source>It is %1: start Earnmeter?</source>
-        <translation type="unfinished"></translation>
+        <translation>现在是 %1：要开始 Earnmeter 计时吗？</translation>
     </message>
     <message>
         <source>Your break began at %1: Earnmeter paused.</source>
-        <translation type="unfinished"></translation>
+        <translation>您的休息已于 %1 开始：Earnmeter 已暂停。</translation>
     </message>
     <message>
         <source>Your break began at %1. Earnmeter is still counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>您的休息已于 %1 开始。Earnmeter 仍在计时。</translation>
     </message>
     <message>
         <source>Your break ended at %1: Earnmeter counts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>您的休息已于 %1 结束：Earnmeter 已恢复计时。</translation>
     </message>
     <message>
         <source>Your working day ended at %1: Earnmeter paused.</source>
-        <translation type="unfinished"></translation>
+        <translation>您的工作日已于 %1 结束：Earnmeter 已暂停。</translation>
     </message>
     <message>
         <source>Your working day ended at %1. Earnmeter is still counting.</source>
-        <translation type="unfinished"></translation>
+        <translation>您的工作日已于 %1 结束。Earnmeter 仍在计时。</translation>
     </message>
     <message>
         <source>You reached today&apos;s goal of %1 at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>您已于 %2 达成今日目标 %1。</translation>
     </message>
 </context>
 <context>
     <name>WorkingWindow</name>
     <message>
         <source>Elapsed time</source>
-        <translation type="unfinished"></translation>
+        <translation>已计时间</translation>
     </message>
     <message>
         <source>Money earned</source>
-        <translation type="unfinished"></translation>
+        <translation>已赚金额</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>开始</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停</translation>
     </message>
     <message>
         <source>Advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>高级模式</translation>
     </message>
 </context>
 </TS>

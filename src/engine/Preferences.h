@@ -2,6 +2,7 @@
 
 #include "engine/Currency.h"
 #include "engine/Money.h"
+#include "engine/PayPeriod.h"
 #include "engine/WorkingDay.h"
 
 #include <optional>
@@ -37,6 +38,7 @@ struct Preferences
     AwayAction awayAction = AwayAction::Ask;
     // DollarChoice, LocaleChoice or the code of one of isoCurrencies(), in capitals.
     std::string currency = std::string(DollarChoice);
+    WorkingWeek workingWeek; // what the advanced window's pay periods are converted on
 
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };

@@ -79,10 +79,10 @@ void RunTimer::restoreCount(std::int32_t elapsedSeconds)
 
 void RunTimer::restoreWage(const RememberedWage& wage)
 {
-    const auto fits = [](const std::string& text, PayPeriod period) {
+    const auto fits = [this](const std::string& text, PayPeriod period) {
         const std::optional<Currency> amount =
             period == PayPeriod::Hourly ? readWageForStart(text) : readWageLeniently(text);
-        return amount && hourlyRateFor(*amount, period).ok();
+        return amount && hourlyRateFor(*amount, period, m_wageTypes.workingWeek()).ok();
     };
     const std::pair<WindowId, PayPeriod> boxes[] = {{WindowId::Main, PayPeriod::Hourly},
                                                     {WindowId::Advanced, wage.period}};
@@ -90,7 +90,7 @@ void RunTimer::restoreWage(const RememberedWage& wage)
         const std::string& text = window == WindowId::Main ? wage.mainEntry : wage.advancedEntry;
         m_wageEntries[slot(window)] = fits(text, period) ? text : "0.00";
         if (!fits(text, period))
-            m_prompt.ask(wageRefusedMessage(text, period));
+            m_prompt.ask(wageRefusedMessage(text, period, m_wageTypes.workingWeek()));
     }
     m_wageTypes.restore(wage.type, wage.period, m_wageEntries[slot(WindowId::Advanced)]);
     showBoth();
@@ -117,7 +117,7 @@ void RunTimer::refuseWage(WindowId window, std::string refused)
     if (advanced)
         m_wageTypes.restorePeriodInForce();
     viewChanged.notify(window);
-    m_prompt.ask(wageRefusedMessage(refused, period));
+    m_prompt.ask(wageRefusedMessage(refused, period, m_wageTypes.workingWeek()));
 }
 
 void RunTimer::leaveWageEntry(WindowId window)

@@ -20,13 +20,13 @@ std::optional<Currency> readWageForStart(std::string_view text)
     return std::nullopt;
 }
 
-Message wageRefusedMessage(std::string_view text, PayPeriod period)
+Message wageRefusedMessage(std::string_view text, PayPeriod period, WorkingWeek week)
 {
     constexpr std::size_t shown = 40;
     std::string quoted(text.substr(0, shown));
     if (text.size() > shown)
         quoted += "...";
-    const std::string largest = formatGrouped(largestAmountFor(period));
+    const std::string largest = formatGrouped(largestAmountFor(period, week));
     const std::string per = period == PayPeriod::Hourly ? "" : " (" + std::string(displayName(period)) + ")";
     return {"The wage \"" + quoted + "\" is too large to count with. Enter an amount of at most " + largest + per +
                 "; the previous wage stays in force.",

@@ -19,5 +19,5 @@ std::optional<Currency> readWageLeniently(std::string_view text);
 std::optional<Currency> readWageForStart(std::string_view text);
 
 // The notice for a wage too large to count with, naming the largest amount the
-// period it is paid for allows.
-Message wageRefusedMessage(std::string_view text, PayPeriod period);
+// period it is paid for allows on the working week in use.
+Message wageRefusedMessage(std::string_view text, PayPeriod period, WorkingWeek week = {});

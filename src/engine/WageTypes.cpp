@@ -15,11 +15,18 @@ void WageTypes::setPeriod(PayPeriod period)
     m_period = period;
 }
 
+void WageTypes::setWorkingWeek(WorkingWeek week)
+{
+    m_week = week;
+    changed.notify();
+}
+
 std::optional<Currency> WageTypes::convertPeriod(std::string_view amountText)
 {
     m_selected = WageType::MyWage;
     const std::optional<Currency> amount = readWageLeniently(amountText);
-    const CurrencyResult rate = amount ? hourlyRateFor(*amount, m_period) : CurrencyResult{{}, CurrencyError::Overflow};
+    const CurrencyResult rate =
+        amount ? hourlyRateFor(*amount, m_period, m_week) : CurrencyResult{{}, CurrencyError::Overflow};
     if (!rate.ok()) {
         changed.notify();
         return std::nullopt;
@@ -67,7 +74,8 @@ std::optional<Currency> WageTypes::rateFor(std::string_view amountText) const
     if (m_selected == WageType::Dream)
         return m_settings.DreamWage;
     const std::optional<Currency> amount = readWageLeniently(amountText);
-    const CurrencyResult rate = amount ? hourlyRateFor(*amount, m_period) : CurrencyResult{{}, CurrencyError::Overflow};
+    const CurrencyResult rate =
+        amount ? hourlyRateFor(*amount, m_period, m_week) : CurrencyResult{{}, CurrencyError::Overflow};
     return rate.ok() ? std::optional(rate.value) : std::nullopt;
 }
 

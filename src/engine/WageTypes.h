@@ -41,6 +41,9 @@ public:
     void restorePeriodInForce();
 
     void setPeriod(PayPeriod period);
+    // The hours the periods are converted on, from the preferences.
+    const WorkingWeek& workingWeek() const { return m_week; }
+    void setWorkingWeek(WorkingWeek week);
 
     // The period conversion of the amount typed per period (OK button, the My
     // Wage option and Start); nothing when the amount or its conversion is
@@ -77,6 +80,8 @@ private:
     PayPeriod m_period = PayPeriod::Hourly;
     const MoneyFormat* m_money = &dollarMoney();
     std::optional<Currency> m_currentRate;
+    WorkingWeek m_week;
+    std::string m_currentText;
     std::string m_amountInForce = "0.00";
     PayPeriod m_periodInForce = PayPeriod::Hourly;
     std::string m_minimumCaption = "&Minimum Wage";

@@ -59,6 +59,7 @@ Host::Host(HostServices services)
     m_wageTypes.setMoney(m_money);
     m_timer.setMoney(m_money);
     m_main = std::make_unique<MainWindow>(m_timer, *this);
+    m_main->setLocale(m_services.locale);
     m_placement = std::make_unique<WindowPlacement>(*m_main);
     followTheRun();
 }
@@ -198,6 +199,7 @@ void Host::readPreferences()
     const PreferencesRead read = m_preferencesFile.read();
     m_preferences = read.preferences;
     m_money.choose(m_preferences.currency);
+    m_wageTypes.setWorkingWeek(m_preferences.workingWeek);
     m_away.preferencesChanged();
     if (read.outcome == PreferencesRead::Outcome::Unreadable)
         m_prompt.ask(Messages::preferencesUnreadable(read.reason));
@@ -271,8 +273,8 @@ void Host::showFirstWindow()
 OptionsDialog& Host::options()
 {
     if (!m_options)
-        m_options = std::make_unique<OptionsDialog>(m_settings, m_prompt,
-                                                    [this](const Settings& edited) { return saveSettings(edited); });
+        m_options = std::make_unique<OptionsDialog>(
+            m_settings, m_prompt, [this](const Settings& edited) { return saveSettings(edited); }, m_services.locale);
     return *m_options;
 }
 
@@ -292,7 +294,8 @@ PreferencesDialog& Host::preferencesDialog()
 {
     if (!m_preferencesDialog)
         m_preferencesDialog = std::make_unique<PreferencesDialog>(
-            m_preferences, m_prompt, [this](const Preferences& edited) { return savePreferences(edited); });
+            m_preferences, m_prompt, [this](const Preferences& edited) { return savePreferences(edited); },
+            m_services.locale);
     return *m_preferencesDialog;
 }
 
@@ -315,6 +318,7 @@ std::optional<Preferences> Host::savePreferences(Preferences preferences)
     }
     const bool newCurrency = preferences.currency != m_preferences.currency;
     m_preferences = preferences;
+    m_wageTypes.setWorkingWeek(m_preferences.workingWeek);
     m_workingDay.preferencesChanged();
     m_away.preferencesChanged();
     if (newCurrency)
@@ -327,6 +331,7 @@ AdvancedWindow& Host::advancedWindow()
     if (!m_advanced) {
         // It renders the run as the model holds it, whatever happened before it existed.
         m_advanced = std::make_unique<AdvancedWindow>(m_timer, m_wageTypes, *this, m_main->hiddenMenu());
+        m_advanced->setLocale(m_services.locale);
         m_placement->attachAdvanced(*m_advanced);
         m_advanced->setTodayText(m_todayText);
     }

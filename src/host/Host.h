@@ -25,6 +25,7 @@
 #include "ui/history/HistoryWindow.h"
 #include "ui/common/Commands.h"
 
+#include <QLocale>
 #include <QObject>
 
 #include <functional>
@@ -63,7 +64,9 @@ struct HostServices
     HistoryKeeper::Opener openHistory; // the history file, opened once the first window shows
     HistoryWindow::ChooseFile chooseExportFile;
     DesktopTraits desktop = DesktopTraits::ofThisSession();
-    QLocale locale = QLocale::system(); // how money is written in a chosen currency
+    // The desktop's: how money is written in a chosen currency, and how the wage
+    // and amount boxes read and show numbers.
+    QLocale locale = QLocale::system();
 };
 
 // The program's hidden host: it owns the settings, the run, both working

@@ -21,6 +21,7 @@ constexpr std::string_view WageAndDayGroup = "Wage and day";
 constexpr std::string_view WorkingDayGroup = "Working day";
 constexpr std::string_view AwayGroup = "Away";
 constexpr std::string_view MoneyGroup = "Money";
+constexpr std::string_view WorkingWeekGroup = "Working week";
 constexpr int LongestAway = 1440; // a day, in minutes
 
 constexpr std::array<Weekday, 7> AllWeekdays = {Weekday::Monday,   Weekday::Tuesday, Weekday::Wednesday,
@@ -103,6 +104,38 @@ bool readAwayMinutes(std::string_view value, Preferences& into)
 std::string awayMinutesText(const Preferences& from)
 {
     return std::to_string(from.awayMinutes);
+}
+
+// Hours above 0 and up to a whole day, with at most two decimals: what the
+// Preferences window can show again unchanged.
+bool readHoursPerDay(std::string_view value, Preferences& into)
+{
+    const std::optional<Decimal> hours = readPlainDecimal(value);
+    if (!hours || hours->negative || hours->digits.empty())
+        return false;
+    const std::size_t zeros = hours->digits.size() - 1 - hours->digits.find_last_not_of('0');
+    if (hours->scale + static_cast<std::int64_t>(zeros) < -2)
+        return false;
+    const double read = toDouble(*hours);
+    return read <= 24 && (into.workingWeek.hoursPerDay = read, true);
+}
+
+std::string hoursPerDayText(const Preferences& from)
+{
+    return CurrencyText(CurrencyFromDouble(from.workingWeek.hoursPerDay).value);
+}
+
+bool readDaysPerWeek(std::string_view value, Preferences& into)
+{
+    if (value.size() != 1 || value[0] < '1' || value[0] > '7')
+        return false;
+    into.workingWeek.daysPerWeek = value[0] - '0';
+    return true;
+}
+
+std::string daysPerWeekText(const Preferences& from)
+{
+    return std::to_string(from.workingWeek.daysPerWeek);
 }
 
 bool readWorkdays(std::string_view value, Preferences& into)
@@ -243,6 +276,10 @@ const std::array Keys = {
                   awayMinutesText},
     PreferenceKey{"away_action", AwayGroup, "ask, keep or remove", readAwayAction, awayActionText},
     PreferenceKey{"currency", MoneyGroup, "$, locale or a currency code such as EUR", readCurrency, currencyText},
+    PreferenceKey{"hours_per_day", WorkingWeekGroup, "hours above 0 up to 24, such as 8 or 7.5", readHoursPerDay,
+                  hoursPerDayText},
+    PreferenceKey{"days_per_week", WorkingWeekGroup, "a whole number of days from 1 to 7", readDaysPerWeek,
+                  daysPerWeekText},
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 # box holds the wage again, so --start counts at it and --status says so with
 # today's figure. A fresh folder's --start counts at 0 and says so on standard
 # error. Earnmeter.conf is never written by a run that changes no preference.
+# On a German desktop 22,50 typed counts at 22.50 and is kept as "22.50".
 #
 # Usage: remembered_wage.sh [path/to/earnmeter]   (default build/earnmeter)
 # shellcheck disable=SC2016,SC2317
@@ -51,5 +52,18 @@ e2e_check "--start with no wage counts at 0 and ends well" test $? -eq 0
 e2e_check "and says so on standard error ($(cat "$E2E_WORK/fresh.err"))" \
     grep -qx 'Earnmeter started at \$0\.00/hr: no wage is set' "$E2E_WORK/fresh.err"
 e2e_stop_pid "$APP_PID" KILL
+
+# A German desktop types a decimal comma; the file keeps the point.
+e2e_new_app_dir "german"
+printf '"v2.5",6.75,45.5,0,0,-1\r\n' >"$APP_DIR/Config.ewg"
+e2e_start_app LC_ALL=de_DE.UTF-8
+e2e_await_main
+e2e_start_meter_at 22,50
+e2e_poll 10 bash -c "'$APP' --status | grep -q '^Running'"
+json=$("$APP" --status --json)
+e2e_check "22,50 typed on a German desktop counts at 22.5000" grep -q '"hourlyWage":"22.5000"' <<<"$json"
+e2e_stop_pid "$APP_PID" TERM
+e2e_check "Wage.ewg keeps it with a point ($(e2e_bytes "$APP_DIR/Wage.ewg"))" \
+    e2e_one_record "$APP_DIR/Wage.ewg" '"22\.50",0,"0\.00",0'
 
 e2e_finish

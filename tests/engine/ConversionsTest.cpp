@@ -262,6 +262,26 @@ TEST(HourlyRateFor, ConvertsOnEightHoursAFiveDayWeekAndRefusesProductsBeyondRang
     EXPECT_EQ(names, "Hourly|Weekly|Bi-Weekly|Semi-Monthly|Monthly|Annually|");
 }
 
+// 7.5 x 5 is 1950 hours a year, 8 x 4 is 1664; 8 x 5 written out is the default. A fortnight of
+// 0.02 hours pays fifty times its amount an hour, so less is allowed.
+TEST(HourlyRateFor, ConvertsOnTheWorkingWeekInUse)
+{
+    using P = PayPeriod;
+    using Row = std::tuple<WorkingWeek, std::int64_t, PayPeriod, std::int64_t>;
+    const WorkingWeek Short{7.5, 5}, FourDays{8, 4}, Default{8, 5};
+    const auto rows = Rows(Row{Short, 9750000, P::Weekly, 260000}, Row{Short, 15000000, P::BiWeekly, 200000},
+                           Row{Short, 20000000, P::SemiMonthly, 246154}, Row{Short, 40000000, P::Monthly, 246154},
+                           Row{Short, 500000000, P::Annually, 256410}, Row{FourDays, 10000000, P::Weekly, 312500},
+                           Row{FourDays, 20000000, P::BiWeekly, 312500}, Row{FourDays, 500000000, P::Annually, 300481},
+                           Row{FourDays, 125000, P::Hourly, 125000}, Row{Default, 500000000, P::Annually, 240385},
+                           Row{Default, 40000000, P::Monthly, 230769});
+    for (const auto& [week, amount, period, rate] : rows)
+        EXPECT_EQ(Outcome(hourlyRateFor(Currency::fromUnits(amount), period, week)), std::pair(Ok, rate))
+            << week.hoursPerDay << "x" << week.daysPerWeek << " " << displayName(period);
+    EXPECT_EQ(formatGrouped(largestAmountFor(P::BiWeekly, {0.01, 1})), "18,446,744,073,709.55");
+    EXPECT_EQ(formatGrouped(largestAmountFor(P::Weekly, FourDays)), "17,737,253,917,028.41");
+}
+
 // The refusal names the most a user may enter for the period: the last cent whose conversion fits.
 TEST(LargestAmountFor, IsTheLastCentWhoseConversionFitsAndTheRefusalNamesIt)
 {

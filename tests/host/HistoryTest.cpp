@@ -139,7 +139,7 @@ TEST_F(HistoryHostTest, TodayIsOneFigureInTheTrayTheWindowsTheStatusAndTheHistor
         EXPECT_EQ(control<QLabel>(host.mainWindow(), "lblTotal").toolTip().toStdString(), line);
         EXPECT_EQ(control<QLabel>(host.historyWindow(), "lblToday").text().toStdString(), std::string("$") + money);
         EXPECT_EQ(panel.tip.section(QLatin1Char('\n'), 1).toStdString(),
-                  TrayHost::todayLine(host.control().day().today, ChosenMoney()).toStdString());
+                  TrayHost::todayLine(host.control().day().today, ChosenMoney(numbers)).toStdString());
     };
     expectToday("13.00", "0:00:09");
     EXPECT_EQ(FormatMoney(host.runTimer().totalEarned()), "18.00") << "the run: 9 s all at the new wage";

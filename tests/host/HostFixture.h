@@ -43,7 +43,9 @@ struct WatchedPrompt final : Prompt
 // hand, a quit that only counts. A test whose rows each need a fresh host makes one per row.
 struct HostWorld
 {
-    explicit HostWorld(DesktopTraits desktop = {}) : desktop(desktop) {}
+    // The boxes read numbers the C way unless a test gives another desktop's locale.
+    explicit HostWorld(DesktopTraits desktop = {}, QLocale numbers = QLocale::c()) : desktop(desktop), numbers(numbers)
+    {}
 
     static constexpr const char* Folder = "/home/user/.local/share/Earnmeter";
     static constexpr const char* DefaultConfig = "\"v2.5\",6.75,45.5,0,0,-1\r\n";
@@ -108,20 +110,37 @@ struct HostWorld
     int quitCalls = 0;
     Lines warnings; // what went to standard error
     DesktopTraits desktop;
+    QLocale numbers;
     RecordingNotifier notifier;
     FakeLoginStart loginStart;
     FakeAwaySource awaySource;
-    Host host{{prompt, clipboard, shell, facts, files, runTick, blinkTick, wallClock, notifier, loginStart, awaySource,
-               Folder, facts.programFolder,
+    Host host{{prompt,
+               clipboard,
+               shell,
+               facts,
+               files,
+               runTick,
+               blinkTick,
+               wallClock,
+               notifier,
+               loginStart,
+               awaySource,
+               Folder,
+               facts.programFolder,
                [this] { return std::make_unique<SysTray>(std::make_unique<FakeTrayIcon>(panel), "Earnmeter"); },
-               [this] { ++quitCalls; }, [this](const std::string& text) { warnings.push_back(text); },
+               [this] { ++quitCalls; },
+               [this](const std::string& text) { warnings.push_back(text); },
                [this] { return openHistory(); },
                [this](QWidget*, const std::string& suggested) {
                    suggestedExport = suggested;
                    return exportTo;
                },
-               desktop}};
+               desktop,
+               numbers}};
 };
 
 class HostFixture : public testing::Test, public HostWorld
-{};
+{
+protected:
+    explicit HostFixture(QLocale numbers = QLocale::c()) : HostWorld({}, numbers) {}
+};

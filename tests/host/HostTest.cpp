@@ -498,7 +498,7 @@ TEST_F(TrayTest, TheTipFollowsEveryCountedSecondAndALeftClickDoesNothingButADoub
     for (int second = 1; second <= 3; ++second) {
         tick();
         EXPECT_EQ(panel.tip.section(QLatin1Char('\n'), 0, 0),
-                  TrayHost::toolTipText(Currency::fromUnits(second * 100), ChosenMoney()));
+                  TrayHost::toolTipText(Currency::fromUnits(second * 100), ChosenMoney(numbers)));
     }
     host.runTimer().pause(WindowId::Main);
     tick(4);
@@ -578,7 +578,7 @@ TEST(ChosenCurrency, IsSavedAndReachesTheWindowsTheTrayHistoryAndTheStatusTexts)
     currency.setCurrentIndex(currency.findData(QStringLiteral("EUR")));
     ASSERT_TRUE(dialog.save());
     EXPECT_NE(world.file("Earnmeter.conf").find("\ncurrency = EUR\n"), std::string::npos);
-    ChosenMoney euros;
+    ChosenMoney euros(world.numbers);
     euros.choose("EUR");
     const std::string cent = euros.amount(Currency::fromUnits(100));
     EXPECT_EQ(HostWorld::control<QLabel>(world.host.mainWindow(), "lblTotal").text().toStdString(), cent);

@@ -47,6 +47,7 @@ const Preferences NineToFive =
 const Preferences AwayKept = with([](Preferences& p) { p.awayMinutes = 1440, p.awayAction = AwayAction::Keep; });
 const Preferences Euros = with([](Preferences& p) { p.currency = "EUR"; });
 const Preferences Regional = with([](Preferences& p) { p.currency = "locale"; });
+const Preferences ShortWeek = with([](Preferences& p) { p.workingWeek = {7.25, 4}; });
 const Preferences ForgetfulZero = with([](Preferences& p) { p.rememberWage = false, p.newDay = NewDay::Zero; });
 
 class PreferencesReading : public ::testing::TestWithParam<ReadRow>
@@ -82,6 +83,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, PreferencesReading, ::testing::Values(
     ReadRow{"TimesDaysAndGoalsThatAreNone", "work_start = 24:00\nwork_end = 9:5\nworkdays = Mon Funday\nbreak = 12:00\n"
             "daily_goal = -5\ndaily_goal = 0\n", Defaults, {"1:work_start", "2:work_end", "3:workdays", "4:break",
             "5:daily_goal", "6:daily_goal"}},
+    ReadRow{"AShortWorkingWeek", "hours_per_day = 7.250\ndays_per_week = 4\n", ShortWeek, {}},
+    ReadRow{"WorkingWeeksThatAreNone", "hours_per_day = 0\nhours_per_day = -8\nhours_per_day = 24.5\nhours_per_day = 7.125\n"
+            "hours_per_day = 7,5\ndays_per_week = 0\ndays_per_week = 8\ndays_per_week = 4.5\n", Defaults,
+            {"1:hours_per_day", "2:hours_per_day", "3:hours_per_day", "4:hours_per_day", "5:hours_per_day",
+            "6:days_per_week", "7:days_per_week", "8:days_per_week"}},
     ReadRow{"NoWorkdaysAtAll", "workdays =\n", with([](Preferences& p) { p.workingDay.workdays.fill(false); }), {}},
     ReadRow{"AnEndBeforeTheStartIsNoDay", "work_start = 09:00\nwork_end = 08:00\n",
             Defaults /* the end goes, then the start alone */, {"1:work_start", "2:work_end"}},
@@ -134,7 +140,10 @@ const std::string Fresh = "# Earnmeter's preferences: one \"key = value\" a line
                           "# away_minutes: a whole number of minutes from 0 (never) to 1440\naway_minutes = 15\n"
                           "# away_action: ask, keep or remove\naway_action = ask\n"
                           "\n# Money\n"
-                          "# currency: $, locale or a currency code such as EUR\ncurrency = $\n";
+                          "# currency: $, locale or a currency code such as EUR\ncurrency = $\n"
+                          "\n# Working week\n"
+                          "# hours_per_day: hours above 0 up to 24, such as 8 or 7.5\nhours_per_day = 8\n"
+                          "# days_per_week: a whole number of days from 1 to 7\ndays_per_week = 5\n";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, PreferencesWriting, ::testing::Values(
@@ -151,7 +160,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, PreferencesWriting, ::testing::Values(
              "new_day = later\nremember_wage = no\n"},
     WriteRow{"AnEmptyValueGetsItsSpace", "new_day =\n", Zero, "new_day = zero\n"},
     WriteRow{"ACurrencyCodeAsTheUserWroteItStays", "currency = eur\n", Euros, "currency = eur\n"},
-    WriteRow{"ACurrencyIsWrittenInCapitals", "currency = $\n", Euros, "currency = EUR\n"}
+    WriteRow{"ACurrencyIsWrittenInCapitals", "currency = $\n", Euros, "currency = EUR\n"},
+    WriteRow{"AWorkingWeekIsWrittenWithAPoint", "hours_per_day = 8\n", ShortWeek,
+             "hours_per_day = 7.25\ndays_per_week = 4\n"}
 ), RowName());
 // clang-format on
 

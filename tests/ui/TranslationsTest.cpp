@@ -47,8 +47,8 @@ std::vector<TsEntry> readTs(const QString& path)
     QXmlStreamReader xml(&file);
     std::vector<TsEntry> entries;
     QString context;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement())
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == u"name")
             context = xml.readElementText();
@@ -91,12 +91,17 @@ private:
 // names, addresses and currency codes are taken out.
 bool plainEnglish(QString text)
 {
-    static const QRegularExpression wrapped(QStringLiteral("\\[!!.*?!!\\]"),
+    // Innermost first: a translated text may hold others, filled in.
+    static const QRegularExpression wrapped(QStringLiteral("\\[!!((?!\\[!!|!!\\]).)*!!\\]"),
                                             QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression kept(QStringLiteral(
-        "Earnmeter|Dorvan Quellis|Dorvan|DREAM|\\S+\\.(conf|ewg|csv)\\b|https?://\\S+|\\S+@\\S+|\\b[A-Z]{3}\\b"));
+        "\\S+\\.(conf|ewg|csv)\\b|Earnmeter|Dorvan Quellis|Dorvan|DREAM|https?://\\S+|\\S+@\\S+|\\b[A-Z]{3}\\b"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{3,}"));
-    return text.remove(wrapped).remove(kept).contains(word);
+    for (qsizetype length = -1; length != text.size();) {
+        length = text.size();
+        text.remove(wrapped);
+    }
+    return text.remove(kept).contains(word);
 }
 
 void addTexts(QStringList& texts, QObject* object)

@@ -11,6 +11,8 @@
 class WindowFixture : public HostFixture
 {
 protected:
+    explicit WindowFixture(QLocale numbers = QLocale::c()) : HostFixture(numbers) {}
+
     void SetUp() override
     {
         startWith(config);

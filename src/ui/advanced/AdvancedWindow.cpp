@@ -75,14 +75,13 @@ void AdvancedWindow::createAmountControls()
     m_period = new QComboBox(m_area);
     m_period->setObjectName(QStringLiteral("cboPeriod"));
     m_period->setGeometry(Twips::rect(2880, 1080, 1465, 315));
-    m_period->setToolTip(QStringLiteral("Earnmeter assumes 8 hours/day and 5 days/week."));
     m_period->setCursor(Cursors::hand());
     m_period->setAccessibleName(tr("Pay period"));
-    m_period->setAccessibleDescription(m_period->toolTip());
     //: The pay periods, in the order of the list; the same names as in the glossary.
     m_period->addItems(
         {tr("Hourly"), tr("Weekly"), tr("Bi-Weekly"), tr("Semi-Monthly"), tr("Monthly"), tr("Annually")});
     FittedText::fitEntries(m_period, WindowParts::ReadoutPoints);
+    showWorkingWeek();
     connect(m_period, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             m_wageTypes.setPeriod(PayPeriods.at(static_cast<std::size_t>(index)));
@@ -141,6 +140,7 @@ void AdvancedWindow::refreshOwn()
     showFitted(m_current, QString::fromStdString(m_wageTypes.currentText()), WindowParts::ReadoutPoints);
     m_minimum->setText(optionCaption(m_wageTypes.minimumCaption()));
     m_dream->setText(optionCaption(m_wageTypes.dreamCaption()));
+    showWorkingWeek();
 }
 
 // The reference wages' captions: their names before the rates are configured, then
@@ -153,6 +153,18 @@ QString AdvancedWindow::optionCaption(const std::string& caption)
         return minimum ? tr("&Minimum Wage") : tr("&DREAM Wage");
     const QString rate = QString::fromStdString(caption.substr(gap + 2));
     return (minimum ? tr("Minimum Wage  %1") : tr("DREAM Wage  %1")).arg(rate);
+}
+
+// The period list says the working week its conversions rest on.
+void AdvancedWindow::showWorkingWeek()
+{
+    const WorkingWeek& week = m_wageTypes.workingWeek();
+    const QString basis = tr("Earnmeter assumes %1 hours/day and %2 days/week.")
+                              .arg(locale().toString(week.hoursPerDay), locale().toString(week.daysPerWeek));
+    if (m_period->toolTip() == basis)
+        return;
+    m_period->setToolTip(basis);
+    m_period->setAccessibleDescription(basis);
 }
 
 void AdvancedWindow::advancedClicked()

@@ -26,6 +26,7 @@ private:
     void createWageTypeControls();
     void createAmountControls();
     void convertPeriod();
+    void showWorkingWeek();
 
     WageTypes& m_wageTypes;
     WageEdit* m_wage = nullptr;

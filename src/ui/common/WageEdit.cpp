@@ -1,14 +1,38 @@
 #include "ui/common/WageEdit.h"
 
 #include "ui/common/Cursors.h"
+#include "ui/common/LocalNumbers.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-WageEdit::WageEdit(QWidget* parent, CtrlKeys ctrlKeys) : QLineEdit(parent), m_ctrlKeys(ctrlKeys)
+WageEdit::WageEdit(QWidget* parent, CtrlKeys ctrlKeys) : QLineEdit(parent), m_ctrlKeys(ctrlKeys), m_shownIn(locale())
 {
     setCursor(Cursors::ibeam());
     connect(this, &QLineEdit::selectionChanged, this, [this] { m_userSelection = !m_selectingAll; });
+}
+
+std::string WageEdit::engineText() const
+{
+    return LocalNumbers::toEngineText(text(), locale());
+}
+
+void WageEdit::showEngineText(const std::string& text)
+{
+    if (engineText() != text)
+        setText(LocalNumbers::toShownText(text, locale()));
+    m_shownIn = locale();
+}
+
+// A box given the desktop's locale after it was filled shows its number anew in it.
+void WageEdit::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() != QEvent::LocaleChange || m_shownIn == locale())
+        return;
+    const std::string shown = LocalNumbers::toEngineText(text(), m_shownIn);
+    m_shownIn = locale();
+    setText(LocalNumbers::toShownText(shown, locale()));
 }
 
 bool WageEdit::event(QEvent* event)

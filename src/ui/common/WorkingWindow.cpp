@@ -42,7 +42,7 @@ void WorkingWindow::connectControls(const RunControls& controls, const QSize& de
     connect(controls.cmdPause, &QPushButton::clicked, this, &WorkingWindow::PauseClick);
     connect(controls.chkAdvanced, &QCheckBox::clicked, this, &WorkingWindow::advancedClicked);
     connect(controls.txtWage, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_timer.editWageEntry(m_id, text.toStdString()); });
+            [this] { m_timer.editWageEntry(m_id, m_controls.txtWage->engineText()); });
     connect(controls.txtWage, &WageEdit::focusLeft, this, [this] { m_timer.leaveWageEntry(m_id); });
     m_timer.viewChanged.subscribe([this](WindowId changed) {
         if (changed == m_id)
@@ -139,9 +139,7 @@ void WorkingWindow::render()
     m_controls.cmdStart->setEnabled(view.startEnabled);
     m_controls.cmdPause->setEnabled(view.pauseEnabled);
     m_controls.chkAdvanced->setChecked(view.advancedChecked);
-    const QString wage = QString::fromStdString(view.wageEntry);
-    if (m_controls.txtWage->text() != wage)
-        m_controls.txtWage->setText(wage);
+    m_controls.txtWage->showEngineText(view.wageEntry);
     refreshOwn();
 }
 

@@ -16,11 +16,6 @@
 
 namespace {
 
-QString wageText(Currency wage)
-{
-    return QString::fromStdString(FormatWageEntry(wage));
-}
-
 WageEdit* wageBox(QWidget* parent, const char* name, int top)
 {
     auto* box = new WageEdit(parent, WageEdit::CtrlKeys::ToBox);
@@ -31,9 +26,11 @@ WageEdit* wageBox(QWidget* parent, const char* name, int top)
 
 } // namespace
 
-OptionsDialog::OptionsDialog(const Settings& current, Prompt& prompt, Save save, QWidget* parent)
+OptionsDialog::OptionsDialog(const Settings& current, Prompt& prompt, Save save, const QLocale& numbers,
+                             QWidget* parent)
     : QDialog(parent), m_current(current), m_prompt(prompt), m_save(std::move(save))
 {
+    setLocale(numbers);
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(tr("Earnmeter Options"));
     setFont(LegacyFont::sansSerif(8.25));
@@ -105,8 +102,8 @@ void OptionsDialog::connectControls()
 
 void OptionsDialog::showSettings(const Settings& settings)
 {
-    m_minimum->setText(wageText(settings.MinimumWage));
-    m_dream->setText(wageText(settings.DreamWage));
+    m_minimum->showEngineText(FormatWageEntry(settings.MinimumWage));
+    m_dream->showEngineText(FormatWageEntry(settings.DreamWage));
     m_minimize->setChecked(settings.MinimizeOnStartup);
     m_advanced->setChecked(settings.StartInAdvancedMode);
     m_savePosition->setChecked(settings.SavePositionOnExit);
@@ -116,9 +113,9 @@ void OptionsDialog::leaveWageBox(WageEdit* box)
 {
     // A number too large to be money stays as typed, so that OK names the problem
     // instead of the box quietly turning it into 0.00.
-    if (!readWageLeniently(box->text().toStdString()))
+    if (!readWageLeniently(box->engineText()))
         return;
-    box->setText(QString::fromStdString(FormatWageEntry(box->text().toStdString())));
+    box->showEngineText(FormatWageEntry(box->engineText()));
 }
 
 void OptionsDialog::CallRestore()
@@ -148,7 +145,7 @@ std::optional<Settings> OptionsDialog::edited()
 {
     Settings settings;
     for (const auto& [box, wage] : {std::pair{m_minimum, &settings.MinimumWage}, {m_dream, &settings.DreamWage}}) {
-        const CurrencyResult read = CurrencyFromText(box->text().toStdString());
+        const CurrencyResult read = CurrencyFromText(box->engineText());
         if (!read.ok()) {
             m_prompt.ask({errorText(read.error).toStdString(), "Earnmeter", Message::Buttons::Ok, Message::Icon::None});
             return std::nullopt;

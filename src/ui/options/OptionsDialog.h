@@ -5,6 +5,7 @@
 #include "engine/Settings.h"
 
 #include <QDialog>
+#include <QLocale>
 
 #include <functional>
 #include <optional>
@@ -26,7 +27,9 @@ public:
     // been told), and the dialog stays open.
     using Save = std::function<bool(const Settings&)>;
 
-    OptionsDialog(const Settings& current, Prompt& prompt, Save save, QWidget* parent = nullptr);
+    // Its boxes read and show numbers the way `numbers` writes them.
+    OptionsDialog(const Settings& current, Prompt& prompt, Save save, const QLocale& numbers,
+                  QWidget* parent = nullptr);
 
     void CallRestore();
     // False when a wage or the file was refused; the dialog then stays open.

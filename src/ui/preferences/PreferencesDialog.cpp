@@ -2,8 +2,10 @@
 
 #include "engine/Currency.h"
 #include "engine/Prompt.h"
+#include "ui/common/LocalNumbers.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -76,16 +78,32 @@ QHBoxLayout* span(QWidget* from, QWidget* to)
     return row;
 }
 
+// A spin box in a row of its own, after a caption that gives it its access key.
+template <typename Spin>
+Spin* spinRow(QFormLayout* form, const char* name, const QString& caption, const QString& spoken)
+{
+    auto* spin = new Spin(form->parentWidget());
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->setAccessibleName(spoken);
+    auto* label = new QLabel(caption, form->parentWidget());
+    label->setBuddy(spin);
+    form->addRow(label, spin);
+    return spin;
+}
+
 } // namespace
 
-PreferencesDialog::PreferencesDialog(const Preferences& current, Prompt& prompt, Save save, QWidget* parent)
+PreferencesDialog::PreferencesDialog(const Preferences& current, Prompt& prompt, Save save, const QLocale& numbers,
+                                     QWidget* parent)
     : QDialog(parent), m_current(current), m_prompt(prompt), m_save(std::move(save))
 {
+    setLocale(numbers);
     setObjectName(QStringLiteral("frmPreferences"));
     setWindowTitle(tr("Earnmeter Preferences"));
     auto* column = new QVBoxLayout(this);
     createWageAndDay(column);
     createWorkingDay(column);
+    createWorkingWeek(column);
     createAway(column);
     createMoney(column);
     column->addStretch(1);
@@ -159,6 +177,21 @@ void PreferencesDialog::createDayTimes(QFormLayout* form)
     form->addRow(m_break, span(m_breakFrom, m_breakTo));
     for (QCheckBox* check : {m_workingDay, m_break})
         connect(check, &QCheckBox::toggled, this, &PreferencesDialog::enableTimes);
+}
+
+void PreferencesDialog::createWorkingWeek(QVBoxLayout* column)
+{
+    QGroupBox* box = group(this, "fraWorkingWeek", tr("Working week"));
+    auto* form = new QFormLayout(box);
+    m_hoursPerDay = spinRow<QDoubleSpinBox>(form, "spnHoursPerDay", tr("&Hours a day:"), tr("Hours worked a day"));
+    m_hoursPerDay->setRange(0.5, 24);
+    m_hoursPerDay->setSingleStep(0.5);
+    m_daysPerWeek = spinRow<QSpinBox>(form, "spnDaysPerWeek", tr("Days a wee&k:"), tr("Days worked a week"));
+    m_daysPerWeek->setRange(1, 7);
+    const QString why = tr("The advanced window converts a pay period into an hourly wage on these.");
+    m_hoursPerDay->setAccessibleDescription(why);
+    m_daysPerWeek->setAccessibleDescription(why);
+    column->addWidget(box);
 }
 
 void PreferencesDialog::createButtons(QVBoxLayout* column)
@@ -259,11 +292,14 @@ void PreferencesDialog::show(const Preferences& preferences)
     m_autoStart->setChecked(day.autoStart);
     m_autoPause->setChecked(day.autoPause);
     m_startAtLogin->setChecked(preferences.startAtLogin);
-    m_goal->setText(preferences.dailyGoal ? QString::fromStdString(CurrencyText(*preferences.dailyGoal)) : QString());
+    m_goal->setText(preferences.dailyGoal ? LocalNumbers::toShownText(CurrencyText(*preferences.dailyGoal), locale())
+                                          : QString());
     m_notifications->setChecked(preferences.notifications);
     m_awayMinutes->setValue(preferences.awayMinutes);
     m_awayAction->setCurrentIndex(static_cast<int>(preferences.awayAction));
     m_currency->setCurrentIndex(std::max(m_currency->findData(QString::fromStdString(preferences.currency)), 0));
+    m_hoursPerDay->setValue(preferences.workingWeek.hoursPerDay);
+    m_daysPerWeek->setValue(preferences.workingWeek.daysPerWeek);
     enableTimes();
 }
 
@@ -304,12 +340,13 @@ std::optional<Preferences> PreferencesDialog::edited()
     preferences.awayMinutes = m_awayMinutes->value();
     preferences.awayAction = static_cast<AwayAction>(std::clamp(m_awayAction->currentIndex(), 0, 2));
     preferences.currency = m_currency->currentData().toString().toStdString();
+    preferences.workingWeek = {m_hoursPerDay->value(), m_daysPerWeek->value()};
     if (const std::optional<WorkingDay::Problem> problem = day.problem())
         return refuse(problem->key == "break" ? tr("The break must end after it begins, within the working day.")
                                               : tr("The working day must end after it begins.")),
                std::nullopt;
     const QString goal = m_goal->text().trimmed();
-    const CurrencyResult amount = CurrencyFromText(goal.toStdString());
+    const CurrencyResult amount = CurrencyFromText(LocalNumbers::toEngineText(goal, locale()));
     if (!goal.isEmpty() && (!amount.ok() || amount.value <= Currency{}))
         return refuse(tr("The daily goal must be an amount above 0, such as 240.00, or empty for none.")), std::nullopt;
     preferences.dailyGoal = goal.isEmpty() ? std::nullopt : std::optional(amount.value);

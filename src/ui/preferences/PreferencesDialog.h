@@ -3,6 +3,7 @@
 #include "engine/Preferences.h"
 
 #include <QDialog>
+#include <QLocale>
 
 #include <array>
 #include <functional>
@@ -33,7 +34,9 @@ public:
     // (the user has been told), and the window stays open.
     using Save = std::function<std::optional<Preferences>(const Preferences&)>;
 
-    PreferencesDialog(const Preferences& current, Prompt& prompt, Save save, QWidget* parent = nullptr);
+    // Its boxes read and show numbers the way `numbers` writes them.
+    PreferencesDialog(const Preferences& current, Prompt& prompt, Save save, const QLocale& numbers,
+                      QWidget* parent = nullptr);
 
     // The preferences as the controls hold them; nothing, and the user told,
     // when they do not make sense.
@@ -51,6 +54,7 @@ private:
     void createWageAndDay(QVBoxLayout* column);
     void createWorkingDay(QVBoxLayout* column);
     void createDayTimes(class QFormLayout* form);
+    void createWorkingWeek(QVBoxLayout* column);
     void createAway(QVBoxLayout* column);
     void createMoney(QVBoxLayout* column);
     void createButtons(QVBoxLayout* column);
@@ -78,6 +82,8 @@ private:
     class QSpinBox* m_awayMinutes = nullptr;
     QComboBox* m_awayAction = nullptr;
     QComboBox* m_currency = nullptr; // each item's data is its value of the currency key
+    class QDoubleSpinBox* m_hoursPerDay = nullptr;
+    class QSpinBox* m_daysPerWeek = nullptr;
     class QLabel* m_awayWays = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
 };

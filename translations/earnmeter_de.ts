@@ -184,6 +184,33 @@
     </message>
 </context>
 <context>
+    <name>AwayWays</name>
+    <message>
+        <source>the X server&apos;s idle time</source>
+        <translation>die Leerlaufzeit des X-Servers</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s idle monitor</source>
+        <translation>den Leerlaufmonitor von GNOME</translation>
+    </message>
+    <message>
+        <source>the screen lock</source>
+        <translation>die Bildschirmsperre</translation>
+    </message>
+    <message>
+        <source>suspend and resume</source>
+        <translation>Bereitschaft und Aufwachen</translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s idle time (ext-idle-notify-v1)</source>
+        <translation>die Leerlaufzeit des Compositors (ext-idle-notify-v1)</translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s idle time (org_kde_kwin_idle)</source>
+        <translation>die Leerlaufzeit des Compositors (org_kde_kwin_idle)</translation>
+    </message>
+</context>
+<context>
     <name>ChosenMoney</name>
     <message>
         <source>(%1)/hr</source>

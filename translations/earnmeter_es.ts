@@ -184,6 +184,33 @@
     </message>
 </context>
 <context>
+    <name>AwayWays</name>
+    <message>
+        <source>the X server&apos;s idle time</source>
+        <translation>el tiempo de inactividad del servidor X</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s idle monitor</source>
+        <translation>el monitor de inactividad de GNOME</translation>
+    </message>
+    <message>
+        <source>the screen lock</source>
+        <translation>el bloqueo de pantalla</translation>
+    </message>
+    <message>
+        <source>suspend and resume</source>
+        <translation>la suspensión y la reanudación</translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s idle time (ext-idle-notify-v1)</source>
+        <translation>el tiempo de inactividad del compositor (ext-idle-notify-v1)</translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s idle time (org_kde_kwin_idle)</source>
+        <translation>el tiempo de inactividad del compositor (org_kde_kwin_idle)</translation>
+    </message>
+</context>
+<context>
     <name>ChosenMoney</name>
     <message>
         <source>(%1)/hr</source>

@@ -184,6 +184,33 @@
     </message>
 </context>
 <context>
+    <name>AwayWays</name>
+    <message>
+        <source>the X server&apos;s idle time</source>
+        <translation>le temps d’inactivité du serveur X</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s idle monitor</source>
+        <translation>le moniteur d’inactivité de GNOME</translation>
+    </message>
+    <message>
+        <source>the screen lock</source>
+        <translation>le verrouillage de l’écran</translation>
+    </message>
+    <message>
+        <source>suspend and resume</source>
+        <translation>la mise en veille et la reprise</translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s idle time (ext-idle-notify-v1)</source>
+        <translation>le temps d’inactivité du compositeur (ext-idle-notify-v1)</translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s idle time (org_kde_kwin_idle)</source>
+        <translation>le temps d’inactivité du compositeur (org_kde_kwin_idle)</translation>
+    </message>
+</context>
+<context>
     <name>ChosenMoney</name>
     <message>
         <source>(%1)/hr</source>

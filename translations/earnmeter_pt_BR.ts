@@ -184,6 +184,33 @@
     </message>
 </context>
 <context>
+    <name>AwayWays</name>
+    <message>
+        <source>the X server&apos;s idle time</source>
+        <translation>o tempo ocioso do servidor X</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s idle monitor</source>
+        <translation>o monitor de ociosidade do GNOME</translation>
+    </message>
+    <message>
+        <source>the screen lock</source>
+        <translation>o bloqueio de tela</translation>
+    </message>
+    <message>
+        <source>suspend and resume</source>
+        <translation>a suspensão e a retomada</translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s idle time (ext-idle-notify-v1)</source>
+        <translation>o tempo ocioso do compositor (ext-idle-notify-v1)</translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s idle time (org_kde_kwin_idle)</source>
+        <translation>o tempo ocioso do compositor (org_kde_kwin_idle)</translation>
+    </message>
+</context>
+<context>
     <name>ChosenMoney</name>
     <message>
         <source>(%1)/hr</source>

@@ -184,6 +184,33 @@
     </message>
 </context>
 <context>
+    <name>AwayWays</name>
+    <message>
+        <source>the X server&apos;s idle time</source>
+        <translation>X 服务器的空闲时间</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s idle monitor</source>
+        <translation>GNOME 的空闲监视器</translation>
+    </message>
+    <message>
+        <source>the screen lock</source>
+        <translation>屏幕锁定</translation>
+    </message>
+    <message>
+        <source>suspend and resume</source>
+        <translation>挂起与恢复</translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s idle time (ext-idle-notify-v1)</source>
+        <translation>合成器的空闲时间（ext-idle-notify-v1）</translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s idle time (org_kde_kwin_idle)</source>
+        <translation>合成器的空闲时间（org_kde_kwin_idle）</translation>
+    </message>
+</context>
+<context>
     <name>ChosenMoney</name>
     <message>
         <source>(%1)/hr</source>

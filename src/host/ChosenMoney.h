@@ -24,6 +24,8 @@ public:
     // and the region's currency of a locale without one, is dollars.
     void choose(std::string_view currency);
     bool dollars() const { return !m_currency; }
+    // What the wage boxes' captions name: "$" or the chosen currency's symbol.
+    QString symbol() const { return m_currency ? m_currency->symbol : QStringLiteral("$"); }
 
     std::string amount(Currency value) const override;
     std::string plainAmount(Currency value) const override;

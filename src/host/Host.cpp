@@ -199,6 +199,7 @@ void Host::readPreferences()
     const PreferencesRead read = m_preferencesFile.read();
     m_preferences = read.preferences;
     m_money.choose(m_preferences.currency);
+    m_main->showCurrencySymbol(m_money.symbol());
     m_wageTypes.setWorkingWeek(m_preferences.workingWeek);
     m_away.preferencesChanged();
     if (read.outcome == PreferencesRead::Outcome::Unreadable)
@@ -296,6 +297,7 @@ PreferencesDialog& Host::preferencesDialog()
         m_preferencesDialog = std::make_unique<PreferencesDialog>(
             m_preferences, m_prompt, [this](const Preferences& edited) { return savePreferences(edited); },
             m_services.locale);
+    m_preferencesDialog->showCurrencySymbol(m_money.symbol());
     return *m_preferencesDialog;
 }
 
@@ -334,6 +336,7 @@ AdvancedWindow& Host::advancedWindow()
         m_advanced->setLocale(m_services.locale);
         m_placement->attachAdvanced(*m_advanced);
         m_advanced->setTodayText(m_todayText);
+        m_advanced->showCurrencySymbol(m_money.symbol());
     }
     return *m_advanced;
 }
@@ -389,6 +392,9 @@ void Host::showCurrency()
 {
     m_money.choose(m_preferences.currency);
     m_wageTypes.showConfiguredRates();
+    m_main->showCurrencySymbol(m_money.symbol());
+    if (m_advanced)
+        m_advanced->showCurrencySymbol(m_money.symbol());
     m_timer.setMoney(m_money);
     m_trayHost.moneyChanged(m_timer.totalEarned());
     showToday();

@@ -3,6 +3,7 @@
 #include "platform/BusConnection.h"
 #include "platform/WaylandIdle.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <X11/Xlib.h>
@@ -156,13 +157,13 @@ std::vector<std::string> DesktopAwaySource::ways() const
     if (m_waylandIdle)
         ways.emplace_back(m_wayland->protocol());
     if (m_x11Idle)
-        ways.emplace_back("the X server's idle time");
+        ways.emplace_back(QT_TRANSLATE_NOOP("AwayWays", "the X server's idle time"));
     if (m_mutterIdle)
-        ways.emplace_back("GNOME's idle monitor");
+        ways.emplace_back(QT_TRANSLATE_NOOP("AwayWays", "GNOME's idle monitor"));
     if (m_screenSaver || !m_sessionPath.empty())
-        ways.emplace_back("the screen lock");
+        ways.emplace_back(QT_TRANSLATE_NOOP("AwayWays", "the screen lock"));
     if (m_logind)
-        ways.emplace_back("suspend and resume");
+        ways.emplace_back(QT_TRANSLATE_NOOP("AwayWays", "suspend and resume"));
     return ways;
 }
 

@@ -3,6 +3,7 @@
 #include "ext-idle-notify-v1-client-protocol.h"
 #include "idle-client-protocol.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <wayland-client.h>
@@ -131,8 +132,8 @@ std::int64_t WaylandIdle::idleSeconds() const
 
 const char* WaylandIdle::protocol() const
 {
-    return m_notifier ? "the compositor's idle time (ext-idle-notify-v1)"
-                      : "the compositor's idle time (org_kde_kwin_idle)";
+    return m_notifier ? QT_TRANSLATE_NOOP("AwayWays", "the compositor's idle time (ext-idle-notify-v1)")
+                      : QT_TRANSLATE_NOOP("AwayWays", "the compositor's idle time (org_kde_kwin_idle)");
 }
 
 void WaylandIdle::idled()

@@ -582,6 +582,9 @@ TEST(ChosenCurrency, IsSavedAndReachesTheWindowsTheTrayHistoryAndTheStatusTexts)
     euros.choose("EUR");
     const std::string cent = euros.amount(Currency::fromUnits(100));
     EXPECT_EQ(HostWorld::control<QLabel>(world.host.mainWindow(), "lblTotal").text().toStdString(), cent);
+    EXPECT_EQ(HostWorld::control<QLabel>(world.host.mainWindow(), "lblGeneric1").text().toStdString(),
+              "My Hourly &Wage: €")
+        << "the wage box's caption names the currency";
     world.host.showHistory();
     EXPECT_EQ(HostWorld::control<QLabel>(world.host.historyWindow(), "lblToday").text().toStdString(), cent);
     const MeterControl& meter = world.host.control();

@@ -6,6 +6,7 @@
 #include "help/Links.h"
 #include "help/SupportEmail.h"
 #include "ui/about/ClickableLabel.h"
+#include "ui/common/FittedText.h"
 #include "ui/common/Contrast.h"
 #include "ui/common/Cursors.h"
 #include "ui/common/LegacyFont.h"
@@ -135,6 +136,7 @@ void AboutWindow::Form_Load()
     lblWeb->setAccessibleDescription(tr("Opens the web page"));
     lblEmail->setAccessibleDescription(tr("Writes a support e-mail"));
     imgDonate->setAccessibleDescription(tr("Opens the donation page"));
+    FittedText::fitCaptions(this);
 }
 
 void AboutWindow::applyColours()

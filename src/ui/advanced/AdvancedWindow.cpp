@@ -57,6 +57,7 @@ void AdvancedWindow::createWageTypeControls()
     m_myWage->setChecked(true);
     // The reference wages are read by their captions, which show the configured rates.
     m_myWage->setAccessibleName(tr("My wage per pay period"));
+    nameCurrencyIn(m_myWage);
     connect(m_myWage, &QRadioButton::clicked, this, &AdvancedWindow::convertPeriod);
     connect(m_dream, &QRadioButton::clicked, this, [this] { m_timer.chooseDream(); });
     connect(m_minimum, &QRadioButton::clicked, this, [this] { m_timer.chooseMinimum(); });

@@ -1,6 +1,9 @@
 #include "ui/common/FittedText.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QPushButton>
+#include <QStyle>
 #include <QLabel>
 
 #include <algorithm>
@@ -40,6 +43,19 @@ int textRoom(const QLabel* label)
     return room - label->sizeHint().width();
 }
 
+// A push button's caption within its frame's margins; a check box's or an
+// option's with its indicator, as its size hint says (a push button's hint has
+// a minimum width of its own).
+bool buttonFits(const QAbstractButton* button)
+{
+    if (!qobject_cast<const QPushButton*>(button))
+        return button->sizeHint().width() <= button->width();
+    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    QString caption = button->text();
+    caption.remove(QLatin1Char('&'));
+    return button->fontMetrics().horizontalAdvance(caption) + 2 * margin <= button->width();
+}
+
 } // namespace
 
 namespace FittedText {
@@ -66,6 +82,21 @@ void fitEntries(QComboBox* box, qreal points)
 {
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     stepDown(box, points, [](const QComboBox* fitted) { return fitted->sizeHint().width() <= fitted->width(); });
+}
+
+void fitButtons(QWidget* parent)
+{
+    for (QAbstractButton* button : parent->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+        if (!buttonFits(button))
+            stepDown(button, button->font().pointSizeF(), buttonFits);
+}
+
+void fitCaptions(QWidget* parent)
+{
+    for (QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (!labelFits(label))
+            setText(label, label->text(), label->font().pointSizeF(), label->toolTip());
+    fitButtons(parent);
 }
 
 } // namespace FittedText

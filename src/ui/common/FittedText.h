@@ -2,8 +2,10 @@
 
 #include <QString>
 
+class QAbstractButton;
 class QComboBox;
 class QLabel;
+class QWidget;
 
 // Figures keep their boxes: a text too wide for its box at the layout's point
 // size is drawn smaller, one point at a time, down to MinimumPoints, rather
@@ -19,4 +21,10 @@ void setText(QLabel* label, const QString& text, qreal points, const QString& ti
 
 // The same for a drop-down list: every entry fits the closed box.
 void fitEntries(QComboBox* box, qreal points);
+
+// The same for the buttons and check boxes placed on `parent`, each from its own
+// size down, as a caption in another language may be longer.
+void fitButtons(QWidget* parent);
+// Both: the labels and the buttons of a window laid out at fixed places.
+void fitCaptions(QWidget* parent);
 } // namespace FittedText

@@ -97,6 +97,7 @@ void WorkingWindow::fitTexts()
     for (QLabel* label : m_area->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         if (label != m_controls.lblSeconds && label != m_controls.lblTotal)
             FittedText::setText(label, label->text(), label->font().pointSizeF());
+    FittedText::fitButtons(m_area);
     render();
 }
 
@@ -109,6 +110,28 @@ void WorkingWindow::showFitted(QLabel* label, const QString& text, qreal points,
     label->setText(text);
     if (label->toolTip() != tip)
         label->setToolTip(tip);
+}
+
+void WorkingWindow::nameCurrencyIn(QWidget* caption)
+{
+    const QVariant text = caption->property("text");
+    m_currencyCaptions.emplace_back(caption, text.toString());
+}
+
+void WorkingWindow::showCurrencySymbol(const QString& symbol)
+{
+    if (std::exchange(m_symbol, symbol) == symbol)
+        return;
+    for (auto& [caption, written] : m_currencyCaptions) {
+        QString shown = written;
+        shown.replace(QLatin1Char('$'), symbol);
+        if (auto* label = qobject_cast<QLabel*>(caption); label && !m_unfitted)
+            FittedText::setText(label, shown, label->font().pointSizeF());
+        else
+            caption->setProperty("text", shown);
+    }
+    if (!m_unfitted)
+        FittedText::fitButtons(m_area);
 }
 
 void WorkingWindow::setTodayText(const QString& text)

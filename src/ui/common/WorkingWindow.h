@@ -2,6 +2,9 @@
 
 #include <QMainWindow>
 
+#include <utility>
+#include <vector>
+
 class ClientArea;
 class RunTimer;
 enum class WindowId;
@@ -25,6 +28,8 @@ public:
     void PauseClick();
     // What today earned, shown as the total's tooltip: "Today $253.18 in 6:02:11".
     void setTodayText(const QString& text);
+    // The wage captions name the chosen currency where they say "$".
+    void showCurrencySymbol(const QString& symbol);
     void setVisible(bool visible) override;
 
 protected:
@@ -46,6 +51,8 @@ protected:
     // needs the fonts loaded, so before the window first shows the text is only
     // set and fitted when it does (see setVisible).
     void showFitted(QLabel* label, const QString& text, qreal points, const QString& tip = {});
+    // A caption, as first set, that names the currency with "$".
+    void nameCurrencyIn(QWidget* caption);
 
     RunTimer& m_timer;
     Commands& m_commands;
@@ -62,6 +69,8 @@ private:
     WindowId m_id;
     RunControls m_controls;
     QString m_todayText;
+    std::vector<std::pair<QWidget*, QString>> m_currencyCaptions;
+    QString m_symbol = QStringLiteral("$");
     bool m_behind = false;  // the view changed while the window was hidden
     bool m_unfitted = true; // texts wait to be fitted until the window first shows
 };

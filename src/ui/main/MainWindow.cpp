@@ -33,6 +33,7 @@ void MainWindow::createControls()
     wage->setObjectName(QStringLiteral("txtWage"));
     wage->setGeometry(Twips::rect(2280, 600, 975, 375));
     wageCaption->setBuddy(wage);
+    nameCurrencyIn(wageCaption);
 
     QPushButton* start = button(m_area, "cmdStart", tr("&START"), 120, 1200, 975, 495);
     QPushButton* pause = button(m_area, "cmdPause", tr("&PAUSE"), 1200, 1200, 975, 495);

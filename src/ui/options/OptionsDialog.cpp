@@ -2,6 +2,7 @@
 
 #include "engine/Formats.h"
 #include "engine/WageEntry.h"
+#include "ui/common/FittedText.h"
 #include "ui/common/LegacyFont.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WageEdit.h"
@@ -175,6 +176,7 @@ void OptionsDialog::showEvent(QShowEvent* event)
     // Centred on the screen the first time; afterwards where the user left it.
     if (!m_placed) {
         m_placed = true;
+        FittedText::fitCaptions(this);
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
     }

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -149,7 +150,8 @@ void PreferencesDialog::createWorkingDay(QVBoxLayout* column)
     m_goal->setPlaceholderText(tr("none"));
     m_goal->setAccessibleName(tr("Daily goal in dollars"));
     m_goal->setAccessibleDescription(tr("Empty for none."));
-    auto* goalCaption = new QLabel(tr("Daily &goal: $"), box);
+    m_goalCaption = new QLabel(tr("Daily &goal: $"), box);
+    auto* goalCaption = m_goalCaption;
     goalCaption->setBuddy(m_goal);
     form->addRow(goalCaption, m_goal);
     form->addRow(m_notifications);
@@ -260,6 +262,11 @@ void PreferencesDialog::createMoney(QVBoxLayout* column)
     column->addWidget(box);
 }
 
+void PreferencesDialog::showCurrencySymbol(const QString& symbol)
+{
+    m_goalCaption->setText(tr("Daily &goal: $").replace(QLatin1Char('$'), symbol));
+}
+
 void PreferencesDialog::setAwayWays(const std::vector<std::string>& ways)
 {
     if (ways.empty()) {
@@ -268,7 +275,7 @@ void PreferencesDialog::setAwayWays(const std::vector<std::string>& ways)
     }
     QStringList named;
     for (const std::string& way : ways)
-        named << QString::fromStdString(way);
+        named << QCoreApplication::translate("AwayWays", way.c_str());
     const QString last = named.takeLast();
     const QString all = named.isEmpty() ? last : tr("%1 and %2", "the last two ways").arg(named.join(tr(", ")), last);
     m_awayWays->setText(tr("Noticed through %1.").arg(all));

@@ -15,6 +15,7 @@ class Prompt;
 class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
+class QLabel;
 class QLineEdit;
 class QTimeEdit;
 class QVBoxLayout;
@@ -41,6 +42,8 @@ public:
     // The preferences as the controls hold them; nothing, and the user told,
     // when they do not make sense.
     std::optional<Preferences> edited();
+    // The goal's caption names the currency in force.
+    void showCurrencySymbol(const QString& symbol);
     void restoreDefaults();
     // False when the preferences were refused or saving failed; the window then stays open.
     bool save();
@@ -81,6 +84,7 @@ private:
     QCheckBox* m_notifications = nullptr;
     class QSpinBox* m_awayMinutes = nullptr;
     QComboBox* m_awayAction = nullptr;
+    QLabel* m_goalCaption = nullptr;
     QComboBox* m_currency = nullptr; // each item's data is its value of the currency key
     class QDoubleSpinBox* m_hoursPerDay = nullptr;
     class QSpinBox* m_daysPerWeek = nullptr;

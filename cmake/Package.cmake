@@ -4,7 +4,8 @@
 # what no linker sees: the xcb platform plugin Qt loads at run time and the
 # Liberation fonts that stand in for the program's MS Sans Serif and Courier New.
 # It recommends xdg-utils: every link in the Help menu opens through xdg-open;
-# and qt6-wayland, so that a Wayland session runs it natively.
+# qt6-wayland, so that a Wayland session runs it natively; and qt6-translations-l10n,
+# whose translations give Qt's standard buttons and dialogs the user's language.
 # scripts/package.sh builds with Debian's hardening flags.
 if(NOT TARGET earnmeter)
     return()
@@ -31,6 +32,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://earnmeter.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

@@ -195,6 +195,7 @@ check "the package links /usr/bin/earnmeter to it" \
     grep -q ' \./usr/bin/earnmeter -> \.\./libexec/earnmeter/earnmeter$' "$work/deb-files"
 check "the package recommends xdg-utils" grep -Eq '^ Recommends:(.*[ ,])?xdg-utils( |,|$)' "$work/deb-info"
 check "and qt6-wayland, for a Wayland session" grep -Eq '^ Recommends:(.*[ ,])?qt6-wayland( |,|$)' "$work/deb-info"
+check "and qt6-translations-l10n, for Qt's own buttons in the user's language" grep -Eq '^ Recommends:(.*[ ,])?qt6-translations-l10n( |,|$)' "$work/deb-info"
 check "the package carries the desktop entry" \
     grep -q ' \./usr/share/applications/org.example.earnmeter.desktop$' "$work/deb-files"
 check "the package carries the metainfo" \

@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>suspend and resume</source>
-        <translation>Bereitschaft und Aufwachen</translation>
+        <translation>den Bereitschaftsmodus und das Aufwachen</translation>
     </message>
     <message>
         <source>the compositor&apos;s idle time (ext-idle-notify-v1)</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Earnmeter did not use the folder %1 for its control channel: it %2, so another user could listen in or shut the command line out.</source>
-        <translation>Earnmeter hat den Ordner %1 nicht für seinen Steuerkanal verwendet: Er %2, sodass ein anderer Benutzer mithören oder die Befehlszeile aussperren könnte.</translation>
+        <translation>Earnmeter hat den Ordner %1 nicht für seinen Steuerkanal verwendet (Grund: %2), sodass ein anderer Benutzer mithören oder die Befehlszeile aussperren könnte.</translation>
     </message>
     <message>
         <source>It uses a folder of its own instead, %1; the command line and panels find it through the data folder.</source>

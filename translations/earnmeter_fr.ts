@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Welcome back</source>
-        <translation>Bon retour</translation>
+        <translation>Content de vous revoir</translation>
     </message>
     <message>
         <source>&amp;Keep</source>

@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Earnmeter did not use the folder %1 for its control channel: it %2, so another user could listen in or shut the command line out.</source>
-        <translation>Earnmeter 未将文件夹 %1 用作控制通道：该文件夹 %2，其他用户可能借此窃听，或使命令行无法连接。</translation>
+        <translation>Earnmeter 未将文件夹 %1 用作控制通道（原因：%2），其他用户可能借此窃听，或使命令行无法连接。</translation>
     </message>
     <message>
         <source>It uses a folder of its own instead, %1; the command line and panels find it through the data folder.</source>
@@ -578,7 +578,7 @@
     </message>
     <message>
         <source>Wage and day</source>
-        <translation>工资与日期</translation>
+        <translation>工资与每日计时</translation>
     </message>
     <message>
         <source>&amp;Remember the wage from one run to the next</source>

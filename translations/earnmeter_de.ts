@@ -75,31 +75,6 @@
         <translation>Abrechnungszeitraum</translation>
     </message>
     <message>
-        <source>Hourly</source>
-        <extracomment>The pay periods, in the order of the list; the same names as in the glossary.</extracomment>
-        <translation>Stündlich</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>Wöchentlich</translation>
-    </message>
-    <message>
-        <source>Bi-Weekly</source>
-        <translation>Zweiwöchentlich</translation>
-    </message>
-    <message>
-        <source>Semi-Monthly</source>
-        <translation>Halbmonatlich</translation>
-    </message>
-    <message>
-        <source>Monthly</source>
-        <translation>Monatlich</translation>
-    </message>
-    <message>
-        <source>Annually</source>
-        <translation>Jährlich</translation>
-    </message>
-    <message>
         <source>O&amp;K</source>
         <translation>O&amp;K</translation>
     </message>
@@ -263,6 +238,16 @@
         <source>Earnmeter (PAUSED)</source>
         <extracomment>The advanced window&apos;s caption while paused.</extracomment>
         <translation>Earnmeter (PAUSIERT)</translation>
+    </message>
+    <message>
+        <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2; the previous wage stays in force.</source>
+        <extracomment>%1 is what was typed, %2 the largest amount.</extracomment>
+        <translation>Mit dem Lohn „%1“ kann nicht gezählt werden, er ist zu groß. Geben Sie höchstens %2 ein; der bisherige Lohn bleibt gültig.</translation>
+    </message>
+    <message>
+        <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2 (%3); the previous wage stays in force.</source>
+        <extracomment>%1 is what was typed, %2 the largest amount, %3 the pay period it is paid for.</extracomment>
+        <translation>Mit dem Lohn „%1“ kann nicht gezählt werden, er ist zu groß. Geben Sie höchstens %2 (%3) ein; der bisherige Lohn bleibt gültig.</translation>
     </message>
 </context>
 <context>
@@ -558,12 +543,39 @@
         <translation>Typenkonflikt: Der Betrag ist keine Zahl. Geben Sie Ziffern mit optionalem Punkt ein, z. B. 6.75.</translation>
     </message>
     <message>
-        <source>Overflow: the amount is too large. Enter an amount below 922,337,203,685,477.58.</source>
-        <translation>Überlauf: Der Betrag ist zu groß. Geben Sie einen Betrag unter 922,337,203,685,477.58 ein.</translation>
-    </message>
-    <message>
         <source>Invalid floating-point operation: the amount cannot be computed.</source>
         <translation>Ungültige Gleitkommaoperation: Der Betrag kann nicht berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Overflow: the amount is too large. Enter an amount below %1.</source>
+        <translation>Überlauf: Der Betrag ist zu groß. Geben Sie einen Betrag unter %1 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>PayPeriod</name>
+    <message>
+        <source>Hourly</source>
+        <translation>Stündlich</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Bi-Weekly</source>
+        <translation>Zweiwöchentlich</translation>
+    </message>
+    <message>
+        <source>Semi-Monthly</source>
+        <translation>Halbmonatlich</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation>Jährlich</translation>
     </message>
 </context>
 <context>
@@ -674,7 +686,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>An</translation>
+        <translation>An den Tagen</translation>
     </message>
     <message>
         <source>With a &amp;break from</source>

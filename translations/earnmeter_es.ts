@@ -75,31 +75,6 @@
         <translation>Periodo de pago</translation>
     </message>
     <message>
-        <source>Hourly</source>
-        <extracomment>The pay periods, in the order of the list; the same names as in the glossary.</extracomment>
-        <translation>Por hora</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>Semanal</translation>
-    </message>
-    <message>
-        <source>Bi-Weekly</source>
-        <translation>Cada 2 semanas</translation>
-    </message>
-    <message>
-        <source>Semi-Monthly</source>
-        <translation>Quincenal</translation>
-    </message>
-    <message>
-        <source>Monthly</source>
-        <translation>Mensual</translation>
-    </message>
-    <message>
-        <source>Annually</source>
-        <translation>Anual</translation>
-    </message>
-    <message>
         <source>O&amp;K</source>
         <translation>O&amp;K</translation>
     </message>
@@ -263,6 +238,16 @@
         <source>Earnmeter (PAUSED)</source>
         <extracomment>The advanced window&apos;s caption while paused.</extracomment>
         <translation>Earnmeter (EN PAUSA)</translation>
+    </message>
+    <message>
+        <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2; the previous wage stays in force.</source>
+        <extracomment>%1 is what was typed, %2 the largest amount.</extracomment>
+        <translation>El salario «%1» es demasiado grande para contarlo. Introduzca un importe de %2 como máximo; sigue vigente el salario anterior.</translation>
+    </message>
+    <message>
+        <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2 (%3); the previous wage stays in force.</source>
+        <extracomment>%1 is what was typed, %2 the largest amount, %3 the pay period it is paid for.</extracomment>
+        <translation>El salario «%1» es demasiado grande para contarlo. Introduzca un importe de %2 (%3) como máximo; sigue vigente el salario anterior.</translation>
     </message>
 </context>
 <context>
@@ -558,12 +543,39 @@
         <translation>Los tipos no coinciden: el importe no es un número. Escriba cifras con un punto opcional, como 6.75.</translation>
     </message>
     <message>
-        <source>Overflow: the amount is too large. Enter an amount below 922,337,203,685,477.58.</source>
-        <translation>Desbordamiento: el importe es demasiado grande. Escriba un importe inferior a 922,337,203,685,477.58.</translation>
-    </message>
-    <message>
         <source>Invalid floating-point operation: the amount cannot be computed.</source>
         <translation>Operación de coma flotante no válida: no se puede calcular el importe.</translation>
+    </message>
+    <message>
+        <source>Overflow: the amount is too large. Enter an amount below %1.</source>
+        <translation>Desbordamiento: el importe es demasiado grande. Escriba un importe inferior a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PayPeriod</name>
+    <message>
+        <source>Hourly</source>
+        <translation>Por hora</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Bi-Weekly</source>
+        <translation>Cada 2 semanas</translation>
+    </message>
+    <message>
+        <source>Semi-Monthly</source>
+        <translation>Quincenal</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensual</translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation>Anual</translation>
     </message>
 </context>
 <context>

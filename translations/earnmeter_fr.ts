@@ -75,31 +75,6 @@
         <translation>Période de paie</translation>
     </message>
     <message>
-        <source>Hourly</source>
-        <extracomment>The pay periods, in the order of the list; the same names as in the glossary.</extracomment>
-        <translation>Horaire</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>Hebdomadaire</translation>
-    </message>
-    <message>
-        <source>Bi-Weekly</source>
-        <translation>Toutes les 2 semaines</translation>
-    </message>
-    <message>
-        <source>Semi-Monthly</source>
-        <translation>Bimensuel</translation>
-    </message>
-    <message>
-        <source>Monthly</source>
-        <translation>Mensuel</translation>
-    </message>
-    <message>
-        <source>Annually</source>
-        <translation>Annuel</translation>
-    </message>
-    <message>
         <source>O&amp;K</source>
         <translation>O&amp;K</translation>
     </message>
@@ -263,6 +238,16 @@
         <source>Earnmeter (PAUSED)</source>
         <extracomment>The advanced window&apos;s caption while paused.</extracomment>
         <translation>Earnmeter (EN PAUSE)</translation>
+    </message>
+    <message>
+        <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2; the previous wage stays in force.</source>
+        <extracomment>%1 is what was typed, %2 the largest amount.</extracomment>
+        <translation>Le salaire « %1 » est trop élevé pour être compté. Saisissez un montant d’au plus %2 ; le salaire précédent reste en vigueur.</translation>
+    </message>
+    <message>
+        <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2 (%3); the previous wage stays in force.</source>
+        <extracomment>%1 is what was typed, %2 the largest amount, %3 the pay period it is paid for.</extracomment>
+        <translation>Le salaire « %1 » est trop élevé pour être compté. Saisissez un montant d’au plus %2 (%3) ; le salaire précédent reste en vigueur.</translation>
     </message>
 </context>
 <context>
@@ -558,12 +543,39 @@
         <translation>Incompatibilité de type&#xa0;: le montant n&apos;est pas un nombre. Saisissez des chiffres, avec un point facultatif, comme 6.75.</translation>
     </message>
     <message>
-        <source>Overflow: the amount is too large. Enter an amount below 922,337,203,685,477.58.</source>
-        <translation>Dépassement de capacité&#xa0;: le montant est trop grand. Saisissez un montant inférieur à 922,337,203,685,477.58.</translation>
-    </message>
-    <message>
         <source>Invalid floating-point operation: the amount cannot be computed.</source>
         <translation>Opération en virgule flottante non valide&#xa0;: le montant ne peut pas être calculé.</translation>
+    </message>
+    <message>
+        <source>Overflow: the amount is too large. Enter an amount below %1.</source>
+        <translation>Dépassement de capacité : le montant est trop grand. Saisissez un montant inférieur à %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PayPeriod</name>
+    <message>
+        <source>Hourly</source>
+        <translation>Horaire</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Bi-Weekly</source>
+        <translation>Toutes les 2 semaines</translation>
+    </message>
+    <message>
+        <source>Semi-Monthly</source>
+        <translation>Bimensuel</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensuel</translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation>Annuel</translation>
     </message>
 </context>
 <context>

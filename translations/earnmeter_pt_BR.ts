@@ -75,31 +75,6 @@
         <translation>Período de pagamento</translation>
     </message>
     <message>
-        <source>Hourly</source>
-        <extracomment>The pay periods, in the order of the list; the same names as in the glossary.</extracomment>
-        <translation>Por hora</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>Semanal</translation>
-    </message>
-    <message>
-        <source>Bi-Weekly</source>
-        <translation>A cada 2 semanas</translation>
-    </message>
-    <message>
-        <source>Semi-Monthly</source>
-        <translation>Quinzenal</translation>
-    </message>
-    <message>
-        <source>Monthly</source>
-        <translation>Mensal</translation>
-    </message>
-    <message>
-        <source>Annually</source>
-        <translation>Anual</translation>
-    </message>
-    <message>
         <source>O&amp;K</source>
         <translation>O&amp;K</translation>
     </message>
@@ -263,6 +238,16 @@
         <source>Earnmeter (PAUSED)</source>
         <extracomment>The advanced window&apos;s caption while paused.</extracomment>
         <translation>Earnmeter (PAUSADO)</translation>
+    </message>
+    <message>
+        <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2; the previous wage stays in force.</source>
+        <extracomment>%1 is what was typed, %2 the largest amount.</extracomment>
+        <translation>O salário “%1” é grande demais para ser contado. Digite um valor de no máximo %2; o salário anterior continua valendo.</translation>
+    </message>
+    <message>
+        <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2 (%3); the previous wage stays in force.</source>
+        <extracomment>%1 is what was typed, %2 the largest amount, %3 the pay period it is paid for.</extracomment>
+        <translation>O salário “%1” é grande demais para ser contado. Digite um valor de no máximo %2 (%3); o salário anterior continua valendo.</translation>
     </message>
 </context>
 <context>
@@ -558,12 +543,39 @@
         <translation>Tipo incompatível: o valor não é um número. Digite algarismos com um ponto opcional, como 6.75.</translation>
     </message>
     <message>
-        <source>Overflow: the amount is too large. Enter an amount below 922,337,203,685,477.58.</source>
-        <translation>Estouro: o valor é grande demais. Digite um valor abaixo de 922,337,203,685,477.58.</translation>
-    </message>
-    <message>
         <source>Invalid floating-point operation: the amount cannot be computed.</source>
         <translation>Operação de ponto flutuante inválida: o valor não pode ser calculado.</translation>
+    </message>
+    <message>
+        <source>Overflow: the amount is too large. Enter an amount below %1.</source>
+        <translation>Estouro: o valor é grande demais. Digite um valor abaixo de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PayPeriod</name>
+    <message>
+        <source>Hourly</source>
+        <translation>Por hora</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Bi-Weekly</source>
+        <translation>A cada 2 semanas</translation>
+    </message>
+    <message>
+        <source>Semi-Monthly</source>
+        <translation>Quinzenal</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensal</translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation>Anual</translation>
     </message>
 </context>
 <context>

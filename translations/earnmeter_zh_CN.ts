@@ -75,31 +75,6 @@
         <translation>发薪周期</translation>
     </message>
     <message>
-        <source>Hourly</source>
-        <extracomment>The pay periods, in the order of the list; the same names as in the glossary.</extracomment>
-        <translation>按小时</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>按周</translation>
-    </message>
-    <message>
-        <source>Bi-Weekly</source>
-        <translation>每两周</translation>
-    </message>
-    <message>
-        <source>Semi-Monthly</source>
-        <translation>每半月</translation>
-    </message>
-    <message>
-        <source>Monthly</source>
-        <translation>按月</translation>
-    </message>
-    <message>
-        <source>Annually</source>
-        <translation>按年</translation>
-    </message>
-    <message>
         <source>O&amp;K</source>
         <translation>确定(&amp;K)</translation>
     </message>
@@ -263,6 +238,16 @@
         <source>Earnmeter (PAUSED)</source>
         <extracomment>The advanced window&apos;s caption while paused.</extracomment>
         <translation>Earnmeter（已暂停）</translation>
+    </message>
+    <message>
+        <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2; the previous wage stays in force.</source>
+        <extracomment>%1 is what was typed, %2 the largest amount.</extracomment>
+        <translation>工资“%1”太大，无法计算。请输入不超过 %2 的金额；原来的工资继续有效。</translation>
+    </message>
+    <message>
+        <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2 (%3); the previous wage stays in force.</source>
+        <extracomment>%1 is what was typed, %2 the largest amount, %3 the pay period it is paid for.</extracomment>
+        <translation>工资“%1”太大，无法计算。请输入不超过 %2（%3）的金额；原来的工资继续有效。</translation>
     </message>
 </context>
 <context>
@@ -499,7 +484,7 @@
     </message>
     <message>
         <source>/hr</source>
-        <translation>/时</translation>
+        <translation>/小时</translation>
     </message>
     <message>
         <source>&amp;DREAM Wage $</source>
@@ -558,12 +543,39 @@
         <translation>类型不匹配：金额不是数字。请输入数字，可带一个小数点，例如 6.75。</translation>
     </message>
     <message>
-        <source>Overflow: the amount is too large. Enter an amount below 922,337,203,685,477.58.</source>
-        <translation>溢出：金额过大。请输入小于 922,337,203,685,477.58 的金额。</translation>
-    </message>
-    <message>
         <source>Invalid floating-point operation: the amount cannot be computed.</source>
         <translation>无效的浮点运算：无法计算该金额。</translation>
+    </message>
+    <message>
+        <source>Overflow: the amount is too large. Enter an amount below %1.</source>
+        <translation>溢出：金额过大。请输入小于 %1 的金额。</translation>
+    </message>
+</context>
+<context>
+    <name>PayPeriod</name>
+    <message>
+        <source>Hourly</source>
+        <translation>按小时</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>按周</translation>
+    </message>
+    <message>
+        <source>Bi-Weekly</source>
+        <translation>每两周</translation>
+    </message>
+    <message>
+        <source>Semi-Monthly</source>
+        <translation>每半月</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>按月</translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation>按年</translation>
     </message>
 </context>
 <context>

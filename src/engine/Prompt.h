@@ -28,7 +28,13 @@ struct Message
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     std::vector<std::string> choices = {}; // with Buttons::Choices: labels with "&" before the access key
+    // What the text's %1, %2... stand for, so that the words can be put in the
+    // reader's language around them; a number is written "1,234.50".
+    std::vector<std::string> values = {};
 };
+
+// The text with its values in place, in English.
+std::string filledText(const Message& message);
 
 enum class Answer
 {

@@ -27,8 +27,17 @@ Message wageRefusedMessage(std::string_view text, PayPeriod period, WorkingWeek 
     if (text.size() > shown)
         quoted += "...";
     const std::string largest = formatGrouped(largestAmountFor(period, week));
-    const std::string per = period == PayPeriod::Hourly ? "" : " (" + std::string(displayName(period)) + ")";
-    return {"The wage \"" + quoted + "\" is too large to count with. Enter an amount of at most " + largest + per +
-                "; the previous wage stays in force.",
-            "Earnmeter", Message::Buttons::Ok, Message::Icon::Exclamation};
+    Message message{"The wage \"%1\" is too large to count with. Enter an amount of at most %2; the previous wage "
+                    "stays in force.",
+                    "Earnmeter",
+                    Message::Buttons::Ok,
+                    Message::Icon::Exclamation,
+                    {},
+                    {quoted, largest}};
+    if (period != PayPeriod::Hourly) {
+        message.text = "The wage \"%1\" is too large to count with. Enter an amount of at most %2 (%3); the previous "
+                       "wage stays in force.";
+        message.values.emplace_back(displayName(period));
+    }
+    return message;
 }

@@ -31,7 +31,7 @@ std::string longDate(Date date)
 } // namespace
 
 Host::Host(HostServices services)
-    : m_services(std::move(services)), m_prompt(m_services.prompt, [this] { m_trayHost.create(); }),
+    : m_services(std::move(services)), m_prompt(m_services.prompt, m_services.locale, [this] { m_trayHost.create(); }),
       m_money(m_services.locale), m_wageTypes(m_settings),
       m_timer(m_prompt, m_wageTypes, {m_services.runTick, m_services.blink}),
       m_control(m_timer,
@@ -276,6 +276,7 @@ OptionsDialog& Host::options()
     if (!m_options)
         m_options = std::make_unique<OptionsDialog>(
             m_settings, m_prompt, [this](const Settings& edited) { return saveSettings(edited); }, m_services.locale);
+    m_options->showCurrencySymbol(m_money.symbol());
     return *m_options;
 }
 

@@ -12,19 +12,22 @@
 class PromptAfterTray final : public Prompt
 {
 public:
-    PromptAfterTray(Prompt& prompt, std::function<void()> makeTray) : m_prompt(prompt), m_makeTray(std::move(makeTray))
+    PromptAfterTray(Prompt& prompt, const QLocale& locale, std::function<void()> makeTray)
+        : m_prompt(prompt), m_locale(locale), m_makeTray(std::move(makeTray))
     {}
 
     Answer ask(const Message& message) override
     {
         m_makeTray();
         Message shown = message;
-        shown.text = engineWords(message.text).toStdString();
+        shown.text = engineWords(message, m_locale).toStdString();
+        shown.values.clear();
         shown.caption = engineWords(message.caption).toStdString();
         return m_prompt.ask(shown);
     }
 
 private:
     Prompt& m_prompt;
+    const QLocale& m_locale;
     std::function<void()> m_makeTray;
 };

@@ -175,7 +175,7 @@ TEST(WageRefusedMessage, QuotesTheTypedTextWholeUpToFortyCharacters)
     const std::string forty(40, '9');
     const auto rows = Rows(Row{forty, "\"" + forty + "\""}, Row{forty + "1", "\"" + forty + "...\""});
     for (const auto& [typed, quoted] : rows)
-        EXPECT_NE(wageRefusedMessage(typed, PayPeriod::Hourly).text.find("The wage " + quoted + " is too large"),
+        EXPECT_NE(filledText(wageRefusedMessage(typed, PayPeriod::Hourly)).find("The wage " + quoted + " is too large"),
                   std::string::npos)
             << typed;
 }
@@ -298,10 +298,10 @@ TEST(LargestAmountFor, IsTheLastCentWhoseConversionFitsAndTheRefusalNamesIt)
         EXPECT_TRUE(lastOfTheRange || !hourlyRateFor(Currency::fromUnits(amount.units + 100), period).ok())
             << displayName(period);
     }
-    EXPECT_EQ(wageRefusedMessage("1e400", P::Weekly).text,
+    EXPECT_EQ(filledText(wageRefusedMessage("1e400", P::Weekly)),
               "The wage \"1e400\" is too large to count with. Enter an amount of at most 17,737,253,917,028.41 "
               "(Weekly); the previous wage stays in force.");
-    EXPECT_NE(wageRefusedMessage("1e400", P::Hourly).text.find("at most 922,337,203,685,477.58;"), std::string::npos);
+    EXPECT_NE(filledText(wageRefusedMessage("1e400", P::Hourly)).find("at most 922,337,203,685,477.58;"), std::string::npos);
 }
 
 // 10.00 raised to 20.00 after 180 s prices all 181 s at 20.00, not 0.5000 plus a second at 20.00.

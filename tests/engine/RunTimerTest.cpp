@@ -191,7 +191,7 @@ TEST_F(RunTimerTest, StartAndLeavingTheBoxRefuseAWageBeyondRangeAndKeepTheOldRat
     }
     EXPECT_EQ(prompt.asked().size(), 8u);
     EXPECT_EQ(prompt.lastAsked().buttons, Message::Buttons::Ok);
-    const std::string& notice = prompt.lastAsked().text;
+    const std::string notice = filledText(prompt.lastAsked());
     EXPECT_TRUE(notice.size() < 400 && notice.find("999...") != std::string::npos) << "a long text quoted in part";
     EXPECT_EQ(shownAfter(3, Main), "Earnmeter! | 00:00:00 | $0.00 | 24 | Start");
 }
@@ -275,8 +275,8 @@ TEST_F(RunTimerTest, ARefusedAmountPerPeriodGivesWayToTheAmountInForceAndIsToldW
     timer.convertPeriod();
     EXPECT_EQ(rateAndBox(Advanced), inForce);
     ASSERT_EQ(prompt.asked().size(), 2u);
-    EXPECT_NE(prompt.asked()[0].text.find("at most 922,337,203,685,477.58 (Annually)"), std::string::npos);
-    EXPECT_NE(prompt.asked()[1].text.find("at most 17,737,253,917,028.41 (Weekly)"), std::string::npos);
+    EXPECT_NE(filledText(prompt.asked()[0]).find("at most 922,337,203,685,477.58 (Annually)"), std::string::npos);
+    EXPECT_NE(filledText(prompt.asked()[1]).find("at most 17,737,253,917,028.41 (Weekly)"), std::string::npos);
 }
 
 // Start takes a reference wage as configured now, though the label shows it as it was chosen.

@@ -585,6 +585,7 @@ TEST(ChosenCurrency, IsSavedAndReachesTheWindowsTheTrayHistoryAndTheStatusTexts)
     EXPECT_EQ(HostWorld::control<QLabel>(world.host.mainWindow(), "lblGeneric1").text().toStdString(),
               "My Hourly &Wage: €")
         << "the wage box's caption names the currency";
+    EXPECT_EQ(HostWorld::control<QLabel>(world.host.options(), "Label1").text().toStdString(), "&DREAM Wage €");
     world.host.showHistory();
     EXPECT_EQ(HostWorld::control<QLabel>(world.host.historyWindow(), "lblToday").text().toStdString(), cent);
     const MeterControl& meter = world.host.control();

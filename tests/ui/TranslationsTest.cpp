@@ -1,8 +1,10 @@
 #include "host/HostFixture.h"
 
+#include "engine/WageEntry.h"
 #include "host/DayWords.h"
 #include "host/Messages.h"
 #include "host/WorkingDayHost.h"
+#include "ui/common/EngineWords.h"
 #include "ui/preferences/PreferencesDialog.h"
 
 #include <QAbstractButton>
@@ -213,6 +215,8 @@ TEST_F(PseudoTranslation, EveryWindowMenuTooltipAndAccessibleNameGoesThroughTheT
     w.host.runTimer().enterAdvanced();
     shown["advanced window"] = textsOf(w.host.advancedWindow());
     w.host.resetTimer();
+    w.host.runTimer().editWageEntry(WindowId::Advanced, "1e400");
+    w.host.runTimer().start(WindowId::Advanced);
     w.host.requestExit();
     for (const Message& message : w.prompt.answers.asked())
         shown["messages"] << QString::fromStdString(message.text) << QString::fromStdString(message.caption);
@@ -220,7 +224,7 @@ TEST_F(PseudoTranslation, EveryWindowMenuTooltipAndAccessibleNameGoesThroughTheT
         EXPECT_GT(texts.size(), 3) << where;
         EXPECT_EQ(untranslated(texts), "") << where;
     }
-    EXPECT_GE(w.prompt.answers.asked().size(), 2u) << "the reset and the save questions";
+    EXPECT_GE(w.prompt.answers.asked().size(), 3u) << "the reset, the wage refused, the save question";
 }
 
 TEST_F(PseudoTranslation, MessagesNotificationsAndTipsGoThroughTheTranslations)
@@ -343,6 +347,27 @@ TEST(Translations, EveryMenuAndWindowKeepsUniqueAccessKeysInEveryLanguage)
         }
         for (const auto& [where, texts] : keyed)
             EXPECT_EQ(duplicateKeys(texts).join(QLatin1Char('\n')).toStdString(), "") << language << " " << where;
+        QCoreApplication::removeTranslator(&translator);
+    }
+}
+
+// A message's figures are written as the reader's locale writes them, its pay period named in the language.
+TEST(Translations, MessagesWriteTheirAmountsAndPeriodsInTheReadersConvention)
+{
+    const Message refused = wageRefusedMessage("1e400", PayPeriod::Weekly);
+    for (const auto& [language, locale, expected] :
+         {std::tuple{"", QLocale::c(), u"at most 17,737,253,917,028.41 (Weekly);"_qs},
+          {"de", QLocale(QLocale::German, QLocale::Germany), u"höchstens 17.737.253.917.028,41 (Wöchentlich) ein"_qs},
+          {"fr", QLocale(QLocale::French, QLocale::France),
+           u"au plus 17\u202F737\u202F253\u202F917\u202F028,41 (Hebdomadaire)"_qs}}) {
+        QTranslator translator;
+        if (*language)
+            ASSERT_TRUE(
+                translator.load(QStringLiteral(EARNMETER_QM_DIR "/earnmeter_%1.qm").arg(QLatin1String(language))));
+        QCoreApplication::installTranslator(&translator);
+        const QString shown = engineWords(refused, locale);
+        EXPECT_TRUE(shown.contains(expected)) << shown.toStdString();
+        EXPECT_TRUE(shown.contains(u"\"1e400\""_qs) || shown.contains(u"1e400"_qs)) << shown.toStdString();
         QCoreApplication::removeTranslator(&translator);
     }
 }

@@ -6,6 +6,7 @@
 #include "ui/common/AccessibleComboBox.h"
 #include "ui/common/ClientArea.h"
 #include "ui/common/Cursors.h"
+#include "ui/common/EngineWords.h"
 #include "ui/common/FittedText.h"
 #include "ui/common/LegacyFont.h"
 #include "ui/common/Twips.h"
@@ -78,9 +79,8 @@ void AdvancedWindow::createAmountControls()
     m_period->setGeometry(Twips::rect(2880, 1080, 1465, 315));
     m_period->setCursor(Cursors::hand());
     m_period->setAccessibleName(tr("Pay period"));
-    //: The pay periods, in the order of the list; the same names as in the glossary.
-    m_period->addItems(
-        {tr("Hourly"), tr("Weekly"), tr("Bi-Weekly"), tr("Semi-Monthly"), tr("Monthly"), tr("Annually")});
+    for (const PayPeriod period : PayPeriods)
+        m_period->addItem(payPeriodName(period));
     FittedText::fitEntries(m_period, WindowParts::ReadoutPoints);
     showWorkingWeek();
     connect(m_period, &QComboBox::currentIndexChanged, this, [this](int index) {

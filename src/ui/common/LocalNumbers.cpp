@@ -70,4 +70,12 @@ QString toShownText(std::string_view engineText, const QLocale& locale)
     return shown;
 }
 
+QString toShownGrouped(const QString& engineText, const QLocale& locale)
+{
+    QString shown;
+    for (const QChar c : engineText)
+        shown += c == u',' ? locale.groupSeparator() : c == u'.' ? locale.decimalPoint() : QString(c);
+    return shown;
+}
+
 } // namespace LocalNumbers

@@ -23,4 +23,8 @@ std::string toEngineText(const QString& typed, const QLocale& locale);
 // An engine text as the locale writes it: "22.50" is "22,50" in de_DE.
 QString toShownText(std::string_view engineText, const QLocale& locale);
 
+// A grouped number of the engine's, "1,234.50", as the locale writes it:
+// "1.234,50" in de_DE.
+QString toShownGrouped(const QString& engineText, const QLocale& locale);
+
 } // namespace LocalNumbers

@@ -4,6 +4,7 @@
 #include "engine/WageEntry.h"
 #include "ui/common/FittedText.h"
 #include "ui/common/LegacyFont.h"
+#include "ui/common/LocalNumbers.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WageEdit.h"
 #include "ui/common/WindowParts.h"
@@ -63,6 +64,7 @@ void OptionsDialog::createWageBoxes()
     QLabel* dreamCaption = label(this, "Label1", tr("&DREAM Wage $"), 120, 795, 1455, 255, Qt::AlignLeft);
     m_dream = wageBox(this, "txtMaxWage", 720);
     label(this, "Label8", tr("/hr"), 2640, 795, 375, 255, Qt::AlignLeft);
+    m_currencyCaptions = {{minimumCaption, minimumCaption->text()}, {dreamCaption, dreamCaption->text()}};
     minimumCaption->setBuddy(m_minimum);
     dreamCaption->setBuddy(m_dream);
     m_minimum->setAccessibleName(tr("Minimum wage in dollars per hour"));
@@ -125,7 +127,7 @@ void OptionsDialog::CallRestore()
     showSettings(Settings::defaults());
 }
 
-QString OptionsDialog::errorText(CurrencyError error)
+QString OptionsDialog::errorText(CurrencyError error) const
 {
     switch (error) {
     case CurrencyError::None:
@@ -133,7 +135,8 @@ QString OptionsDialog::errorText(CurrencyError error)
     case CurrencyError::InvalidNumber:
         return tr("Type mismatch: the amount is not a number. Enter digits with an optional point, such as 6.75.");
     case CurrencyError::Overflow:
-        return tr("Overflow: the amount is too large. Enter an amount below 922,337,203,685,477.58.");
+        return tr("Overflow: the amount is too large. Enter an amount below %1.")
+            .arg(LocalNumbers::toShownGrouped(QStringLiteral("922,337,203,685,477.58"), locale()));
     case CurrencyError::FloatingPoint:
         return tr("Invalid floating-point operation: the amount cannot be computed.");
     }
@@ -169,6 +172,14 @@ bool OptionsDialog::CallSave()
     }
     done(QDialog::Accepted);
     return true;
+}
+
+void OptionsDialog::showCurrencySymbol(const QString& symbol)
+{
+    for (auto& [caption, written] : m_currencyCaptions)
+        caption->setText(QString(written).replace(QLatin1Char('$'), symbol));
+    if (m_placed)
+        FittedText::fitCaptions(this);
 }
 
 void OptionsDialog::showEvent(QShowEvent* event)

@@ -9,8 +9,11 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class WageEdit;
 
@@ -35,6 +38,8 @@ public:
     // False when a wage or the file was refused; the dialog then stays open.
     bool CallSave();
     bool optionsChanged() const { return m_optionsChanged; }
+    // The wage captions name the money in use ("&Minimum Wage €").
+    void showCurrencySymbol(const QString& symbol);
 
 public slots:
     void reject() override;
@@ -49,10 +54,11 @@ private:
     void connectControls();
     void showSettings(const Settings& settings);
     std::optional<Settings> edited();
-    static QString errorText(CurrencyError error);
+    QString errorText(CurrencyError error) const;
     void leaveWageBox(WageEdit* box);
 
-    Settings m_current; // as saved: what Cancel puts back
+    Settings m_current;                                          // as saved: what Cancel puts back
+    std::vector<std::pair<QLabel*, QString>> m_currencyCaptions; // as written, "$" in place of the symbol
     Prompt& m_prompt;
     Save m_save;
     bool m_optionsChanged = false;

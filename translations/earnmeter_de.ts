@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>Earnmeter did not use the folder %1 for its control channel: it %2, so another user could listen in or shut the command line out.</source>
-        <translation>Earnmeter hat den Ordner %1 nicht für seinen Steuerkanal verwendet (Grund: %2), sodass ein anderer Benutzer mithören oder die Befehlszeile aussperren könnte.</translation>
+        <translation>Earnmeter hat den Ordner %1 nicht für seinen Steuerkanal verwendet (Grund: %2), da sonst ein anderer Benutzer mithören oder die Befehlszeile aussperren könnte.</translation>
     </message>
     <message>
         <source>It uses a folder of its own instead, %1; the command line and panels find it through the data folder.</source>
@@ -470,6 +470,23 @@
     <message>
         <source>Save Earnmeter Progress</source>
         <translation>Earnmeter-Fortschritt speichern</translation>
+    </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder was not used: &quot;(reason: %2)&quot;.</extracomment>
+        <translation>er ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>er ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>belongs to another user</source>
+        <translation>er gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>may be entered by other users</source>
+        <translation>andere Benutzer können ihn betreten</translation>
     </message>
 </context>
 <context>

@@ -471,6 +471,23 @@
         <source>Save Earnmeter Progress</source>
         <translation>Guardar el progreso de Earnmeter</translation>
     </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder was not used: &quot;(reason: %2)&quot;.</extracomment>
+        <translation>es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>may be entered by other users</source>
+        <translation>otros usuarios pueden entrar en ella</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

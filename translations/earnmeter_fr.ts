@@ -471,6 +471,23 @@
         <source>Save Earnmeter Progress</source>
         <translation>Enregistrer la progression d&apos;Earnmeter</translation>
     </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder was not used: &quot;(reason: %2)&quot;.</extracomment>
+        <translation>c’est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>ce n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>may be entered by other users</source>
+        <translation>d’autres utilisateurs peuvent y entrer</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -548,7 +565,7 @@
     </message>
     <message>
         <source>Overflow: the amount is too large. Enter an amount below %1.</source>
-        <translation>Dépassement de capacité : le montant est trop grand. Saisissez un montant inférieur à %1.</translation>
+        <translation>Dépassement de capacité&#xa0;: le montant est trop grand. Saisissez un montant inférieur à %1.</translation>
     </message>
 </context>
 <context>

@@ -471,6 +471,23 @@
         <source>Save Earnmeter Progress</source>
         <translation>Salvar o progresso do Earnmeter</translation>
     </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder was not used: &quot;(reason: %2)&quot;.</extracomment>
+        <translation>é um link simbólico</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>não é uma pasta</translation>
+    </message>
+    <message>
+        <source>belongs to another user</source>
+        <translation>pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>may be entered by other users</source>
+        <translation>outros usuários podem entrar nela</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

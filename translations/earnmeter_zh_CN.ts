@@ -471,6 +471,23 @@
         <source>Save Earnmeter Progress</source>
         <translation>保存 Earnmeter 进度</translation>
     </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder was not used: &quot;(reason: %2)&quot;.</extracomment>
+        <translation>它是一个符号链接</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>它不是文件夹</translation>
+    </message>
+    <message>
+        <source>belongs to another user</source>
+        <translation>它属于其他用户</translation>
+    </message>
+    <message>
+        <source>may be entered by other users</source>
+        <translation>其他用户可以进入它</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -27,6 +27,15 @@ std::string s(const QString& text)
     return text.toStdString();
 }
 
+// The control channel's reasons for refusing a folder, as the platform words them.
+[[maybe_unused]] constexpr const char* FolderRefusals[] = {
+    //: Why a folder was not used: "(reason: %2)".
+    QT_TRANSLATE_NOOP("Messages", "is a symbolic link"),
+    QT_TRANSLATE_NOOP("Messages", "is not a folder"),
+    QT_TRANSLATE_NOOP("Messages", "belongs to another user"),
+    QT_TRANSLATE_NOOP("Messages", "may be entered by other users"),
+};
+
 std::string shortened(const std::string& text)
 {
     std::size_t cut = 40;
@@ -98,7 +107,7 @@ Message channelRefused(const std::string& folder, const std::string& refusal, co
 {
     QString text = Words::tr("Earnmeter did not use the folder %1 for its control channel: it %2, so another user "
                              "could listen in or shut the command line out.")
-                       .arg(q(folder), q(refusal)) +
+                       .arg(q(folder), Words::tr(refusal.c_str())) +
                    QStringLiteral("\n\n");
     if (!ownFolder.empty())
         text += Words::tr("It uses a folder of its own instead, %1; the command line and panels find it through the "

@@ -46,6 +46,7 @@ std::string ownPrivateFolder(const std::string& base, FolderUse use)
 }
 
 // Why a folder that is there will not do; empty when it will or when it is missing.
+// The messages find their translations by these words (host/Messages.cpp).
 std::string refusalOf(const std::string& folder)
 {
     struct stat info

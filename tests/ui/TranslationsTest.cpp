@@ -239,8 +239,10 @@ TEST_F(PseudoTranslation, MessagesNotificationsAndTipsGoThroughTheTranslations)
                                 Messages::preferencesProblems({problem, PreferenceProblem{}}),
                                 Messages::continueQuestion(60, "Monday"),
                                 Messages::saveQuestion(),
-                                Messages::channelRefused("/tmp/a", "", "/tmp/b", ""),
-                                Messages::channelRefused("/tmp/a", "", "", "")};
+                                Messages::channelRefused("/tmp/a", "is a symbolic link", "/tmp/b", ""),
+                                Messages::channelRefused("/tmp/a", "belongs to another user", "", ""),
+                                Messages::channelRefused("/tmp/a", "is not a folder", "", ""),
+                                Messages::channelRefused("/tmp/a", "may be entered by other users", "", "")};
     for (const Message& message : messages)
         EXPECT_EQ(untranslated(message), "");
 
@@ -361,13 +363,14 @@ TEST(Translations, MessagesWriteTheirAmountsAndPeriodsInTheReadersConvention)
           {"fr", QLocale(QLocale::French, QLocale::France),
            u"au plus 17\u202F737\u202F253\u202F917\u202F028,41 (Hebdomadaire)"_qs}}) {
         QTranslator translator;
-        if (*language)
+        if (*language) {
             ASSERT_TRUE(
                 translator.load(QStringLiteral(EARNMETER_QM_DIR "/earnmeter_%1.qm").arg(QLatin1String(language))));
+        }
         QCoreApplication::installTranslator(&translator);
         const QString shown = engineWords(refused, locale);
         EXPECT_TRUE(shown.contains(expected)) << shown.toStdString();
-        EXPECT_TRUE(shown.contains(u"\"1e400\""_qs) || shown.contains(u"1e400"_qs)) << shown.toStdString();
+        EXPECT_TRUE(shown.contains(u"1e400"_qs)) << shown.toStdString();
         QCoreApplication::removeTranslator(&translator);
     }
 }

@@ -488,6 +488,101 @@
         <source>may be entered by other users</source>
         <translation>andere Benutzer können ihn betreten</translation>
     </message>
+    <message>
+        <source>Minimum Wage</source>
+        <translation>Mindestlohn</translation>
+    </message>
+    <message>
+        <source>DREAM Wage</source>
+        <translation>DREAM-Lohn</translation>
+    </message>
+    <message>
+        <source>Minimize on Startup</source>
+        <translation>Beim Start minimieren</translation>
+    </message>
+    <message>
+        <source>Startup in Advanced Mode</source>
+        <translation>Im erweiterten Modus starten</translation>
+    </message>
+    <message>
+        <source>Save Position on Exit</source>
+        <translation>Position beim Beenden merken</translation>
+    </message>
+    <message>
+        <source>yes or no</source>
+        <extracomment>What a line of the preferences file should say: &quot;x = &quot;y&quot; is not %3&quot;.</extracomment>
+        <translation>yes oder no</translation>
+    </message>
+    <message>
+        <source>a time such as 09:00, or nothing</source>
+        <translation>eine Uhrzeit wie 09:00 oder nichts</translation>
+    </message>
+    <message>
+        <source>a time such as 17:00, or nothing</source>
+        <translation>eine Uhrzeit wie 17:00 oder nichts</translation>
+    </message>
+    <message>
+        <source>two times such as 12:00-12:30, or nothing</source>
+        <translation>zwei Uhrzeiten wie 12:00-12:30 oder nichts</translation>
+    </message>
+    <message>
+        <source>a whole number of days from 1 to 7</source>
+        <translation>eine ganze Zahl von Tagen von 1 bis 7</translation>
+    </message>
+    <message>
+        <source>a whole number of minutes from 0 (never) to 1440</source>
+        <translation>eine ganze Zahl von Minuten von 0 (nie) bis 1440</translation>
+    </message>
+    <message>
+        <source>an amount above 0 such as 240.00, or nothing</source>
+        <translation>ein Betrag über 0 wie 240.00 oder nichts</translation>
+    </message>
+    <message>
+        <source>ask, continue or zero</source>
+        <translation>ask, continue oder zero</translation>
+    </message>
+    <message>
+        <source>ask, keep or remove</source>
+        <translation>ask, keep oder remove</translation>
+    </message>
+    <message>
+        <source>day names such as Mon Tue Wed Thu Fri</source>
+        <translation>Tagesnamen wie Mon Tue Wed Thu Fri</translation>
+    </message>
+    <message>
+        <source>hours above 0 up to 24, such as 8 or 7.5</source>
+        <translation>Stunden über 0 bis 24, etwa 8 oder 7.5</translation>
+    </message>
+    <message>
+        <source>$, locale or a currency code such as EUR</source>
+        <translation>$, locale oder ein Währungscode wie EUR</translation>
+    </message>
+    <message>
+        <source>matched by a work_end</source>
+        <translation>durch ein work_end ergänzt</translation>
+    </message>
+    <message>
+        <source>matched by a work_start</source>
+        <translation>durch ein work_start ergänzt</translation>
+    </message>
+    <message>
+        <source>after work_start (%1)</source>
+        <extracomment>%1 is the start of the working day: &quot;after work_start (09:00)&quot;.</extracomment>
+        <translation>nach work_start (%1)</translation>
+    </message>
+    <message>
+        <source>a break that ends after it begins</source>
+        <translation>eine Arbeitspause, die nach ihrem Beginn endet</translation>
+    </message>
+    <message>
+        <source>within a working day (work_start and work_end)</source>
+        <translation>innerhalb eines Arbeitstags (work_start und work_end)</translation>
+    </message>
+    <message>
+        <source>within the working day (%1)</source>
+        <extracomment>%1 is the working day: &quot;within the working day (09:00-17:00)&quot;.</extracomment>
+        <translation>innerhalb des Arbeitstags (%1)</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

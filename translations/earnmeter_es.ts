@@ -488,6 +488,101 @@
         <source>may be entered by other users</source>
         <translation>otros usuarios pueden entrar en ella</translation>
     </message>
+    <message>
+        <source>Minimum Wage</source>
+        <translation>Salario mínimo</translation>
+    </message>
+    <message>
+        <source>DREAM Wage</source>
+        <translation>Salario DREAM</translation>
+    </message>
+    <message>
+        <source>Minimize on Startup</source>
+        <translation>Minimizar al iniciar</translation>
+    </message>
+    <message>
+        <source>Startup in Advanced Mode</source>
+        <translation>Abrir en modo avanzado</translation>
+    </message>
+    <message>
+        <source>Save Position on Exit</source>
+        <translation>Guardar posición al salir</translation>
+    </message>
+    <message>
+        <source>yes or no</source>
+        <extracomment>What a line of the preferences file should say: &quot;x = &quot;y&quot; is not %3&quot;.</extracomment>
+        <translation>yes o no</translation>
+    </message>
+    <message>
+        <source>a time such as 09:00, or nothing</source>
+        <translation>una hora como 09:00, o nada</translation>
+    </message>
+    <message>
+        <source>a time such as 17:00, or nothing</source>
+        <translation>una hora como 17:00, o nada</translation>
+    </message>
+    <message>
+        <source>two times such as 12:00-12:30, or nothing</source>
+        <translation>dos horas como 12:00-12:30, o nada</translation>
+    </message>
+    <message>
+        <source>a whole number of days from 1 to 7</source>
+        <translation>un número entero de días de 1 a 7</translation>
+    </message>
+    <message>
+        <source>a whole number of minutes from 0 (never) to 1440</source>
+        <translation>un número entero de minutos de 0 (nunca) a 1440</translation>
+    </message>
+    <message>
+        <source>an amount above 0 such as 240.00, or nothing</source>
+        <translation>un importe mayor que 0 como 240.00, o nada</translation>
+    </message>
+    <message>
+        <source>ask, continue or zero</source>
+        <translation>ask, continue o zero</translation>
+    </message>
+    <message>
+        <source>ask, keep or remove</source>
+        <translation>ask, keep o remove</translation>
+    </message>
+    <message>
+        <source>day names such as Mon Tue Wed Thu Fri</source>
+        <translation>nombres de días como Mon Tue Wed Thu Fri</translation>
+    </message>
+    <message>
+        <source>hours above 0 up to 24, such as 8 or 7.5</source>
+        <translation>horas por encima de 0 hasta 24, como 8 o 7.5</translation>
+    </message>
+    <message>
+        <source>$, locale or a currency code such as EUR</source>
+        <translation>$, locale o un código de moneda como EUR</translation>
+    </message>
+    <message>
+        <source>matched by a work_end</source>
+        <translation>acompañado de un work_end</translation>
+    </message>
+    <message>
+        <source>matched by a work_start</source>
+        <translation>acompañado de un work_start</translation>
+    </message>
+    <message>
+        <source>after work_start (%1)</source>
+        <extracomment>%1 is the start of the working day: &quot;after work_start (09:00)&quot;.</extracomment>
+        <translation>posterior a work_start (%1)</translation>
+    </message>
+    <message>
+        <source>a break that ends after it begins</source>
+        <translation>un descanso que termina después de empezar</translation>
+    </message>
+    <message>
+        <source>within a working day (work_start and work_end)</source>
+        <translation>dentro de una jornada laboral (work_start y work_end)</translation>
+    </message>
+    <message>
+        <source>within the working day (%1)</source>
+        <extracomment>%1 is the working day: &quot;within the working day (09:00-17:00)&quot;.</extracomment>
+        <translation>dentro de la jornada laboral (%1)</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -488,6 +488,101 @@
         <source>may be entered by other users</source>
         <translation>d’autres utilisateurs peuvent y entrer</translation>
     </message>
+    <message>
+        <source>Minimum Wage</source>
+        <translation>Salaire minimum</translation>
+    </message>
+    <message>
+        <source>DREAM Wage</source>
+        <translation>Salaire DREAM</translation>
+    </message>
+    <message>
+        <source>Minimize on Startup</source>
+        <translation>Réduire au démarrage</translation>
+    </message>
+    <message>
+        <source>Startup in Advanced Mode</source>
+        <translation>Démarrer en mode avancé</translation>
+    </message>
+    <message>
+        <source>Save Position on Exit</source>
+        <translation>Garder la position en quittant</translation>
+    </message>
+    <message>
+        <source>yes or no</source>
+        <extracomment>What a line of the preferences file should say: &quot;x = &quot;y&quot; is not %3&quot;.</extracomment>
+        <translation>yes ou no</translation>
+    </message>
+    <message>
+        <source>a time such as 09:00, or nothing</source>
+        <translation>une heure comme 09:00, ou rien</translation>
+    </message>
+    <message>
+        <source>a time such as 17:00, or nothing</source>
+        <translation>une heure comme 17:00, ou rien</translation>
+    </message>
+    <message>
+        <source>two times such as 12:00-12:30, or nothing</source>
+        <translation>deux heures comme 12:00-12:30, ou rien</translation>
+    </message>
+    <message>
+        <source>a whole number of days from 1 to 7</source>
+        <translation>un nombre entier de jours de 1 à 7</translation>
+    </message>
+    <message>
+        <source>a whole number of minutes from 0 (never) to 1440</source>
+        <translation>un nombre entier de minutes de 0 (jamais) à 1440</translation>
+    </message>
+    <message>
+        <source>an amount above 0 such as 240.00, or nothing</source>
+        <translation>un montant supérieur à 0 comme 240.00, ou rien</translation>
+    </message>
+    <message>
+        <source>ask, continue or zero</source>
+        <translation>ask, continue ou zero</translation>
+    </message>
+    <message>
+        <source>ask, keep or remove</source>
+        <translation>ask, keep ou remove</translation>
+    </message>
+    <message>
+        <source>day names such as Mon Tue Wed Thu Fri</source>
+        <translation>des noms de jours comme Mon Tue Wed Thu Fri</translation>
+    </message>
+    <message>
+        <source>hours above 0 up to 24, such as 8 or 7.5</source>
+        <translation>des heures au-dessus de 0 jusqu’à 24, comme 8 ou 7.5</translation>
+    </message>
+    <message>
+        <source>$, locale or a currency code such as EUR</source>
+        <translation>$, locale ou un code de devise comme EUR</translation>
+    </message>
+    <message>
+        <source>matched by a work_end</source>
+        <translation>accompagné d’un work_end</translation>
+    </message>
+    <message>
+        <source>matched by a work_start</source>
+        <translation>accompagné d’un work_start</translation>
+    </message>
+    <message>
+        <source>after work_start (%1)</source>
+        <extracomment>%1 is the start of the working day: &quot;after work_start (09:00)&quot;.</extracomment>
+        <translation>après work_start (%1)</translation>
+    </message>
+    <message>
+        <source>a break that ends after it begins</source>
+        <translation>une pause qui finit après son début</translation>
+    </message>
+    <message>
+        <source>within a working day (work_start and work_end)</source>
+        <translation>dans une journée de travail (work_start et work_end)</translation>
+    </message>
+    <message>
+        <source>within the working day (%1)</source>
+        <extracomment>%1 is the working day: &quot;within the working day (09:00-17:00)&quot;.</extracomment>
+        <translation>dans la journée de travail (%1)</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

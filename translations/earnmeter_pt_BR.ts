@@ -488,6 +488,101 @@
         <source>may be entered by other users</source>
         <translation>outros usuários podem entrar nela</translation>
     </message>
+    <message>
+        <source>Minimum Wage</source>
+        <translation>Salário mínimo</translation>
+    </message>
+    <message>
+        <source>DREAM Wage</source>
+        <translation>Salário DREAM</translation>
+    </message>
+    <message>
+        <source>Minimize on Startup</source>
+        <translation>Minimizar ao iniciar</translation>
+    </message>
+    <message>
+        <source>Startup in Advanced Mode</source>
+        <translation>Iniciar no modo avançado</translation>
+    </message>
+    <message>
+        <source>Save Position on Exit</source>
+        <translation>Salvar posição ao sair</translation>
+    </message>
+    <message>
+        <source>yes or no</source>
+        <extracomment>What a line of the preferences file should say: &quot;x = &quot;y&quot; is not %3&quot;.</extracomment>
+        <translation>yes ou no</translation>
+    </message>
+    <message>
+        <source>a time such as 09:00, or nothing</source>
+        <translation>um horário como 09:00, ou nada</translation>
+    </message>
+    <message>
+        <source>a time such as 17:00, or nothing</source>
+        <translation>um horário como 17:00, ou nada</translation>
+    </message>
+    <message>
+        <source>two times such as 12:00-12:30, or nothing</source>
+        <translation>dois horários como 12:00-12:30, ou nada</translation>
+    </message>
+    <message>
+        <source>a whole number of days from 1 to 7</source>
+        <translation>um número inteiro de dias de 1 a 7</translation>
+    </message>
+    <message>
+        <source>a whole number of minutes from 0 (never) to 1440</source>
+        <translation>um número inteiro de minutos de 0 (nunca) a 1440</translation>
+    </message>
+    <message>
+        <source>an amount above 0 such as 240.00, or nothing</source>
+        <translation>um valor acima de 0 como 240.00, ou nada</translation>
+    </message>
+    <message>
+        <source>ask, continue or zero</source>
+        <translation>ask, continue ou zero</translation>
+    </message>
+    <message>
+        <source>ask, keep or remove</source>
+        <translation>ask, keep ou remove</translation>
+    </message>
+    <message>
+        <source>day names such as Mon Tue Wed Thu Fri</source>
+        <translation>nomes de dias como Mon Tue Wed Thu Fri</translation>
+    </message>
+    <message>
+        <source>hours above 0 up to 24, such as 8 or 7.5</source>
+        <translation>horas acima de 0 até 24, como 8 ou 7.5</translation>
+    </message>
+    <message>
+        <source>$, locale or a currency code such as EUR</source>
+        <translation>$, locale ou um código de moeda como EUR</translation>
+    </message>
+    <message>
+        <source>matched by a work_end</source>
+        <translation>acompanhado de um work_end</translation>
+    </message>
+    <message>
+        <source>matched by a work_start</source>
+        <translation>acompanhado de um work_start</translation>
+    </message>
+    <message>
+        <source>after work_start (%1)</source>
+        <extracomment>%1 is the start of the working day: &quot;after work_start (09:00)&quot;.</extracomment>
+        <translation>depois de work_start (%1)</translation>
+    </message>
+    <message>
+        <source>a break that ends after it begins</source>
+        <translation>um intervalo que termina depois de começar</translation>
+    </message>
+    <message>
+        <source>within a working day (work_start and work_end)</source>
+        <translation>dentro de uma jornada de trabalho (work_start e work_end)</translation>
+    </message>
+    <message>
+        <source>within the working day (%1)</source>
+        <extracomment>%1 is the working day: &quot;within the working day (09:00-17:00)&quot;.</extracomment>
+        <translation>dentro da jornada de trabalho (%1)</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

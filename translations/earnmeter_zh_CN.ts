@@ -488,6 +488,101 @@
         <source>may be entered by other users</source>
         <translation>其他用户可以进入它</translation>
     </message>
+    <message>
+        <source>Minimum Wage</source>
+        <translation>最低工资</translation>
+    </message>
+    <message>
+        <source>DREAM Wage</source>
+        <translation>DREAM 工资</translation>
+    </message>
+    <message>
+        <source>Minimize on Startup</source>
+        <translation>启动时最小化</translation>
+    </message>
+    <message>
+        <source>Startup in Advanced Mode</source>
+        <translation>以高级模式启动</translation>
+    </message>
+    <message>
+        <source>Save Position on Exit</source>
+        <translation>退出时保存位置</translation>
+    </message>
+    <message>
+        <source>yes or no</source>
+        <extracomment>What a line of the preferences file should say: &quot;x = &quot;y&quot; is not %3&quot;.</extracomment>
+        <translation>yes 或 no</translation>
+    </message>
+    <message>
+        <source>a time such as 09:00, or nothing</source>
+        <translation>像 09:00 这样的时间，或留空</translation>
+    </message>
+    <message>
+        <source>a time such as 17:00, or nothing</source>
+        <translation>像 17:00 这样的时间，或留空</translation>
+    </message>
+    <message>
+        <source>two times such as 12:00-12:30, or nothing</source>
+        <translation>像 12:00-12:30 这样的两个时间，或留空</translation>
+    </message>
+    <message>
+        <source>a whole number of days from 1 to 7</source>
+        <translation>1 到 7 之间的整数天数</translation>
+    </message>
+    <message>
+        <source>a whole number of minutes from 0 (never) to 1440</source>
+        <translation>0（从不）到 1440 之间的整数分钟数</translation>
+    </message>
+    <message>
+        <source>an amount above 0 such as 240.00, or nothing</source>
+        <translation>大于 0 的金额，如 240.00，或留空</translation>
+    </message>
+    <message>
+        <source>ask, continue or zero</source>
+        <translation>ask、continue 或 zero</translation>
+    </message>
+    <message>
+        <source>ask, keep or remove</source>
+        <translation>ask、keep 或 remove</translation>
+    </message>
+    <message>
+        <source>day names such as Mon Tue Wed Thu Fri</source>
+        <translation>星期名称，如 Mon Tue Wed Thu Fri</translation>
+    </message>
+    <message>
+        <source>hours above 0 up to 24, such as 8 or 7.5</source>
+        <translation>大于 0 且不超过 24 的小时数，如 8 或 7.5</translation>
+    </message>
+    <message>
+        <source>$, locale or a currency code such as EUR</source>
+        <translation>$、locale 或货币代码，如 EUR</translation>
+    </message>
+    <message>
+        <source>matched by a work_end</source>
+        <translation>与 work_end 成对出现</translation>
+    </message>
+    <message>
+        <source>matched by a work_start</source>
+        <translation>与 work_start 成对出现</translation>
+    </message>
+    <message>
+        <source>after work_start (%1)</source>
+        <extracomment>%1 is the start of the working day: &quot;after work_start (09:00)&quot;.</extracomment>
+        <translation>晚于 work_start（%1）</translation>
+    </message>
+    <message>
+        <source>a break that ends after it begins</source>
+        <translation>结束时间晚于开始时间的休息</translation>
+    </message>
+    <message>
+        <source>within a working day (work_start and work_end)</source>
+        <translation>在工作日之内（work_start 和 work_end）</translation>
+    </message>
+    <message>
+        <source>within the working day (%1)</source>
+        <extracomment>%1 is the working day: &quot;within the working day (09:00-17:00)&quot;.</extracomment>
+        <translation>在工作日之内（%1）</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -45,13 +45,13 @@ std::optional<WorkingDay::Problem> WorkingDay::problem() const
     if (start.has_value() != end.has_value())
         return start ? Problem{"work_start", "matched by a work_end"} : Problem{"work_end", "matched by a work_start"};
     if (start && *end <= *start)
-        return Problem{"work_end", "after work_start (" + start->text() + ")"};
+        return Problem{"work_end", "after work_start (%1)", start->text()};
     if (lunch && lunch->to <= lunch->from)
         return Problem{"break", "a break that ends after it begins"};
     if (lunch && !start)
         return Problem{"break", "within a working day (work_start and work_end)"};
     if (lunch && (lunch->from <= *start || lunch->to >= *end))
-        return Problem{"break", "within the working day (" + start->text() + "-" + end->text() + ")"};
+        return Problem{"break", "within the working day (%1)", start->text() + "-" + end->text()};
     return std::nullopt;
 }
 

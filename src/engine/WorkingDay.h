@@ -46,6 +46,7 @@ struct WorkingDay
     struct Problem
     {
         std::string key, why;
+        std::string value = {}; // what the %1 of `why` stands for, if it has one
     };
     std::optional<Problem> problem() const;
 

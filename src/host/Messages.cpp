@@ -47,6 +47,44 @@ std::string shortened(const std::string& text)
     return text.substr(0, cut) + "...";
 }
 
+// The settings of Earnmeter.ewg, as its reader names them.
+[[maybe_unused]] constexpr const char* SettingNames[] = {
+    QT_TRANSLATE_NOOP("Messages", "Minimum Wage"),        QT_TRANSLATE_NOOP("Messages", "DREAM Wage"),
+    QT_TRANSLATE_NOOP("Messages", "Minimize on Startup"), QT_TRANSLATE_NOOP("Messages", "Startup in Advanced Mode"),
+    QT_TRANSLATE_NOOP("Messages", "Save Position on Exit"),
+};
+
+// What a preference takes, as the preferences file words it.
+[[maybe_unused]] constexpr const char* Expected[] = {
+    //: What a line of the preferences file should say: "x = "y" is not %3".
+    QT_TRANSLATE_NOOP("Messages", "yes or no"),
+    QT_TRANSLATE_NOOP("Messages", "a time such as 09:00, or nothing"),
+    QT_TRANSLATE_NOOP("Messages", "a time such as 17:00, or nothing"),
+    QT_TRANSLATE_NOOP("Messages", "two times such as 12:00-12:30, or nothing"),
+    QT_TRANSLATE_NOOP("Messages", "a whole number of days from 1 to 7"),
+    QT_TRANSLATE_NOOP("Messages", "a whole number of minutes from 0 (never) to 1440"),
+    QT_TRANSLATE_NOOP("Messages", "an amount above 0 such as 240.00, or nothing"),
+    QT_TRANSLATE_NOOP("Messages", "ask, continue or zero"),
+    QT_TRANSLATE_NOOP("Messages", "ask, keep or remove"),
+    QT_TRANSLATE_NOOP("Messages", "day names such as Mon Tue Wed Thu Fri"),
+    QT_TRANSLATE_NOOP("Messages", "hours above 0 up to 24, such as 8 or 7.5"),
+    QT_TRANSLATE_NOOP("Messages", "$, locale or a currency code such as EUR"),
+    QT_TRANSLATE_NOOP("Messages", "matched by a work_end"),
+    QT_TRANSLATE_NOOP("Messages", "matched by a work_start"),
+    //: %1 is the start of the working day: "after work_start (09:00)".
+    QT_TRANSLATE_NOOP("Messages", "after work_start (%1)"),
+    QT_TRANSLATE_NOOP("Messages", "a break that ends after it begins"),
+    QT_TRANSLATE_NOOP("Messages", "within a working day (work_start and work_end)"),
+    //: %1 is the working day: "within the working day (09:00-17:00)".
+    QT_TRANSLATE_NOOP("Messages", "within the working day (%1)"),
+};
+
+QString expectedWords(const PreferenceProblem& p)
+{
+    const QString words = Words::tr(p.expected.c_str());
+    return p.expectedValue.empty() ? words : words.arg(q(p.expectedValue));
+}
+
 // One line of the preferences' problems, after its line number.
 QString problemLine(const PreferenceProblem& p)
 {
@@ -54,7 +92,7 @@ QString problemLine(const PreferenceProblem& p)
         return Words::tr("\"%1\" is not a \"key = value\" line; it is ignored.").arg(q(shortened(p.written)));
     const QString instead = p.usedInstead.empty() ? Words::tr("none", "no value") : q(p.usedInstead);
     return Words::tr("%1 = \"%2\" is not %3; %4 is used instead.")
-        .arg(q(p.key), q(shortened(p.written)), q(p.expected), instead);
+        .arg(q(p.key), q(shortened(p.written)), expectedWords(p), instead);
 }
 } // namespace
 
@@ -91,7 +129,7 @@ Message configDamaged(const std::string& problem, const std::vector<std::string>
 {
     QStringList names;
     for (const std::string& name : kept)
-        names << q(name);
+        names << Words::tr(name.c_str());
     const QString text =
         kept.empty() ? Words::tr("%1. Nothing could be read from it: the settings take their defaults, and the file is "
                                  "left unchanged.")

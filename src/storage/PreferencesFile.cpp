@@ -134,6 +134,7 @@ void checkTheDay(PreferencesRead& read, const std::map<std::string_view, Prefere
         key->read(key->write(defaults), read.preferences);
         PreferenceProblem told = lastLines.at(key->name);
         told.expected = problem->why;
+        told.expectedValue = problem->value;
         told.usedInstead = key->write(defaults);
         read.problems.push_back(told);
     }

@@ -11,11 +11,12 @@
 // "key = value" line at all (its key is then empty).
 struct PreferenceProblem
 {
-    int line = 0;            // counted from 1
-    std::string key;         // as the program names it
-    std::string written;     // the value as the file has it, or the whole line
-    std::string expected;    // the values the key takes, in words
-    std::string usedInstead; // the default, as the file would say it
+    int line = 0;                   // counted from 1
+    std::string key;                // as the program names it
+    std::string written;            // the value as the file has it, or the whole line
+    std::string expected;           // the values the key takes, in words
+    std::string usedInstead;        // the default, as the file would say it
+    std::string expectedValue = {}; // what the %1 of `expected` stands for, if it has one
 };
 
 // What reading the preferences came to: the preferences in force, the

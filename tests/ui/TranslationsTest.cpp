@@ -4,6 +4,7 @@
 #include "host/DayWords.h"
 #include "host/Messages.h"
 #include "host/WorkingDayHost.h"
+#include "storage/PreferenceKeys.h"
 #include "ui/common/EngineWords.h"
 #include "ui/preferences/PreferencesDialog.h"
 
@@ -68,7 +69,8 @@ std::vector<TsEntry> readTs(const QString& path)
 }
 
 // Each text the translators were given, wrapped, so that a text that never went
-// through a translation shows in plain English.
+// through a translation shows in plain English. What fills a placeholder stays
+// outside the wrapping ("[!!Saved in !!]%1[!!.!!]"), so that it is judged too.
 class PseudoTranslator final : public QTranslator
 {
 public:
@@ -82,10 +84,22 @@ public:
     {
         if (!m_sources.contains({QString::fromUtf8(context), QString::fromUtf8(source)}))
             return {};
-        return QStringLiteral("[!!") + QString::fromUtf8(source) + QStringLiteral("!!]");
+        static const QRegularExpression placeholder(QStringLiteral("%L?[0-9]+|%n"));
+        const QString text = QString::fromUtf8(source);
+        QString wrapped;
+        qsizetype from = 0;
+        for (const QRegularExpressionMatch& match : placeholder.globalMatch(text)) {
+            wrapped += wrap(text.mid(from, match.capturedStart() - from)) + match.captured();
+            from = match.capturedEnd();
+        }
+        return wrapped + wrap(text.mid(from));
     }
 
 private:
+    static QString wrap(const QString& text)
+    {
+        return text.isEmpty() ? text : QStringLiteral("[!!") + text + QStringLiteral("!!]");
+    }
     Sources m_sources;
 };
 
@@ -96,12 +110,13 @@ bool plainEnglish(QString text)
     // Innermost first: a translated text may hold others, filled in.
     static const QRegularExpression wrapped(QStringLiteral("\\[!!((?!\\[!!|!!\\]).)*!!\\]"),
                                             QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression kept(QStringLiteral(
-        "\\S+\\.(conf|ewg|csv)\\b|Earnmeter|Dorvan Quellis|Dorvan|DREAM|https?://\\S+|\\S+@\\S+|\\b[A-Z]{3}\\b"));
+    static const QRegularExpression kept(
+        QStringLiteral("/\\S+|\\b[a-z]+(_[a-z]+)+\\b|\\S+\\.(conf|ewg|csv)\\b|Earnmeter|Dorvan "
+                       "Quellis|Dorvan|DREAM|https?://\\S+|\\S+@\\S+|\\b[A-Z]{3}\\b"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{3,}"));
     for (qsizetype length = -1; length != text.size();) {
         length = text.size();
-        text.remove(wrapped);
+        text.replace(wrapped, QStringLiteral(" "));
     }
     return text.remove(kept).contains(word);
 }
@@ -229,20 +244,24 @@ TEST_F(PseudoTranslation, EveryWindowMenuTooltipAndAccessibleNameGoesThroughTheT
 
 TEST_F(PseudoTranslation, MessagesNotificationsAndTipsGoThroughTheTranslations)
 {
-    PreferenceProblem problem;
-    // The key is the file's own word; what it expects comes worded from the file's reader.
-    problem.line = 3, problem.key = "x", problem.written = "x", problem.expected = "[!!a number!!]";
-    const Message messages[] = {Messages::endOfFile("Prev.ewg"),
-                                Messages::updated(),
-                                Messages::configRecreated(),
-                                Messages::configDamaged("Bad", {"Minimum Wage"}),
-                                Messages::preferencesProblems({problem, PreferenceProblem{}}),
-                                Messages::continueQuestion(60, "Monday"),
-                                Messages::saveQuestion(),
-                                Messages::channelRefused("/tmp/a", "is a symbolic link", "/tmp/b", ""),
-                                Messages::channelRefused("/tmp/a", "belongs to another user", "", ""),
-                                Messages::channelRefused("/tmp/a", "is not a folder", "", ""),
-                                Messages::channelRefused("/tmp/a", "may be entered by other users", "", "")};
+    // The key is the file's own word; what each key expects is worded by the file's reader.
+    std::vector<Message> messages{Messages::preferencesProblems({PreferenceProblem{}})};
+    for (const PreferenceKey& key : preferenceKeys())
+        messages.push_back(Messages::preferencesProblems({{3, "a_key", "x", std::string(key.expected), "x"}}));
+    WorkingDay impossible;
+    impossible.start = ClockTime{600}, impossible.end = ClockTime{540};
+    messages.push_back(Messages::preferencesProblems(
+        {{4, "work_end", "x", impossible.problem()->why, "x", impossible.problem()->value}}));
+    for (Message message :
+         {Messages::endOfFile("Prev.ewg"), Messages::updated(), Messages::configRecreated(),
+          Messages::configDamaged("x", {"Minimum Wage", "DREAM Wage", "Minimize on Startup", "Startup in Advanced Mode",
+                                        "Save Position on Exit"}),
+          Messages::continueQuestion(60, QLocale().dayName(1).toStdString()), Messages::saveQuestion(),
+          Messages::channelRefused("/tmp/a", "is a symbolic link", "/tmp/b", ""),
+          Messages::channelRefused("/tmp/a", "belongs to another user", "", ""),
+          Messages::channelRefused("/tmp/a", "is not a folder", "", ""),
+          Messages::channelRefused("/tmp/a", "may be entered by other users", "", "")})
+        messages.push_back(message);
     for (const Message& message : messages)
         EXPECT_EQ(untranslated(message), "");
 

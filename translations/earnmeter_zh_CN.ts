@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation>确定(&amp;K)</translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>&amp;START</source>

@@ -52,7 +52,14 @@ std::string ChosenMoney::plainAmount(Currency value) const
 std::string ChosenMoney::rate(Currency value) const
 {
     //: A configured hourly rate in the advanced window's option captions: "(12,50 €)/hr".
-    return m_currency ? tr("(%1)/hr").arg(written(value)).toStdString() : MoneyFormat::rate(value);
+    const QString perHour = tr("(%1)/hr");
+    if (m_currency)
+        return perHour.arg(written(value)).toStdString();
+    // Dollars as they always were, "-($6.75)/hr", with only the words translated.
+    const std::string dollars = MoneyFormat::rate(value);
+    const std::size_t open = dollars.find('('), close = dollars.rfind(')');
+    return dollars.substr(0, open) +
+           perHour.arg(QString::fromStdString(dollars.substr(open + 1, close - open - 1))).toStdString();
 }
 
 QString ChosenMoney::trayAmount(Currency value) const

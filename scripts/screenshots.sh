@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's pictures from the real binary under Xvfb: the simple and
 # the advanced window at a total of $1,234,567.89, under the default theme and
-# under a dark one (qt6ct's "darker" colours), the History window over eight
+# under a dark one (qt6ct's "darker" colours), the advanced window on a German
+# desktop, the History window over eight
 # weeks of sample work (scripts/sample-history.py) and the Preferences window,
 # into docs/.
 #   scripts/screenshots.sh [path/to/earnmeter]   (default build/earnmeter)
@@ -57,12 +58,12 @@ shoot() {
     printf '"v2.5",6.75,45.5,0,%s,-1\r\n' "$advanced" >"$APP_DIR/Config.ewg"
     printf '3599\r\n' >"$APP_DIR/Prev.ewg"
     e2e_start_app "$@"
-    e2e_keys_to 15 'Continue Earnmeter|Earnmeter' y || e2e_abort "no question to continue the count"
+    e2e_keys_to 15 "${QUESTION:-Continue Earnmeter}|Earnmeter" "${YES:-y}" || e2e_abort "no question to continue the count"
     local window
     window=$(e2e_window 15 'Earnmeter!') || true
     [[ -n $window ]] || e2e_abort "no window for $picture"
     e2e_focus "$window"
-    xdotool type --delay 40 1234567.89
+    xdotool type --delay 40 "${TYPED:-1234567.89}"
     xdotool key Return
     e2e_poll 5 e2e_window_named "$window" '\$1234567\.89 \(Earnmeter\)' || e2e_abort "no total for $picture"
     crop_to "$window" "$picture"
@@ -73,5 +74,6 @@ shoot main 0
 shoot advanced -1
 shoot main-dark 0 QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$E2E_WORK"
 shoot advanced-dark -1 QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$E2E_WORK"
+TYPED=1234567,89 QUESTION='Earnmeter fortsetzen' YES=j shoot advanced-de -1 LANG=de_DE.UTF-8 LC_ALL= LANGUAGE=
 shoot_window history 'Earnmeter History' ctrl+h
 shoot_window preferences 'Earnmeter Preferences' alt+f p

@@ -81,6 +81,7 @@ TEST_F(GermanDesktop, WageBoxesOptionsAndTheWorkingWeekReadAndShowCommas)
     switchMode();
     EXPECT_EQ(control<QComboBox>(advanced(), "cboPeriod").toolTip().toStdString(),
               "Earnmeter assumes 7,5 hours/day and 5 days/week.");
+    EXPECT_EQ(label(advanced(), "lblCurrent"), "22,50") << "the current wage as the box writes it";
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "ui/common/EngineWords.h"
 #include "ui/common/FittedText.h"
 #include "ui/common/LegacyFont.h"
+#include "ui/common/LocalNumbers.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WageEdit.h"
 #include "ui/common/WindowParts.h"
@@ -138,7 +139,12 @@ void AdvancedWindow::refreshOwn()
                                                                          : m_minimum;
     selected->setChecked(true);
     m_period->setCurrentIndex(static_cast<int>(m_wageTypes.period()));
-    showFitted(m_current, QString::fromStdString(m_wageTypes.currentText()), WindowParts::ReadoutPoints);
+    // Dollars, "36.00", are written as the wage box writes them: "36,00" on a
+    // German desktop; a chosen currency comes written by the locale already.
+    const std::string current = m_wageTypes.currentText();
+    const bool plain = current.find_first_not_of("-0123456789.") == std::string::npos;
+    showFitted(m_current, plain ? LocalNumbers::toShownText(current, locale()) : QString::fromStdString(current),
+               WindowParts::ReadoutPoints);
     m_minimum->setText(optionCaption(m_wageTypes.minimumCaption()));
     m_dream->setText(optionCaption(m_wageTypes.dreamCaption()));
     showWorkingWeek();

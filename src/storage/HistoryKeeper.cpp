@@ -41,6 +41,7 @@ void HistoryKeeper::takeAway(const std::vector<std::pair<std::int64_t, std::int6
         takeAwayStored(from, to);
     }
     m_storedDay.reset();
+    m_storedDays.reset();
     changed.notify();
 }
 
@@ -70,12 +71,21 @@ std::vector<DayTotal> HistoryKeeper::dayTotals(Date from, Date to)
     return std::move(read.value);
 }
 
+HistoryRead<std::vector<DayTotal>> HistoryKeeper::storedDayTotals(Date from, Date to)
+{
+    const bool asked = m_storedDays && m_storedDays->from == from && m_storedDays->to == to &&
+                       m_storedDays->writes == m_recorder.writes() && m_storedDays->read.outcome.ok();
+    if (!asked)
+        m_storedDays = StoredDays{from, to, m_recorder.writes(), m_store->dayTotals(from, to)};
+    return m_storedDays->read;
+}
+
 HistoryRead<std::vector<DayTotal>> HistoryKeeper::readDayTotals(Date from, Date to)
 {
     open();
     HistoryRead<std::vector<DayTotal>> read;
     if (m_store)
-        read = m_store->dayTotals(from, to);
+        read = storedDayTotals(from, to);
     else
         read.outcome = m_opening.ok() ? HistoryOutcome{HistoryOutcome::Status::Missing, "No history"} : m_opening;
     std::vector<DayTotal> unsaved;

@@ -41,7 +41,8 @@ public:
     // trimmed or split there, nothing else touched. Told once when the file fails.
     void takeAway(const std::vector<std::pair<std::int64_t, std::int64_t>>& stretches);
 
-    // Every day from `from` to `to` that has seconds, oldest first.
+    // Every day from `from` to `to` that has seconds, oldest first. The store is
+    // asked again only after a write, for another range, or a new day.
     std::vector<DayTotal> dayTotals(Date from, Date to);
     // The same with how reading went: a history that could not be opened or read is a failure.
     HistoryRead<std::vector<DayTotal>> readDayTotals(Date from, Date to);
@@ -59,6 +60,7 @@ public:
 private:
     void tellOnce(const std::string& text);
     void takeAwayStored(std::int64_t from, std::int64_t to);
+    HistoryRead<std::vector<DayTotal>> storedDayTotals(Date from, Date to);
 
     const Clock& m_clock;
     Teller m_tell;
@@ -74,6 +76,16 @@ private:
         bool read = false;
     };
     std::optional<StoredDay> m_storedDay;
+    // The store's day totals of one range, as of its writes() when it was asked:
+    // a window open while the meter runs adds the unwritten seconds to them
+    // rather than read the whole history again each second.
+    struct StoredDays
+    {
+        Date from, to;
+        std::uint64_t writes = 0;
+        HistoryRead<std::vector<DayTotal>> read;
+    };
+    std::optional<StoredDays> m_storedDays;
     bool m_opened = false;
     bool m_whole = false;     // the store was opened as it was: nothing put aside, nothing missing
     HistoryOutcome m_opening; // how opening went

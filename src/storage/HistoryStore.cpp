@@ -333,6 +333,7 @@ int HistoryStore::writeOne(const HistoryRecord& record, std::int64_t& id)
 HistoryRead<std::vector<DayTotal>> HistoryStore::dayTotals(Date from, Date to)
 {
     HistoryRead<std::vector<DayTotal>> read;
+    ++m_dayTotalReads;
     RangeQuery query(m_dayTotals, from, to);
     int code = SQLITE_OK;
     while ((code = m_dayTotals.step()) == SQLITE_ROW) {

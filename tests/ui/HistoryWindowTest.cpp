@@ -67,9 +67,12 @@ protected:
 
     FakeFileSystem files;
     FakePrompt prompt;
+    HistoryStore* store = nullptr; // the keeper's, to count what it reads
     HistoryKeeper history{clock, [this](const std::string& text) { prompt.ask({text}); },
                           [this] {
-                              return open();
+                              HistoryOpenResult opened = open();
+                              store = opened.store.get();
+                              return opened;
                           }};
     HistoryWindow window{history, files, prompt, [](QWidget*, const std::string&) {
                              return std::optional<std::string>("/out.csv");
@@ -83,9 +86,10 @@ protected:
         return text;
     }
 
-    std::vector<std::string> rows()
+    std::vector<std::string> rows() { return rows(window); }
+    std::vector<std::string> rows(const HistoryWindow& shown)
     {
-        const auto& table = *window.findChild<QTableWidget*>("tblFigures");
+        const auto& table = *shown.findChild<QTableWidget*>("tblFigures");
         std::vector<std::string> all;
         for (int line = 0; line < table.rowCount(); ++line)
             all.push_back(row(table, line));
@@ -173,6 +177,49 @@ TEST_F(HistoryWindowTest, ExportWritesEveryDayOldestFirstWithPointDecimalsAndSay
     files.failWrites("/out.csv", "Permission denied");
     window.exportCsv();
     EXPECT_EQ(prompt.lastAsked().text, "The history was not exported: Permission denied for /out.csv.");
+}
+
+// Open while the meter runs, the window shows what a fresh look at the file
+// would, whatever the run does (seconds, writes, pauses, a new day), and reads
+// the file again only when something was written or the day turned.
+TEST_F(HistoryWindowTest, WhileTheMeterRunsShowsWhatAFreshReadShowsWithoutAReadEachSecond)
+{
+    clock.set(ManualWallClock::at(D("2026-03-02"), 23, 30, 0)); // midnight comes at about step 180
+    window.show();
+    history.open();
+    const std::uint64_t readsAtStart = store->dayTotalReads();
+    std::srand(7);
+    for (int step = 0; step < 400; ++step) {
+        const std::uint64_t readsBefore = store->dayTotalReads();
+        const std::int64_t seconds = 1 + std::rand() % 20;
+        clock.advance(seconds);
+        history.counted(Currency::fromUnits(100000 + 50000 * (std::rand() % 3)), seconds);
+        if (const int action = std::rand() % 10; action == 0)
+            history.close();
+        else if (action == 1)
+            history.flush();
+        EXPECT_LE(store->dayTotalReads() - readsBefore, 1u) << "step " << step;
+        if (step % 50 != 49)
+            continue;
+        const std::vector<std::string> live = rows();
+        const std::string totals = shown("lblToday") + " " + shown("lblAllTime") + " " + shown("lblAllTimeTime");
+        history.flush();
+        HistoryKeeper fresh{clock, [](const std::string&) {},
+                            [this] {
+                                return open();
+                            }};
+        HistoryWindow again{fresh, files, prompt, {}};
+        again.refresh();
+        auto text = [&again](const char* label) {
+            return again.findChild<QLabel*>(label)->text().toStdString();
+        };
+        EXPECT_EQ(live, rows(again)) << "step " << step;
+        EXPECT_EQ(totals, text("lblToday") + " " + text("lblAllTime") + " " + text("lblAllTimeTime"))
+            << "step " << step;
+    }
+    // A fifth of the steps pause or write, and the five-minute save writes too: a read follows each.
+    EXPECT_LT(store->dayTotalReads() - readsAtStart, 200u) << "read after writes and at midnight, not each second";
+    EXPECT_TRUE(prompt.asked().empty());
 }
 
 } // namespace

@@ -242,12 +242,12 @@
     <message>
         <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2; the previous wage stays in force.</source>
         <extracomment>%1 is what was typed, %2 the largest amount.</extracomment>
-        <translation>Mit dem Lohn „%1“ kann nicht gezählt werden, er ist zu groß. Geben Sie höchstens %2 ein; der bisherige Lohn bleibt gültig.</translation>
+        <translation>Der Lohn „%1“ ist zu hoch, um damit zu zählen. Geben Sie höchstens %2 ein; der bisherige Lohn bleibt gültig.</translation>
     </message>
     <message>
         <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2 (%3); the previous wage stays in force.</source>
         <extracomment>%1 is what was typed, %2 the largest amount, %3 the pay period it is paid for.</extracomment>
-        <translation>Mit dem Lohn „%1“ kann nicht gezählt werden, er ist zu groß. Geben Sie höchstens %2 (%3) ein; der bisherige Lohn bleibt gültig.</translation>
+        <translation>Der Lohn „%1“ ist zu hoch, um damit zu zählen. Geben Sie höchstens %2 (%3) ein; der bisherige Lohn bleibt gültig.</translation>
     </message>
 </context>
 <context>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>%1 = &quot;%2&quot; is not %3; %4 is used instead.</source>
-        <translation>%1 = „%2“ ist nicht %3; stattdessen wird %4 verwendet.</translation>
+        <translation>%1 = „%2“ ist ungültig (erwartet: %3); stattdessen wird %4 verwendet.</translation>
     </message>
     <message>
         <source>End of %1 file reached.</source>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>Earnmeter did not use the folder %1 for its control channel: it %2, so another user could listen in or shut the command line out.</source>
-        <translation>Earnmeter hat den Ordner %1 nicht für seinen Steuerkanal verwendet (Grund: %2), da sonst ein anderer Benutzer mithören oder die Befehlszeile aussperren könnte.</translation>
+        <translation>Earnmeter hat den Ordner %1 nicht für seinen Steuerkanal verwendet (Grund: %2), da sonst ein anderer Benutzer mithören oder die Befehlszeile blockieren könnte.</translation>
     </message>
     <message>
         <source>It uses a folder of its own instead, %1; the command line and panels find it through the data folder.</source>
@@ -486,7 +486,7 @@
     </message>
     <message>
         <source>may be entered by other users</source>
-        <translation>andere Benutzer können ihn betreten</translation>
+        <translation>andere Benutzer können darauf zugreifen</translation>
     </message>
     <message>
         <source>Minimum Wage</source>
@@ -527,11 +527,11 @@
     </message>
     <message>
         <source>a whole number of days from 1 to 7</source>
-        <translation>eine ganze Zahl von Tagen von 1 bis 7</translation>
+        <translation>eine ganze Zahl von 1 bis 7 (Tage)</translation>
     </message>
     <message>
         <source>a whole number of minutes from 0 (never) to 1440</source>
-        <translation>eine ganze Zahl von Minuten von 0 (nie) bis 1440</translation>
+        <translation>eine ganze Zahl von 0 (nie) bis 1440 (Minuten)</translation>
     </message>
     <message>
         <source>an amount above 0 such as 240.00, or nothing</source>
@@ -547,11 +547,11 @@
     </message>
     <message>
         <source>day names such as Mon Tue Wed Thu Fri</source>
-        <translation>Tagesnamen wie Mon Tue Wed Thu Fri</translation>
+        <translation>eine Liste von Tagesnamen wie Mon Tue Wed Thu Fri</translation>
     </message>
     <message>
         <source>hours above 0 up to 24, such as 8 or 7.5</source>
-        <translation>Stunden über 0 bis 24, etwa 8 oder 7.5</translation>
+        <translation>eine Stundenzahl über 0 bis höchstens 24, wie 8 oder 7.5</translation>
     </message>
     <message>
         <source>$, locale or a currency code such as EUR</source>
@@ -559,11 +559,11 @@
     </message>
     <message>
         <source>matched by a work_end</source>
-        <translation>durch ein work_end ergänzt</translation>
+        <translation>ein passendes work_end</translation>
     </message>
     <message>
         <source>matched by a work_start</source>
-        <translation>durch ein work_start ergänzt</translation>
+        <translation>ein passendes work_start</translation>
     </message>
     <message>
         <source>after work_start (%1)</source>
@@ -798,7 +798,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>An den Tagen</translation>
+        <translation>An folgenden Tagen</translation>
     </message>
     <message>
         <source>With a &amp;break from</source>

@@ -242,12 +242,12 @@
     <message>
         <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2; the previous wage stays in force.</source>
         <extracomment>%1 is what was typed, %2 the largest amount.</extracomment>
-        <translation>El salario «%1» es demasiado grande para contarlo. Introduzca un importe de %2 como máximo; sigue vigente el salario anterior.</translation>
+        <translation>El salario «%1» es demasiado alto para contarlo. Introduzca un importe de %2 como máximo; sigue vigente el salario anterior.</translation>
     </message>
     <message>
         <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2 (%3); the previous wage stays in force.</source>
         <extracomment>%1 is what was typed, %2 the largest amount, %3 the pay period it is paid for.</extracomment>
-        <translation>El salario «%1» es demasiado grande para contarlo. Introduzca un importe de %2 (%3) como máximo; sigue vigente el salario anterior.</translation>
+        <translation>El salario «%1» es demasiado alto para contarlo. Introduzca un importe de %2 (%3) como máximo; sigue vigente el salario anterior.</translation>
     </message>
 </context>
 <context>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>two times such as 12:00-12:30, or nothing</source>
-        <translation>dos horas como 12:00-12:30, o nada</translation>
+        <translation>un intervalo horario como 12:00-12:30, o nada</translation>
     </message>
     <message>
         <source>a whole number of days from 1 to 7</source>
@@ -547,11 +547,11 @@
     </message>
     <message>
         <source>day names such as Mon Tue Wed Thu Fri</source>
-        <translation>nombres de días como Mon Tue Wed Thu Fri</translation>
+        <translation>una lista de nombres de días como Mon Tue Wed Thu Fri</translation>
     </message>
     <message>
         <source>hours above 0 up to 24, such as 8 or 7.5</source>
-        <translation>horas por encima de 0 hasta 24, como 8 o 7.5</translation>
+        <translation>un número de horas mayor que 0 y no superior a 24, como 8 o 7.5</translation>
     </message>
     <message>
         <source>$, locale or a currency code such as EUR</source>

@@ -242,12 +242,12 @@
     <message>
         <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2; the previous wage stays in force.</source>
         <extracomment>%1 is what was typed, %2 the largest amount.</extracomment>
-        <translation>Le salaire « %1 » est trop élevé pour être compté. Saisissez un montant d’au plus %2 ; le salaire précédent reste en vigueur.</translation>
+        <translation>Le salaire « %1 » est trop élevé pour être compté. Saisissez un montant d’au plus %2 ; le salaire précédent reste en vigueur.</translation>
     </message>
     <message>
         <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2 (%3); the previous wage stays in force.</source>
         <extracomment>%1 is what was typed, %2 the largest amount, %3 the pay period it is paid for.</extracomment>
-        <translation>Le salaire « %1 » est trop élevé pour être compté. Saisissez un montant d’au plus %2 (%3) ; le salaire précédent reste en vigueur.</translation>
+        <translation>Le salaire « %1 » est trop élevé pour être compté. Saisissez un montant d’au plus %2 (%3) ; le salaire précédent reste en vigueur.</translation>
     </message>
 </context>
 <context>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>two times such as 12:00-12:30, or nothing</source>
-        <translation>deux heures comme 12:00-12:30, ou rien</translation>
+        <translation>une plage horaire comme 12:00-12:30, ou rien</translation>
     </message>
     <message>
         <source>a whole number of days from 1 to 7</source>
@@ -547,11 +547,11 @@
     </message>
     <message>
         <source>day names such as Mon Tue Wed Thu Fri</source>
-        <translation>des noms de jours comme Mon Tue Wed Thu Fri</translation>
+        <translation>une liste de noms de jours comme Mon Tue Wed Thu Fri</translation>
     </message>
     <message>
         <source>hours above 0 up to 24, such as 8 or 7.5</source>
-        <translation>des heures au-dessus de 0 jusqu’à 24, comme 8 ou 7.5</translation>
+        <translation>un nombre d’heures supérieur à 0 et au plus 24, comme 8 ou 7.5</translation>
     </message>
     <message>
         <source>$, locale or a currency code such as EUR</source>
@@ -660,7 +660,7 @@
     </message>
     <message>
         <source>Overflow: the amount is too large. Enter an amount below %1.</source>
-        <translation>Dépassement de capacité&#xa0;: le montant est trop grand. Saisissez un montant inférieur à %1.</translation>
+        <translation>Dépassement de capacité : le montant est trop élevé. Saisissez un montant inférieur à %1.</translation>
     </message>
 </context>
 <context>

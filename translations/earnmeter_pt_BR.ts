@@ -242,12 +242,12 @@
     <message>
         <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2; the previous wage stays in force.</source>
         <extracomment>%1 is what was typed, %2 the largest amount.</extracomment>
-        <translation>O salário “%1” é grande demais para ser contado. Digite um valor de no máximo %2; o salário anterior continua valendo.</translation>
+        <translation>O salário “%1” é alto demais para ser contado. Digite um valor de no máximo %2; o salário anterior continua valendo.</translation>
     </message>
     <message>
         <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2 (%3); the previous wage stays in force.</source>
         <extracomment>%1 is what was typed, %2 the largest amount, %3 the pay period it is paid for.</extracomment>
-        <translation>O salário “%1” é grande demais para ser contado. Digite um valor de no máximo %2 (%3); o salário anterior continua valendo.</translation>
+        <translation>O salário “%1” é alto demais para ser contado. Digite um valor de no máximo %2 (%3); o salário anterior continua valendo.</translation>
     </message>
 </context>
 <context>
@@ -547,11 +547,11 @@
     </message>
     <message>
         <source>day names such as Mon Tue Wed Thu Fri</source>
-        <translation>nomes de dias como Mon Tue Wed Thu Fri</translation>
+        <translation>uma lista de nomes de dias como Mon Tue Wed Thu Fri</translation>
     </message>
     <message>
         <source>hours above 0 up to 24, such as 8 or 7.5</source>
-        <translation>horas acima de 0 até 24, como 8 ou 7.5</translation>
+        <translation>um número de horas acima de 0 e até 24, como 8 ou 7.5</translation>
     </message>
     <message>
         <source>$, locale or a currency code such as EUR</source>

@@ -242,12 +242,12 @@
     <message>
         <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2; the previous wage stays in force.</source>
         <extracomment>%1 is what was typed, %2 the largest amount.</extracomment>
-        <translation>工资“%1”太大，无法计算。请输入不超过 %2 的金额；原来的工资继续有效。</translation>
+        <translation>工资“%1”过高，无法计算。请输入不超过 %2 的金额；原来的工资继续有效。</translation>
     </message>
     <message>
         <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2 (%3); the previous wage stays in force.</source>
         <extracomment>%1 is what was typed, %2 the largest amount, %3 the pay period it is paid for.</extracomment>
-        <translation>工资“%1”太大，无法计算。请输入不超过 %2（%3）的金额；原来的工资继续有效。</translation>
+        <translation>工资“%1”过高，无法计算。请输入不超过 %2（%3）的金额；原来的工资继续有效。</translation>
     </message>
 </context>
 <context>
@@ -515,15 +515,15 @@
     </message>
     <message>
         <source>a time such as 09:00, or nothing</source>
-        <translation>像 09:00 这样的时间，或留空</translation>
+        <translation>像 09:00 这样的时间，或空值</translation>
     </message>
     <message>
         <source>a time such as 17:00, or nothing</source>
-        <translation>像 17:00 这样的时间，或留空</translation>
+        <translation>像 17:00 这样的时间，或空值</translation>
     </message>
     <message>
         <source>two times such as 12:00-12:30, or nothing</source>
-        <translation>像 12:00-12:30 这样的两个时间，或留空</translation>
+        <translation>像 12:00-12:30 这样的两个时间，或空值</translation>
     </message>
     <message>
         <source>a whole number of days from 1 to 7</source>
@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>an amount above 0 such as 240.00, or nothing</source>
-        <translation>大于 0 的金额，如 240.00，或留空</translation>
+        <translation>大于 0 的金额，如 240.00，或空值</translation>
     </message>
     <message>
         <source>ask, continue or zero</source>
@@ -576,12 +576,12 @@
     </message>
     <message>
         <source>within a working day (work_start and work_end)</source>
-        <translation>在工作日之内（work_start 和 work_end）</translation>
+        <translation>在工作时间之内（work_start 和 work_end）</translation>
     </message>
     <message>
         <source>within the working day (%1)</source>
         <extracomment>%1 is the working day: &quot;within the working day (09:00-17:00)&quot;.</extracomment>
-        <translation>在工作日之内（%1）</translation>
+        <translation>在工作时间之内（%1）</translation>
     </message>
 </context>
 <context>

@@ -330,21 +330,32 @@ int HistoryStore::writeOne(const HistoryRecord& record, std::int64_t& id)
     return code == SQLITE_DONE ? SQLITE_OK : code;
 }
 
-HistoryRead<std::vector<DayTotal>> HistoryStore::dayTotals(Date from, Date to)
+// Each row of a range query, its date in `dateColumn`, made into a Row; a row
+// whose date cannot be read fails the whole read.
+template <typename Row, typename Make>
+HistoryRead<std::vector<Row>> HistoryStore::datedRows(SqliteStatement& statement, Date from, Date to, int dateColumn,
+                                                      Make make) const
 {
-    HistoryRead<std::vector<DayTotal>> read;
-    ++m_dayTotalReads;
-    RangeQuery query(m_dayTotals, from, to);
+    HistoryRead<std::vector<Row>> read;
+    RangeQuery query(statement, from, to);
     int code = SQLITE_OK;
-    while ((code = m_dayTotals.step()) == SQLITE_ROW) {
-        const std::optional<Date> date = Date::parse(m_dayTotals.text(0));
+    while ((code = statement.step()) == SQLITE_ROW) {
+        const std::optional<Date> date = Date::parse(statement.text(dateColumn));
         if (!date)
-            return {{}, badDate(m_dayTotals.text(0))};
-        read.value.push_back({*date, m_dayTotals.integer(1), Currency::fromUnits(m_dayTotals.integer(2))});
+            return {{}, badDate(statement.text(dateColumn))};
+        read.value.push_back(make(statement, *date));
     }
     if (code != SQLITE_DONE)
         return {{}, failure(code)};
     return read;
+}
+
+HistoryRead<std::vector<DayTotal>> HistoryStore::dayTotals(Date from, Date to)
+{
+    ++m_dayTotalReads;
+    return datedRows<DayTotal>(m_dayTotals, from, to, 0, [](const SqliteStatement& row, Date date) {
+        return DayTotal{date, row.integer(1), Currency::fromUnits(row.integer(2))};
+    });
 }
 
 HistoryRead<HistoryTotal> HistoryStore::total(Date from, Date to)
@@ -370,16 +381,5 @@ HistoryRead<std::optional<Date>> HistoryStore::lastDate()
 
 HistoryRead<std::vector<HistoryRecord>> HistoryStore::records(Date from, Date to)
 {
-    HistoryRead<std::vector<HistoryRecord>> read;
-    RangeQuery query(m_records, from, to);
-    int code = SQLITE_OK;
-    while ((code = m_records.step()) == SQLITE_ROW) {
-        const std::optional<Date> date = Date::parse(m_records.text(1));
-        if (!date)
-            return {{}, badDate(m_records.text(1))};
-        read.value.push_back(recordAt(m_records, *date));
-    }
-    if (code != SQLITE_DONE)
-        return {{}, failure(code)};
-    return read;
+    return datedRows<HistoryRecord>(m_records, from, to, 1, recordAt);
 }

@@ -96,6 +96,9 @@ private:
     HistoryOutcome failure(int code, bool writing = false) const;
     HistoryOutcome damaged(const std::string& why) const;
     HistoryOutcome badDate(std::string_view text) const;
+    template <typename Row, typename Make>
+    HistoryRead<std::vector<Row>> datedRows(SqliteStatement& statement, Date from, Date to, int dateColumn,
+                                            Make make) const;
     HistoryOutcome writeAll(std::span<const HistoryRecord> records, std::vector<std::int64_t>& ids);
     int writeOne(const HistoryRecord& record, std::int64_t& id);
 

@@ -4,18 +4,66 @@
 #include "engine/MeterStatus.h"
 #include "platform/BusConnection.h"
 
+#include <QDateTime>
 #include <QTimer>
 
 #include <dbus/dbus.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <chrono>
+#include <cstdlib>
 #include <string_view>
 #include <utility>
 
 namespace {
 
 constexpr const char* PropertiesInterface = DBUS_INTERFACE_PROPERTIES;
+
+constexpr std::int64_t Second = 1'000'000; // in the wall clock's microseconds
+// A tick this long after the one before came after a suspend or a stall.
+constexpr std::int64_t LateTick = 3 * Second;
+
+std::int64_t systemMicroseconds()
+{
+    using namespace std::chrono;
+    return duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+// The figures a client works out for itself while the meter runs.
+bool countsOnItsOwn(const std::string& name)
+{
+    return name == "Elapsed" || name == "Total" || name == "Today" || name == "TodaySeconds" || name == "CountedAt";
+}
+
+std::int64_t wholeNumber(const DbusMeter::Properties& properties, const char* name)
+{
+    const auto found = properties.find(name);
+    if (found == properties.end())
+        return 0;
+    if (const auto* narrow = std::get_if<std::int32_t>(&found->second))
+        return *narrow;
+    const auto* wide = std::get_if<std::int64_t>(&found->second);
+    return wide != nullptr ? *wide : 0;
+}
+
+// Whether a client told `told` works `now` out itself: the meter ran on, a
+// second a second since CountedAt, today's seconds with it, and nothing else changed.
+bool foreseen(const DbusMeter::Properties& told, const DbusMeter::Properties& now)
+{
+    if (now.at("State") != DbusMeter::Value(std::string("running")))
+        return false;
+    for (const auto& [name, value] : now) {
+        const auto was = told.find(name);
+        if (was == told.end() || (!countsOnItsOwn(name) && was->second != value))
+            return false;
+    }
+    const std::int64_t seconds = wholeNumber(now, "Elapsed") - wholeNumber(told, "Elapsed");
+    const std::int64_t drift = wholeNumber(now, "CountedAt") - wholeNumber(told, "CountedAt") - seconds * Second;
+    return seconds >= 0 && wholeNumber(now, "TodaySeconds") - wholeNumber(told, "TodaySeconds") == seconds &&
+           std::abs(drift) < Second;
+}
 
 // What every object answers besides its own interface; libdbus itself answers Peer.
 constexpr std::string_view StandardInterfaces = R"xml(  <interface name="org.freedesktop.DBus.Introspectable">
@@ -150,18 +198,24 @@ DBusHandlerResult handleElsewhere(DBusConnection* connection, DBusMessage* messa
 
 } // namespace
 
-DbusMeter::DbusMeter(MeterRemote& meter, std::unique_ptr<BusConnection> bus)
-    : m_meter(meter), m_bus(std::move(bus)), m_announced(properties(meter.status()))
+DbusMeter::DbusMeter(MeterRemote& meter, std::unique_ptr<BusConnection> bus, WallClock wallClock)
+    : m_meter(meter), m_bus(std::move(bus)), m_wallClock(wallClock ? std::move(wallClock) : systemMicroseconds)
 {
+    noteCount();
+    m_announced = properties(m_counted, {}, m_countedAt);
     m_meter.onStatusChanged([this, alive = std::weak_ptr<bool>(m_alive)] {
+        if (alive.expired())
+            return;
+        noteCount();
         // Once the windows have had their turn: the bus daemon, woken by the
         // signal, then takes the processor from a thread that is done.
-        if (!alive.expired() && !std::exchange(m_announcing, true))
+        if (!std::exchange(m_announcing, true))
             QTimer::singleShot(0, this, [this] {
                 m_announcing = false;
                 announceChanges();
             });
     });
+    awaitMidnight();
 }
 
 DbusMeter::~DbusMeter()
@@ -170,14 +224,14 @@ DbusMeter::~DbusMeter()
     dbus_connection_unregister_object_path(m_bus->raw(), "/");
 }
 
-std::unique_ptr<DbusMeter> DbusMeter::publish(MeterRemote& meter, const std::string& busAddress)
+std::unique_ptr<DbusMeter> DbusMeter::publish(MeterRemote& meter, const std::string& busAddress, WallClock wallClock)
 {
     std::unique_ptr<BusConnection> bus = BusConnection::open(busAddress);
     if (!bus)
         return nullptr;
     static const DBusObjectPathVTable table = {nullptr, handleMessage, nullptr, nullptr, nullptr, nullptr};
     DBusConnection* connection = bus->raw();
-    std::unique_ptr<DbusMeter> published(new DbusMeter(meter, std::move(bus)));
+    std::unique_ptr<DbusMeter> published(new DbusMeter(meter, std::move(bus), std::move(wallClock)));
     static const DBusObjectPathVTable elsewhere = {nullptr, handleElsewhere, nullptr, nullptr, nullptr, nullptr};
     if (!dbus_connection_register_object_path(connection, ObjectPath, &table, published.get()) ||
         !dbus_connection_register_fallback(connection, "/", &elsewhere, nullptr))
@@ -192,7 +246,8 @@ std::unique_ptr<DbusMeter> DbusMeter::publish(MeterRemote& meter, const std::str
     return published;
 }
 
-DbusMeter::Properties DbusMeter::properties(const MeterStatus& status, const std::optional<DayFigures>& day)
+DbusMeter::Properties DbusMeter::properties(const MeterStatus& status, const std::optional<DayFigures>& day,
+                                            std::int64_t countedAt)
 {
     std::string state = phaseName(status.phase);
     for (char& letter : state)
@@ -200,7 +255,8 @@ DbusMeter::Properties DbusMeter::properties(const MeterStatus& status, const std
     Properties properties = {{"State", state},
                              {"Elapsed", status.elapsedSeconds},
                              {"Total", fourDecimals(status.total)},
-                             {"HourlyWage", fourDecimals(status.hourlyWage)}};
+                             {"HourlyWage", fourDecimals(status.hourlyWage)},
+                             {"CountedAt", status.phase == Phase::Running ? countedAt : 0}};
     if (day) {
         properties.emplace("Today", fourDecimals(day->today.total.earned));
         properties.emplace("TodaySeconds", day->today.total.seconds);
@@ -210,7 +266,37 @@ DbusMeter::Properties DbusMeter::properties(const MeterStatus& status, const std
 
 DbusMeter::Properties DbusMeter::current() const
 {
-    return properties(m_meter.status(), m_meter.day());
+    return properties(m_meter.status(), m_meter.day(), m_countedAt);
+}
+
+// When the count last moved, seen as it moves: the announcement comes later.
+void DbusMeter::noteCount()
+{
+    const MeterStatus now = m_meter.status();
+    if (now.phase != Phase::Running) {
+        m_countedAt = 0;
+    } else if (m_counted.phase != Phase::Running || now.elapsedSeconds != m_counted.elapsedSeconds) {
+        const std::int64_t at = m_wallClock();
+        m_leapt = m_leapt || (m_countedAt != 0 && at - m_countedAt > LateTick);
+        m_countedAt = at;
+    }
+    m_counted = now;
+}
+
+void DbusMeter::awaitMidnight()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    // A second past midnight, when the history's date has turned too; a day
+    // with no midnight (a time zone's change) waits at least a minute.
+    const qint64 wait = now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0))) + 1000;
+    QTimer::singleShot(std::chrono::milliseconds(std::clamp<qint64>(wait, 60'000, 90'000'000)), this,
+                       [this] { dayTurned(); });
+}
+
+void DbusMeter::dayTurned()
+{
+    announceChanges();
+    awaitMidnight();
 }
 
 bool DbusMeter::answer(DBusMessage* call)
@@ -309,6 +395,9 @@ void DbusMeter::send(DBusMessage* message)
 void DbusMeter::announceChanges()
 {
     Properties now = current();
+    if (!m_leapt && foreseen(m_announced, now))
+        return;
+    m_leapt = false;
     Properties changed;
     for (const auto& [name, value] : now)
         if (m_announced[name] != value)

@@ -122,6 +122,15 @@ call org.example.earnmeter.Meter.Toggle
 sleep 1.5
 call org.freedesktop.DBus.Properties.Get org.example.earnmeter.Meter State
 call org.freedesktop.DBus.Properties.Get org.example.earnmeter.Meter Elapsed
+dbus-monitor --session "type='signal',sender='org.example.earnmeter'" >"$E2E_WORK/dbus-signals" 2>/dev/null &
+monitor=\$!
+sleep 3.2
+call org.freedesktop.DBus.Properties.Get org.example.earnmeter.Meter CountedAt
+call org.example.earnmeter.Meter.Pause
+sleep 0.5
+kill \$monitor
+echo "signals while running: \$(grep -c 'member=PropertiesChanged' "$E2E_WORK/dbus-signals")"
+call org.example.earnmeter.Meter.Start
 (cd "$E2E_WORK/other" && exec ./earnmeter) >"$E2E_WORK/dbus-other.log" 2>&1 &
 other=\$!
 for _ in \$(seq 50); do "$E2E_WORK/other/earnmeter" --status >/dev/null 2>&1 && break; sleep 0.2; done
@@ -136,6 +145,8 @@ dbus-run-session -- bash "$E2E_WORK/dbus.sh" >"$E2E_WORK/dbus.out" 2>/dev/null
 dbus_out=$(paste -sd' ' "$E2E_WORK/dbus.out")
 e2e_check "gdbus: Status gives the JSON, Toggle starts, State becomes running (got: $dbus_out)" \
     matches "$dbus_out" "\"state\":\"idle\".*\(<'running'>,\) \(<[1-9]>,\)"
+e2e_check "running, the count goes unsaid on the bus and CountedAt tells when it was counted; pausing says so once" \
+    matches "$dbus_out" "\(<int64 1[0-9]{15}>,\) \(\) signals while running: 1 "
 e2e_check "a copy on another data folder runs without the name, which stays the first's" \
     matches "$dbus_out" "other: Idle 00:00:00 .* \(<'running'>,\)$"
 

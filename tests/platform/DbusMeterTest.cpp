@@ -8,6 +8,7 @@
 #include <dbus/dbus.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <future>
 
 namespace {
@@ -74,7 +75,7 @@ protected:
         ASSERT_NE(client, nullptr);
         ASSERT_TRUE(dbus_bus_register(client, nullptr));
         meter.current = Running;
-        published = DbusMeter::publish(meter, address);
+        published = DbusMeter::publish(meter, address, [this] { return wall; });
         ASSERT_NE(published, nullptr);
     }
 
@@ -141,8 +142,15 @@ protected:
     std::string address;
     DBusConnection* client = nullptr;
     FakeMeter meter;
+    std::int64_t wall = 1'700'000'000'000'000; // microseconds, as the wall clock says
     std::unique_ptr<DbusMeter> published;
 };
+
+// The number in a rendered answer such as "<7>" or "<int64 7>".
+std::int64_t wholeNumber(const std::string& answer)
+{
+    return std::stoll(answer.substr(answer.find_last_of("< ") + 1));
+}
 
 struct CallCase
 {
@@ -164,9 +172,11 @@ TEST_F(DbusMeterTest, EveryCallIsAnsweredWithTheFiguresOrANamedError)
         {Properties,
          "GetAll",
          {Meter},
-         "[{'Elapsed': <7>}, {'HourlyWage': <'36.0000'>}, {'State': <'running'>}, {'Today': <'0.0000'>}, "
+         "[{'CountedAt': <int64 1700000000000000>}, {'Elapsed': <7>}, {'HourlyWage': <'36.0000'>}, {'State': "
+         "<'running'>}, {'Today': <'0.0000'>}, "
          "{'TodaySeconds': <int64 0>}, {'Total': <'0.0700'>}]"},
         {Properties, "Get", {Meter, "TodaySeconds"}, "<int64 0>"},
+        {Properties, "Get", {Meter, "CountedAt"}, "<int64 1700000000000000>"},
         {Properties, "Get", {Meter, "Nope"}, "error org.freedesktop.DBus.Error.UnknownProperty"},
         {Properties, "Get", {"org.example.Other", "Total"}, "error org.freedesktop.DBus.Error.UnknownInterface"},
         {Properties, "Get", {Meter}, "error org.freedesktop.DBus.Error.InvalidArgs"},
@@ -233,25 +243,126 @@ TEST_F(DbusMeterTest, CommandsAreAnsweredThenCarriedOutInOrder)
                                                            RemoteCommand::Toggle, RemoteCommand::Show}));
 }
 
-// Only what changed is announced, and nothing when nothing did.
-TEST_F(DbusMeterTest, PropertiesChangedCarriesOnlyTheFiguresThatChanged)
+constexpr std::int64_t Second = 1'000'000;
+
+struct Step
+{
+    const char* what;
+    std::function<void(MeterStatus&, TodayFigure&, std::int64_t& wall)> change;
+    std::string heard; // the PropertiesChanged it brings, "" for none
+};
+
+// One second counted, `late` microseconds after the clock's second.
+auto tick(std::int64_t late = 0)
+{
+    return [late](MeterStatus& status, TodayFigure& today, std::int64_t& wall) {
+        ++status.elapsedSeconds;
+        status.total = Currency::fromUnits(status.total.units + 100);
+        ++today.total.seconds;
+        today.total.earned = Currency::fromUnits(today.total.earned.units + 100);
+        wall += Second + late;
+    };
+}
+
+std::string changed(const std::string& dictionary)
+{
+    return "'org.example.earnmeter.Meter', [" + dictionary + "], []";
+}
+
+// The count's own progress goes unsaid, since a client works it out from
+// CountedAt; all else that changes is told, and only what changed.
+TEST_F(DbusMeterTest, PropertiesChangedTellsWhatAClientCannotWorkOutItself)
 {
     DBusError error;
     dbus_error_init(&error); // with an error to fill, the rule is in place when the call returns
     dbus_bus_add_match(client, "type='signal',interface='org.freedesktop.DBus.Properties'", &error);
     ASSERT_FALSE(dbus_error_is_set(&error));
-    MeterStatus next = Running;
-    next.elapsedSeconds = 8;
-    next.total = Currency::fromUnits(800);
-    meter.dayFigures.today = {{8, Currency::fromUnits(800)}, true};
-    meter.change(next);
-    EXPECT_EQ(nextChange(), "'org.example.earnmeter.Meter', [{'Elapsed': <8>}, {'Today': <'0.0800'>}, "
-                            "{'TodaySeconds': <int64 8>}, {'Total': <'0.0800'>}], []")
-        << "today's figure, not read before anyone asked, is news with the first change";
-    meter.change(next);
-    next.phase = Phase::Paused;
-    meter.change(next);
-    EXPECT_EQ(nextChange(), "'org.example.earnmeter.Meter', [{'State': <'paused'>}], []") << "the repeat said nothing";
+    const auto set = [](std::function<void(MeterStatus&)> change) {
+        return [change](MeterStatus& status, TodayFigure&, std::int64_t& wall) {
+            change(status);
+            wall += Second / 2;
+        };
+    };
+    const std::vector<Step> steps = {
+        {"the first tick: today's figure, not read before anyone asked, is news", tick(),
+         changed("{'CountedAt': <int64 1700000001000000>}, {'Elapsed': <8>}, {'Today': <'0.0100'>}, "
+                 "{'TodaySeconds': <int64 1>}, {'Total': <'0.0800'>}")},
+        {"a tick", tick(), ""},
+        {"a tick a little late", tick(Second / 3), ""},
+        {"a tick on time again", tick(-Second / 3), ""},
+        {"pausing", set([](MeterStatus& s) { s.phase = Phase::Paused; }),
+         changed("{'CountedAt': <int64 0>}, {'Elapsed': <11>}, {'State': <'paused'>}, {'Today': <'0.0400'>}, "
+                 "{'TodaySeconds': <int64 4>}, {'Total': <'0.1100'>}")},
+        {"resuming", set([](MeterStatus& s) { s.phase = Phase::Running; }),
+         changed("{'CountedAt': <int64 1700000005000000>}, {'State': <'running'>}")},
+        {"a new wage", set([](MeterStatus& s) { s.hourlyWage = Currency::fromUnits(720'000); }),
+         changed("{'HourlyWage': <'72.0000'>}")},
+        {"time away taken off", set([](MeterStatus& s) { s.elapsedSeconds -= 5; }),
+         changed("{'CountedAt': <int64 1700000006000000>}, {'Elapsed': <6>}")},
+        {"a tick after a suspend counts the time asleep",
+         [](MeterStatus& s, TodayFigure& t, std::int64_t& wall) {
+             s.elapsedSeconds += 60;
+             t.total.seconds += 60;
+             wall += 60 * Second;
+         },
+         changed("{'CountedAt': <int64 1700000066000000>}, {'Elapsed': <66>}, {'TodaySeconds': <int64 64>}")},
+        {"ticks 0.3 s slow: the third is 0.9 s behind", tick(3 * Second / 10), ""},
+        {"", tick(3 * Second / 10), ""},
+        {"", tick(3 * Second / 10), ""},
+        {"the fourth has drifted a second", tick(3 * Second / 10),
+         changed("{'CountedAt': <int64 1700000071200000>}, {'Elapsed': <70>}, {'Today': <'0.0800'>}, "
+                 "{'TodaySeconds': <int64 68>}, {'Total': <'0.1500'>}")},
+        {"midnight: today starts again",
+         [](MeterStatus& s, TodayFigure& t, std::int64_t& wall) {
+             ++s.elapsedSeconds;
+             t.total = {};
+             wall += Second;
+         },
+         changed("{'CountedAt': <int64 1700000072200000>}, {'Elapsed': <71>}, {'Today': <'0.0000'>}, "
+                 "{'TodaySeconds': <int64 0>}")},
+        {"a tick of the new day", tick(), ""},
+        {"a reset", set([](MeterStatus& s) {
+             s = {Phase::Idle, 0, {}, s.hourlyWage, false};
+         }),
+         changed("{'CountedAt': <int64 0>}, {'Elapsed': <0>}, {'State': <'idle'>}, {'Today': <'0.0100'>}, "
+                 "{'TodaySeconds': <int64 1>}, {'Total': <'0.0000'>}")},
+        {"midnight with the meter idle: no tick tells it",
+         [this](MeterStatus&, TodayFigure& today, std::int64_t&) {
+             today.total = {};
+             published->dayTurned();
+         },
+         changed("{'Today': <'0.0000'>}, {'TodaySeconds': <int64 0>}")},
+    };
+    for (const Step& step : steps) {
+        MeterStatus next = meter.current;
+        step.change(next, meter.dayFigures.today, wall);
+        meter.change(next);
+        QCoreApplication::processEvents(); // each change announced on its own
+        if (!step.heard.empty()) {
+            EXPECT_EQ(nextChange(), step.heard) << step.what;
+        }
+    }
+    EXPECT_EQ(nextChange(), "") << "the last change was told once";
+}
+
+// A client that heard the count once and then reckons from CountedAt shows
+// what Status says, however many ticks later.
+TEST_F(DbusMeterTest, AClientReckoningFromCountedAtAgreesWithStatus)
+{
+    const std::int64_t told = wholeNumber(call(Properties, "Get", {Meter, "Elapsed"}));
+    const std::int64_t countedAt = wholeNumber(call(Properties, "Get", {Meter, "CountedAt"}));
+    for (int second = 0; second < 10; ++second) {
+        MeterStatus next = meter.current;
+        tick(second % 2 == 0 ? Second / 5 : -Second / 5)(next, meter.dayFigures.today, wall);
+        meter.change(next);
+        QCoreApplication::processEvents();
+    }
+    wall += Second / 2; // a client looks between two ticks
+    const std::int64_t reckoned = told + (wall - countedAt) / Second;
+    EXPECT_EQ(reckoned, 17);
+    EXPECT_NE(call(Meter, "Status").find("\"elapsed\":" + std::to_string(reckoned)), std::string::npos)
+        << call(Meter, "Status");
+    EXPECT_EQ(call(Properties, "Get", {Meter, "Elapsed"}), "<" + std::to_string(reckoned) + ">");
 }
 
 // A second copy on another data folder finds the name taken and runs without it;

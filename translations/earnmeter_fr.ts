@@ -242,12 +242,12 @@
     <message>
         <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2; the previous wage stays in force.</source>
         <extracomment>%1 is what was typed, %2 the largest amount.</extracomment>
-        <translation>Le salaire « %1 » est trop élevé pour être compté. Saisissez un montant d’au plus %2 ; le salaire précédent reste en vigueur.</translation>
+        <translation>Le salaire «&#xa0;%1&#xa0;» est trop élevé pour être compté. Saisissez un montant d’au plus %2&#xa0;; le salaire précédent reste en vigueur.</translation>
     </message>
     <message>
         <source>The wage &quot;%1&quot; is too large to count with. Enter an amount of at most %2 (%3); the previous wage stays in force.</source>
         <extracomment>%1 is what was typed, %2 the largest amount, %3 the pay period it is paid for.</extracomment>
-        <translation>Le salaire « %1 » est trop élevé pour être compté. Saisissez un montant d’au plus %2 (%3) ; le salaire précédent reste en vigueur.</translation>
+        <translation>Le salaire «&#xa0;%1&#xa0;» est trop élevé pour être compté. Saisissez un montant d’au plus %2 (%3)&#xa0;; le salaire précédent reste en vigueur.</translation>
     </message>
 </context>
 <context>
@@ -660,7 +660,7 @@
     </message>
     <message>
         <source>Overflow: the amount is too large. Enter an amount below %1.</source>
-        <translation>Dépassement de capacité : le montant est trop élevé. Saisissez un montant inférieur à %1.</translation>
+        <translation>Dépassement de capacité&#xa0;: le montant est trop élevé. Saisissez un montant inférieur à %1.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "engine/WorkingDay.h"
 
+#include "engine/Translatable.h"
+
 #include <charconv>
 
 namespace {
@@ -43,15 +45,19 @@ std::optional<ClockTime> ClockTime::parse(std::string_view text)
 std::optional<WorkingDay::Problem> WorkingDay::problem() const
 {
     if (start.has_value() != end.has_value())
-        return start ? Problem{"work_start", "matched by a work_end"} : Problem{"work_end", "matched by a work_start"};
+        return start ? Problem{"work_start", translatable("Messages", "matched by a work_end")}
+                     : Problem{"work_end", translatable("Messages", "matched by a work_start")};
     if (start && *end <= *start)
-        return Problem{"work_end", "after work_start (%1)", start->text()};
+        //: %1 is the start of the working day: "after work_start (09:00)".
+        return Problem{"work_end", translatable("Messages", "after work_start (%1)"), start->text()};
     if (lunch && lunch->to <= lunch->from)
-        return Problem{"break", "a break that ends after it begins"};
+        return Problem{"break", translatable("Messages", "a break that ends after it begins")};
     if (lunch && !start)
-        return Problem{"break", "within a working day (work_start and work_end)"};
+        return Problem{"break", translatable("Messages", "within a working day (work_start and work_end)")};
     if (lunch && (lunch->from <= *start || lunch->to >= *end))
-        return Problem{"break", "within the working day (%1)", start->text() + "-" + end->text()};
+        //: %1 is the working day: "within the working day (09:00-17:00)".
+        return Problem{"break", translatable("Messages", "within the working day (%1)"),
+                       start->text() + "-" + end->text()};
     return std::nullopt;
 }
 

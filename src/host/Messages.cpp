@@ -27,15 +27,6 @@ std::string s(const QString& text)
     return text.toStdString();
 }
 
-// The control channel's reasons for refusing a folder, as the platform words them.
-[[maybe_unused]] constexpr const char* FolderRefusals[] = {
-    //: Why a folder was not used: "(reason: %2)".
-    QT_TRANSLATE_NOOP("Messages", "is a symbolic link"),
-    QT_TRANSLATE_NOOP("Messages", "is not a folder"),
-    QT_TRANSLATE_NOOP("Messages", "belongs to another user"),
-    QT_TRANSLATE_NOOP("Messages", "may be entered by other users"),
-};
-
 std::string shortened(const std::string& text)
 {
     std::size_t cut = 40;
@@ -46,38 +37,6 @@ std::string shortened(const std::string& text)
         --cut;
     return text.substr(0, cut) + "...";
 }
-
-// The settings of Earnmeter.ewg, as its reader names them.
-[[maybe_unused]] constexpr const char* SettingNames[] = {
-    QT_TRANSLATE_NOOP("Messages", "Minimum Wage"),        QT_TRANSLATE_NOOP("Messages", "DREAM Wage"),
-    QT_TRANSLATE_NOOP("Messages", "Minimize on Startup"), QT_TRANSLATE_NOOP("Messages", "Startup in Advanced Mode"),
-    QT_TRANSLATE_NOOP("Messages", "Save Position on Exit"),
-};
-
-// What a preference takes, as the preferences file words it.
-[[maybe_unused]] constexpr const char* Expected[] = {
-    //: What a line of the preferences file should say: "x = "y" is not %3".
-    QT_TRANSLATE_NOOP("Messages", "yes or no"),
-    QT_TRANSLATE_NOOP("Messages", "a time such as 09:00, or nothing"),
-    QT_TRANSLATE_NOOP("Messages", "a time such as 17:00, or nothing"),
-    QT_TRANSLATE_NOOP("Messages", "two times such as 12:00-12:30, or nothing"),
-    QT_TRANSLATE_NOOP("Messages", "a whole number of days from 1 to 7"),
-    QT_TRANSLATE_NOOP("Messages", "a whole number of minutes from 0 (never) to 1440"),
-    QT_TRANSLATE_NOOP("Messages", "an amount above 0 such as 240.00, or nothing"),
-    QT_TRANSLATE_NOOP("Messages", "ask, continue or zero"),
-    QT_TRANSLATE_NOOP("Messages", "ask, keep or remove"),
-    QT_TRANSLATE_NOOP("Messages", "day names such as Mon Tue Wed Thu Fri"),
-    QT_TRANSLATE_NOOP("Messages", "hours above 0 up to 24, such as 8 or 7.5"),
-    QT_TRANSLATE_NOOP("Messages", "$, locale or a currency code such as EUR"),
-    QT_TRANSLATE_NOOP("Messages", "matched by a work_end"),
-    QT_TRANSLATE_NOOP("Messages", "matched by a work_start"),
-    //: %1 is the start of the working day: "after work_start (09:00)".
-    QT_TRANSLATE_NOOP("Messages", "after work_start (%1)"),
-    QT_TRANSLATE_NOOP("Messages", "a break that ends after it begins"),
-    QT_TRANSLATE_NOOP("Messages", "within a working day (work_start and work_end)"),
-    //: %1 is the working day: "within the working day (09:00-17:00)".
-    QT_TRANSLATE_NOOP("Messages", "within the working day (%1)"),
-};
 
 QString expectedWords(const PreferenceProblem& p)
 {

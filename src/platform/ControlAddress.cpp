@@ -1,5 +1,7 @@
 #include "platform/ControlAddress.h"
 
+#include "engine/Translatable.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -46,7 +48,6 @@ std::string ownPrivateFolder(const std::string& base, FolderUse use)
 }
 
 // Why a folder that is there will not do; empty when it will or when it is missing.
-// The messages find their translations by these words (host/Messages.cpp).
 std::string refusalOf(const std::string& folder)
 {
     struct stat info
@@ -54,13 +55,14 @@ std::string refusalOf(const std::string& folder)
     if (::lstat(folder.c_str(), &info) != 0)
         return {};
     if (S_ISLNK(info.st_mode))
-        return "is a symbolic link";
+        //: Why a folder was not used: "(reason: %2)".
+        return translatable("Messages", "is a symbolic link");
     if (!S_ISDIR(info.st_mode))
-        return "is not a folder";
+        return translatable("Messages", "is not a folder");
     if (info.st_uid != ::geteuid())
-        return "belongs to another user";
+        return translatable("Messages", "belongs to another user");
     if ((info.st_mode & 077) != 0)
-        return "may be entered by other users";
+        return translatable("Messages", "may be entered by other users");
     return {};
 }
 

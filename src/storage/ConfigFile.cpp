@@ -1,5 +1,6 @@
 #include "storage/ConfigFile.h"
 
+#include "engine/Translatable.h"
 #include "engine/Version.h"
 #include "storage/RecordReader.h"
 
@@ -41,8 +42,10 @@ ConfigRead outcome(Outcome outcome, Settings settings, std::string problem = {})
 }
 
 // The settings in the order the record holds them, by the names the options dialog gives them.
-constexpr std::array<std::string_view, 5> FieldNames = {"Minimum Wage", "DREAM Wage", "Minimize on Startup",
-                                                        "Startup in Advanced Mode", "Save Position on Exit"};
+constexpr std::array<std::string_view, 5> FieldNames = {
+    translatable("Messages", "Minimum Wage"), translatable("Messages", "DREAM Wage"),
+    translatable("Messages", "Minimize on Startup"), translatable("Messages", "Startup in Advanced Mode"),
+    translatable("Messages", "Save Position on Exit")};
 
 bool isVersionField(std::string_view version)
 {

@@ -1,12 +1,17 @@
 #include "storage/PreferenceKeys.h"
 
 #include "engine/Decimal.h"
+#include "engine/Translatable.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 
 namespace {
+
+// What each key takes, in words the messages translate.
+//: What a line of the preferences file should say: "x = "y" is not %3".
+constexpr const char* YesOrNo = translatable("Messages", "yes or no");
 
 std::string lowered(std::string_view text)
 {
@@ -235,7 +240,7 @@ std::string currencyText(const Preferences& from)
 // A yes-or-no key for one member of the preferences.
 template <auto Member> constexpr PreferenceKey switchKey(std::string_view name, std::string_view group)
 {
-    return {name, group, "yes or no",
+    return {name, group, YesOrNo,
             [](std::string_view value, Preferences& into) { return readSwitch(value, into.*Member); },
             [](const Preferences& from) {
                 return switchText(from.*Member);
@@ -253,7 +258,7 @@ template <auto Member> constexpr PreferenceKey timeKey(std::string_view name, st
 
 template <auto Member> constexpr PreferenceKey daySwitchKey(std::string_view name)
 {
-    return {name, WorkingDayGroup, "yes or no",
+    return {name, WorkingDayGroup, YesOrNo,
             [](std::string_view value, Preferences& into) { return readSwitch(value, into.workingDay.*Member); },
             [](const Preferences& from) {
                 return switchText(from.workingDay.*Member);
@@ -262,24 +267,32 @@ template <auto Member> constexpr PreferenceKey daySwitchKey(std::string_view nam
 
 const std::array Keys = {
     switchKey<&Preferences::rememberWage>("remember_wage", WageAndDayGroup),
-    PreferenceKey{"new_day", WageAndDayGroup, "ask, continue or zero", readNewDay, newDayText},
-    PreferenceKey{"workdays", WorkingDayGroup, "day names such as Mon Tue Wed Thu Fri", readWorkdays, workdaysText},
-    timeKey<&WorkingDay::start>("work_start", "a time such as 09:00, or nothing"),
-    timeKey<&WorkingDay::end>("work_end", "a time such as 17:00, or nothing"),
-    PreferenceKey{"break", WorkingDayGroup, "two times such as 12:00-12:30, or nothing", readBreak, breakText},
+    PreferenceKey{"new_day", WageAndDayGroup, translatable("Messages", "ask, continue or zero"), readNewDay,
+                  newDayText},
+    PreferenceKey{"workdays", WorkingDayGroup, translatable("Messages", "day names such as Mon Tue Wed Thu Fri"),
+                  readWorkdays, workdaysText},
+    timeKey<&WorkingDay::start>("work_start", translatable("Messages", "a time such as 09:00, or nothing")),
+    timeKey<&WorkingDay::end>("work_end", translatable("Messages", "a time such as 17:00, or nothing")),
+    PreferenceKey{"break", WorkingDayGroup, translatable("Messages", "two times such as 12:00-12:30, or nothing"),
+                  readBreak, breakText},
     daySwitchKey<&WorkingDay::autoStart>("work_auto_start"),
     daySwitchKey<&WorkingDay::autoPause>("work_auto_pause"),
     switchKey<&Preferences::startAtLogin>("start_at_login", WorkingDayGroup),
-    PreferenceKey{"daily_goal", WorkingDayGroup, "an amount above 0 such as 240.00, or nothing", readGoal, goalText},
+    PreferenceKey{"daily_goal", WorkingDayGroup,
+                  translatable("Messages", "an amount above 0 such as 240.00, or nothing"), readGoal, goalText},
     switchKey<&Preferences::notifications>("notifications", WorkingDayGroup),
-    PreferenceKey{"away_minutes", AwayGroup, "a whole number of minutes from 0 (never) to 1440", readAwayMinutes,
+    PreferenceKey{"away_minutes", AwayGroup,
+                  translatable("Messages", "a whole number of minutes from 0 (never) to 1440"), readAwayMinutes,
                   awayMinutesText},
-    PreferenceKey{"away_action", AwayGroup, "ask, keep or remove", readAwayAction, awayActionText},
-    PreferenceKey{"currency", MoneyGroup, "$, locale or a currency code such as EUR", readCurrency, currencyText},
-    PreferenceKey{"hours_per_day", WorkingWeekGroup, "hours above 0 up to 24, such as 8 or 7.5", readHoursPerDay,
+    PreferenceKey{"away_action", AwayGroup, translatable("Messages", "ask, keep or remove"), readAwayAction,
+                  awayActionText},
+    PreferenceKey{"currency", MoneyGroup, translatable("Messages", "$, locale or a currency code such as EUR"),
+                  readCurrency, currencyText},
+    PreferenceKey{"hours_per_day", WorkingWeekGroup,
+                  translatable("Messages", "hours above 0 up to 24, such as 8 or 7.5"), readHoursPerDay,
                   hoursPerDayText},
-    PreferenceKey{"days_per_week", WorkingWeekGroup, "a whole number of days from 1 to 7", readDaysPerWeek,
-                  daysPerWeekText},
+    PreferenceKey{"days_per_week", WorkingWeekGroup, translatable("Messages", "a whole number of days from 1 to 7"),
+                  readDaysPerWeek, daysPerWeekText},
 };
 
 } // namespace

@@ -1,78 +1,47 @@
 #pragma once
 
-#include "engine/Clipboard.h"
 #include "engine/Preferences.h"
-#include "engine/Prompt.h"
 #include "engine/RunTimer.h"
 #include "engine/Settings.h"
-#include "engine/Ticker.h"
 #include "engine/WageTypes.h"
 #include "help/Links.h"
 #include "help/SupportEmail.h"
-#include "platform/DesktopTraits.h"
 #include "host/AwayHost.h"
 #include "host/ChosenMoney.h"
+#include "host/HostServices.h"
 #include "host/MeterControl.h"
 #include "host/PromptAfterTray.h"
 #include "host/TrayHost.h"
 #include "host/WageMemory.h"
+#include "host/WindowHandover.h"
 #include "host/WorkingDayHost.h"
 #include "storage/ConfigFile.h"
 #include "storage/HistoryKeeper.h"
-#include "storage/LoginStart.h"
 #include "storage/PreferencesFile.h"
 #include "storage/StateFiles.h"
-#include "ui/history/HistoryWindow.h"
 #include "ui/common/Commands.h"
+#include "ui/history/HistoryWindow.h"
 
-#include <QLocale>
 #include <QObject>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class AboutWindow;
 class AdvancedWindow;
 class MainWindow;
 class OptionsDialog;
 class PreferencesDialog;
-class WindowPlacement;
-
-// What the host reaches the world through; tests hand in fakes.
-struct HostServices
-{
-    Prompt& prompt;
-    Clipboard& clipboard;
-    ShellOpen& shell;
-    const ProgramFacts& facts;
-    FileSystem& files;
-    Ticker& runTick;
-    Ticker& blink;
-    const Clock& clock;        // the date and time the history files each second under
-    DesktopNotifier& notifier; // what the working day tells
-    LoginStart& loginStart;    // the desktop's start of the program at login
-    AwaySource& away;          // what the desktop tells of the user's absence
-    std::string dataFolder;    // where the settings and state files live
-    std::string programFolder; // where the executable and Readme.html lie
-    TrayHost::TrayFactory makeTray;
-    std::function<void()> quit; // ends the process; nothing runs after it
-    // What no one is there to be asked about, such as a failed save as the
-    // session ends: standard error.
-    std::function<void(const std::string&)> warn;
-    HistoryKeeper::Opener openHistory; // the history file, opened once the first window shows
-    HistoryWindow::ChooseFile chooseExportFile;
-    DesktopTraits desktop = DesktopTraits::ofThisSession();
-    // The desktop's: how money is written in a chosen currency, and how the wage
-    // and amount boxes read and show numbers.
-    QLocale locale = QLocale::system();
-};
 
 // The program's hidden host: it owns the settings, the run, both working
 // windows and the tray, runs start-up and shutdown, and carries out the shared
 // commands. The files only report what they found; the host decides what the
-// user is told.
+// user is told. Its parts are defined by concern: Host.cpp builds it and
+// follows the run, HostStartup.cpp starts it, HostExit.cpp ends it,
+// SettingsChanges.cpp takes edited options and preferences, and
+// WindowCommands.cpp carries out the windows' commands.
 class Host final : public QObject, public Commands
 {
     Q_OBJECT
@@ -102,9 +71,9 @@ public:
     const Settings& settings() const { return m_settings; }
     const Preferences& preferences() const { return m_preferences; }
     RunTimer& runTimer() { return m_timer; }
-    MainWindow& mainWindow() { return *m_main; }
+    MainWindow& mainWindow() { return m_windows->main(); }
     // Built on first use: most runs never leave the simple window.
-    AdvancedWindow& advancedWindow();
+    AdvancedWindow& advancedWindow() { return m_windows->advanced(); }
     TrayHost& trayHost() { return m_trayHost; }
     WorkingDayHost& workingDay() { return m_workingDay; }
     AwayHost& awayTime() { return m_away; }
@@ -114,8 +83,8 @@ public:
     MeterControl& control() { return m_control; }
     OptionsDialog& options();
     PreferencesDialog& preferencesDialog();
-    QWidget& liveWindow();
-    void showLiveWindow();
+    QWidget& liveWindow() { return m_windows->live(); }
+    void showLiveWindow() { m_windows->showLive(); }
 
     void resetTimer() override;
     void showOptions() override;
@@ -132,25 +101,48 @@ public:
     void closeWindow(QWidget* window) override;
 
 private:
+    // Host.cpp: the parts' wiring and what each second of the run brings.
+    void buildWindows();
+    TrayHost::Actions trayActions();
+    MeterControl::Actions remoteActions();
+    HistoryKeeper::Teller historyTeller();
+    AwayHost::Parts awayParts();
+    void followTheRun();
+    void counted(int seconds);
+    void stretchEnded();
+    void checkpoint(std::int32_t elapsedSeconds);
+    void tellCheckpointFailed(const std::string& reason);
+    void showToday();
+    QString todayText(const DayFigures& day) const;
+    DayFigures dayFigures();
+    void tell(const std::string& text, Message::Icon icon = Message::Icon::Exclamation);
+
+    // HostStartup.cpp
+    void tellStartNotices();
+    std::int32_t readFilesAndAsk();
     bool readSettings();
-    void readPreferences();
     bool recreateSettings(const std::string& reason);
     void tellAboutSettings(const ConfigRead& read);
+    void readPreferences();
     std::int32_t readStateFiles();
+    void readWindowPlaces(std::vector<WriteResult>& rewrites);
+    std::int32_t readPrevCount(std::vector<WriteResult>& rewrites);
     bool askToContinue(std::int32_t elapsedSeconds);
     std::optional<Date> savedCountDate();
-    void showFirstWindow();
+    void takeCount(std::int32_t elapsedSeconds);
+    void openToTheWorld();
+    void refreshLoginStart();
+
+    // HostExit.cpp
+    WriteResult saveWindowPlaces();
+    void saveCountQuietly();
+
+    // SettingsChanges.cpp
     bool saveSettings(const Settings& settings);
     std::optional<Preferences> savePreferences(Preferences preferences);
-    void switchWindows();
-    void checkpoint(std::int32_t elapsedSeconds);
-    void showToday();
-    DayFigures dayFigures();
-    void followTheRun();
-    void saveCountQuietly();
-    void tell(const std::string& text, Message::Icon icon = Message::Icon::Exclamation);
+    void switchLoginStart(Preferences& preferences);
+    void usePreferences(const Preferences& preferences);
     void showCurrency();
-    TrayHost::Actions trayActions();
 
     HostServices m_services;
     PromptAfterTray m_prompt;
@@ -170,14 +162,11 @@ private:
     TrayHost m_trayHost;
     HistoryKeeper m_history;
     AwayHost m_away;
-    std::unique_ptr<MainWindow> m_main;
-    std::unique_ptr<AdvancedWindow> m_advanced;
-    std::unique_ptr<WindowPlacement> m_placement;
+    std::unique_ptr<WindowHandover> m_windows; // built once the money is set
     std::unique_ptr<OptionsDialog> m_options;
     std::unique_ptr<PreferencesDialog> m_preferencesDialog;
     std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<HistoryWindow> m_historyWindow;
-    QString m_todayText;
     std::vector<Message> m_startNotices;
     bool m_countIsTheUsers = false;   // start-up has passed the continue question
     bool m_checkpointFailing = false; // told once; quiet until a write works again

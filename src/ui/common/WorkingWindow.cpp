@@ -114,22 +114,19 @@ void WorkingWindow::showFitted(QLabel* label, const QString& text, qreal points,
 
 void WorkingWindow::nameCurrencyIn(QWidget* caption)
 {
-    const QVariant text = caption->property("text");
-    m_currencyCaptions.emplace_back(caption, text.toString());
+    m_currencyCaptions.add(caption);
 }
 
 void WorkingWindow::showCurrencySymbol(const QString& symbol)
 {
     if (std::exchange(m_symbol, symbol) == symbol)
         return;
-    for (auto& [caption, written] : m_currencyCaptions) {
-        QString shown = written;
-        shown.replace(QLatin1Char('$'), symbol);
+    m_currencyCaptions.showWith(symbol, [this](QWidget* caption, const QString& shown) {
         if (auto* label = qobject_cast<QLabel*>(caption); label && !m_unfitted)
             FittedText::setText(label, shown, label->font().pointSizeF());
         else
             caption->setProperty("text", shown);
-    }
+    });
     if (!m_unfitted)
         FittedText::fitButtons(m_area);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/CurrencyCaptions.h"
+
 #include <QMainWindow>
 
 #include <utility>
@@ -69,7 +71,7 @@ private:
     WindowId m_id;
     RunControls m_controls;
     QString m_todayText;
-    std::vector<std::pair<QWidget*, QString>> m_currencyCaptions;
+    CurrencyCaptions m_currencyCaptions;
     QString m_symbol = QStringLiteral("$");
     bool m_behind = false;  // the view changed while the window was hidden
     bool m_unfitted = true; // texts wait to be fitted until the window first shows

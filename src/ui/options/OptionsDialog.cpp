@@ -64,7 +64,8 @@ void OptionsDialog::createWageBoxes()
     QLabel* dreamCaption = label(this, "Label1", tr("&DREAM Wage $"), 120, 795, 1455, 255, Qt::AlignLeft);
     m_dream = wageBox(this, "txtMaxWage", 720);
     label(this, "Label8", tr("/hr"), 2640, 795, 375, 255, Qt::AlignLeft);
-    m_currencyCaptions = {{minimumCaption, minimumCaption->text()}, {dreamCaption, dreamCaption->text()}};
+    m_currencyCaptions.add(minimumCaption);
+    m_currencyCaptions.add(dreamCaption);
     minimumCaption->setBuddy(m_minimum);
     dreamCaption->setBuddy(m_dream);
     m_minimum->setAccessibleName(tr("Minimum wage in dollars per hour"));
@@ -176,8 +177,8 @@ bool OptionsDialog::CallSave()
 
 void OptionsDialog::showCurrencySymbol(const QString& symbol)
 {
-    for (auto& [caption, written] : m_currencyCaptions)
-        caption->setText(QString(written).replace(QLatin1Char('$'), symbol));
+    m_currencyCaptions.showWith(symbol,
+                                [](QWidget* caption, const QString& shown) { caption->setProperty("text", shown); });
     if (m_placed)
         FittedText::fitCaptions(this);
 }

@@ -3,6 +3,7 @@
 #include "engine/Currency.h"
 #include "engine/Prompt.h"
 #include "engine/Settings.h"
+#include "ui/common/CurrencyCaptions.h"
 
 #include <QDialog>
 #include <QLocale>
@@ -57,8 +58,8 @@ private:
     QString errorText(CurrencyError error) const;
     void leaveWageBox(WageEdit* box);
 
-    Settings m_current;                                          // as saved: what Cancel puts back
-    std::vector<std::pair<QLabel*, QString>> m_currencyCaptions; // as written, "$" in place of the symbol
+    Settings m_current; // as saved: what Cancel puts back
+    CurrencyCaptions m_currencyCaptions;
     Prompt& m_prompt;
     Save m_save;
     bool m_optionsChanged = false;

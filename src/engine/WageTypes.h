@@ -81,7 +81,6 @@ private:
     const MoneyFormat* m_money = &dollarMoney();
     std::optional<Currency> m_currentRate;
     WorkingWeek m_week;
-    std::string m_currentText;
     std::string m_amountInForce = "0.00";
     PayPeriod m_periodInForce = PayPeriod::Hourly;
     std::string m_minimumCaption = "&Minimum Wage";

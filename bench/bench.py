@@ -863,15 +863,19 @@ def measure_history_size(plan, session, programs, desktop, priority, years):
     database = program.parent / "History.sqlite"
     records = seed_history(database, years)
     figures = HistoryFigures(years, records, database.stat().st_size / 2**20)
-    say(f"history, {years} years ({records} records): opening the window, {plan.history_runs} runs")
+    say(f"history, {years_of(years)} ({records} records): opening the window, {plan.history_runs} runs")
     with priority.raised():
         for _ in range(plan.history_runs):
             time_openings(session, programs, desktop, program, figures)
         figures.command = wall_times_ms(plan.history_runs, [str(program), "--history"])
     figures.command_lines = len(output_of([str(program), "--history"]).splitlines())
-    say(f"history, {years} years: processor time running, {plan.history_window:g} s with the window closed and open")
+    say(f"history, {years_of(years)}: processor time running, {plan.history_window:g} s with the window closed and open")
     figures.cpu_closed, figures.cpu_open = history_cpu(session, programs, desktop, program, plan.history_window)
     return figures
+
+
+def years_of(years):
+    return f"{years} year{'' if years == 1 else 's'}"
 
 
 def launch_meter(session, programs, program):
@@ -1327,7 +1331,7 @@ def readme_table(results):
               f"| … running, closed to the tray | | | {rate('earnmeter/hidden')} |"]
     sizes, _ = results["history"]
     for s in (sizes[0], sizes[-1]):
-        lines.append(f"| History window opened, {s.years} years of records | | | {median(s.cold_frame):.0f} ms |")
+        lines.append(f"| History window opened, {years_of(s.years)} of records | | | {median(s.cold_frame):.0f} ms |")
     alone, _ = results["bus"]
     lines += [f"| Bus messages/min sent running, no tray host | | | {alone['running'].messages * 60 / alone['running'].seconds:.0f} |",
               f"| Count after {accuracy.wall:.2f} s with both cores busy | | | {accuracy.count} |"]

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Counts the instructions programs execute while they start, under callgrind:
 # up to the first window's map (the first xcb_map_window call) and in all until
-# they are ended a few seconds later. Unlike bench/run.sh's times, the counts do
+# they are ended a few seconds later. Unlike bench/bench.py's times, the counts do
 # not move with the machine's load, so a change of a few hundred microseconds
 # shows up on a busy shared machine too; they leave out what costs time without
 # instructions (waits for the X server and the session bus, page faults).

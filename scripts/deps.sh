@@ -8,7 +8,7 @@ set -euo pipefail
 run_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation libsqlite3-dev libdbus-1-dev libxcb1-dev libxss-dev libwayland-dev wayland-protocols plasma-wayland-protocols
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 test_packages=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales
-    xvfb xauth xdotool xclip x11-utils trayer i3blocks openbox i3-wm xfwm4 libxcb1-dev imagemagick desktop-file-utils appstream dpkg-dev file lintian man-db
+    xvfb xauth xdotool xclip x11-utils trayer i3blocks openbox i3-wm xfwm4 libxcb1-dev libxcb-damage0-dev imagemagick desktop-file-utils appstream dpkg-dev file lintian man-db
     python3-pyatspi at-spi2-core dbus-daemon python3-minimal libglib2.0-bin)
 
 wanted=("${run_packages[@]}")

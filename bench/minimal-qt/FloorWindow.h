@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QLabel>
+#include <QWidget>
 
 // Earnmeter's simple window is of a fixed size (menu bar included, at 96 dpi),
-// so it is shown without asking its contents for a size; the floor's window is
-// the same, or its text layout would move before its map and the two programs
-// would not pay for the same things at the same moments.
-inline void ShowAsFloorWindow(QLabel& label, const QString& title)
+// so it is shown without asking its contents for a size; the floors' windows are
+// the same, or their layout would move before the map and the programs would
+// not pay for the same things at the same moments.
+inline void ShowAsFloorWindow(QWidget& window, const QString& title)
 {
-    label.setFixedSize(297, 140);
-    label.setWindowTitle(title);
-    label.show();
+    window.setFixedSize(297, 140);
+    window.setWindowTitle(title);
+    window.show();
 }

@@ -1,6 +1,7 @@
 #include "FloorWindow.h"
 
 #include <QApplication>
+#include <QLabel>
 
 int main(int argc, char* argv[])
 {

@@ -1,6 +1,7 @@
 #include "FloorWindow.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 
 int main(int argc, char* argv[])

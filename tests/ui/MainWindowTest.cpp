@@ -152,6 +152,50 @@ TEST_F(MainWindowTest, APopupTakingTheFocusLeavesTheTypedWageAsItIs)
     EXPECT_EQ(wageText(simple()) + " " + rate(), "77.00 77");
 }
 
+// The keys a user learns: each menu item's caption (its access key) and shortcut,
+// and each button's and option's caption, in both windows.
+std::string keysOf(QWidget& window)
+{
+    std::string keys;
+    for (const QMenu* menu : window.findChildren<QMenu*>())
+        keys += menu->title().toStdString() + ":";
+    for (const QAction* action : window.findChildren<QAction*>())
+        if (!action->isSeparator() && !action->objectName().isEmpty())
+            keys += action->text().toStdString() + " " + action->shortcut().toString().toStdString() + "|";
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        keys += button->text().toStdString() + "|";
+    return keys;
+}
+
+TEST_F(MainWindowTest, EveryMenuItemAndButtonKeepsItsKeys)
+{
+    const std::string menus = "&File:&Edit:&Copy to Clipboard:&Help:";
+    const std::string items = "&Reset Timer... Ctrl+R|&Options... |&Preferences... |&History... Ctrl+H|E&xit Ctrl+X|"
+                              "Elapsed &Time |Calculated &Wage Ctrl+C|&E-Mail Dorvan Ctrl+E|Visit &Webpage |"
+                              "&Donate Information |&Help and Readme |&About... |";
+    EXPECT_EQ(keysOf(simple()), menus + ":Hidden:&Copy to Clipboard:" + items +
+                                    "&Reset Timer... |Elapsed &Time |Calculated &Wage |E&xit |"
+                                    "&START|&PAUSE|&Advanced Mode||");
+    EXPECT_EQ(keysOf(advanced()),
+              menus + items +
+                  "Minimum Wage  ($6.75)/hr|DREAM Wage  ($45.50)/hr|My &Wage $|O&K|&START|&PAUSE|&Advanced Mode||");
+}
+
+// History and the support mail are a Ctrl key away, also from the wage box,
+// which would take Ctrl+H as a backspace.
+TEST_F(MainWindowTest, CtrlHOpensTheHistoryAndCtrlEWritesToSupportFromEitherWindowsWageBox)
+{
+    for (QWidget* window : {static_cast<QWidget*>(&simple()), static_cast<QWidget*>(&advanced())}) {
+        window->show();
+        ctrlInWageBox(*window, Qt::Key_H);
+        EXPECT_TRUE(host.historyWindow().isVisible()) << window->objectName().toStdString();
+        host.historyWindow().close();
+        ctrlInWageBox(*window, Qt::Key_E);
+    }
+    EXPECT_EQ(shell.addresses.size(), 2u);
+    EXPECT_EQ(wageText(simple()), "0.00") << "no backspace in the box";
+}
+
 // Counts the requests to end the event loop that reach the application.
 struct QuitRequests final : QObject
 {

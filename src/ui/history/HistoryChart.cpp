@@ -24,6 +24,22 @@ double units(const ChartBar& bar)
     return static_cast<double>(bar.total.earned.units);
 }
 
+double tallestOf(const std::vector<ChartBar>& bars)
+{
+    double tallest = 0;
+    for (const ChartBar& bar : bars)
+        tallest = std::max(tallest, units(bar));
+    return tallest;
+}
+
+// Whether `now` differs from `before` in the last bar alone, under the same tallest:
+// today's bar growing while the meter runs.
+bool onlyLastGrew(const std::vector<ChartBar>& before, const std::vector<ChartBar>& now)
+{
+    return !now.empty() && before.size() == now.size() && std::equal(now.begin(), now.end() - 1, before.begin()) &&
+           now.back().first == before.back().first && tallestOf(before) == tallestOf(now);
+}
+
 // Some locales (C among them) give numbers for the narrow names: the short
 // name's first letter says more.
 QString weekdayInitial(const QLocale& locale, Weekday day)
@@ -55,6 +71,15 @@ QSize HistoryChart::sizeHint() const
 
 void HistoryChart::setBars(std::vector<ChartBar> bars, ChartSpan span)
 {
+    if (bars == m_bars && span == m_span)
+        return;
+    if (span == m_span && onlyLastGrew(m_bars, bars)) {
+        // Only today's bar is drawn again, where it stood and where it stands.
+        const QRectF before = barRect(m_bars.size() - 1, tallestOf(m_bars));
+        m_bars = std::move(bars);
+        update(before.united(barRect(m_bars.size() - 1, tallestOf(m_bars))).toAlignedRect().adjusted(-1, -1, 1, 1));
+        return;
+    }
     m_bars = std::move(bars);
     m_span = span;
     update();
@@ -138,9 +163,7 @@ void HistoryChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
-    double tallest = 0;
-    for (const ChartBar& bar : m_bars)
-        tallest = std::max(tallest, units(bar));
+    const double tallest = tallestOf(m_bars);
     for (std::size_t i = 0; i < m_bars.size(); ++i) {
         const bool today = i + 1 == m_bars.size();
         painter.fillRect(barRect(i, tallest), today ? palette().link() : palette().highlight());

@@ -41,11 +41,24 @@ QLabel* figure(QWidget* parent, const QString& name)
     return label;
 }
 
-QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment)
+// A cell says `text`; one that says it already is left alone, since a window
+// open while the meter runs is refreshed every second and mostly reads the same.
+void showInCell(QTableWidget* table, int row, int column, const QString& text, Qt::Alignment alignment)
 {
+    if (QTableWidgetItem* item = table->item(row, column)) {
+        if (item->text() != text)
+            item->setText(text);
+        return;
+    }
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(alignment | Qt::AlignVCenter);
-    return item;
+    table->setItem(row, column, item);
+}
+
+void showText(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
 }
 
 bool isEmpty(const ChartBar& bar)
@@ -159,10 +172,12 @@ void HistoryWindow::showTotals(const PeriodTotals& totals)
     const std::array<const HistoryTotal*, 5> all = {&totals.today, &totals.week, &totals.month, &totals.year,
                                                     &totals.all};
     for (std::size_t row = 0; row < all.size(); ++row) {
-        m_earned[row]->setText(m_chart->money(all[row]->earned));
-        m_times[row]->setText(QString::fromStdString(hoursText(all[row]->seconds)));
-        m_earned[row]->setAccessibleName(tr("%1: %2 in %3", "a period, its earnings and time")
-                                             .arg(tr(PeriodNames[row]), m_earned[row]->text(), m_times[row]->text()));
+        showText(m_earned[row], m_chart->money(all[row]->earned));
+        showText(m_times[row], QString::fromStdString(hoursText(all[row]->seconds)));
+        const QString spoken = tr("%1: %2 in %3", "a period, its earnings and time")
+                                   .arg(tr(PeriodNames[row]), m_earned[row]->text(), m_times[row]->text());
+        if (m_earned[row]->accessibleName() != spoken)
+            m_earned[row]->setAccessibleName(spoken);
     }
 }
 
@@ -174,12 +189,13 @@ void HistoryWindow::showBars(const std::vector<ChartBar>& bars)
     for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar)
         if (m_showEmpty->isChecked() || !isEmpty(*bar))
             rows.push_back(&*bar);
-    m_table->setRowCount(static_cast<int>(rows.size()));
+    if (m_table->rowCount() != static_cast<int>(rows.size()))
+        m_table->setRowCount(static_cast<int>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i);
-        m_table->setItem(row, 0, cell(m_chart->periodName(*rows[i]), Qt::AlignLeft));
-        m_table->setItem(row, 1, cell(m_chart->money(rows[i]->total.earned), Qt::AlignRight));
-        m_table->setItem(row, 2, cell(QString::fromStdString(hoursText(rows[i]->total.seconds)), Qt::AlignRight));
+        showInCell(m_table, row, 0, m_chart->periodName(*rows[i]), Qt::AlignLeft);
+        showInCell(m_table, row, 1, m_chart->money(rows[i]->total.earned), Qt::AlignRight);
+        showInCell(m_table, row, 2, QString::fromStdString(hoursText(rows[i]->total.seconds)), Qt::AlignRight);
     }
 }
 

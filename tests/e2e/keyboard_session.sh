@@ -63,6 +63,11 @@ e2e_expect 5 'after the reset the elapsed time copies as 00:00:00' e2e_clipboard
 main_keys ctrl+c
 e2e_expect 5 'after the reset the wage copies as 0.00' e2e_clipboard_matches '0\.00'
 
+main_keys ctrl+h
+e2e_expect 10 'Ctrl+H opens "Earnmeter History"' e2e_window_shown 'Earnmeter History'
+history_window=$(e2e_window 5 'Earnmeter History')
+[ -n "$history_window" ] && xdotool windowunmap "$history_window"
+
 main_keys alt+s
 e2e_expect 10 'Alt+S starts again: caption shows $0.01 (Earnmeter) or more' \
     caption_is '\$0\.0[1-9] \(Earnmeter\)'

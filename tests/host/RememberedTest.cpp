@@ -1,4 +1,5 @@
 #include "HostFixture.h"
+#include "host/Messages.h"
 
 #include "engine/Formats.h"
 #include "ui/preferences/PreferencesDialog.h"
@@ -108,6 +109,21 @@ TEST(PreferencesAtStartUp, UnusableLinesAreToldOnceAndTheFileLeftAlone)
     EXPECT_EQ(world.box(world.host.mainWindow()), "22.50") << "the default, yes, is in force";
     world.host.requestExit();
     EXPECT_EQ(world.file("Earnmeter.conf"), conf);
+}
+
+// A hostile file still gets a box that fits: eight lines are told, then how many
+// more; a value is shown whole up to forty characters.
+TEST(PreferencesAtStartUp, TheBoxTellsEightLinesAndCutsLongValues)
+{
+    const std::string forty(40, 'v');
+    const auto told = [](std::size_t lines, const std::string& written) {
+        const std::vector<PreferenceProblem> problems(lines, {2, "", written, "", ""});
+        return Messages::preferencesProblems(problems).text;
+    };
+    EXPECT_EQ(told(8, forty).find("more lines"), std::string::npos);
+    EXPECT_NE(told(9, forty).find("\n... and 1 more lines."), std::string::npos);
+    EXPECT_NE(told(1, forty).find("\"" + forty + "\" is not"), std::string::npos) << "forty characters are shown whole";
+    EXPECT_NE(told(1, forty + "w").find("\"" + forty + "...\" is not"), std::string::npos);
 }
 
 // The window edits a copy; OK with a change has the host write it, and only then is it in force.

@@ -20,6 +20,7 @@ TEST(AutostartEntry, NamesTheBinaryQuotedAsTheExecKeyWants)
         const std::string text = AutostartEntry::entryText(binary);
         EXPECT_NE(text.find(std::string("\nExec=") + exec + "\n"), std::string::npos) << text;
         EXPECT_EQ(text.rfind("[Desktop Entry]\nType=Application\nName=Earnmeter\n", 0), 0u);
+        EXPECT_NE(text.find("\nX-GNOME-Autostart-enabled=true\n"), std::string::npos) << "GNOME skips it otherwise";
     }
 }
 

@@ -69,6 +69,10 @@ TEST(ControlAddress, ARefusedFolderGivesWayToOneOfTheProgramsOwnThatTheCommandLi
          [](const std::string& at) {
              fs::create_directory(at), ::chmod(at.c_str(), 0755);
          }},
+        {"may be entered by other users",
+         [](const std::string& at) {
+             fs::create_directory(at), ::chmod(at.c_str(), 0750); // the user's group
+         }},
         {"is a symbolic link",
          [](const std::string& at) {
              fs::create_directory_symlink("/", at);
@@ -140,7 +144,10 @@ TEST(InstanceLock, OneHolderPerDataFolderUntilItEnds)
     EXPECT_EQ(InstanceLock(other.path()).acquire(), InstanceLock::Outcome::Held);
     first.reset();
     EXPECT_EQ(InstanceLock(data.path()).acquire(), InstanceLock::Outcome::Held) << "the folder is free once it ends";
-    EXPECT_TRUE(fs::exists(data / InstanceLock::FileName));
+    struct stat info
+    {};
+    ASSERT_EQ(::stat((data / InstanceLock::FileName).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u) << "the lock says nothing to other users";
 }
 
 TEST(InstanceLock, ALockThatCannotBeMadeIsAFailureWithItsReasonNotAnotherCopy)

@@ -10,6 +10,8 @@
 
 #include <future>
 #include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -122,17 +124,48 @@ TEST_F(ControlChannelTest, WatchersAndRequestsHavePlacesOfTheirOwnAndAStalledWat
 // its time; the next client is answered at once, while the silent one still waits.
 TEST_F(ControlChannelTest, GarbageAndSilentClientsNeitherDisturbTheMeterNorBlockTheNextClient)
 {
-    RawClient silent(socketPath), flood(socketPath), nonsense(socketPath);
-    ASSERT_TRUE(silent.connected && flood.connected && nonsense.connected);
+    RawClient silent(socketPath), flood(socketPath), nonsense(socketPath), unknown(socketPath);
+    ASSERT_TRUE(silent.connected && flood.connected && nonsense.connected && unknown.connected);
     flood.say(std::string(4096, 'x'));
     nonsense.say(std::string("\x01\xff status\n", 10));
+    unknown.say("frobnicate\n");
 
     EXPECT_EQ(exchange("status", ControlClient::Outcome::Answered),
               std::vector<std::string>{"Running 00:00:07 $0.07 ($36.00/hr), today $253.18 in 6:02:11"});
     EXPECT_EQ(silent.heard(), "") << "still given its time";
     EXPECT_EQ(nonsense.heard(), "error unknown request\n");
+    EXPECT_TRUE(QTest::qWaitFor([&unknown] { return unknown.heard() == "error unknown request\n"; }));
     EXPECT_TRUE(QTest::qWaitFor([&flood] { return flood.heard().find("error unknown request") == 0; }));
     EXPECT_TRUE(QTest::qWaitFor([&silent] { return silent.heard() == "(closed)"; }, 5000)) << "until its time is up";
+    EXPECT_TRUE(meter.performed.empty());
+}
+
+// The socket is the user's alone; should its folder let another user through,
+// that user's requests are still not carried out.
+TEST_F(ControlChannelTest, TheSocketIsTheUsersOwnAndAnotherUsersRequestIsNotObeyed)
+{
+    struct stat info
+    {};
+    ASSERT_EQ(::stat(socketPath.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can play another user";
+    ::chmod(runtime.path().c_str(), 0711);
+    ::chmod(socketPath.c_str(), 0666);
+    const pid_t other = ::fork();
+    if (other == 0) {
+        // Nothing but system calls here: the child shares the test's threads' locks.
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        RawClient client(socketPath);
+        client.say("start\n");
+        ::sleep(1);
+        ::_exit(client.connected ? 0 : 3);
+    }
+    int status = -1;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ::waitpid(other, &status, WNOHANG) == other; }, 5000));
+    EXPECT_EQ(status, 0) << "the other user reached the socket";
+    QTest::qWait(50);
     EXPECT_TRUE(meter.performed.empty());
 }
 

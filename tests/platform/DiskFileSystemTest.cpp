@@ -73,7 +73,12 @@ TEST_F(DiskFileSystemTest, WriteReplacesTheWholeFileInOneStepAndLeavesNoTemporar
 // a link to anything but a regular file is never written through.
 TEST_F(DiskFileSystemTest, ReplacingKeepsTheModeAndWritesThroughALinkToItsTarget)
 {
+    const mode_t mask = ::umask(022);
     ASSERT_TRUE(disk.writeFile(path("Config.ewg"), "old\r\n").ok);
+    ::umask(mask);
+    EXPECT_EQ(fs::status(path("Config.ewg")).permissions() & fs::perms::mask,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read)
+        << "a new file is made as the umask says";
     fs::permissions(path("Config.ewg"), fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_TRUE(disk.writeFile(path("Config.ewg"), "new\r\n").ok);
     EXPECT_EQ(fs::status(path("Config.ewg")).permissions() & fs::perms::mask,

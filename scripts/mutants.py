@@ -181,8 +181,8 @@ def source_of_build(build):
 
 
 class Objects:
-    """Finds the object files compiled from a source, so that after a mutation the original
-    objects can be put back instead of compiled a second time."""
+    """Finds the object files compiled from a source and what is linked from them, so that
+    after a mutation the original objects can be put back instead of compiled a second time."""
 
     def __init__(self, build):
         self.build = build
@@ -194,13 +194,24 @@ class Objects:
                 self.by_name.setdefault(os.path.basename(path), []).append(path)
 
     def of(self, source):
+        """[(object, [what is linked from it])] for each object compiled from source."""
         found = []
         for path in self.by_name.get(os.path.basename(source) + ".o", []):
-            query = subprocess.run(["ninja", "-C", self.build, "-t", "query", path], capture_output=True, text=True)
-            inputs = [os.path.normpath(os.path.join(self.build, w.strip())) for w in query.stdout.splitlines()]
+            inputs, outputs = self.query(path)
             if os.path.normpath(source) in inputs and os.path.isfile(os.path.join(self.build, path)):
-                found.append(os.path.join(self.build, path))
+                found.append((os.path.join(self.build, path), outputs))
         return found
+
+    def query(self, target):
+        answer = subprocess.run(["ninja", "-C", self.build, "-t", "query", target], capture_output=True, text=True)
+        inputs, outputs, into = [], [], None
+        for line in answer.stdout.splitlines()[1:]:
+            word = line.strip()
+            if word.startswith(("input:", "outputs:")):
+                into = inputs if word.startswith("input:") else outputs
+            elif into is not None and word:
+                into.append(os.path.normpath(os.path.join(self.build, word.lstrip("| "))))
+        return inputs, outputs
 
 
 class Planted:
@@ -217,28 +228,32 @@ class Planted:
         self.stat = os.stat(self.path)
         os.makedirs(self.stash, exist_ok=True)
         self.saved = []
-        for index, obj in enumerate(self.objects):
+        for index, (obj, linked) in enumerate(self.objects):
             copy = os.path.join(self.stash, "%d.o" % index)
             shutil.copy2(obj, copy)
-            self.saved.append((obj, copy))
+            self.saved.append((obj, copy, linked))
         write(self.path, self.text.replace(self.mutation.original, self.mutation.replacement, 1))
-        newest = max([time.time()] + [os.stat(o).st_mtime + 1 for o in self.objects])
+        newest = max([time.time()] + [os.stat(obj).st_mtime + 1 for obj, _ in self.objects])
         os.utime(self.path, (newest, newest))
         return self
 
     def __exit__(self, *exc):
         write(self.path, self.text)
-        if self.saved:
-            # The original source keeps its mtime and gets its own object back, stamped now
-            # so that ninja relinks whatever holds it, without compiling it again.
-            os.utime(self.path, ns=(self.stat.st_atime_ns, self.stat.st_mtime_ns))
-            now = time.time()
-            for obj, copy in self.saved:
-                shutil.copyfile(copy, obj)
-                os.utime(obj, (now, now))
-        else:
+        if not self.saved:
             # A header: everything that includes it compiles again on the next build.
             os.utime(self.path, None)
+            return False
+        # The source keeps its own mtime and gets its own object back. The object keeps the
+        # mtime ninja saw after compiling it, or ninja would call its header list stale and
+        # compile it again; what was linked from it is removed, so ninja links it anew.
+        os.utime(self.path, ns=(self.stat.st_atime_ns, self.stat.st_mtime_ns))
+        for obj, copy, linked in self.saved:
+            built = os.stat(obj)
+            shutil.copyfile(copy, obj)
+            os.utime(obj, ns=(built.st_atime_ns, built.st_mtime_ns))
+            for output in linked:
+                if os.path.isfile(output):
+                    os.remove(output)
         return False
 
 

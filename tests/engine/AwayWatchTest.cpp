@@ -15,6 +15,7 @@ TEST(AwayWatch, IdleTimeLockAndTwoStretchesBeforeAnAnswerAreOneQuestionOfTheirCo
     for (std::int64_t now = T + 1; now <= T + 1200; ++now) {
         watch.counted(now, 1);
         EXPECT_FALSE(watch.idle(now, now - T)) << "not back yet";
+        EXPECT_EQ(watch.away(), now - T >= 900) << "away from the threshold's second on: " << now - T;
     }
     EXPECT_TRUE(watch.away());
     EXPECT_EQ(watch.nextReadingIn(), 1) << "every tick while away";

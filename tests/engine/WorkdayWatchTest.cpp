@@ -84,6 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Days, WorkdayEdges, ::testing::Values(
     DayRow{"AProgramStartedLateOffersOnceAndNeverAfterTheEnd", true, false, {
         {"10:15:30", Idle, "start: It is 10:15: Earnmeter started counting your working day."}, {"10:16:00", Paused, ""},
         {"Tue 17:30:00", Idle, ""}, {"Tue 18:00:00", Idle, ""}}},
+    DayRow{"TheEndsOwnSecondIsNoLongerTheWorkingDay", true, false, {{"17:00:00", Idle, ""}}},
     DayRow{"AStartDuringTheBreakWaitsForItsEnd", true, true, {
         {"12:10:00", Idle, ""}, {"12:30:00", Idle, "start: It is 12:30: Earnmeter started counting your working day."}}},
     DayRow{"AMachineWokenAfterTheEndPausesOnce", false, true, {

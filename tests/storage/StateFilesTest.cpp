@@ -27,13 +27,16 @@ TEST(StateFiles, AWageBoxTheRecordCannotHoldIsKeptAsTheBoxWouldShowIt)
 {
     FakeFileSystem files;
     StateFiles stateFiles(files, "/data");
-    for (const auto& [typed, kept] : {std::pair{"12\"5", "12.00"},
-                                      {"12.5\r\n", "12.50"},
-                                      {"1234567890123456789012345678901234567890123", "1234567890123456789012345678901234567890123.00"},
-                                      {"  12.5 an hour", "  12.5 an hour"}}) {
+    for (const auto& [typed, kept] :
+         {std::pair{"12\"5", "12.00"},
+          {"12.5\r\n", "12.50"},
+          {"1234567890123456789012345678901234567890123", "1234567890123456789012345678901234567890123.00"},
+          {"  12.5 an hour", "  12.5 an hour"},
+          {"12345678901234567890123456789012345678.5", "12345678901234567890123456789012345678.5"}}) {
         ASSERT_TRUE(stateFiles.WriteWage({typed, WageType::MyWage, typed, PayPeriod::Hourly}).ok);
         const StateRead<RememberedWage> read = stateFiles.ReadWage();
-        EXPECT_EQ(std::pair(read.value.mainEntry, read.value.advancedEntry), std::pair(std::string(kept), std::string(kept)))
+        EXPECT_EQ(std::pair(read.value.mainEntry, read.value.advancedEntry),
+                  std::pair(std::string(kept), std::string(kept)))
             << typed;
     }
     EXPECT_FALSE(stateFiles.PrevWrittenAt()) << "no Prev.ewg, no time of writing";

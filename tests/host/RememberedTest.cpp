@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 
 namespace {
 
@@ -124,6 +125,21 @@ TEST(PreferencesAtStartUp, TheBoxTellsEightLinesAndCutsLongValues)
     EXPECT_NE(told(9, forty).find("\n... and 1 more lines."), std::string::npos);
     EXPECT_NE(told(1, forty).find("\"" + forty + "\" is not"), std::string::npos) << "forty characters are shown whole";
     EXPECT_NE(told(1, forty + "w").find("\"" + forty + "...\" is not"), std::string::npos);
+}
+
+// Each number's whole range can be chosen: a seven-day week, and 0 minutes for
+// time away, which is "never".
+TEST(PreferencesWindow, TheEndsOfEachRangeCanBeChosenAndAreWritten)
+{
+    RememberedWorld world;
+    world.startWithWage("");
+    PreferencesDialog& dialog = world.host.preferencesDialog();
+    HostWorld::control<QSpinBox>(dialog, "spnDaysPerWeek").setValue(7);
+    HostWorld::control<QSpinBox>(dialog, "spnAwayMinutes").setValue(0);
+    ASSERT_TRUE(dialog.save());
+    const std::string written = world.file("Earnmeter.conf");
+    EXPECT_NE(written.find("\ndays_per_week = 7\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("\naway_minutes = 0\n"), std::string::npos) << written;
 }
 
 // The window edits a copy; OK with a change has the host write it, and only then is it in force.

@@ -118,12 +118,14 @@ TEST_F(HistoryWindowTest, TotalsFollowTheLocalesWeekInColumnsOfMoneyAndTime)
 TEST_F(HistoryWindowTest, TheTableListsTheNewestFirstAndTheChartLabelsEachSpan)
 {
     history.open();
+    std::vector<HistoryRecord> unpaid = {Record("2026-02-20", 0, 1200, 0)}; // time counted at no wage
+    ASSERT_TRUE(store->write(unpaid).ok);
     QComboBox& span = *window.findChild<QComboBox*>("cboSpan");
     QCheckBox& showEmpty = *window.findChild<QCheckBox*>("chkShowEmpty");
     window.refresh();
     EXPECT_EQ(rows(),
               (std::vector<std::string>{"Mon 2 Mar 2026 | $36.00 | 1:00:00", "Sun 1 Mar 2026 | $18.00 | 0:30:00",
-                                        "Tue 10 Feb 2026 | $36.00 | 1:00:00"}));
+                                        "Fri 20 Feb 2026 | $0.00 | 0:20:00", "Tue 10 Feb 2026 | $36.00 | 1:00:00"}));
     showEmpty.setChecked(true);
     EXPECT_EQ(rows().size(), 30u);
     EXPECT_EQ(rows()[2], "Sat 28 Feb 2026 | $0.00 | 0:00:00");
@@ -139,7 +141,7 @@ TEST_F(HistoryWindowTest, TheTableListsTheNewestFirstAndTheChartLabelsEachSpan)
                   std::string(firstLabel) + " / " + lastLabel);
     }
     showEmpty.setChecked(false);
-    EXPECT_EQ(rows(), (std::vector<std::string>{"March 2026 | $54.00 | 1:30:00", "February 2026 | $36.00 | 1:00:00",
+    EXPECT_EQ(rows(), (std::vector<std::string>{"March 2026 | $54.00 | 1:30:00", "February 2026 | $36.00 | 1:20:00",
                                                 "December 2025 | $72.00 | 2:00:00"}));
 }
 

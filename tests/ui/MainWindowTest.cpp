@@ -40,6 +40,13 @@ TEST_F(MainWindowTest, TabSelectsTheAmountLeavingRewritesItAndStartReadsWhatIsSh
     EXPECT_TRUE(asked().empty());
 }
 
+TEST_F(MainWindowTest, TheKeypadsEnterStartsAsReturnDoes)
+{
+    typeWage(simple(), "12", Qt::Key_Enter);
+    EXPECT_EQ(rate(), "12");
+    EXPECT_EQ(ticking(), "main -");
+}
+
 TEST_F(MainWindowTest, AnOversizedWageIsRefusedAndEnterStartsWithTheRawText)
 {
     typeWage(simple(), "15", Qt::Key_Tab);

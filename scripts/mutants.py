@@ -26,6 +26,9 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SCRATCH = os.path.join(ROOT, "build-mutants")
 KEYS = ("file", "from", "to", "sees")
+# A fault only the running program shows (start-up glue, a key the window system
+# delivers) names the end-to-end check that shows it; it runs when the unit tests pass.
+OPTIONAL_KEYS = ("also",)
 
 
 class Mutation:
@@ -34,6 +37,7 @@ class Mutation:
         self.original = fields["from"]
         self.replacement = fields["to"]
         self.sees = fields["sees"]
+        self.also = fields.get("also")
         self.list_line = line
         self.number = 0
 
@@ -84,8 +88,9 @@ def parse_list(path):
             fields = {}
             continue
         key, colon, value = line.partition(":")
-        if not colon or key not in KEYS or key in fields:
-            problems.append("%s:%d: expected one of %s" % (path, number, ", ".join(k + ":" for k in KEYS)))
+        if not colon or key not in KEYS + OPTIONAL_KEYS or key in fields:
+            problems.append("%s:%d: expected one of %s" % (
+                path, number, ", ".join(k + ":" for k in KEYS + OPTIONAL_KEYS)))
             continue
         if not fields:
             start = number
@@ -112,6 +117,8 @@ def check(mutations, tree):
             problems.append("%s: original text found %d times: %r" % (here, count, m.original))
         if m.original == m.replacement:
             problems.append("%s: replacement equals the original" % here)
+        if m.also and not (m.also.startswith("tests/e2e/") and os.path.isfile(os.path.join(tree, m.also))):
+            problems.append("%s: no end-to-end check %s" % (here, m.also))
         if not m.sees.strip():
             problems.append("%s: says nothing of what a user would see" % here)
         if m.key in seen:
@@ -257,12 +264,14 @@ class Planted:
         return False
 
 
-def build_and_test(build, log, timeout):
+def build_and_test(build, log, timeout, also=None):
     """'built' is False on a compile error; 'passed' is True when every test passed."""
     started = time.time()
     if run(["cmake", "--build", build, "-j2"], log, timeout=1800) != 0:
         return False, None, time.time() - started
     code = run(["ctest", "--test-dir", build, "-j2", "--timeout", str(timeout)], log, timeout=1800)
+    if code == 0 and also:
+        code = run(["bash", also, os.path.join(build, "earnmeter")], log, timeout=600)
     return True, code == 0, time.time() - started
 
 
@@ -462,7 +471,8 @@ def one(m, tree, build, objects, args, results_path, step):
         log.write("%s\n- %s\n+ %s\n" % (where, m.original, m.replacement))
         try:
             with Planted(m, tree, objects, os.path.join(SCRATCH, "stash")):
-                built, passed, seconds = build_and_test(build, log, args.timeout)
+                also = os.path.join(tree, m.also) if m.also else None
+                built, passed, seconds = build_and_test(build, log, args.timeout, also)
             outcome = "no-compile" if not built else ("missed" if passed else "caught")
         except (OSError, subprocess.SubprocessError) as error:
             if not args.keep_going:

@@ -2,6 +2,7 @@
 # First run, SIGTERM and the next start, on the real binary under Xvfb:
 #  - without Config.ewg the program shows its two messages, writes the default
 #    settings byte for byte and ends;
+#  - the next start clears a half-written file a crashed copy left;
 #  - a running count is written to Prev.ewg when the process gets SIGTERM, as a
 #    logout would send it, without asking anybody;
 #  - the next start offers to continue with that count;
@@ -39,10 +40,14 @@ fi
 e2e_check "first run writes no Prev.ewg or Saved.ewg" test ! -e "$prev" -a ! -e "$APP_DIR/Saved.ewg"
 
 # --- 2. A counted run ended by SIGTERM ----------------------------------------------
+# What a copy killed in the middle of a save left behind; the next copy clears it.
+stale="$APP_DIR/.Prev.ewg.99999.1.tmp"
+printf '12' >"$stale"
 e2e_start_app
 main=$(e2e_window 15 "$main_caption")
 if [[ -n $main ]]; then
     e2e_pass "second start shows the main window \"$main_caption\" without a question"
+    e2e_check 'the half-written file a crashed copy left is cleared at start' test ! -e "$stale"
     # The entry has the focus and its text is selected: typing replaces it, and
     # Enter presses Start. 36 an hour is one cent a second.
     e2e_start_meter_at 36

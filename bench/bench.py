@@ -1092,10 +1092,20 @@ def start_panel(session):
     return panel
 
 
-def measure_bus_with_panel(peers, desktop, session, window):
+def user_icons(installed):
+    """The program's icon in the user's icon theme, as the package or a user install puts it."""
+    icons = Path(os.environ["HOME"]) / ".local/share/icons/hicolor"
+    shutil.rmtree(icons, ignore_errors=True)
+    if installed:
+        shutil.copytree(REPO / "data/icons/hicolor", icons)
+
+
+def measure_bus_with_panel(peers, desktop, session, window, icon_installed=True):
     if not shutil.which("xfce4-panel"):
         return "xfce4-panel is not installed"
-    say(f"bus traffic with xfce4-panel as the tray host: {window:g} s running")
+    where = "installed" if icon_installed else "not installed"
+    say(f"bus traffic with xfce4-panel as the tray host, the icon {where}: {window:g} s running")
+    user_icons(icon_installed)
     panel = start_panel(session)
     if panel is None:
         return "xfce4-panel registered no StatusNotifierWatcher on the private bus"
@@ -1115,7 +1125,9 @@ def measure_bus_with_panel(peers, desktop, session, window):
 
 
 def measure_bus(peers, desktop, session, window):
-    return measure_bus_alone(peers, desktop, session, window), measure_bus_with_panel(peers, desktop, session, window)
+    return (measure_bus_alone(peers, desktop, session, window),
+            measure_bus_with_panel(peers, desktop, session, window, icon_installed=True),
+            measure_bus_with_panel(peers, desktop, session, window, icon_installed=False))
 
 
 # --- Report -------------------------------------------------------------------------------------------
@@ -1239,7 +1251,7 @@ def members_of(traffic):
     return ", ".join(f"{name or '(reply)'} {count}" for name, count in sorted(traffic.members.items())) or "none"
 
 
-def bus_section(alone, with_panel, window):
+def bus_section(alone, with_panel, without_icon, window):
     lines = ["", "## Session-bus traffic", "",
              f"Recorded with `dbus-monitor --pcap` on the private bus, {window:g} s a state after 1 s to settle;",
              "bytes are whole messages as the bus carries them. The meter's messages are those whose",
@@ -1252,11 +1264,16 @@ def bus_section(alone, with_panel, window):
     if isinstance(with_panel, str):
         lines.append(f"With a StatusNotifierItem host: not measured ({with_panel}).")
         return lines
-    registered = "" if with_panel["registered"] else " (no RegisterStatusNotifierItem was seen in the window)"
-    lines += [f"With xfce4-panel's notification area as the StatusNotifierItem host{registered}, running:", "",
-              "| Messages | Messages/s | Bytes/s | Messages by member |", "|---|---:|---:|---|",
-              f"| All on the bus | {traffic_cell(with_panel['all'], 1)} | {members_of(with_panel['all'])} |",
-              f"| Sent by the meter | {traffic_cell(with_panel['meter'], 1)} | {members_of(with_panel['meter'])} |"]
+    lines += ["With xfce4-panel's notification area as the StatusNotifierItem host, running; the icon in the",
+              "user's icon theme (as installed) or not (a build run where it was built):", "",
+              "| Icon | Messages | Messages/s | Bytes/s | Messages by member |", "|---|---|---:|---:|---|"]
+    for label, traffic in (("installed", with_panel), ("not installed", without_icon)):
+        if isinstance(traffic, str):
+            lines.append(f"| {label} | not measured ({traffic}) | | | |")
+            continue
+        seen = "" if traffic["registered"] else " (no RegisterStatusNotifierItem seen)"
+        lines += [f"| {label}{seen} | All on the bus | {traffic_cell(traffic['all'], 1)} | {members_of(traffic['all'])} |",
+                  f"| {label} | Sent by the meter | {traffic_cell(traffic['meter'], 1)} | {members_of(traffic['meter'])} |"]
     return lines
 
 
@@ -1332,8 +1349,14 @@ def readme_table(results):
     sizes, _ = results["history"]
     for s in (sizes[0], sizes[-1]):
         lines.append(f"| History window opened, {years_of(s.years)} of records | | | {median(s.cold_frame):.0f} ms |")
-    alone, _ = results["bus"]
-    lines += [f"| Bus messages/min sent running, no tray host | | | {alone['running'].messages * 60 / alone['running'].seconds:.0f} |",
+    alone, with_panel, _ = results["bus"]
+    lines.append(f"| Bus messages/min sent running, no tray host | | | "
+                 f"{alone['running'].messages * 60 / alone['running'].seconds:.0f} |")
+    if not isinstance(with_panel, str):
+        panel = with_panel["all"]
+        lines.append(f"| Bus traffic running, xfce4-panel's tray, icon installed | | | "
+                     f"{panel.bytes / panel.seconds / 1024:.1f} KB/s |")
+    lines += [
               f"| Count after {accuracy.wall:.2f} s with both cores busy | | | {accuracy.count} |"]
     return lines
 

@@ -1,5 +1,7 @@
 #include "platform/tray/QtTrayIcon.h"
 
+#include "platform/tray/ThemeNamedIcon.h"
+
 #include <QIcon>
 #include <QMenu>
 
@@ -12,11 +14,13 @@ void QtTrayIcon::show(const QIcon& icon, const QString& tip)
     // Shown even without a tray: on X11 Qt then watches for a panel that
     // starts later and docks the icon into it by itself.
     m_icon.show();
+    // Only now: Qt warns of a tray icon shown while its icon reports empty.
+    setIcon(icon);
 }
 
 void QtTrayIcon::setIcon(const QIcon& icon)
 {
-    m_icon.setIcon(icon);
+    m_icon.setIcon(themeNamedIcon(icon, QStringLiteral("earnmeter")).value_or(icon));
 }
 
 void QtTrayIcon::setToolTip(const QString& tip)

@@ -36,19 +36,19 @@ constexpr auto Outcome = [](CurrencyResult result) {
 TEST(CurrencyFromText, ReadsOnlyPlainDecimalsRoundedHalfToEvenWithinTheExactRange)
 {
     using Row = std::tuple<std::string, CurrencyError, std::int64_t>;
-    const auto rows = Rows(Row{"12", Ok, 120000}, Row{"0.0125", Ok, 125}, Row{"  6.75 \t", Ok, 67500},
-                           Row{"+3", Ok, 30000}, Row{"-0.5", Ok, -5000}, Row{".5", Ok, 5000}, Row{"5.", Ok, 50000},
-                           Row{"000000000000000000000012", Ok, 120000}, Row{"0.00005", Ok, 0}, Row{"0.00015", Ok, 2},
-                           Row{"0.0000500001", Ok, 1}, Row{"0.00004999", Ok, 0}, Row{"1.23455000000", Ok, 12346},
-                           Row{"-0.00025", Ok, -2}, Row{"-0.00035", Ok, -4}, Row{"9.99995", Ok, 100000},
-                           Row{"922337203685477.5807", Ok, Largest}, Row{"-922337203685477.5808", Ok, Smallest},
-                           Row{"922337203685477.5808", Over, 0}, Row{"-922337203685477.5809", Over, 0},
-                           Row{"922337203685477.58075", Over, 0}, Row{"922337203685477.58074", Ok, Largest},
-                           Row{"922337203685477.58065", Ok, Largest - 1}, Row{"-922337203685477.58085", Ok, Smallest},
-                           Row{"99999999999999999999", Over, 0}, Row{"", Invalid, 0}, Row{"-", Invalid, 0},
-                           Row{".", Invalid, 0}, Row{"12.5/hr", Invalid, 0}, Row{"1.2.3", Invalid, 0},
-                           Row{"6,75", Invalid, 0}, Row{"1e3", Invalid, 0}, Row{"99999999999999999999x", Invalid, 0});
-    for (const auto& [text, error, units] : rows)
+    for (const auto& [text, error, units] :
+         Rows(Row{"12", Ok, 120000}, Row{"0.0125", Ok, 125}, Row{"  6.75 \t", Ok, 67500}, Row{"+3", Ok, 30000},
+              Row{"-0.5", Ok, -5000}, Row{".5", Ok, 5000}, Row{"5.", Ok, 50000},
+              Row{"000000000000000000000012", Ok, 120000}, Row{"0.00005", Ok, 0}, Row{"0.00015", Ok, 2},
+              Row{"0.0000500001", Ok, 1}, Row{"0.00004999", Ok, 0}, Row{"1.23455000000", Ok, 12346},
+              Row{"-0.00025", Ok, -2}, Row{"-0.00035", Ok, -4}, Row{"9.99995", Ok, 100000},
+              Row{"922337203685477.5807", Ok, Largest}, Row{"-922337203685477.5808", Ok, Smallest},
+              Row{"922337203685477.5808", Over, 0}, Row{"-922337203685477.5809", Over, 0},
+              Row{"922337203685477.58075", Over, 0}, Row{"922337203685477.58074", Ok, Largest},
+              Row{"922337203685477.58065", Ok, Largest - 1}, Row{"-922337203685477.58085", Ok, Smallest},
+              Row{"99999999999999999999", Over, 0}, Row{"", Invalid, 0}, Row{"-", Invalid, 0}, Row{".", Invalid, 0},
+              Row{"12.5/hr", Invalid, 0}, Row{"1.2.3", Invalid, 0}, Row{"6,75", Invalid, 0}, Row{"1e3", Invalid, 0},
+              Row{"99999999999999999999x", Invalid, 0}))
         EXPECT_EQ(Outcome(CurrencyFromText(text)), std::pair(error, units)) << text;
 }
 
@@ -56,11 +56,11 @@ TEST(CurrencyFromText, ReadsOnlyPlainDecimalsRoundedHalfToEvenWithinTheExactRang
 TEST(CurrencyFromDouble, RoundsToTheNearestUnitHalfToEvenOrFails)
 {
     using Row = std::tuple<double, CurrencyError, std::int64_t>;
-    const auto rows = Rows(Row{10.0 / 3600.0, Ok, 28}, Row{0.03125, Ok, 312}, Row{0.09375, Ok, 938},
-                           Row{-0.03125, Ok, -312}, Row{-0.09375, Ok, -938}, Row{9e14, Ok, 9'000'000'000'000'000'000},
-                           Row{-922337203685477.5808, Ok, Smallest}, Row{922337203685477.5807, Over, 0},
-                           Row{1e15, Over, 0}, Row{Inf, Over, 0}, Row{NaN, CurrencyError::FloatingPoint, 0});
-    for (const auto& [value, error, units] : rows)
+    for (const auto& [value, error, units] :
+         Rows(Row{10.0 / 3600.0, Ok, 28}, Row{0.03125, Ok, 312}, Row{0.09375, Ok, 938}, Row{-0.03125, Ok, -312},
+              Row{-0.09375, Ok, -938}, Row{9e14, Ok, 9'000'000'000'000'000'000},
+              Row{-922337203685477.5808, Ok, Smallest}, Row{922337203685477.5807, Over, 0}, Row{1e15, Over, 0},
+              Row{Inf, Over, 0}, Row{NaN, CurrencyError::FloatingPoint, 0}))
         EXPECT_EQ(Outcome(CurrencyFromDouble(value)), std::pair(error, units)) << value;
 }
 
@@ -68,13 +68,13 @@ TEST(CurrencyFromDouble, RoundsToTheNearestUnitHalfToEvenOrFails)
 TEST(LeadingNumber, TakesTheNumberAtTheStartIgnoringBlanks)
 {
     using Row = std::pair<std::string, double>;
-    const auto rows = Rows(Row{"12.5 per hour", 12.5}, Row{" 1 2", 12}, Row{"$12", 0}, Row{"7,50", 7},
-                           Row{"1\t2\n3", 123}, Row{"+4.5", 4.5}, Row{"- 5", -5}, Row{"1.2.3", 1.2}, Row{".5", 0.5},
-                           Row{"5.", 5}, Row{"-", 0}, Row{"1e3", 1000}, Row{"2.5E2", 250}, Row{"1d-2", 0.01},
-                           Row{"1 e 3", 1000}, Row{"7e", 7}, Row{"7e+", 7}, Row{"7.5 days", 7.5}, Row{"1e400", Inf},
-                           Row{"-1e400", -Inf}, Row{"1e-400", 0}, Row{"1e99999999999999999999", Inf}, Row{"0e99999", 0},
-                           Row{"1" + std::string(500, '0') + "e-10", Inf}, Row{"0." + std::string(400, '0') + "1", 0});
-    for (const auto& [text, value] : rows)
+    for (const auto& [text, value] :
+         Rows(Row{"12.5 per hour", 12.5}, Row{" 1 2", 12}, Row{"$12", 0}, Row{"7,50", 7}, Row{"1\t2\n3", 123},
+              Row{"+4.5", 4.5}, Row{"- 5", -5}, Row{"1.2.3", 1.2}, Row{".5", 0.5}, Row{"5.", 5}, Row{"-", 0},
+              Row{"1e3", 1000}, Row{"2.5E2", 250}, Row{"1d-2", 0.01}, Row{"1 e 3", 1000}, Row{"7e", 7}, Row{"7e+", 7},
+              Row{"7.5 days", 7.5}, Row{"1e400", Inf}, Row{"-1e400", -Inf}, Row{"1e-400", 0},
+              Row{"1e99999999999999999999", Inf}, Row{"0e99999", 0}, Row{"1" + std::string(500, '0') + "e-10", Inf},
+              Row{"0." + std::string(400, '0') + "1", 0}))
         EXPECT_EQ(LeadingNumber(text), value) << text;
 }
 
@@ -82,20 +82,20 @@ TEST(LeadingNumber, TakesTheNumberAtTheStartIgnoringBlanks)
 TEST(FormatMoney, WritesAnAmountAsStoredAsLabelledAndAsARate)
 {
     using Row = std::tuple<std::int64_t, std::string, std::string, std::string>;
-    const auto rows = Rows(
-        Row{0, "0", "0.00", "($0.00)/hr"}, Row{1, "0.0001", "0.00", "($0.00)/hr"},
-        Row{-1, "-0.0001", "(0.00)", "-($0.00)/hr"}, Row{28, "0.0028", "0.00", "($0.00)/hr"},
-        Row{49, "0.0049", "0.00", "($0.00)/hr"}, Row{50, "0.005", "0.01", "($0.01)/hr"},
-        Row{-50, "-0.005", "(0.01)", "-($0.01)/hr"}, Row{125, "0.0125", "0.01", "($0.01)/hr"},
-        Row{34278, "3.4278", "3.43", "($3.43)/hr"}, Row{99950, "9.995", "10.00", "($10.00)/hr"},
-        Row{120000, "12", "12.00", "($12.00)/hr"}, Row{-5000, "-0.5", "(0.50)", "-($0.50)/hr"},
-        Row{-25000, "-2.5", "(2.50)", "-($2.50)/hr"}, Row{1001000, "100.1", "100.10", "($100.10)/hr"},
-        Row{9999722, "999.9722", "999.97", "($999.97)/hr"}, Row{9999990, "999.999", "1000.00", "($1,000.00)/hr"},
-        Row{10000000, "1000", "1000.00", "($1,000.00)/hr"}, Row{12345678, "1234.5678", "1234.57", "($1,234.57)/hr"},
-        Row{12345678910, "1234567.891", "1234567.89", "($1,234,567.89)/hr"},
-        Row{Largest, "922337203685477.5807", "922337203685477.58", "($922,337,203,685,477.58)/hr"},
-        Row{Smallest, "-922337203685477.5808", "(922337203685477.58)", "-($922,337,203,685,477.58)/hr"});
-    for (const auto& [units, stored, label, rate] : rows) {
+    for (const auto& [units, stored, label, rate] :
+         Rows(Row{0, "0", "0.00", "($0.00)/hr"}, Row{1, "0.0001", "0.00", "($0.00)/hr"},
+              Row{-1, "-0.0001", "(0.00)", "-($0.00)/hr"}, Row{28, "0.0028", "0.00", "($0.00)/hr"},
+              Row{49, "0.0049", "0.00", "($0.00)/hr"}, Row{50, "0.005", "0.01", "($0.01)/hr"},
+              Row{-50, "-0.005", "(0.01)", "-($0.01)/hr"}, Row{125, "0.0125", "0.01", "($0.01)/hr"},
+              Row{34278, "3.4278", "3.43", "($3.43)/hr"}, Row{99950, "9.995", "10.00", "($10.00)/hr"},
+              Row{120000, "12", "12.00", "($12.00)/hr"}, Row{-5000, "-0.5", "(0.50)", "-($0.50)/hr"},
+              Row{-25000, "-2.5", "(2.50)", "-($2.50)/hr"}, Row{1001000, "100.1", "100.10", "($100.10)/hr"},
+              Row{9999722, "999.9722", "999.97", "($999.97)/hr"}, Row{9999990, "999.999", "1000.00", "($1,000.00)/hr"},
+              Row{10000000, "1000", "1000.00", "($1,000.00)/hr"},
+              Row{12345678, "1234.5678", "1234.57", "($1,234.57)/hr"},
+              Row{12345678910, "1234567.891", "1234567.89", "($1,234,567.89)/hr"},
+              Row{Largest, "922337203685477.5807", "922337203685477.58", "($922,337,203,685,477.58)/hr"},
+              Row{Smallest, "-922337203685477.5808", "(922337203685477.58)", "-($922,337,203,685,477.58)/hr"})) {
         const Currency amount = Currency::fromUnits(units);
         EXPECT_EQ(std::tuple(CurrencyText(amount), FormatMoney(amount), formatRate(amount)),
                   std::tuple(stored, label, rate));
@@ -127,13 +127,12 @@ TEST(IsoCurrency, IsFoundByItsCodeInAnyCaseAndRoundsAmountsToItsDecimals)
 TEST(FormatWageEntry, ShowsTheTypedLeadingNumberWithTwoDecimals)
 {
     using Row = std::pair<std::string, std::string>;
-    const auto rows =
-        Rows(Row{"12", "12.00"}, Row{"12.5", "12.50"}, Row{"", "0.00"}, Row{"$10", "0.00"}, Row{"12.125", "12.13"},
-             Row{"12.34567", "12.35"}, Row{"abc", "0.00"}, Row{" 1 2", "12.00"}, Row{"7.5/hr", "7.50"},
-             Row{"-3", "-3.00"}, Row{"1e3", "1000.00"}, Row{"0.285", "0.29"}, Row{"2.675", "2.68"},
-             Row{"9.995", "10.00"}, Row{"-0.004", "0.00"}, Row{"-0.005", "-0.01"}, Row{"6,75", "6.00"},
-             Row{"1e20", "100000000000000000000.00"}, Row{"1e400", "0.00"}, Row{"1e-400", "0.00"});
-    for (const auto& [typed, shown] : rows)
+    for (const auto& [typed, shown] :
+         Rows(Row{"12", "12.00"}, Row{"12.5", "12.50"}, Row{"", "0.00"}, Row{"$10", "0.00"}, Row{"12.125", "12.13"},
+              Row{"12.34567", "12.35"}, Row{"abc", "0.00"}, Row{" 1 2", "12.00"}, Row{"7.5/hr", "7.50"},
+              Row{"-3", "-3.00"}, Row{"1e3", "1000.00"}, Row{"0.285", "0.29"}, Row{"2.675", "2.68"},
+              Row{"9.995", "10.00"}, Row{"-0.004", "0.00"}, Row{"-0.005", "-0.01"}, Row{"6,75", "6.00"},
+              Row{"1e20", "100000000000000000000.00"}, Row{"1e400", "0.00"}, Row{"1e-400", "0.00"}))
         EXPECT_EQ(FormatWageEntry(typed), shown) << typed;
 }
 
@@ -173,8 +172,7 @@ TEST(WageRefusedMessage, QuotesTheTypedTextWholeUpToFortyCharacters)
 {
     using Row = std::pair<std::string, std::string>;
     const std::string forty(40, '9');
-    const auto rows = Rows(Row{forty, "\"" + forty + "\""}, Row{forty + "1", "\"" + forty + "...\""});
-    for (const auto& [typed, quoted] : rows)
+    for (const auto& [typed, quoted] : Rows(Row{forty, "\"" + forty + "\""}, Row{forty + "1", "\"" + forty + "...\""}))
         EXPECT_NE(filledText(wageRefusedMessage(typed, PayPeriod::Hourly)).find("The wage " + quoted + " is too large"),
                   std::string::npos)
             << typed;
@@ -184,8 +182,7 @@ TEST(WageRefusedMessage, QuotesTheTypedTextWholeUpToFortyCharacters)
 TEST(CopyWageToClipboard, CopiesTheTotalAsTheLabelsShowItWithoutDollarSign)
 {
     using Row = std::pair<std::int64_t, std::string>;
-    const auto rows = Rows(Row{12345678, "1234.57"}, Row{-25000, "(2.50)"});
-    for (const auto& [units, copied] : rows) {
+    for (const auto& [units, copied] : Rows(Row{12345678, "1234.57"}, Row{-25000, "(2.50)"})) {
         RecordingClipboard clipboard;
         CopyWageToClipboard(Currency::fromUnits(units), clipboard);
         EXPECT_EQ(clipboard.texts(), std::vector<std::string>{copied}) << units;
@@ -197,12 +194,11 @@ TEST(Decimal, RoundsOnTheWrittenDigitsAndReadsLenientlyFieldwiseOrStrictly)
 {
     constexpr auto Even = Rounding::HalfToEven, Away = Rounding::HalfAwayFromZero;
     using Row = std::tuple<std::string, int, Rounding, std::string>;
-    const auto rows =
-        Rows(Row{"12.345", 2, Away, "1235"}, Row{"12.345", 2, Even, "1234"}, Row{"12.355", 2, Even, "1236"},
-             Row{"9.995", 2, Away, "1000"}, Row{"0.005", 2, Even, "0"}, Row{"0.005", 2, Away, "1"},
-             Row{"0.0049", 2, Away, "0"}, Row{"2.5", 0, Even, "2"}, Row{"2.50000001", 0, Even, "3"},
-             Row{"1.5e1", 0, Even, "15"}, Row{"-0", 2, Away, "0"}, Row{"1e-400", 2, Away, "0"});
-    for (const auto& [text, places, rounding, digits] : rows)
+    for (const auto& [text, places, rounding, digits] :
+         Rows(Row{"12.345", 2, Away, "1235"}, Row{"12.345", 2, Even, "1234"}, Row{"12.355", 2, Even, "1236"},
+              Row{"9.995", 2, Away, "1000"}, Row{"0.005", 2, Even, "0"}, Row{"0.005", 2, Away, "1"},
+              Row{"0.0049", 2, Away, "0"}, Row{"2.5", 0, Even, "2"}, Row{"2.50000001", 0, Even, "3"},
+              Row{"1.5e1", 0, Even, "15"}, Row{"-0", 2, Away, "0"}, Row{"1e-400", 2, Away, "0"}))
         EXPECT_EQ(roundedDigits(readLeadingDecimal(text), places, rounding), digits) << text;
     EXPECT_EQ(roundedDigits(readFieldDecimal(" 1 2"), 0, Even) + roundedDigits(readLeadingDecimal(" 1 2"), 0, Even),
               "112");
@@ -214,11 +210,10 @@ TEST(Decimal, RoundsOnTheWrittenDigitsAndReadsLenientlyFieldwiseOrStrictly)
 TEST(FormatElapsed, ShowsHoursMinutesAndSecondsPaddedToTwoDigitsAndSignsADamagedNegativeCount)
 {
     using Row = std::pair<std::int32_t, std::string>;
-    const auto rows =
-        Rows(Row{0, "00:00:00"}, Row{59, "00:00:59"}, Row{60, "00:01:00"}, Row{3599, "00:59:59"}, Row{3600, "01:00:00"},
+    for (const auto& [seconds, text] : Rows(
+             Row{0, "00:00:00"}, Row{59, "00:00:59"}, Row{60, "00:01:00"}, Row{3599, "00:59:59"}, Row{3600, "01:00:00"},
              Row{35999, "09:59:59"}, Row{36000, "10:00:00"}, Row{86399, "23:59:59"}, Row{360000, "100:00:00"},
-             Row{LargestCount, "596523:14:07"}, Row{-3661, "-01:01:01"}, Row{-LargestCount - 1, "-596523:14:08"});
-    for (const auto& [seconds, text] : rows)
+             Row{LargestCount, "596523:14:07"}, Row{-3661, "-01:01:01"}, Row{-LargestCount - 1, "-596523:14:08"}))
         EXPECT_EQ(FormatElapsed(seconds), text) << seconds;
     EXPECT_EQ(PadTwo(" 7") + " " + PadTwo(" 10") + " " + PadTwo("123"), "07 10 123");
 }
@@ -233,11 +228,10 @@ TEST(VersionText, AppendsARevisionWithoutSeparator)
 TEST(ReadWageForStart, ReadsNumbersExactlyOtherTextLenientlyAndRefusesWagesBeyondRange)
 {
     using Row = std::pair<std::string, std::optional<std::int64_t>>;
-    const auto rows =
-        Rows(Row{"12.34567", 123457}, Row{"2.00005", 20000}, Row{"abc", 0}, Row{"12.5/hr", 125000},
-             Row{"1e3", 10000000}, Row{"922337203685477.5807", Largest}, Row{"922337203685477.5808", std::nullopt},
-             Row{"99999999999999999999", std::nullopt}, Row{"1e400", std::nullopt}, Row{"1e15/hr", std::nullopt});
-    for (const auto& [typed, units] : rows)
+    for (const auto& [typed, units] :
+         Rows(Row{"12.34567", 123457}, Row{"2.00005", 20000}, Row{"abc", 0}, Row{"12.5/hr", 125000},
+              Row{"1e3", 10000000}, Row{"922337203685477.5807", Largest}, Row{"922337203685477.5808", std::nullopt},
+              Row{"99999999999999999999", std::nullopt}, Row{"1e400", std::nullopt}, Row{"1e15/hr", std::nullopt}))
         EXPECT_EQ(readWageForStart(typed), units ? std::optional(Currency::fromUnits(*units)) : std::nullopt) << typed;
 }
 
@@ -246,14 +240,14 @@ TEST(HourlyRateFor, ConvertsOnEightHoursAFiveDayWeekAndRefusesProductsBeyondRang
 {
     using P = PayPeriod;
     using Row = std::tuple<std::int64_t, PayPeriod, CurrencyError, std::int64_t>;
-    const auto rows = Rows(Row{10000000, P::Weekly, Ok, 250000}, Row{20000000, P::BiWeekly, Ok, 250000},
-                           Row{20000000, P::SemiMonthly, Ok, 230769}, Row{40000000, P::Monthly, Ok, 230769},
-                           Row{520000000, P::Annually, Ok, 250000}, Row{500000000, P::Annually, Ok, 240385},
-                           Row{-5200000, P::Weekly, Ok, -130000}, Row{125000, P::Hourly, Ok, 125000},
-                           Row{Largest / 52 + 1, P::Weekly, Over, 0}, Row{Largest / 2 + 1, P::SemiMonthly, Over, 0},
-                           Row{Largest / 24 + 1, P::SemiMonthly, Over, 0}, Row{Largest / 12 + 1, P::Monthly, Over, 0},
-                           Row{Largest, P::Hourly, Ok, Largest});
-    for (const auto& [amount, period, error, rate] : rows)
+    for (const auto& [amount, period, error, rate] :
+         Rows(Row{10000000, P::Weekly, Ok, 250000}, Row{20000000, P::BiWeekly, Ok, 250000},
+              Row{20000000, P::SemiMonthly, Ok, 230769}, Row{40000000, P::Monthly, Ok, 230769},
+              Row{520000000, P::Annually, Ok, 250000}, Row{500000000, P::Annually, Ok, 240385},
+              Row{-5200000, P::Weekly, Ok, -130000}, Row{125000, P::Hourly, Ok, 125000},
+              Row{Largest / 52 + 1, P::Weekly, Over, 0}, Row{Largest / 2 + 1, P::SemiMonthly, Over, 0},
+              Row{Largest / 24 + 1, P::SemiMonthly, Over, 0}, Row{Largest / 12 + 1, P::Monthly, Over, 0},
+              Row{Largest, P::Hourly, Ok, Largest}))
         EXPECT_EQ(Outcome(hourlyRateFor(Currency::fromUnits(amount), period)), std::pair(error, rate))
             << amount << " " << displayName(period);
     std::string names;
@@ -269,13 +263,13 @@ TEST(HourlyRateFor, ConvertsOnTheWorkingWeekInUse)
     using P = PayPeriod;
     using Row = std::tuple<WorkingWeek, std::int64_t, PayPeriod, std::int64_t>;
     const WorkingWeek Short{7.5, 5}, FourDays{8, 4}, Default{8, 5};
-    const auto rows = Rows(Row{Short, 9750000, P::Weekly, 260000}, Row{Short, 15000000, P::BiWeekly, 200000},
-                           Row{Short, 20000000, P::SemiMonthly, 246154}, Row{Short, 40000000, P::Monthly, 246154},
-                           Row{Short, 500000000, P::Annually, 256410}, Row{FourDays, 10000000, P::Weekly, 312500},
-                           Row{FourDays, 20000000, P::BiWeekly, 312500}, Row{FourDays, 500000000, P::Annually, 300481},
-                           Row{FourDays, 125000, P::Hourly, 125000}, Row{Default, 500000000, P::Annually, 240385},
-                           Row{Default, 40000000, P::Monthly, 230769});
-    for (const auto& [week, amount, period, rate] : rows)
+    for (const auto& [week, amount, period, rate] :
+         Rows(Row{Short, 9750000, P::Weekly, 260000}, Row{Short, 15000000, P::BiWeekly, 200000},
+              Row{Short, 20000000, P::SemiMonthly, 246154}, Row{Short, 40000000, P::Monthly, 246154},
+              Row{Short, 500000000, P::Annually, 256410}, Row{FourDays, 10000000, P::Weekly, 312500},
+              Row{FourDays, 20000000, P::BiWeekly, 312500}, Row{FourDays, 500000000, P::Annually, 300481},
+              Row{FourDays, 125000, P::Hourly, 125000}, Row{Default, 500000000, P::Annually, 240385},
+              Row{Default, 40000000, P::Monthly, 230769}))
         EXPECT_EQ(Outcome(hourlyRateFor(Currency::fromUnits(amount), period, week)), std::pair(Ok, rate))
             << week.hoursPerDay << "x" << week.daysPerWeek << " " << displayName(period);
     EXPECT_EQ(formatGrouped(largestAmountFor(P::BiWeekly, {0.01, 1})), "18,446,744,073,709.55");
@@ -287,10 +281,10 @@ TEST(LargestAmountFor, IsTheLastCentWhoseConversionFitsAndTheRefusalNamesIt)
 {
     using P = PayPeriod;
     using Row = std::pair<PayPeriod, std::string>;
-    const auto rows = Rows(Row{P::Hourly, "922,337,203,685,477.58"}, Row{P::Weekly, "17,737,253,917,028.41"},
-                           Row{P::BiWeekly, "922,337,203,685,477.58"}, Row{P::SemiMonthly, "38,430,716,820,228.23"},
-                           Row{P::Monthly, "76,861,433,640,456.46"}, Row{P::Annually, "922,337,203,685,477.58"});
-    for (const auto& [period, largest] : rows) {
+    for (const auto& [period, largest] :
+         Rows(Row{P::Hourly, "922,337,203,685,477.58"}, Row{P::Weekly, "17,737,253,917,028.41"},
+              Row{P::BiWeekly, "922,337,203,685,477.58"}, Row{P::SemiMonthly, "38,430,716,820,228.23"},
+              Row{P::Monthly, "76,861,433,640,456.46"}, Row{P::Annually, "922,337,203,685,477.58"})) {
         const Currency amount = largestAmountFor(period);
         EXPECT_EQ(formatGrouped(amount), largest) << displayName(period);
         EXPECT_TRUE(hourlyRateFor(amount, period).ok());
@@ -301,18 +295,19 @@ TEST(LargestAmountFor, IsTheLastCentWhoseConversionFitsAndTheRefusalNamesIt)
     EXPECT_EQ(filledText(wageRefusedMessage("1e400", P::Weekly)),
               "The wage \"1e400\" is too large to count with. Enter an amount of at most 17,737,253,917,028.41 "
               "(Weekly); the previous wage stays in force.");
-    EXPECT_NE(filledText(wageRefusedMessage("1e400", P::Hourly)).find("at most 922,337,203,685,477.58;"), std::string::npos);
+    EXPECT_NE(filledText(wageRefusedMessage("1e400", P::Hourly)).find("at most 922,337,203,685,477.58;"),
+              std::string::npos);
 }
 
 // 10.00 raised to 20.00 after 180 s prices all 181 s at 20.00, not 0.5000 plus a second at 20.00.
 TEST(TotalEarnedFor, PricesTheWholeCountAtTheRateAndHoldsItAtTheRangeEdges)
 {
     using Row = std::tuple<std::int64_t, std::int32_t, std::int64_t>;
-    const auto rows = Rows(
-        Row{100000, 1, 28}, Row{100000, 180, 5000}, Row{200000, 181, 10056}, Row{123400, 1000, 34278},
-        Row{1000000, 35999, 9999722}, Row{36000000, 1000, 10000000}, Row{0, LargestCount, 0}, Row{-100000, 1, -28},
-        Row{9'000'000'000'000'000'000, 3689, 9'222'500'000'000'000'000}, Row{9'000'000'000'000'000'000, 3690, Largest},
-        Row{Largest, LargestCount, Largest}, Row{Smallest, LargestCount, Smallest});
-    for (const auto& [wage, seconds, total] : rows)
+    for (const auto& [wage, seconds, total] :
+         Rows(Row{100000, 1, 28}, Row{100000, 180, 5000}, Row{200000, 181, 10056}, Row{123400, 1000, 34278},
+              Row{1000000, 35999, 9999722}, Row{36000000, 1000, 10000000}, Row{0, LargestCount, 0},
+              Row{-100000, 1, -28}, Row{9'000'000'000'000'000'000, 3689, 9'222'500'000'000'000'000},
+              Row{9'000'000'000'000'000'000, 3690, Largest}, Row{Largest, LargestCount, Largest},
+              Row{Smallest, LargestCount, Smallest}))
         EXPECT_EQ(totalEarnedFor(Currency::fromUnits(wage), seconds).units, total) << wage << " for " << seconds;
 }

@@ -4,46 +4,32 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <sstream>
 #include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
 
 // Keeps what it is given by id, as the store does, and can be made to fail.
-class RecordingSink final : public HistorySink
+struct RecordingSink final : HistorySink
 {
-public:
     HistoryWriteResult write(std::span<HistoryRecord> records) override
     {
         ++attempts;
         if (failing)
             return {false, "The disk is full."};
-        for (HistoryRecord& record : records) {
-            if (record.id == 0)
-                record.id = ++m_lastId;
-            m_stored[record.id] = record;
-        }
+        for (HistoryRecord& record : records)
+            stored[record.id == 0 ? record.id = ++lastId : record.id] = record;
         ++writes;
         return {};
     }
 
-    std::vector<HistoryRecord> stored() const
-    {
-        std::vector<HistoryRecord> records;
-        for (const auto& [id, record] : m_stored)
-            records.push_back(record);
-        return records;
-    }
-
+    std::map<std::int64_t, HistoryRecord> stored;
+    std::int64_t lastId = 0;
     bool failing = false;
-    int attempts = 0;
-    int writes = 0;
-
-private:
-    std::map<std::int64_t, HistoryRecord> m_stored;
-    std::int64_t m_lastId = 0;
+    int attempts = 0, writes = 0;
 };
 
 Date D(const char* text)
@@ -51,250 +37,171 @@ Date D(const char* text)
     return Date::parse(text).value();
 }
 
-Currency Dollars(std::int64_t dollars)
-{
-    return Currency::fromUnits(dollars * Currency::UnitsPerDollar);
-}
-
 constexpr std::int64_t Berlin = 3600;
 
-// A run counting second by second on a clock the test moves.
+// A run on a clock the test moves, driven by a script of words:
+//   N@W   N seconds at W dollars an hour, each a second on the clock and then its tick
+//   N!W   one tick counting N seconds at W, the clock left where it is
+//   +S -S the clock moves on or back; ~S the local time alone moves (a daylight-saving change, a new zone)
+//   at=YYYY-MM-DDTHH:MM:SS[/offset]   the clock is set, Berlin's winter offset unless given
+//   close flush   as the recorder is told;   w=N  so many writes by now;   saved unsaved  as the recorder says
 struct HistoryRecorderTest : ::testing::Test
 {
-    // Each second: the clock moves on, then the tick counts it.
-    void count(int seconds, Currency wage)
+    void run(const std::string& script)
     {
-        for (int i = 0; i < seconds; ++i) {
-            clock.advance(1);
-            recorder.counted(wage);
+        std::istringstream words(script);
+        for (std::string word; words >> word;) {
+            SCOPED_TRACE(word);
+            const std::size_t mark = word.find_first_of("@!");
+            if (mark != std::string::npos) {
+                const int seconds = std::stoi(word.substr(0, mark));
+                const Currency wage = CurrencyFromText(word.substr(mark + 1)).value;
+                for (int i = 0; i < (word[mark] == '@' ? seconds : 1); ++i) {
+                    if (word[mark] == '@')
+                        clock.advance(1);
+                    recorder.counted(wage, word[mark] == '@' ? 1 : seconds);
+                }
+            } else if (word[0] == '+' || word[0] == '-')
+                clock.advance(std::stoll(word));
+            else if (word[0] == '~')
+                clock.shiftLocal(std::stoll(word.substr(1)));
+            else if (word.starts_with("at="))
+                clock.set(ManualWallClock::at(D(word.substr(3, 10).c_str()), std::stoi(word.substr(14, 2)),
+                                              std::stoi(word.substr(17, 2)), std::stoi(word.substr(20, 2)),
+                                              word.size() > 22 ? std::stoll(word.substr(23)) : Berlin));
+            else if (word == "close")
+                recorder.close();
+            else if (word == "flush")
+                recorder.flush();
+            else if (word.starts_with("w="))
+                EXPECT_EQ(sink.writes, std::stoi(word.substr(2)));
+            else
+                EXPECT_EQ(recorder.allSaved(), word == "saved");
         }
     }
 
-    std::int64_t storedSeconds() const
+    // Each stored record as "#id date local-start+span seconds*wage=earned offset".
+    std::string stored() const
     {
-        std::int64_t seconds = 0;
-        for (const HistoryRecord& record : sink.stored())
-            seconds += record.seconds;
-        return seconds;
+        std::string text;
+        for (const auto& [id, r] : sink.stored) {
+            const std::int64_t local = ((r.startEpoch + r.utcOffset.value_or(0)) % 86400 + 86400) % 86400;
+            char start[16];
+            std::snprintf(start, sizeof start, "%02d:%02d:%02d", int(local / 3600), int(local / 60 % 60),
+                          int(local % 60));
+            text += (text.empty() ? "#" : " | #") + std::to_string(id) + " " + r.date.text() + " " + start + "+" +
+                    std::to_string(r.endEpoch - r.startEpoch) + " " + std::to_string(r.seconds) + "s*" +
+                    CurrencyText(r.hourlyWage) + "=" + CurrencyText(r.earned) + " " +
+                    std::to_string(r.utcOffset.value_or(-1));
+        }
+        return text;
     }
 
     ManualWallClock clock{ManualWallClock::at(D("2026-03-10"), 9, 0, 0, Berlin)};
     RecordingSink sink;
     HistoryRecorder recorder{clock, &sink};
-    std::vector<std::string> told;
 };
 
+// A cent an hour earns 0.028 units a second: priced per second it would round to nothing.
 TEST_F(HistoryRecorderTest, AStretchAtOneWageIsOneRecordPricedFromItsWholeCount)
 {
-    const std::int64_t start = clock.now().epochSeconds;
-    count(180, Dollars(10));
-    recorder.close();
-    HistoryRecord expected{1, D("2026-03-10"), start, start + 180, 180, Dollars(10), Currency::fromUnits(5000), Berlin};
-    EXPECT_EQ(sink.stored(), std::vector<HistoryRecord>{expected});
-    // A cent an hour earns 0.028 units a second: priced per second it would round to nothing.
-    count(3600, Currency::fromUnits(100));
-    recorder.close();
-    EXPECT_EQ(sink.stored().back().earned, Currency::fromUnits(100));
+    run("180@10 close 3600@0.01 close");
+    EXPECT_EQ(stored(),
+              "#1 2026-03-10 09:00:00+180 180s*10=0.5 3600 | #2 2026-03-10 09:03:00+3600 3600s*0.01=0.01 3600");
 }
 
-// A late tick files every second it stands for, in the stretch it belongs to.
+// A late tick files every second it stands for, in the stretch it belongs to: a
+// stretch's first seconds began that much before it. No seconds, no record.
 TEST_F(HistoryRecorderTest, ALateTickFilesEverySecondItStandsFor)
 {
-    const std::int64_t start = clock.now().epochSeconds;
-    count(2, Dollars(36));
-    clock.advance(3);
-    recorder.counted(Dollars(36), 3);
-    clock.advance(4);
-    recorder.counted(Dollars(36), 4); // a stretch's first seconds began that much before it
-    recorder.close();
-    ASSERT_EQ(sink.stored().size(), 1u);
-    const HistoryRecord record = sink.stored()[0];
-    EXPECT_EQ(std::tuple(record.startEpoch, record.endEpoch, record.seconds, record.earned),
-              std::tuple(start, start + 9, std::int64_t{9}, Currency::fromUnits(900)));
-    recorder.counted(Dollars(36), 0);
-    EXPECT_TRUE(recorder.allSaved()) << "no seconds, no record";
+    run("2@36 +3 3!36 +4 4!36 close 0!36 saved");
+    EXPECT_EQ(stored(), "#1 2026-03-10 09:00:00+9 9s*36=0.09 3600");
 }
 
+// The tick at 00:00:00 counts for the new day.
 TEST_F(HistoryRecorderTest, LocalMidnightWageChangesAndCloseEachBeginANewRecord)
 {
-    clock.set(ManualWallClock::at(D("2026-03-10"), 23, 59, 0, Berlin));
-    count(120, Dollars(10)); // the tick at 00:00:00 counts for the new day
-    count(30, Dollars(20));
-    recorder.close();
-    count(30, Dollars(20));
-    recorder.close();
-    const std::vector<HistoryRecord> records = sink.stored();
-    ASSERT_EQ(records.size(), 4u);
-    const std::pair<Date, std::int64_t> expected[] = {
-        {D("2026-03-10"), 59}, {D("2026-03-11"), 61}, {D("2026-03-11"), 30}, {D("2026-03-11"), 30}};
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        EXPECT_EQ(records[i].date, expected[i].first) << i;
-        EXPECT_EQ(records[i].seconds, expected[i].second) << i;
-        EXPECT_EQ(records[i].earned, earnedFor(records[i].seconds, records[i].hourlyWage)) << i;
-    }
-    EXPECT_EQ(records[1].startEpoch, records[0].endEpoch);
-    EXPECT_EQ(records[2].hourlyWage, Dollars(20));
+    run("at=2026-03-10T23:59:00 120@10 30@20 close 30@20 close");
+    EXPECT_EQ(stored(), "#1 2026-03-10 23:59:00+59 59s*10=0.1639 3600 | #2 2026-03-11 23:59:59+61 61s*10=0.1694 3600 | "
+                        "#3 2026-03-11 00:01:00+30 30s*20=0.1667 3600 | #4 2026-03-11 00:01:30+30 30s*20=0.1667 3600");
 }
 
+// A suspend brings no tick: its hours add nothing and the next tick begins a new
+// record; a few seconds' lateness is the same stretch.
 TEST_F(HistoryRecorderTest, TimeWithoutTicksAddsNothingAndASuspendBeginsANewRecord)
 {
-    count(10, Dollars(36));
-    clock.advance(3 * 3600); // suspended: no tick arrives
-    count(10, Dollars(36));
-    clock.advance(5); // a few late ticks are the same stretch
-    count(10, Dollars(36));
-    recorder.close();
-    const std::vector<HistoryRecord> records = sink.stored();
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].seconds, 10);
-    EXPECT_EQ(records[1].seconds, 20);
-    EXPECT_EQ(records[1].earned, Currency::fromUnits(2000));
+    run("10@36 +10800 10@36 +5 10@36 close");
+    EXPECT_EQ(stored(), "#1 2026-03-10 09:00:00+10 10s*36=0.1 3600 | #2 2026-03-10 12:00:10+25 20s*36=0.2 3600");
 }
 
+// Spring forward: 01:59:59 CET is followed by 03:00:00 CEST; autumn: 02:59:59 CEST by 02:00:00 CET.
 TEST_F(HistoryRecorderTest, DaylightSavingChangesKeepTheDateAndSplitAtTheNewOffset)
 {
-    // Spring forward: 01:59:59 CET is followed by 03:00:00 CEST; autumn: 02:59:59 CEST by 02:00:00 CET.
-    clock.set(ManualWallClock::at(D("2026-03-29"), 1, 59, 0, 3600));
-    count(59, Dollars(36));
-    clock.advance(1);
-    clock.shiftLocal(3600);
-    recorder.counted(Dollars(36));
-    count(59, Dollars(36));
-    clock.set(ManualWallClock::at(D("2026-10-25"), 2, 59, 0, 7200));
-    count(59, Dollars(36));
-    clock.advance(1);
-    clock.shiftLocal(-3600);
-    recorder.counted(Dollars(36));
-    count(59, Dollars(36));
-    recorder.close();
-    const std::vector<HistoryRecord> records = sink.stored();
-    ASSERT_EQ(records.size(), 4u);
-    const std::tuple<Date, std::int64_t, std::int32_t> expected[] = {{D("2026-03-29"), 59, 3600},
-                                                                     {D("2026-03-29"), 60, 7200},
-                                                                     {D("2026-10-25"), 59, 7200},
-                                                                     {D("2026-10-25"), 60, 3600}};
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        EXPECT_EQ(records[i].date, std::get<0>(expected[i])) << i;
-        EXPECT_EQ(records[i].seconds, std::get<1>(expected[i])) << i;
-        EXPECT_EQ(records[i].utcOffset, std::get<2>(expected[i])) << i;
-    }
-    EXPECT_EQ(records[1].startEpoch, records[0].endEpoch);
+    run("at=2026-03-29T01:59:00 59@36 +1 ~3600 1!36 59@36 at=2026-10-25T02:59:00/7200 59@36 +1 ~-3600 1!36 59@36 "
+        "close");
+    EXPECT_EQ(stored(), "#1 2026-03-29 01:59:00+59 59s*36=0.59 3600 | #2 2026-03-29 02:59:59+60 60s*36=0.6 7200 | "
+                        "#3 2026-10-25 02:59:00+59 59s*36=0.59 7200 | #4 2026-10-25 01:59:59+60 60s*36=0.6 3600");
 }
 
+// Set back an hour (to yesterday, 23:00:40), then within the day, then the zone changes under a running count.
 TEST_F(HistoryRecorderTest, AClockSetBackOrAMoveWestNeverMovesARecordAlreadyCounted)
 {
-    clock.set(ManualWallClock::at(D("2026-03-10"), 0, 0, 10, Berlin));
-    count(30, Dollars(10));
-    recorder.flush();
-    const HistoryRecord before = sink.stored().at(0);
-    clock.advance(-3600); // set back an hour: yesterday, 23:00:40
-    count(30, Dollars(10));
-    clock.advance(-20); // set back within the day
-    count(30, Dollars(10));
-    clock.shiftLocal(-9 * 3600); // the zone changes under a running count
-    count(30, Dollars(10));
-    recorder.close();
-    const std::vector<HistoryRecord> records = sink.stored();
-    ASSERT_EQ(records.size(), 4u);
-    EXPECT_EQ(records[0], before);
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        EXPECT_EQ(records[i].date, D("2026-03-09")) << i;
-        EXPECT_EQ(records[i].endEpoch - records[i].startEpoch, 30) << i;
-    }
-    EXPECT_EQ(records[3].utcOffset, Berlin - 9 * 3600);
-    EXPECT_EQ(storedSeconds(), 120);
+    run("at=2026-03-10T00:00:10 30@10 flush -3600 30@10 -20 30@10 ~-32400 30@10 close");
+    EXPECT_EQ(stored(),
+              "#1 2026-03-10 00:00:10+30 30s*10=0.0833 3600 | #2 2026-03-09 23:00:40+30 30s*10=0.0833 3600 | "
+              "#3 2026-03-09 23:00:50+30 30s*10=0.0833 3600 | #4 2026-03-09 14:01:20+30 30s*10=0.0833 -28800");
 }
 
+// One record all along, written again by its id; the next stretch, after a long pause, starts its own minute.
 TEST_F(HistoryRecorderTest, WritesWhileCountingAtMostOnceAMinuteAndAtEachCloseAndFlush)
 {
-    count(59, Dollars(10));
-    EXPECT_EQ(sink.writes, 0);
-    count(1, Dollars(10));
-    EXPECT_EQ(sink.writes, 1);
-    count(59, Dollars(10));
-    EXPECT_EQ(sink.writes, 1);
-    count(600 - 119, Dollars(10));
-    EXPECT_EQ(sink.writes, 10);
-    // One record all along, written again by its id.
-    ASSERT_EQ(sink.stored().size(), 1u);
-    EXPECT_EQ(sink.stored()[0].seconds, 600);
-
-    recorder.flush();
-    EXPECT_EQ(sink.writes, 10); // nothing new to write
-    count(5, Dollars(10));
-    recorder.flush();
-    EXPECT_EQ(sink.writes, 11);
-    count(5, Dollars(10));
-    recorder.close();
-    EXPECT_EQ(sink.writes, 12);
-    EXPECT_EQ(sink.stored().size(), 1u);
-    EXPECT_EQ(storedSeconds(), 610);
-    // The next stretch, after a long pause, starts its own minute.
-    clock.advance(600);
-    count(59, Dollars(10));
-    EXPECT_EQ(sink.writes, 12);
+    run("59@10 w=0 1@10 w=1 59@10 w=1 481@10 w=10");
+    EXPECT_EQ(stored(), "#1 2026-03-10 09:00:00+600 600s*10=1.6667 3600");
+    run("flush w=10 5@10 flush w=11 5@10 close w=12 +600 59@10 w=12");
+    EXPECT_EQ(stored(), "#1 2026-03-10 09:00:00+610 610s*10=1.6944 3600");
 }
 
 TEST_F(HistoryRecorderTest, AClockSetBackDoesNotHoldWritesOff)
 {
-    count(30, Dollars(10));
-    clock.advance(-7200);
-    count(1, Dollars(10));
-    EXPECT_EQ(sink.writes, 1);
-    count(59, Dollars(10));
-    EXPECT_EQ(sink.writes, 1);
-    count(1, Dollars(10));
-    EXPECT_EQ(sink.writes, 2);
+    run("30@10 -7200 1@10 w=1 59@10 w=1 1@10 w=2");
 }
 
+// Two writes fail while counting, told once; a new failure after a success is told again.
 TEST_F(HistoryRecorderTest, AFailedWriteKeepsEverythingForTheNextOneAndIsToldOnce)
 {
-    recorder.writeFailed.subscribe([this](const std::string& reason) { told.push_back(reason); });
+    std::vector<std::string> told;
+    recorder.writeFailed.subscribe([&told](const std::string& reason) { told.push_back(reason); });
     sink.failing = true;
-    count(130, Dollars(36)); // two writes fail while counting
-    recorder.close();
-    count(20, Dollars(18));
-    recorder.flush();
-    EXPECT_EQ(sink.attempts, 4);
-    EXPECT_EQ(told, std::vector<std::string>{"The disk is full."});
-    EXPECT_FALSE(recorder.allSaved());
-    const std::vector<DayTotal> unsaved = {{D("2026-03-10"), 150, Currency::fromUnits(13000 + 1000)}};
-    EXPECT_EQ(recorder.unsavedDayTotals(), unsaved);
-
+    run("130@36 close 20@18 flush unsaved");
+    EXPECT_EQ(std::pair(sink.attempts, told), std::pair(4, std::vector<std::string>{"The disk is full."}));
+    EXPECT_EQ(recorder.unsavedDayTotals(), (std::vector<DayTotal>{{D("2026-03-10"), 150, Currency::fromUnits(14000)}}));
     sink.failing = false;
-    recorder.flush();
-    EXPECT_TRUE(recorder.allSaved());
+    run("flush saved");
     EXPECT_TRUE(recorder.unsavedDayTotals().empty());
-    EXPECT_EQ(storedSeconds(), 150);
-    // A new failure after a success is told again.
+    EXPECT_EQ(stored(), "#1 2026-03-10 09:00:00+130 130s*36=1.3 3600 | #2 2026-03-10 09:02:10+20 20s*18=0.1 3600");
     sink.failing = true;
-    count(60, Dollars(18));
+    run("60@18");
     EXPECT_EQ(told.size(), 2u);
 }
 
+// Written at its sixtieth second; midnight at its ninetieth.
 TEST_F(HistoryRecorderTest, UnsavedTotalsAreWhatTheStoreLacksOfEachDay)
 {
-    clock.set(ManualWallClock::at(D("2026-03-10"), 23, 58, 30, Berlin));
-    count(100, Dollars(36)); // written at its sixtieth second; midnight at its ninetieth
+    run("at=2026-03-10T23:58:30 100@36");
     const std::vector<DayTotal> unsaved = {{D("2026-03-10"), 29, Currency::fromUnits(2900)},
                                            {D("2026-03-11"), 11, Currency::fromUnits(1100)}};
     EXPECT_EQ(recorder.unsavedDayTotals(), unsaved);
-    EXPECT_EQ(storedSeconds(), 60);
+    EXPECT_EQ(stored(), "#1 2026-03-10 23:58:30+60 60s*36=0.6 3600");
 }
 
 TEST_F(HistoryRecorderTest, WithoutAStoreRecordsWaitInMemoryUntilOneIsAttached)
 {
     recorder.attach(nullptr);
-    count(90, Dollars(10));
-    recorder.close();
-    count(10, Dollars(10));
-    recorder.flush();
+    run("90@10 close 10@10 flush");
     EXPECT_EQ(sink.attempts, 0);
     recorder.attach(&sink);
-    recorder.flush();
-    EXPECT_EQ(sink.stored().size(), 2u);
-    EXPECT_EQ(storedSeconds(), 100);
-    EXPECT_TRUE(recorder.allSaved());
+    run("flush saved");
+    EXPECT_EQ(stored(), "#1 2026-03-10 09:00:00+90 90s*10=0.25 3600 | #2 2026-03-10 09:01:30+10 10s*10=0.0278 3600");
 }
 
 } // namespace

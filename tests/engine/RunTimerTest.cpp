@@ -5,9 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,12 +30,54 @@ protected:
                " |" + (v.elapsedStruck ? " struck" : "") + (v.startEnabled ? " Start" : "") +
                (v.pauseEnabled ? " Pause" : "") + (ticks ? " ticking" : "") + (blink.enabled() ? " blinking" : "");
     }
-    std::string shownAfter(int seconds, WindowId window)
+
+    // Does what a script of words says in the window in use, and shows that window:
+    //   +N  N seconds pass;  fire=N  the run's tick comes once, for N seconds;  restore=N  a saved count comes back
+    //   start=W  W typed and Start taken;  refuse=W  W typed and Start refused;  start pause  the buttons
+    //   leave=W  W typed and the box left;  yes no  Reset, answered so;  advanced main  the mode switched
+    //   dream minimum convert  a wage type chosen;  period=NAME  a pay period chosen
+    std::string after(const std::string& script)
     {
-        clock.advanceSeconds(seconds);
+        std::istringstream words(script);
+        for (std::string word; words >> word;) {
+            SCOPED_TRACE(word);
+            const std::size_t split = word[0] == '+' ? 1 : std::min(word.find('='), word.size());
+            act(word.substr(0, split), word.substr(std::min(split + (word[0] != '+'), word.size())));
+        }
         return shown(window);
     }
-    std::string box(WindowId window) const { return timer.view(window).wageEntry; }
+    void act(const std::string& word, const std::string& value)
+    {
+        if (word == "+")
+            clock.advanceSeconds(std::stoi(value));
+        else if (word == "fire")
+            runTick.fire(std::stoi(value));
+        else if (word == "restore")
+            timer.restoreCount(std::stoi(value));
+        else if (word == "start")
+            EXPECT_TRUE(value.empty() ? timer.start(window) : start(window, value));
+        else if (word == "refuse")
+            EXPECT_FALSE(start(window, value));
+        else if (word == "pause")
+            timer.pause(window);
+        else if (word == "leave")
+            leaveBoxWith(window, value);
+        else if (word == "yes" || word == "no")
+            prompt.queueAnswer(word == "yes" ? Answer::Yes : Answer::No), timer.reset();
+        else if (word == "advanced" || word == "main")
+            word == "main" ? timer.leaveAdvanced() : timer.enterAdvanced(), window = word == "main" ? Main : Advanced;
+        else if (word == "dream")
+            timer.chooseDream();
+        else if (word == "minimum")
+            timer.chooseMinimum();
+        else if (word == "convert")
+            timer.convertPeriod();
+        else if (word == "period")
+            wageTypes.setPeriod(*std::find_if(PayPeriods.begin(), PayPeriods.end(),
+                                              [&](PayPeriod period) { return displayName(period) == value; }));
+        else
+            ADD_FAILURE() << "no such word";
+    }
     bool start(WindowId window, const std::string& wage)
     {
         timer.editWageEntry(window, wage);
@@ -47,7 +90,7 @@ protected:
     }
     std::pair<std::int64_t, std::string> rateAndBox(WindowId window) const
     {
-        return {timer.hourlyWage().units, box(window)};
+        return {timer.hourlyWage().units, timer.view(window).wageEntry};
     }
 
     Settings settings;
@@ -57,222 +100,163 @@ protected:
     ManualTicker& runTick = clock.addTicker();
     ManualTicker& blink = clock.addTicker();
     RunTimer timer{prompt, wageTypes, {runTick, blink}};
+    WindowId window = Main;
+    std::vector<std::int32_t> checkpoints;
+    int ticked = 0;
+    void SetUp() override
+    {
+        timer.checkpointDue.subscribe([this](std::int32_t count) { checkpoints.push_back(count); });
+        timer.ticked.subscribe([this](int seconds) { ticked += seconds; });
+    }
 };
 
 TEST_F(RunTimerTest, TenSecondRunShowsTimeTotalAndCaptionEverySecond)
 {
-    int ticks = 0;
-    timer.ticked.subscribe([&ticks](int seconds) { ticks += seconds; });
-    clock.advanceSeconds(60);
-    ASSERT_TRUE(start(Main, "12"));
-    EXPECT_EQ(box(Main), "12.00");
-    EXPECT_EQ(shown(Main), "Earnmeter! | 00:00:00 | $0.00 | 24 | Pause ticking") << "caption left to the first tick";
+    EXPECT_EQ(after("+60 start=12"), "Earnmeter! | 00:00:00 | $0.00 | 24 | Pause ticking")
+        << "caption at the first tick";
+    EXPECT_EQ(rateAndBox(Main), std::pair(std::int64_t{120000}, "12.00"s));
     const std::string totals[] = {"0.00", "0.01", "0.01", "0.01", "0.02", "0.02", "0.02", "0.03", "0.03", "0.03"};
     for (int second = 1; second <= 10; ++second) {
         const std::string time = (second < 10 ? "00:00:0" : "00:00:") + std::to_string(second);
         const std::string& total = totals[second - 1];
-        EXPECT_EQ(shownAfter(1, Main),
-                  "$" + total + " (Earnmeter) | " + time + " | $" + total + " | 24 | Pause ticking");
+        EXPECT_EQ(after("+1"), "$" + total + " (Earnmeter) | " + time + " | $" + total + " | 24 | Pause ticking");
     }
-    EXPECT_EQ(timer.totalEarned(), Currency::fromUnits(333));
-    EXPECT_EQ(ticks, 10);
+    EXPECT_EQ(std::pair(timer.totalEarned(), ticked), std::pair(Currency::fromUnits(333), 10));
     EXPECT_EQ(timer.view(Advanced).caption, "Earnmeter") << "Start captions the other window plainly";
 }
 
+// The total follows only at a tick.
 TEST_F(RunTimerTest, WageChangedMidRunRepricesTheWholeCountAtTheNextTick)
 {
-    ASSERT_TRUE(start(Main, "10"));
-    clock.advanceSeconds(180);
-    leaveBoxWith(Main, "20");
-    EXPECT_EQ(timer.totalEarned(), Currency::fromUnits(5000)) << "the total follows only at a tick";
-    EXPECT_EQ(shownAfter(1, Main), "$1.01 (Earnmeter) | 00:03:01 | $1.01 | 24 | Pause ticking");
+    after("start=10 +180 leave=20");
+    EXPECT_EQ(timer.totalEarned(), Currency::fromUnits(5000));
+    EXPECT_EQ(after("+1"), "$1.01 (Earnmeter) | 00:03:01 | $1.01 | 24 | Pause ticking");
     EXPECT_EQ(timer.totalEarned(), Currency::fromUnits(10056));
 }
 
 TEST_F(RunTimerTest, TotalOfAThousandShrinksTheFontAndCountAndTotalAreHeldAtTheirLargest)
 {
-    timer.restoreCount(35998);
-    ASSERT_TRUE(start(Main, "100"));
-    EXPECT_EQ(shownAfter(1, Main), "$999.97 (Earnmeter) | 09:59:59 | $999.97 | 24 | Pause ticking");
-    EXPECT_EQ(shownAfter(1, Main), "$1000.00 (Earnmeter) | 10:00:00 | $1000.00 | 20 | Pause ticking");
-    timer.restoreCount(std::numeric_limits<std::int32_t>::max() - 1);
-    ASSERT_TRUE(start(Main, "900000000000000"));
-    EXPECT_EQ(shownAfter(3, Main),
+    EXPECT_EQ(after("restore=35998 start=100 +1"), "$999.97 (Earnmeter) | 09:59:59 | $999.97 | 24 | Pause ticking");
+    EXPECT_EQ(after("+1"), "$1000.00 (Earnmeter) | 10:00:00 | $1000.00 | 20 | Pause ticking");
+    EXPECT_EQ(after("restore=2147483646 start=900000000000000 +3"),
               "$922337203685477.58 (Earnmeter) | 596523:14:07 | $922337203685477.58 | 20 | Pause ticking");
 }
 
 // A run continuing a saved count writes its checkpoint at the first tick, then every 300 counted seconds.
 TEST_F(RunTimerTest, RestoredCountIsCheckpointedAtItsFirstTickAndPausedTimeIsNotCounted)
 {
-    std::vector<std::int32_t> checkpoints;
-    timer.checkpointDue.subscribe([&](std::int32_t count) { checkpoints.push_back(count); });
-    timer.restoreCount(299);
+    after("restore=299");
     EXPECT_EQ(timer.view(Main).elapsedText + " " + timer.view(Advanced).elapsedText, "00:04:59 00:04:59");
-    ASSERT_TRUE(start(Main, "36"));
-    EXPECT_EQ(shownAfter(1, Main), "$3.00 (Earnmeter) | 00:05:00 | $3.00 | 24 | Pause ticking");
+    EXPECT_EQ(after("start=36 +1"), "$3.00 (Earnmeter) | 00:05:00 | $3.00 | 24 | Pause ticking");
     EXPECT_EQ(checkpoints, (std::vector<std::int32_t>{300}));
-    clock.advanceSeconds(150);
-    timer.pause(Main);
-    clock.advanceSeconds(1000);
-    ASSERT_TRUE(timer.start(Main));
+    after("+150 pause +1000 start");
     EXPECT_EQ(timer.elapsedSeconds(), 450);
-    clock.advanceSeconds(150);
+    after("+150");
     EXPECT_EQ(checkpoints, (std::vector<std::int32_t>{300, 600}));
 }
 
 // A tick held up (the program stopped, the machine overloaded) counts every second it stands for,
-// and the checkpoint it passes over is written all the same.
+// the checkpoint it passes over is written all the same, and the history hears of every second.
 TEST_F(RunTimerTest, ALateTickCountsEverySecondThatPassedAndWritesTheCheckpointItPassed)
 {
-    std::vector<std::int32_t> checkpoints;
-    int ticked = 0;
-    timer.checkpointDue.subscribe([&](std::int32_t count) { checkpoints.push_back(count); });
-    timer.ticked.subscribe([&](int seconds) { ticked += seconds; });
-    timer.restoreCount(297);
-    ASSERT_TRUE(start(Main, "36"));
-    runTick.fire(1);
-    runTick.fire(5);
-    EXPECT_EQ(shown(Main), "$3.03 (Earnmeter) | 00:05:03 | $3.03 | 24 | Pause ticking");
-    EXPECT_EQ(checkpoints, std::vector<std::int32_t>{303});
-    EXPECT_EQ(ticked, 6) << "the history hears of every second";
+    EXPECT_EQ(after("restore=297 start=36 fire=1 fire=5"), "$3.03 (Earnmeter) | 00:05:03 | $3.03 | 24 | Pause ticking");
+    EXPECT_EQ(std::pair(checkpoints, ticked), std::pair(std::vector<std::int32_t>{303}, 6));
 }
 
 TEST_F(RunTimerTest, PausedTotalBlinksInBothWindowsAndStaysHiddenUntilTheNextTick)
 {
-    ASSERT_TRUE(start(Main, "36"));
-    clock.advanceSeconds(5);
-    timer.pause(Main);
-    EXPECT_EQ(shown(Main), "PAUSED (Earnmeter) | 00:00:05 | $0.05 | 24 | struck Start blinking") << "a second later";
+    EXPECT_EQ(after("start=36 +5 pause"), "PAUSED (Earnmeter) | 00:00:05 | $0.05 | 24 | struck Start blinking");
     EXPECT_TRUE(timer.view(Advanced).caption == "PAUSED (Earnmeter)" && timer.view(Advanced).elapsedStruck);
     for (const std::string phase : {"", "$0.05", "", "$0.05", ""}) {
-        clock.advanceSeconds(1);
+        after("+1");
         EXPECT_EQ(timer.view(Main).totalText + "|" + timer.view(Advanced).totalText, phase + "|" + phase);
     }
-    ASSERT_TRUE(timer.start(Main));
-    EXPECT_EQ(shown(Main), "PAUSED (Earnmeter) | 00:00:05 |  | 24 | Pause ticking") << "the next tick rewrites it";
+    EXPECT_EQ(after("start"), "PAUSED (Earnmeter) | 00:00:05 |  | 24 | Pause ticking") << "the next tick rewrites it";
     EXPECT_EQ(timer.view(Advanced).caption, "Earnmeter");
-    EXPECT_EQ(shownAfter(1, Main), "$0.06 (Earnmeter) | 00:00:06 | $0.06 | 24 | Pause ticking");
+    EXPECT_EQ(after("+1"), "$0.06 (Earnmeter) | 00:00:06 | $0.06 | 24 | Pause ticking");
 }
 
+// The small font stays until the next tick; a reset while paused leaves no blink and no strikethrough.
 TEST_F(RunTimerTest, ResetAsksAndOnlyAYesClearsBothWindowsWhetherRunningOrPaused)
 {
-    ASSERT_TRUE(start(Main, "3600"));
-    clock.advanceSeconds(1000);
-    prompt.queueAnswer(Answer::No);
-    timer.reset();
+    EXPECT_EQ(after("start=3600 +1000 no +1"), "$1001.00 (Earnmeter) | 00:16:41 | $1001.00 | 20 | Pause ticking");
     const Message& question = prompt.lastAsked();
     EXPECT_EQ(question.text + " / " + question.caption, "Do you want to reset the timer to zero? / Reset Earnmeter");
     EXPECT_EQ(std::pair(question.buttons, question.icon),
               std::pair(Message::Buttons::YesNo, Message::Icon::Information));
-    EXPECT_EQ(shownAfter(1, Main), "$1001.00 (Earnmeter) | 00:16:41 | $1001.00 | 20 | Pause ticking");
-    prompt.queueAnswer(Answer::Yes);
-    timer.reset();
-    EXPECT_EQ(timer.totalEarned(), Currency{});
-    EXPECT_EQ(shown(Main), "Earnmeter | 00:00:00 | $0.00 | 20 | Start") << "the small font stays until the next tick";
+    EXPECT_EQ(after("yes"), "Earnmeter | 00:00:00 | $0.00 | 20 | Start");
     EXPECT_EQ(shown(Advanced), "Earnmeter | 00:00:00 | $0.00 | 20 | Start");
-    ASSERT_TRUE(timer.start(Main));
-    clock.advanceSeconds(5);
-    timer.pause(Main);
-    clock.advanceSeconds(1);
-    prompt.queueAnswer(Answer::Yes);
-    timer.reset();
-    EXPECT_EQ(shownAfter(3, Main), "Earnmeter | 00:00:00 | $0.00 | 24 | Start") << "no blink, no strikethrough";
+    EXPECT_EQ(timer.totalEarned(), Currency{});
+    EXPECT_EQ(after("start +5 pause +1 yes +3"), "Earnmeter | 00:00:00 | $0.00 | 24 | Start");
     EXPECT_EQ(shown(Advanced), "Earnmeter | 00:00:00 | $0.00 | 24 | Start");
 }
 
+// A long text is quoted in part.
 TEST_F(RunTimerTest, StartAndLeavingTheBoxRefuseAWageBeyondRangeAndKeepTheOldRate)
 {
-    leaveBoxWith(Main, "15");
+    after("leave=15");
     for (const std::string& typed :
          {"1e400"s, "99999999999999999999"s, "922337203685477.5808"s, std::string(1000, '9')}) {
-        EXPECT_FALSE(start(Main, typed)) << typed;
-        leaveBoxWith(Main, typed);
+        after("refuse=" + typed + " leave=" + typed);
         EXPECT_EQ(rateAndBox(Main), std::pair(std::int64_t{150000}, "15.00"s));
     }
-    EXPECT_EQ(prompt.asked().size(), 8u);
-    EXPECT_EQ(prompt.lastAsked().buttons, Message::Buttons::Ok);
+    EXPECT_EQ(std::pair(prompt.asked().size(), prompt.lastAsked().buttons),
+              std::pair(std::size_t{8}, Message::Buttons::Ok));
     const std::string notice = filledText(prompt.lastAsked());
-    EXPECT_TRUE(notice.size() < 400 && notice.find("999...") != std::string::npos) << "a long text quoted in part";
-    EXPECT_EQ(shownAfter(3, Main), "Earnmeter! | 00:00:00 | $0.00 | 24 | Start");
+    EXPECT_TRUE(notice.size() < 400 && notice.find("999...") != std::string::npos) << notice;
+    EXPECT_EQ(after("+3"), "Earnmeter! | 00:00:00 | $0.00 | 24 | Start");
 }
 
+// Pause is handed over even before the first tick; a reference wage gives way to the main box's on leaving.
 TEST_F(RunTimerTest, SwitchingModesCarriesTheRunBothWaysAndHandsPauseOverEvenBeforeTheFirstTick)
 {
-    timer.enterAdvanced();
-    EXPECT_EQ(shown(Advanced), "Earnmeter! | 00:00:00 | $0.00 | 24 | Start");
-    timer.leaveAdvanced();
-    ASSERT_TRUE(start(Main, "36"));
-    timer.enterAdvanced();
+    EXPECT_EQ(after("advanced"), "Earnmeter! | 00:00:00 | $0.00 | 24 | Start");
+    EXPECT_EQ(after("main start=36 advanced"), "Earnmeter | 00:00:00 | $0.00 | 24 | Pause ticking");
     EXPECT_EQ(timer.liveWindow(), Advanced);
-    EXPECT_EQ(shown(Advanced), "Earnmeter | 00:00:00 | $0.00 | 24 | Pause ticking");
-    EXPECT_EQ(shownAfter(6, Advanced), "$0.06 (Earnmeter) | 00:00:06 | $0.06 | 24 | Pause ticking");
-    timer.chooseDream(); // a reference wage gives way to the main box's on leaving
-    timer.leaveAdvanced();
+    EXPECT_EQ(after("+6"), "$0.06 (Earnmeter) | 00:00:06 | $0.06 | 24 | Pause ticking");
+    EXPECT_EQ(after("dream main +1"), "$0.07 (Earnmeter) | 00:00:07 | $0.07 | 24 | Pause ticking");
     EXPECT_EQ(timer.liveWindow(), Main);
-    EXPECT_EQ(shownAfter(1, Main), "$0.07 (Earnmeter) | 00:00:07 | $0.07 | 24 | Pause ticking");
 }
 
 TEST_F(RunTimerTest, PauseCarriesAcrossModeSwitchesAndTheAdvancedWindowCaptionsItsOwnWay)
 {
-    ASSERT_TRUE(start(Main, "36"));
-    clock.advanceSeconds(3);
-    timer.pause(Main);
-    timer.enterAdvanced();
-    EXPECT_EQ(shown(Advanced), "PAUSED (Earnmeter) | 00:00:03 | $0.03 | 24 | struck Start blinking");
-    clock.advanceSeconds(10);
-    ASSERT_TRUE(timer.start(Advanced));
-    clock.advanceSeconds(2);
-    timer.pause(Advanced);
-    EXPECT_EQ(shown(Advanced), "Earnmeter (PAUSED) | 00:00:05 | $0.05 | 24 | struck Start blinking");
-    timer.leaveAdvanced();
-    EXPECT_EQ(shown(Main), "Earnmeter (PAUSED) | 00:00:05 | $0.05 | 24 | struck Start blinking");
-    ASSERT_TRUE(timer.start(Main));
-    EXPECT_EQ(shownAfter(1, Main), "$0.06 (Earnmeter) | 00:00:06 | $0.06 | 24 | Pause ticking");
+    EXPECT_EQ(after("start=36 +3 pause advanced"),
+              "PAUSED (Earnmeter) | 00:00:03 | $0.03 | 24 | struck Start blinking");
+    EXPECT_EQ(after("+10 start +2 pause"), "Earnmeter (PAUSED) | 00:00:05 | $0.05 | 24 | struck Start blinking");
+    EXPECT_EQ(after("main"), "Earnmeter (PAUSED) | 00:00:05 | $0.05 | 24 | struck Start blinking");
+    EXPECT_EQ(after("start +1"), "$0.06 (Earnmeter) | 00:00:06 | $0.06 | 24 | Pause ticking");
 }
 
 // The advanced window starts from My Wage, hourly, at the rate in force. Its box holds an amount per
-// period, never the rate; one beyond range, though its hourly rate would fit, is put back and told once.
+// period, never the rate; one beyond range, though its hourly rate would fit, is put back and told once,
+// and the period in force comes back with it. Choosing My Wage again converts the box.
 TEST_F(RunTimerTest, AdvancedWindowConvertsTheAmountPerPeriodAndPutsARefusedOneBack)
 {
     wageTypes.setPeriod(PayPeriod::Monthly);
-    timer.chooseDream();
-    leaveBoxWith(Main, "12.34567");
-    timer.enterAdvanced();
-    EXPECT_EQ(box(Advanced) + " " + std::string(displayName(wageTypes.period())), "12.35 Hourly");
+    after("dream leave=12.34567 advanced");
+    EXPECT_EQ(timer.view(Advanced).wageEntry + " " + std::string(displayName(wageTypes.period())), "12.35 Hourly");
     EXPECT_EQ(wageTypes.selected(), WageType::MyWage);
-    wageTypes.setPeriod(PayPeriod::Annually);
-    EXPECT_FALSE(start(Advanced, "2e15"));
-    EXPECT_EQ(shown(Advanced), "Earnmeter! | 00:00:00 | $0.00 | 24 | Start");
+    EXPECT_EQ(after("period=Annually refuse=2e15"), "Earnmeter! | 00:00:00 | $0.00 | 24 | Start");
     EXPECT_EQ(rateAndBox(Advanced), std::pair(std::int64_t{123457}, "12.35"s));
     timer.leaveWageEntry(Advanced);
-    EXPECT_EQ(prompt.asked().size(), 1u) << "not again when the box is left";
-    EXPECT_EQ(wageTypes.period(), PayPeriod::Hourly) << "the period in force came back with the amount";
-    wageTypes.setPeriod(PayPeriod::Annually);
-    leaveBoxWith(Advanced, "50000");
+    EXPECT_EQ(std::pair(prompt.asked().size(), wageTypes.period()), std::pair(std::size_t{1}, PayPeriod::Hourly));
+    after("period=Annually leave=50000");
     EXPECT_EQ(rateAndBox(Advanced), std::pair(std::int64_t{123457}, "50000.00"s));
-    timer.chooseDream();
-    timer.convertPeriod(); // choosing My Wage again
+    after("dream convert");
     EXPECT_EQ(wageTypes.currentText(), "24.04");
-    timer.leaveAdvanced();
+    after("main");
     EXPECT_EQ(rateAndBox(Main), std::pair(std::int64_t{240385}, "24.04"s));
 }
 
 // What the user typed last gives way to the amount and period the rate in force came from.
 TEST_F(RunTimerTest, ARefusedAmountPerPeriodGivesWayToTheAmountInForceAndIsToldWithThePeriodsLimit)
 {
-    timer.enterAdvanced();
-    wageTypes.setPeriod(PayPeriod::Annually);
-    leaveBoxWith(Advanced, "52000");
-    timer.convertPeriod();
     const auto inForce = std::pair(std::int64_t{250000}, "52000.00"s);
-    leaveBoxWith(Advanced, "1e400");
+    after("advanced period=Annually leave=52000 convert leave=1e400");
     EXPECT_EQ(rateAndBox(Advanced), inForce);
-    leaveBoxWith(Advanced, "500000000000000");
-    wageTypes.setPeriod(PayPeriod::Weekly);
-    timer.convertPeriod();
-    EXPECT_EQ(rateAndBox(Advanced), inForce);
-    EXPECT_EQ(wageTypes.period(), PayPeriod::Annually);
-    timer.convertPeriod();
+    after("leave=500000000000000 period=Weekly convert");
+    EXPECT_EQ(std::pair(rateAndBox(Advanced), wageTypes.period()), std::pair(inForce, PayPeriod::Annually));
+    after("convert");
     EXPECT_EQ(rateAndBox(Advanced), inForce);
     ASSERT_EQ(prompt.asked().size(), 2u);
     EXPECT_NE(filledText(prompt.asked()[0]).find("at most 922,337,203,685,477.58 (Annually)"), std::string::npos);
@@ -285,11 +269,10 @@ TEST_F(WageTypesTest, ReferenceWagesTakeEffectAtOnceAndStartUsesTheirCurrentRate
 {
     settings.DreamWage = Currency::fromUnits(455000);
     settings.MinimumWage = Currency::fromUnits(72500);
-    timer.chooseMinimum();
-    wageTypes.setPeriod(PayPeriod::Weekly);
+    after("minimum period=Weekly");
     EXPECT_EQ(std::pair(wageTypes.rateAtStart("1000"), wageTypes.currentText()),
               std::pair(std::optional(settings.MinimumWage), "7.25"s));
-    timer.chooseDream();
+    after("dream");
     settings.DreamWage = Currency::fromUnits(12345000);
     EXPECT_EQ(std::pair(wageTypes.rateAtStart(""), wageTypes.currentText()),
               std::pair(std::optional(settings.DreamWage), "45.50"s));

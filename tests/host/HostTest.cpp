@@ -1,4 +1,5 @@
 #include "HostFixture.h"
+#include "engine/Formats.h"
 #include "engine/RowName.h"
 #include "host/ChosenMoney.h"
 #include "support/BlockLog.h"
@@ -19,7 +20,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -29,183 +32,137 @@ using StartupTest = HostFixture;
 using ExitTest = HostFixture;
 using TrayTest = HostFixture;
 
-TEST_F(StartupTest, FirstRunWithoutSettingsWritesTheDefaultsTellsTwiceAndEnds)
+// The three files as an earlier run left them ("(missing)" for none), a file that fails, and what start-up made of it.
+struct StartRow
 {
-    EXPECT_FALSE(host.start());
-    EXPECT_EQ(asked(), Lines({"(x) Error: File not found for /Config.ewg",
-                              "(i) Notice: /Config.ewg will be recreated now. Please launch the software again."}));
-    EXPECT_EQ(file("Config.ewg"), DefaultConfig);
-    EXPECT_EQ(file("Prev.ewg"), Missing);
-    EXPECT_FALSE(host.mainWindow().isVisible() || host.options().isVisible() || panel.shown);
+    std::string name, config;
+    Lines told;
+    Settings inForce = Settings::defaults();
+    std::string opened = "main"; // "" when start-up ends the program
+    std::string fault = {};      // "read Prev.ewg: Permission denied", or "write ..."
+    std::string prev = "0\r\n", saved = HostWorld::DefaultSaved, conf = HostWorld::Missing; // conf: Earnmeter.conf
+    std::optional<std::string> configAfter = {};                                            // unchanged unless given
+};
+
+StartRow Row(std::string name, std::string config, Lines told = {}, Settings inForce = Settings::defaults(),
+             std::string opened = "main", std::string fault = {}, std::string prev = "0\r\n",
+             std::string saved = HostWorld::DefaultSaved, std::string conf = HostWorld::Missing,
+             std::optional<std::string> configAfter = {})
+{
+    return {name, config, told, inForce, opened, fault, prev, saved, conf, configAfter};
 }
 
-TEST_F(StartupTest, EmptyFilesAreToldInTurnAndLeftEmpty)
+const std::string M = HostWorld::Missing, Older = "\"v2.42\",7,50,0,0,-1\r\n";
+const std::string NothingRead = "(!) Earnmeter: Version not recognised for /Config.ewg. Nothing could be read from it: "
+                                "the settings take their defaults, and the file is left unchanged.";
+std::string ReadFrom(const std::string& problem, const std::string& kept)
 {
-    startWith("", "", "");
-    EXPECT_EQ(asked(),
-              Lines({"(i) Earnmeter: End of Config.ewg file reached.", "(i) Earnmeter: End of Saved.ewg file reached.",
-                     "(i) Earnmeter: End of Prev.ewg file reached."}));
-    EXPECT_EQ(file("Config.ewg") + file("Saved.ewg") + file("Prev.ewg"), "");
+    return "(!) Earnmeter: " + problem + " for /Config.ewg. Read from it: " + kept +
+           ". The other settings take their defaults, and the file is left unchanged.";
+}
+Settings At(std::int64_t minimum, std::int64_t dream, bool minimized, bool advanced, bool savePlaces = true)
+{
+    return {Currency::fromUnits(minimum * 100), Currency::fromUnits(dream * 100), minimized, advanced, savePlaces};
 }
 
-// A Yes keeps the count: the exit and session end tests start that way.
-TEST_F(StartupTest, ContinueQuestionAnsweredNoStartsFromZeroAndLeavesTheSavedCount)
-{
-    startWith(DefaultConfig, DefaultSaved, "5400\r\n");
-    EXPECT_EQ(asked(),
-              Lines({"(?) Continue Earnmeter: Do you want to continue with your elapsed time of 01:30:00? [Yes/No]"}));
-    EXPECT_EQ(host.runTimer().elapsedSeconds(), 0);
-    EXPECT_EQ(control<QLabel>(host.mainWindow(), "lblSeconds").text(), "00:00:00");
-    EXPECT_EQ(file("Prev.ewg"), "5400\r\n"); // until the next write
-}
+// Only a missing settings file is a first start. Any other trouble is told, start-up goes on with what could be read
+// and the defaults for the rest, and the file keeps every byte. A Yes to the continue question keeps the count: the
+// exit tests start that way.
+const std::vector<StartRow> StartRows = {
+    Row("FirstRunWritesTheDefaultsTellsTwiceAndEnds", M,
+        {"(x) Error: File not found for /Config.ewg",
+         "(i) Notice: /Config.ewg will be recreated now. Please launch the software again."},
+        Settings::defaults(), "", "", M, M, M, HostWorld::DefaultConfig),
+    Row("EmptyFilesAreToldInTurnAndLeftEmpty", "",
+        {"(i) Earnmeter: End of Config.ewg file reached.", "(i) Earnmeter: End of Saved.ewg file reached.",
+         "(i) Earnmeter: End of Prev.ewg file reached."},
+        Settings{} /* nothing read: wages of 0 */, "main", "", "", ""),
+    Row("ContinueAnsweredNoStartsFromZeroAndLeavesTheCountUntilTheNextWrite", HostWorld::DefaultConfig,
+        {"(?) Continue Earnmeter: Do you want to continue with your elapsed time of 01:30:00? [Yes/No]"},
+        Settings::defaults(), "main", "", "5400\r\n"),
+    Row("AnUnreadableCountIsToldAndNotWrittenOver", HostWorld::DefaultConfig,
+        {"(x) Error: Permission denied for /Prev.ewg"}, Settings::defaults(), "main",
+        "read Prev.ewg: Permission denied", "5400\r\n"),
+    Row("TooFewFields", "\"v2.5\",6.75\r\n", {ReadFrom("Too few fields", "Minimum Wage")}),
+    Row("DreamWageOutOfRange", "\"v2.5\",6.75,1e300,0,0,-1\r\n", {ReadFrom("DREAM Wage out of range", "Minimum Wage")}),
+    Row("SwitchOutOfRange", "\"v2.5\",6.75,45.5,0,0,65535\r\n",
+        {ReadFrom("Switch out of range", "Minimum Wage, DREAM Wage, Minimize on Startup, Startup in Advanced Mode")}),
+    Row("TooFewFieldsKeepsTheSwitchesRead", "\"v2.5\",7,50,-1\r\n",
+        {ReadFrom("Too few fields", "Minimum Wage, DREAM Wage, Minimize on Startup")}, At(700, 5000, true, false),
+        "main minimized"),
+    Row("PermissionDenied", "\"v2.5\",7,50,0,0,0\r\n", {"(x) Error: Permission denied for /Config.ewg"},
+        Settings::defaults(), "main", "read Config.ewg: Permission denied"),
+    Row("ADirectory", "", {"(x) Error: Is a directory for /Config.ewg"}, Settings::defaults(), "main",
+        "read Config.ewg: Is a directory"),
+    Row("NotARegularFile", "", {"(x) Error: Not a regular file for /Config.ewg"}, Settings::defaults(), "main",
+        "read Config.ewg: Not a regular file"),
+    Row("TrailingBytesAreIgnored", "\"v2.5\",7,50,0,0,0\r\n" + std::string(200'000, 'x'), {},
+        At(700, 5000, false, false, false)),
+    Row("AProgram", std::string("\x7f\x45LF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0", 18), {NothingRead}),
+    Row("Utf16", std::string("\xff\xfe\"\0v\0\x32\0.\0\x35\0\"\0,\0", 16), {NothingRead}),
+    Row("NoVersionAndBadPreferences", "garbage,1,2,3,4,5\r\n",
+        {NothingRead,
+         "(!) Earnmeter: Some of your preferences in Earnmeter.conf could not be read; the file is left as "
+         "it is.\n\nLine 1: new_day = \"later\" is not ask, continue or zero; ask is used instead."},
+        Settings::defaults(), "main", "", "0\r\n", HostWorld::DefaultSaved, "new_day = later\n"),
+    Row("OlderVersionIsRewrittenAndTheUpdateTold", Older,
+        {"(i) Earnmeter Update: Your software has been updated to version 2.5. Click OK to continue."},
+        At(700, 5000, false, false), "main", "", "0\r\n", HostWorld::DefaultSaved, M, "\"v2.5\",7,50,0,0,-1\r\n"),
+    Row("OlderVersionWhoseRewriteFailsIsToldAndKept", Older, {"(!) Earnmeter: Permission denied for /Config.ewg"},
+        At(700, 5000, false, false), "main", "write Config.ewg: Permission denied"),
+    Row("Minimized", "\"v2.5\",7.25,60,-1,0,-1\r\n", {}, At(725, 6000, true, false), "main minimized"),
+    Row("Advanced", "\"v2.5\",7.25,60,0,-1,-1\r\n", {}, At(725, 6000, false, true), "advanced"),
+    Row("AdvancedMinimized", "\"v2.5\",7.25,60,-1,-1,-1\r\n", {}, At(725, 6000, true, true), "advanced minimized"),
+};
 
-// Whatever box start-up puts up, the icon is there first, so its Exit is at hand.
-TEST(StartupTray, IsThereBeforeAnyBoxOfAFirstRunOrADamagedFile)
+class StartupTable : public HostFixture, public testing::WithParamInterface<StartRow>
+{};
+
+// Whatever box start-up puts up, the icon is there first, so its Exit is at hand; made once.
+TEST_P(StartupTable, TellsWhatWasWrongAndOpensTheChosenWindowWithTheTrayThereFirst)
 {
-    for (const char* config : {"", "garbage"}) {
-        HostWorld w;
-        std::vector<bool> shownWhileAsked;
-        w.prompt.whileAsked = [&](const Message&) {
-            shownWhileAsked.push_back(w.panel.shown);
-        };
-        if (*config != '\0')
-            w.files.put(HostWorld::path("Config.ewg"), config);
-        w.files.put(HostWorld::path("Earnmeter.conf"), "new_day = later\n");
-        w.host.start();
-        EXPECT_EQ(shownWhileAsked, std::vector<bool>(2, true)) << "two boxes, each with the icon there: " << config;
+    const StartRow& row = GetParam();
+    for (const auto& [name, content] : {std::pair{"Config.ewg", row.config},
+                                        {"Saved.ewg", row.saved},
+                                        {"Prev.ewg", row.prev},
+                                        {"Earnmeter.conf", row.conf}})
+        if (content != Missing)
+            files.put(path(name), content);
+    if (const auto colon = row.fault.find(": "); colon != std::string::npos) {
+        const std::string name = row.fault.substr(row.fault.find(' ') + 1, colon - row.fault.find(' ') - 1);
+        const std::string reason = row.fault.substr(colon + 2);
+        row.fault[0] == 'w' ? files.failWrites(path(name), reason) : files.failReads(path(name), reason);
     }
-}
-
-// The tray comes just after the first window, or before the continue question, whose
-// wait it may end through Exit; made once either way.
-TEST(StartupTray, IsThereOnceStartedAndAlreadyWhileTheContinueQuestionWaits)
-{
-    for (const auto& [prev, trayWhileAsked] : {std::pair{"0\r\n", false}, {"5400\r\n", true}}) {
-        HostWorld w;
-        bool asked = false, shownWhileAsked = false;
-        const SysTray* trayWhileAskedWas = nullptr;
-        w.prompt.whileAsked = [&](const Message&) {
-            asked = true, shownWhileAsked = w.panel.shown, trayWhileAskedWas = w.host.trayHost().tray();
-        };
-        w.prompt.answers.queueAnswer(Answer::Yes);
-        w.startWith(HostWorld::DefaultConfig, HostWorld::DefaultSaved, prev);
-        EXPECT_EQ(std::pair(asked, shownWhileAsked), std::pair(trayWhileAsked, trayWhileAsked)) << prev;
-        ASSERT_TRUE(w.panel.shown && w.panel.menu) << prev;
-        EXPECT_EQ(w.panel.menu->actions().size(), 9);
-        if (asked) {
-            EXPECT_EQ(w.host.trayHost().tray(), trayWhileAskedWas) << "made once";
-        }
-        EXPECT_EQ(w.panel.tip, "Earnmeter");
-        EXPECT_TRUE(w.host.mainWindow().isVisible());
-    }
-}
-
-TEST(StartupDamagedConfig, KeepsGoingWithANoticeAndLeavesTheFileByteIdentical)
-{
-    for (const auto& [content, problem, kept] :
-         {std::tuple{"\"v2.5\",6.75\r\n", "Too few fields", "Minimum Wage"},
-          {"\"v2.5\",6.75,1e300,0,0,-1\r\n", "DREAM Wage out of range", "Minimum Wage"},
-          {"\"v2.5\",6.75,45.5,0,0,65535\r\n", "Switch out of range",
-           "Minimum Wage, DREAM Wage, Minimize on Startup, Startup in Advanced Mode"}}) {
-        HostWorld w;
-        w.startWith(content);
-        EXPECT_EQ(w.asked(), Lines{"(!) Earnmeter: " + std::string(problem) + " for /Config.ewg. Read from it: " +
-                                   kept + ". The other settings take their defaults, and the file is left unchanged."})
-            << content;
-        EXPECT_EQ(w.file("Config.ewg"), content);
-        EXPECT_EQ(w.host.settings().MinimumWage, Currency::fromUnits(67'500)); // read before the damage
-    }
-}
-
-// Only a missing settings file is a first start. Any other trouble is told, start-up goes on with
-// what could be read and the defaults for the rest, and the file keeps every byte.
-TEST(StartupWithTroubledSettings, TellsWhatWasWrongGoesOnAndNeverTouchesTheFile)
-{
-    const std::string big = "\"v2.5\",7,50,0,0,0\r\n" + std::string(200'000, 'x');
-    const std::string elf("\x7f"
-                          "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0",
-                          18);
-    const std::string utf16("\xff\xfe\"\0v\0"
-                            "2\0.\0"
-                            "5\0\"\0,\0",
-                            16);
-    const std::string nothingRead = "(!) Earnmeter: Version not recognised for /Config.ewg. Nothing could be read from "
-                                    "it: the settings take their defaults, and the file is left unchanged.";
-    const Settings defaults = Settings::defaults();
-    const Settings sevenFifty{Currency::fromUnits(70'000), Currency::fromUnits(500'000), false, false, false};
-    struct Row
-    {
-        std::string content, readFailure, told;
-        Settings inForce;
+    std::vector<const SysTray*> trays; // while each box was up
+    prompt.whileAsked = [&](const Message&) {
+        trays.push_back(panel.shown ? host.trayHost().tray() : nullptr);
     };
-    for (const auto& [content, readFailure, told, inForce] :
-         {Row{"\"v2.5\",7,50,0,0,0\r\n", "Permission denied", "(x) Error: Permission denied for /Config.ewg", defaults},
-          Row{"", "Is a directory", "(x) Error: Is a directory for /Config.ewg", defaults},
-          Row{"", "Not a regular file", "(x) Error: Not a regular file for /Config.ewg", defaults},
-          Row{big, "", "", sevenFifty}, Row{elf, "", nothingRead, defaults}, Row{utf16, "", nothingRead, defaults},
-          Row{"garbage,1,2,3,4,5\r\n", "", nothingRead, defaults},
-          Row{"\"v2.5\",7,50,-1\r\n", "",
-              "(!) Earnmeter: Too few fields for /Config.ewg. Read from it: Minimum Wage, DREAM Wage, Minimize on "
-              "Startup. The other settings take their defaults, and the file is left unchanged.",
-              Settings{sevenFifty.MinimumWage, sevenFifty.DreamWage, true, false, true}}}) {
-        HostWorld w;
-        if (!readFailure.empty())
-            w.files.failReads(w.path("Config.ewg"), readFailure);
-        w.startWith(content);
-        EXPECT_EQ(w.asked(), told.empty() ? Lines() : Lines{told}) << readFailure;
-        EXPECT_EQ(w.host.settings(), inForce) << told;
-        EXPECT_EQ(w.file("Config.ewg"), content) << "every byte kept";
-        EXPECT_TRUE(w.host.mainWindow().isVisible());
+    EXPECT_EQ(host.start(), !row.opened.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(asked(), row.told);
+    EXPECT_EQ(file("Config.ewg"), row.configAfter.value_or(row.config)) << "every byte kept";
+    EXPECT_EQ(file("Saved.ewg") + "|" + file("Prev.ewg"), row.saved + "|" + row.prev);
+    EXPECT_EQ(std::count(trays.begin(), trays.end(), nullptr), 0);
+    EXPECT_FALSE(host.options().isVisible());
+    if (row.opened.empty()) {
+        EXPECT_FALSE(host.mainWindow().isVisible() || panel.shown);
+        return;
     }
+    EXPECT_EQ(host.settings(), row.inForce);
+    const bool mainShown = host.mainWindow().isVisible(), advancedShown = host.advancedWindow().isVisible();
+    EXPECT_EQ(std::string(mainShown ? "main" : "") + (advancedShown ? "advanced" : "") +
+                  (host.liveWindow().isMinimized() ? " minimized" : ""),
+              row.opened);
+    EXPECT_EQ(control<QAbstractButton>(host.advancedWindow(), "optMaxWage").text().toStdString(),
+              "DREAM Wage  ($" + FormatMoney(row.inForce.DreamWage) + ")/hr");
+    EXPECT_EQ(std::pair(host.runTimer().elapsedSeconds(), control<QLabel>(host.mainWindow(), "lblSeconds").text()),
+              std::pair(0, QStringLiteral("00:00:00")));
+    ASSERT_TRUE(panel.shown && panel.menu);
+    EXPECT_EQ(std::pair(panel.menu->actions().size(), panel.tip), std::pair(qsizetype{9}, QStringLiteral("Earnmeter")));
+    EXPECT_EQ(trays, std::vector<const SysTray*>(trays.size(), host.trayHost().tray())) << "made once";
 }
 
-// A Prev.ewg that is there but cannot be read holds a count the user may want back: told, not overwritten.
-TEST_F(StartupTest, AnUnreadableCountIsToldAndNotWrittenOverAtStartUp)
-{
-    files.failReads(path("Prev.ewg"), "Permission denied");
-    startWith(DefaultConfig, DefaultSaved, "5400\r\n");
-    EXPECT_EQ(asked(), Lines({"(x) Error: Permission denied for /Prev.ewg"}));
-    EXPECT_EQ(std::pair(files.writes(path("Prev.ewg")), host.runTimer().elapsedSeconds()), std::pair(0, 0));
-}
-
-TEST(StartupSettings, OpenTheChosenWindowMinimizedIfAskedWithTheConfiguredRatesOnItsOptions)
-{
-    for (const auto& [config, opened] : {std::pair{"\"v2.5\",7.25,60,0,0,-1\r\n", "main"},
-                                         {"\"v2.5\",7.25,60,-1,0,-1\r\n", "main minimized"},
-                                         {"\"v2.5\",7.25,60,0,-1,-1\r\n", "advanced"},
-                                         {"\"v2.5\",7.25,60,-1,-1,-1\r\n", "advanced minimized"}}) {
-        HostWorld w;
-        w.startWith(config);
-        QCoreApplication::processEvents();
-        AdvancedWindow& advanced = w.host.advancedWindow();
-        const bool mainShown = w.host.mainWindow().isVisible(), advancedShown = advanced.isVisible();
-        EXPECT_EQ(std::string(mainShown ? "main" : "") + (advancedShown ? "advanced" : "") +
-                      (w.host.liveWindow().isMinimized() ? " minimized" : ""),
-                  opened);
-        EXPECT_EQ(HostWorld::control<QAbstractButton>(advanced, "optMinWage").text() + "; " +
-                      HostWorld::control<QAbstractButton>(advanced, "optMaxWage").text(),
-                  "Minimum Wage  ($7.25)/hr; DREAM Wage  ($60.00)/hr");
-    }
-}
-
-// A record of another version is rewritten in this one's layout; a rewrite that fails is told
-// instead of the update, and the old record stays.
-TEST(StartupOlderSettings, AreRewrittenAndTheUpdateToldOrTheFailedRewriteTold)
-{
-    const char* const older = "\"v2.42\",7,50,0,0,-1\r\n";
-    for (const auto& [failing, told, kept] :
-         {std::tuple{false,
-                     "(i) Earnmeter Update: Your software has been updated to version 2.5. Click OK to continue.",
-                     "\"v2.5\",7,50,0,0,-1\r\n"},
-          {true, "(!) Earnmeter: Permission denied for /Config.ewg", older}}) {
-        HostWorld w;
-        if (failing)
-            w.files.failWrites(w.path("Config.ewg"), "Permission denied");
-        w.startWith(older);
-        EXPECT_EQ(w.asked(), Lines{told});
-        EXPECT_EQ(w.file("Config.ewg"), kept);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Startup, StartupTable, testing::ValuesIn(StartRows), RowName());
 
 TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRestoredDefaults)
 {
@@ -272,58 +229,64 @@ const char* const StartPlaces = "1500,1500,3000,3000\r\n";
 const char* const DraggedPlaces = "1515,1530,3015,3030\r\n";
 
 // The count carried over (kept when there is one), both windows dragged away from where they started.
-void StartWithACount(HostWorld& w, const char* prev = "5400\r\n", const char* config = HostWorld::DefaultConfig)
+void StartWithACount(HostWorld& w, const char* prev = "5400\r\n", const char* config = HostWorld::DefaultConfig,
+                     bool drag = true)
 {
     w.prompt.answers.queueAnswer(Answer::Yes);
     w.startWith(config, StartPlaces, prev);
     w.prompt.answers.forgetAsked();
-    w.host.mainWindow().move(Twips::toPixels(1515), Twips::toPixels(1530));
-    w.host.advancedWindow().move(Twips::toPixels(3015), Twips::toPixels(3030));
-}
-
-// Without SavePositionOnExit the default places are written; a minimized window's normal place is.
-TEST(ExitAnswer, AsksOnlyWithACountSavesItOnYesDropsItOnNoAndChangesNothingOnCancel)
-{
-    const char* const saving = HostWorld::DefaultConfig;
-    for (const auto& [config, prev, answer, prevAfter, savedAfter, quits] :
-         {std::tuple{saving, "0\r\n", Answer::Yes, "0\r\n", DraggedPlaces, 1},
-          {saving, "5400\r\n", Answer::Yes, "5400\r\n", DraggedPlaces, 1},
-          {saving, "5400\r\n", Answer::No, "0\r\n", DraggedPlaces, 1},
-          {saving, "5400\r\n", Answer::Cancel, "5400\r\n", StartPlaces, 0},
-          {"\"v2.5\",6.75,45.5,0,0,0\r\n", "5400\r\n", Answer::No, "0\r\n", HostWorld::DefaultSaved, 1},
-          {"\"v2.5\",6.75,45.5,-1,0,-1\r\n", "0\r\n", Answer::Yes, "0\r\n", DraggedPlaces, 1}}) {
-        HostWorld w;
-        StartWithACount(w, prev, config);
-        w.prompt.answers.queueAnswer(answer);
-        w.host.requestExit();
-        SCOPED_TRACE(testing::Message() << config << prev << int(answer));
-        EXPECT_EQ(w.file("Prev.ewg") + w.file("Saved.ewg"), std::string(prevAfter) + savedAfter);
-        EXPECT_EQ(std::pair(w.quitCalls, w.panel.shown), std::pair(quits, quits == 0)) << "the tray goes when it ends";
-        EXPECT_FALSE(w.host.mainWindow().isMinimized());
-        EXPECT_EQ(w.asked(), *prev == '0' ? Lines() : Lines{HostWorld::SaveQuestion});
+    if (drag) {
+        w.host.mainWindow().move(Twips::toPixels(1515), Twips::toPixels(1530));
+        w.host.advancedWindow().move(Twips::toPixels(3015), Twips::toPixels(3030));
     }
 }
 
-// A window the user never moved is saved where the file placed it, the advanced one too.
-TEST_F(ExitTest, WindowsLeftWhereTheyOpenedAreSavedInThePlacesTheyWereRead)
+struct ExitRow
 {
-    startWith(DefaultConfig, StartPlaces);
-    host.runTimer().enterAdvanced();
-    ASSERT_TRUE(host.advancedWindow().isVisible());
-    host.requestExit();
-    EXPECT_EQ(file("Saved.ewg"), StartPlaces);
-}
+    const char* config = HostWorld::DefaultConfig;
+    const char* prev = "5400\r\n";
+    Answer answer = Answer::Yes;
+    const char* prevAfter = "5400\r\n";
+    const char* savedAfter = DraggedPlaces;
+    int quits = 1;
+    DesktopTraits desktop = {};
+    bool dragged = true, advanced = false;
+};
 
-// Wayland does not tell where windows stand: asked to keep the places, the program keeps the file.
-TEST(ExitOnWayland, KeepsTheSavedPlacesWhenAskedToSaveThemAndWritesTheDefaultsOtherwise)
+// Without SavePositionOnExit the default places are written; a minimized window's normal place is. A window the
+// user never moved is saved where the file placed it; Wayland does not tell where windows stand, so there the
+// program keeps the file when asked to keep the places.
+TEST(ExitAnswer, AsksOnlyWithACountSavesItOnYesDropsItOnNoAndChangesNothingOnCancel)
 {
-    for (const auto& [config, savedAfter] : {std::pair{HostWorld::DefaultConfig, StartPlaces},
-                                             {"\"v2.5\",6.75,45.5,0,0,0\r\n", HostWorld::DefaultSaved}}) {
-        HostWorld w(DesktopTraits{false, false});
-        StartWithACount(w, "0\r\n", config);
+    const char* const notSaving = "\"v2.5\",6.75,45.5,0,0,0\r\n";
+    const DesktopTraits wayland{false, false};
+    for (const ExitRow& row :
+         {ExitRow{.prev = "0\r\n", .prevAfter = "0\r\n"}, ExitRow{},
+          ExitRow{.answer = Answer::No, .prevAfter = "0\r\n"},
+          ExitRow{.answer = Answer::Cancel, .savedAfter = StartPlaces, .quits = 0},
+          ExitRow{
+              .config = notSaving, .answer = Answer::No, .prevAfter = "0\r\n", .savedAfter = HostWorld::DefaultSaved},
+          ExitRow{.config = "\"v2.5\",6.75,45.5,-1,0,-1\r\n", .prev = "0\r\n", .prevAfter = "0\r\n"},
+          ExitRow{.prev = "0\r\n", .prevAfter = "0\r\n", .savedAfter = StartPlaces, .dragged = false, .advanced = true},
+          ExitRow{.prev = "0\r\n", .prevAfter = "0\r\n", .savedAfter = StartPlaces, .desktop = wayland},
+          ExitRow{.config = notSaving,
+          .prev = "0\r\n",
+          .prevAfter = "0\r\n",
+          .savedAfter = HostWorld::DefaultSaved,
+          .desktop = wayland}}) {
+        HostWorld w(row.desktop);
+        StartWithACount(w, row.prev, row.config, row.dragged);
+        if (row.advanced)
+            w.host.runTimer().enterAdvanced();
+        w.prompt.answers.queueAnswer(row.answer);
         w.host.requestExit();
-        EXPECT_EQ(w.file("Saved.ewg"), savedAfter) << config;
-        EXPECT_EQ(w.quitCalls, 1);
+        SCOPED_TRACE(testing::Message() << row.config << row.prev << int(row.answer)
+                                        << row.desktop.restoresMinimizedWindows << row.dragged);
+        EXPECT_EQ(w.file("Prev.ewg") + w.file("Saved.ewg"), std::string(row.prevAfter) + row.savedAfter);
+        EXPECT_EQ(std::pair(w.quitCalls, w.panel.shown), std::pair(row.quits, row.quits == 0))
+            << "the tray goes when it ends";
+        EXPECT_FALSE(w.host.mainWindow().isMinimized());
+        EXPECT_EQ(w.asked(), *row.prev == '0' ? Lines() : Lines{HostWorld::SaveQuestion});
     }
 }
 
@@ -437,23 +400,6 @@ void Pick(HostWorld& w, int index)
 {
     w.panel.menu->actions().at(index)->trigger();
     QCoreApplication::processEvents();
-}
-
-TEST(TrayInEachMode, StartAndPauseReachTheLiveWindow)
-{
-    for (const bool advanced : {false, true}) {
-        HostWorld w;
-        w.startWith(advanced ? "\"v2.5\",6.75,45.5,0,-1,-1\r\n" : HostWorld::DefaultConfig);
-        ASSERT_TRUE(w.host.mainWindow().isVisible() != advanced && w.host.advancedWindow().isVisible() == advanced);
-
-        Pick(w, 2); // Start Timer
-        EXPECT_TRUE(w.runTick.enabled() && (w.host.runTimer().liveWindow() == WindowId::Advanced) == advanced);
-        w.tick(3);
-        Pick(w, 3); // Pause Timer
-        EXPECT_TRUE(w.blinkTick.enabled() && !w.runTick.enabled());
-        w.tick(3);
-        EXPECT_EQ(w.host.runTimer().elapsedSeconds(), 3);
-    }
 }
 
 // Keys are compared exactly, case included; "about" would open a modal window.
@@ -598,14 +544,6 @@ TEST(ChosenCurrency, IsSavedAndReachesTheWindowsTheTrayHistoryAndTheStatusTexts)
     EXPECT_EQ(world.panel.tip.section(QLatin1Char('\n'), 0, 0).toStdString(), twoCents + " (Earnmeter)");
 }
 
-TEST_F(TrayTest, ClosingWithoutATrayMinimizesSoTheWindowCanComeBack)
-{
-    panel.available = false;
-    startWith();
-    host.mainWindow().close();
-    EXPECT_TRUE(host.mainWindow().isVisible() && host.mainWindow().isMinimized());
-}
-
 // The tray menu's Open and Exit must stay within reach while a dialog is open: the dialogs block
 // the window they stand over, not an XEMBED tray icon's own window.
 TEST(TrayWhileADialogIsOpen, TheIconsWindowIsNotBlockedByTheAboutWindowOrTheOptions)
@@ -638,20 +576,24 @@ struct ShowLog final : QObject
     std::string seen;
 };
 
-// With no tray and no way to restore a minimized window, a closed window stays on screen, and a
-// request to show it (the tray's Open, a second launch) hides it and shows it afresh.
-TEST(TrayOnWayland, WithoutATrayAClosedWindowStaysAndAShowRequestShowsItAfresh)
+// Without a tray a closed window must come back some way: minimized, or, with no way to restore a minimized window,
+// left on screen, a request to show it (the tray's Open, a second launch) hiding it and showing it afresh.
+TEST(TrayMissing, AClosedWindowIsMinimizedOrOnWaylandStaysAndAShowRequestShowsItAfresh)
 {
-    HostWorld w(DesktopTraits{false, false});
-    w.panel.available = false;
-    w.startWith();
-    MainWindow& window = w.host.mainWindow();
-    window.close();
-    EXPECT_TRUE(window.isVisible() && !window.isMinimized());
-    ShowLog log;
-    window.installEventFilter(&log);
-    w.host.showLiveWindow();
-    EXPECT_EQ(log.seen, "hide show ");
-    EXPECT_TRUE(window.isVisible());
+    for (const bool wayland : {false, true}) {
+        HostWorld w(DesktopTraits{!wayland, !wayland});
+        w.panel.available = false;
+        w.startWith();
+        MainWindow& window = w.host.mainWindow();
+        window.close();
+        EXPECT_TRUE(window.isVisible() && window.isMinimized() != wayland) << wayland;
+        ShowLog log;
+        window.installEventFilter(&log);
+        w.host.showLiveWindow();
+        if (wayland) {
+            EXPECT_EQ(log.seen, "hide show ");
+        }
+        EXPECT_TRUE(window.isVisible());
+    }
 }
 } // namespace

@@ -2,7 +2,10 @@
 
 #include "engine/MeterStatus.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 
 namespace {
@@ -11,18 +14,25 @@ using MeterControlTest = HostFixture;
 
 const char* const AdvancedConfig = "\"v2.5\",6.75,45.5,0,-1,-1\r\n";
 
-WindowId liveOf(bool advanced)
-{
-    return advanced ? WindowId::Advanced : WindowId::Main;
-}
-
-// The control channel and D-Bus act as the tray menu does: on the live window, whichever it is.
-TEST(MeterControlInEachMode, ShowStartPauseAndToggleActOnTheLiveWindow)
+// The control channel, D-Bus and the tray menu act on the live window, whichever it is.
+TEST(MeterControlInEachMode, ShowStartPauseAndToggleActOnTheLiveWindowAsTheTrayMenusItemsDo)
 {
     for (const bool advanced : {false, true}) {
         SCOPED_TRACE(advanced ? "advanced" : "simple");
         HostWorld w;
         w.startWith(advanced ? AdvancedConfig : HostWorld::DefaultConfig);
+        const auto pick = [&w](int item) { // the tray reports it queued
+            w.panel.menu->actions().at(item)->trigger();
+            QCoreApplication::processEvents();
+        };
+        pick(2); // Start Timer
+        EXPECT_TRUE(w.runTick.enabled() && (w.host.runTimer().liveWindow() == WindowId::Advanced) == advanced);
+        w.tick(3);
+        pick(3); // Pause Timer
+        EXPECT_TRUE(w.blinkTick.enabled() && !w.runTick.enabled());
+        w.tick(3);
+        EXPECT_EQ(w.host.runTimer().elapsedSeconds(), 3);
+
         MeterControl& control = w.host.control();
         QWidget& live = w.host.liveWindow();
         live.close();
@@ -31,21 +41,19 @@ TEST(MeterControlInEachMode, ShowStartPauseAndToggleActOnTheLiveWindow)
         EXPECT_NE(w.host.mainWindow().isVisible(), advanced);
 
         // Only the live window's box holds 72: a start from the other would count at 0.
-        w.host.runTimer().editWageEntry(liveOf(advanced), "72");
+        w.host.runTimer().editWageEntry(advanced ? WindowId::Advanced : WindowId::Main, "72");
         control.perform(RemoteCommand::Start);
         w.tick(2);
         EXPECT_EQ(w.host.runTimer().hourlyWage(), Currency::fromUnits(720'000));
-        EXPECT_EQ(w.host.runTimer().totalEarned(), Currency::fromUnits(400));
-
-        const Phase afterEachToggle[] = {Phase::Paused, Phase::Running, Phase::Paused};
-        for (const Phase expected : afterEachToggle) {
+        EXPECT_EQ(w.host.runTimer().totalEarned(), Currency::fromUnits(1'000)) << "the 5 s at 72";
+        for (const Phase expected : {Phase::Paused, Phase::Running, Phase::Paused}) {
             control.perform(RemoteCommand::Toggle);
             EXPECT_EQ(w.host.runTimer().phase(), expected);
         }
         control.perform(RemoteCommand::Start);
         control.perform(RemoteCommand::Pause);
         w.tick(3);
-        EXPECT_EQ(w.host.runTimer().elapsedSeconds(), 2);
+        EXPECT_EQ(w.host.runTimer().elapsedSeconds(), 5);
         EXPECT_TRUE(w.asked().empty());
     }
 }

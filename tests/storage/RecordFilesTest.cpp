@@ -1,9 +1,12 @@
 #include "storage/ConfigFile.h"
+#include "storage/RecordReader.h"
 #include "storage/StateFiles.h"
 
 #include "StorageTestData.h"
 
 #include <array>
+#include <optional>
+#include <tuple>
 
 namespace {
 
@@ -123,5 +126,92 @@ INSTANTIATE_TEST_SUITE_P(State, RecordReading, ::testing::Values(
     RecordRow{"EmptyWageKeepsTheBoxes", Wage, "", "EmptyFile", "", "\"7.00\",1,\"100.00\",1\r\n"}
 ), [](const auto& info) { return info.param.name; });
 // clang-format on
+
+using RecordReaderTest = StorageTest;
+
+TEST_F(RecordReaderTest, ReadsTheLeadingNumberExactlyWithHalvesToEven)
+{
+    // The field, then its value as a 16-bit whole and as money; nothing when out of range.
+    // clang-format off
+    const std::tuple<std::string, std::optional<std::int64_t>, std::optional<std::string>> rows[] = {
+        {"+000123.50", 124, "123.5"}, {".5", 0, "0.5"}, {"1.2.3", 1, "1.2"}, {"-", 0, "0"}, {"-0.4", 0, "-0.4"},
+        {"12abc", 12, "12"}, {"12e", 12, "12"}, {"25e-1", 2, "2.5"}, {"1.5E2", 150, "150"}, {"2d-1", 0, "0.2"},
+        {"0e999999999999", 0, "0"}, {"7e-999999999999", 0, "0"}, {"1e999999999999", {}, {}},
+        {"99999999999999999999999", {}, {}}, {"-32768.5", -32768, "-32768.5"}, {"-32768.51", {}, "-32768.51"},
+        {"0.00004999", 0, "0"}, {"0.00015", 0, "0.0002"}};
+    // clang-format on
+    for (const auto& [field, whole, dollars] : rows) {
+        EXPECT_EQ(RecordReader(field).nextWhole(INT16_MIN, INT16_MAX), whole) << field;
+        EXPECT_EQ(RecordReader(field).nextCurrency(), dollars ? std::optional(Dollars(*dollars)) : std::nullopt)
+            << field;
+    }
+}
+
+using Outcome = ConfigRead::Outcome;
+
+TEST(ConfigFile, MissingUnwritableAndDamagedFilesAreReportedAndNothingIsLost)
+{
+    FakeFileSystem files;
+    ConfigFile config(files, "/data");
+    const std::string path = StorageTest::path(ConfigFile::FileName);
+    const ConfigRead missing = config.read();
+    EXPECT_EQ(std::pair(missing.outcome, missing.problem), std::pair(Outcome::Missing, std::string("File not found")));
+    EXPECT_FALSE(files.exists(path));
+    ASSERT_TRUE(config.write(Settings::defaults()).ok);
+    EXPECT_EQ(files.content(path), FixtureFile("config-defaults.ewg"));
+
+    // An update that cannot be written back is told to the caller, not as done.
+    files.put(path, "\"v2.41\",7,50,-1,0\r\n");
+    files.failWrites(path, "Read-only file system");
+    const ConfigRead updated = config.read();
+    EXPECT_EQ(updated.outcome, Outcome::Updated);
+    EXPECT_EQ(updated.rewrite.reason, "Read-only file system for /Config.ewg");
+    EXPECT_EQ(updated.settings, (Settings{StorageTest::Dollars("7"), StorageTest::Dollars("50"), true, false, true}));
+    EXPECT_EQ(config.write(Settings::defaults()).reason, "Read-only file system for /Config.ewg");
+    EXPECT_EQ(files.content(path), "\"v2.41\",7,50,-1,0\r\n");
+
+    files.put(path, "\"v2.5\",1,2,99999,0,-1\r\n");
+    EXPECT_EQ(config.read().problem, "Switch out of range for /Config.ewg");
+    files.put(path, "\"v2.5\",1");
+    EXPECT_EQ(config.read().problem, "Too few fields for /Config.ewg");
+}
+
+TEST(StateFiles, MissingFilesAreUnusableAndFailedWritesNameTheFile)
+{
+    FakeFileSystem files;
+    StateFiles stateFiles(files, "/data");
+    EXPECT_EQ(stateFiles.ReadSaved().problem, "File not found for /Saved.ewg");
+    const StateRead<std::int32_t> prev = stateFiles.ReadPrev();
+    EXPECT_EQ(prev.outcome, StateRead<std::int32_t>::Outcome::Unusable);
+    EXPECT_EQ(prev.problem, "File not found for /Prev.ewg");
+    EXPECT_FALSE(files.exists(StorageTest::path("Prev.ewg"))) << "reading never writes";
+
+    files.put(StorageTest::path("Saved.ewg"), "1,2,3,4\r\n");
+    files.failWrites(StorageTest::path("Saved.ewg"), "No space left on device");
+    const WriteResult written = stateFiles.WriteSaved(WindowPositions{});
+    EXPECT_EQ(std::pair(written.ok, written.reason),
+              std::pair(false, std::string("No space left on device for /Saved.ewg")));
+    EXPECT_EQ(files.content(StorageTest::path("Saved.ewg")), "1,2,3,4\r\n");
+}
+
+// A box's text is kept as typed when the record can give it back whole, else as the box shows it once left.
+TEST(StateFiles, AWageBoxTheRecordCannotHoldIsKeptAsTheBoxWouldShowIt)
+{
+    FakeFileSystem files;
+    StateFiles stateFiles(files, "/data");
+    for (const auto& [typed, kept] :
+         {std::pair{"12\"5", "12.00"},
+          {"12.5\r\n", "12.50"},
+          {"1234567890123456789012345678901234567890123", "1234567890123456789012345678901234567890123.00"},
+          {"  12.5 an hour", "  12.5 an hour"},
+          {"12345678901234567890123456789012345678.5", "12345678901234567890123456789012345678.5"}}) {
+        ASSERT_TRUE(stateFiles.WriteWage({typed, WageType::MyWage, typed, PayPeriod::Hourly}).ok);
+        const StateRead<RememberedWage> read = stateFiles.ReadWage();
+        EXPECT_EQ(std::pair(read.value.mainEntry, read.value.advancedEntry),
+                  std::pair(std::string(kept), std::string(kept)))
+            << typed;
+    }
+    EXPECT_FALSE(stateFiles.PrevWrittenAt()) << "no Prev.ewg, no time of writing";
+}
 
 } // namespace

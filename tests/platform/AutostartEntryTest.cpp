@@ -1,18 +1,18 @@
 #include "platform/AutostartEntry.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sys/stat.h>
+#include <sstream>
 
 namespace {
-
 namespace fs = std::filesystem;
 
-// The Exec key quotes what the Desktop Entry specification reserves.
-TEST(AutostartEntry, NamesTheBinaryQuotedAsTheExecKeyWants)
+// The Exec key quotes what desktop entries reserve.
+TEST(AutostartEntry, NamesTheBinaryQuotedAsTheExecKeyWantsInTheConfigFoldersAutostartFolder)
 {
     for (const auto& [binary, exec] :
          {std::pair{"/usr/libexec/earnmeter/earnmeter", R"("/usr/libexec/earnmeter/earnmeter")"},
@@ -22,10 +22,6 @@ TEST(AutostartEntry, NamesTheBinaryQuotedAsTheExecKeyWants)
         EXPECT_EQ(text.rfind("[Desktop Entry]\nType=Application\nName=Earnmeter\n", 0), 0u);
         EXPECT_NE(text.find("\nX-GNOME-Autostart-enabled=true\n"), std::string::npos) << "GNOME skips it otherwise";
     }
-}
-
-TEST(AutostartEntry, LiesInTheConfigFoldersAutostartFolder)
-{
     EXPECT_EQ(AutostartEntry::folderFor("/home/u", ""), "/home/u/.config/autostart");
     EXPECT_EQ(AutostartEntry::folderFor("/home/u", "/cfg"), "/cfg/autostart");
     EXPECT_EQ(AutostartEntry::folderFor("/home/u", "cfg"), "/home/u/.config/autostart") << "a relative one is ignored";
@@ -35,24 +31,22 @@ TEST(AutostartEntry, LiesInTheConfigFoldersAutostartFolder)
 // On: the folder made and the entry written; off: the entry alone removed; a folder that cannot be made: why.
 TEST(AutostartEntry, IsWrittenAndRemovedAndAFolderInTheWayIsTold)
 {
-    std::string root = (fs::temp_directory_path() / "earnmeter-autostart-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(root.data()), nullptr);
-    AutostartEntry entry(root + "/config/autostart", "/opt/e/earnmeter");
+    TempFolder root;
+    AutostartEntry entry(root / "config/autostart", "/opt/e/earnmeter");
     ASSERT_TRUE(entry.set(true).ok);
-    const std::string path = root + "/config/autostart/org.example.earnmeter.desktop";
-    std::ifstream file(path);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), AutostartEntry::entryText("/opt/e/earnmeter"));
-    std::ofstream(root + "/config/autostart/other.desktop") << "[Desktop Entry]\n";
+    const std::string path = root / "config/autostart/org.example.earnmeter.desktop";
+    std::ostringstream written;
+    written << std::ifstream(path).rdbuf();
+    EXPECT_EQ(written.str(), AutostartEntry::entryText("/opt/e/earnmeter"));
+    std::ofstream(root / "config/autostart/other.desktop") << "[Desktop Entry]\n";
     ASSERT_TRUE(entry.set(false).ok);
     EXPECT_FALSE(fs::exists(path));
-    EXPECT_TRUE(fs::exists(root + "/config/autostart/other.desktop")) << "only ours goes";
+    EXPECT_TRUE(fs::exists(root / "config/autostart/other.desktop")) << "only ours goes";
     EXPECT_TRUE(entry.set(false).ok) << "already off";
 
-    std::ofstream(root + "/blocked") << "a file where the folder should be";
-    const WriteResult blocked = AutostartEntry(root + "/blocked/autostart", "/opt/e/earnmeter").set(true);
+    std::ofstream(root / "blocked") << "a file where the folder should be";
+    const WriteResult blocked = AutostartEntry(root / "blocked/autostart", "/opt/e/earnmeter").set(true);
     EXPECT_FALSE(blocked.ok);
-    EXPECT_NE(blocked.reason.find(root + "/blocked/autostart"), std::string::npos) << blocked.reason;
-    fs::remove_all(root);
+    EXPECT_NE(blocked.reason.find(root / "blocked/autostart"), std::string::npos) << blocked.reason;
 }
-
 } // namespace

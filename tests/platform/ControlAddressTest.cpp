@@ -5,21 +5,26 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <functional>
+#include <memory>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
-
 namespace fs = std::filesystem;
 
 std::string ownFolder(const TempFolder& base)
 {
     return base / ("earnmeter-" + std::to_string(::geteuid()));
+}
+
+mode_t modeOf(const std::string& path)
+{
+    struct stat info
+    {};
+    return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
 }
 
 TEST(ControlAddress, LiesInTheRuntimeFolderNamedFromTheDataFoldersFullPath)
@@ -33,6 +38,10 @@ TEST(ControlAddress, LiesInTheRuntimeFolderNamedFromTheDataFoldersFullPath)
     EXPECT_EQ(channelName(data.path()), channelName(runtime / "link")) << "and reached through a link";
     EXPECT_NE(channelName(data.path()), channelName(data.path() + "/other"));
     EXPECT_EQ(channelName("/home/user/data").size(), std::string("earnmeter-").size() + 16);
+    const std::string deep = runtime / std::string(100, 'r');
+    fs::create_directory(deep);
+    ::chmod(deep.c_str(), 0700);
+    EXPECT_NE(controlAddressFor("/d", deep).problem.find("too long"), std::string::npos) << "for the system";
 }
 
 // Without a runtime folder of the user's own, a private one under the base is
@@ -48,10 +57,7 @@ TEST(ControlAddress, WithoutAPrivateRuntimeFolderUsesItsOwnUnderTmpAndTrustsNoth
         ASSERT_TRUE(address.ok()) << runtime << ": " << address.problem;
         EXPECT_EQ(fs::path(address.socketPath).parent_path(), ownFolder(base)) << runtime;
     }
-    struct stat info
-    {};
-    ASSERT_EQ(::lstat(ownFolder(base).c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(modeOf(ownFolder(base)), 0700u);
 }
 
 // Whatever stands in the way at /tmp/earnmeter-<uid> is refused with its reason;
@@ -59,49 +65,35 @@ TEST(ControlAddress, WithoutAPrivateRuntimeFolderUsesItsOwnUnderTmpAndTrustsNoth
 // the command line, and the refusal is new only the first time.
 TEST(ControlAddress, ARefusedFolderGivesWayToOneOfTheProgramsOwnThatTheCommandLineFinds)
 {
-    struct Case
-    {
-        const char* refusal;
-        std::function<void(const std::string&)> putInTheWay;
-    };
-    const std::vector<Case> cases = {
-        {"may be entered by other users",
-         [](const std::string& at) {
-             fs::create_directory(at), ::chmod(at.c_str(), 0755);
-         }},
-        {"may be entered by other users",
-         [](const std::string& at) {
-             fs::create_directory(at), ::chmod(at.c_str(), 0750); // the user's group
-         }},
-        {"is a symbolic link",
-         [](const std::string& at) {
-             fs::create_directory_symlink("/", at);
-         }},
-        {"is not a folder",
-         [](const std::string& at) {
-             std::ofstream(at) << "in the way";
-         }},
-        {"belongs to another user",
-         [](const std::string& at) {
-             fs::create_directory(at), ::chmod(at.c_str(), 0700);
-             ::chown(at.c_str(), ::geteuid() + 1, static_cast<gid_t>(-1)); // only root can give a folder away
-         }},
-    };
-    for (const Case& c : cases) {
-        if (std::string(c.refusal) == "belongs to another user" && ::geteuid() != 0)
-            continue;
+    // In the way: a folder of that mode ('d'), a link ('l'), a file ('f'), another user's private folder ('u').
+    const std::tuple<char, mode_t, const char*> rows[] = {{'d', 0755, "may be entered by other users"},
+                                                          {'d', 0750, "may be entered by other users"},
+                                                          {'l', 0, "is a symbolic link"},
+                                                          {'f', 0, "is not a folder"},
+                                                          {'u', 0700, "belongs to another user"}};
+    for (const auto& [obstacle, mode, refusal] : rows) {
+        if (obstacle == 'u' && ::geteuid() != 0)
+            continue; // only root can give a folder away
         TempFolder base, data;
-        c.putInTheWay(ownFolder(base));
+        const std::string at = ownFolder(base);
+        if (obstacle == 'l')
+            fs::create_directory_symlink("/", at);
+        else if (obstacle == 'f')
+            std::ofstream(at) << "in the way";
+        else
+            fs::create_directory(at), ::chmod(at.c_str(), mode);
+        if (obstacle == 'u')
+            ::chown(at.c_str(), ::geteuid() + 1, static_cast<gid_t>(-1));
         const ControlAddress looked = controlAddressFor(data.path(), "", base.path(), FolderUse::Find);
-        EXPECT_FALSE(looked.ok()) << c.refusal;
-        EXPECT_EQ(looked.refusedFolder + " " + looked.refusal, ownFolder(base) + " " + c.refusal);
+        EXPECT_FALSE(looked.ok()) << refusal;
+        EXPECT_EQ(looked.refusedFolder + " " + looked.refusal, at + " " + refusal);
 
         const ControlAddress made = controlAddressFor(data.path(), "", base.path(), FolderUse::Make);
-        ASSERT_TRUE(made.ok()) << c.refusal << ": " << made.problem;
+        ASSERT_TRUE(made.ok()) << refusal << ": " << made.problem;
         const fs::path own = fs::path(made.socketPath).parent_path();
         EXPECT_EQ(own.parent_path(), base.path());
         EXPECT_EQ(privateFolderProblem(own), "") << own;
-        EXPECT_TRUE(made.refused() && made.refusalIsNew) << c.refusal;
+        EXPECT_TRUE(made.refused() && made.refusalIsNew) << refusal;
 
         const ControlAddress again = controlAddressFor(data.path(), "", base.path(), FolderUse::Make);
         EXPECT_EQ(again.socketPath, made.socketPath) << "the recorded folder is used again";
@@ -118,50 +110,30 @@ TEST(ControlAddress, ARecordNamingAFolderThatIsNotPrivateIsNotTrusted)
     fs::create_directory_symlink("/", ownFolder(base));
     std::ofstream(data / ChannelRecordName) << open.path() << "\n\n";
     const ControlAddress looked = controlAddressFor(data.path(), "", base.path(), FolderUse::Find);
-    EXPECT_FALSE(looked.ok());
-    EXPECT_TRUE(looked.refused());
+    EXPECT_TRUE(!looked.ok() && looked.refused());
     const ControlAddress made = controlAddressFor(data.path(), "", base.path(), FolderUse::Make);
     ASSERT_TRUE(made.ok()) << made.problem;
     EXPECT_NE(fs::path(made.socketPath).parent_path(), open.path());
 }
 
-TEST(ControlAddress, ASocketPathTooLongForTheSystemIsRefused)
-{
-    TempFolder runtime;
-    const std::string deep = runtime / std::string(100, 'r');
-    fs::create_directory(deep);
-    ::chmod(deep.c_str(), 0700);
-    EXPECT_NE(controlAddressFor("/d", deep).problem.find("too long"), std::string::npos);
-}
-
 // The kernel holds the lock per open file, so one process can play two copies.
-TEST(InstanceLock, OneHolderPerDataFolderUntilItEnds)
+TEST(InstanceLock, OneHolderPerDataFolderUntilItEndsAndALockThatCannotBeMadeIsAFailureWithItsReason)
 {
-    TempFolder data, other;
+    TempFolder data, other, linked;
     auto first = std::make_unique<InstanceLock>(data.path());
     ASSERT_EQ(first->acquire(), InstanceLock::Outcome::Held) << first->problem();
     EXPECT_EQ(InstanceLock(data.path()).acquire(), InstanceLock::Outcome::HeldByOther);
     EXPECT_EQ(InstanceLock(other.path()).acquire(), InstanceLock::Outcome::Held);
     first.reset();
     EXPECT_EQ(InstanceLock(data.path()).acquire(), InstanceLock::Outcome::Held) << "the folder is free once it ends";
-    struct stat info
-    {};
-    ASSERT_EQ(::stat((data / InstanceLock::FileName).c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u) << "the lock says nothing to other users";
-}
+    EXPECT_EQ(modeOf(data / InstanceLock::FileName), 0600u) << "the lock says nothing to other users";
 
-TEST(InstanceLock, ALockThatCannotBeMadeIsAFailureWithItsReasonNotAnotherCopy)
-{
-    TempFolder data;
     std::ofstream(data / "file") << "in the way";
     InstanceLock underAFile(data / "file");
-    EXPECT_EQ(underAFile.acquire(), InstanceLock::Outcome::Failed);
+    EXPECT_EQ(underAFile.acquire(), InstanceLock::Outcome::Failed) << "not another copy";
     EXPECT_EQ(underAFile.problem(), std::strerror(ENOTDIR));
-
-    fs::create_symlink(data / "elsewhere", data / InstanceLock::FileName);
-    InstanceLock throughALink(data.path());
-    EXPECT_EQ(throughALink.acquire(), InstanceLock::Outcome::Failed) << "a link could point anywhere";
-    EXPECT_FALSE(fs::exists(data / "elsewhere"));
+    fs::create_symlink(linked / "elsewhere", linked / InstanceLock::FileName);
+    EXPECT_EQ(InstanceLock(linked.path()).acquire(), InstanceLock::Outcome::Failed) << "a link could point anywhere";
+    EXPECT_FALSE(fs::exists(linked / "elsewhere"));
 }
-
 } // namespace

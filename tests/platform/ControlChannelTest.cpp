@@ -11,41 +11,52 @@
 #include <future>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
 const MeterStatus Running{Phase::Running, 7, Currency::fromUnits(700), Currency::fromUnits(360'000), false};
+const std::string RunningLine = "Running 00:00:07 $0.07 ($36.00/hr), today $253.18 in 6:02:11";
+
+// A socket connected to (or, with `listening`, bound at) the path.
+int socketAt(const std::string& path, bool listening = false)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    const auto* at = reinterpret_cast<const sockaddr*>(&address);
+    const bool done = listening ? ::bind(fd, at, sizeof address) == 0 && ::listen(fd, 4) == 0
+                                : ::connect(fd, at, sizeof address) == 0;
+    return done ? fd : (::close(fd), -1);
+}
 
 // A raw client that says what a test wants, or nothing.
 class RawClient
 {
 public:
-    explicit RawClient(const std::string& path) : m_fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0))
-    {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        path.copy(address.sun_path, sizeof address.sun_path - 1);
-        connected = ::connect(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    }
+    explicit RawClient(const std::string& path) : m_fd(socketAt(path)) {}
     ~RawClient() { ::close(m_fd); }
     RawClient(const RawClient&) = delete;
     RawClient& operator=(const RawClient&) = delete;
 
+    bool connected() const { return m_fd >= 0; }
     void say(const std::string& text) { ::send(m_fd, text.data(), text.size(), MSG_NOSIGNAL); }
     // What the server has sent so far; "(closed)" once it has hung up, "" while it is still silent.
     std::string heard()
     {
         char buffer[512];
         const ssize_t got = ::recv(m_fd, buffer, sizeof buffer, MSG_DONTWAIT);
-        if (got == 0)
-            return "(closed)";
-        return got > 0 ? std::string(buffer, static_cast<std::size_t>(got)) : std::string();
+        return got == 0 ? "(closed)" : got > 0 ? std::string(buffer, static_cast<std::size_t>(got)) : "";
     }
-
-    bool connected = false;
+    // Waits for the first whole line.
+    std::string firstLine()
+    {
+        std::string line;
+        const bool whole = QTest::qWaitFor([&] { return (line += heard()).find('\n') != std::string::npos; });
+        return whole ? line : line + "(no whole line)";
+    }
 
 private:
     int m_fd;
@@ -71,8 +82,8 @@ protected:
                 return true;
             });
         });
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&done] { return done.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 10000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return done.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
         EXPECT_EQ(done.get(), expected) << request;
         return lines;
     }
@@ -89,33 +100,27 @@ TEST_F(ControlChannelTest, WatchersAndRequestsHavePlacesOfTheirOwnAndAStalledWat
 {
     server = std::make_unique<ControlServer>(meter, ControlServer::Limits{2, 2, std::chrono::seconds(0)});
     ASSERT_EQ(server->listen(socketPath, true), "");
-    const auto firstLine = [](RawClient& client) {
-        std::string heard;
-        const bool whole = QTest::qWaitFor([&] { return (heard += client.heard()).find('\n') != std::string::npos; });
-        return whole ? heard : heard + "(no whole line)";
-    };
     RawClient panel(socketPath);
     panel.say("watch\n");
-    EXPECT_NE(firstLine(panel), "busy\n");
+    EXPECT_NE(panel.firstLine(), "busy\n");
     RawClient stalled(socketPath);
     stalled.say("watch\n");
-    EXPECT_NE(firstLine(stalled), "busy\n");
+    EXPECT_NE(stalled.firstLine(), "busy\n");
     RawClient third(socketPath);
     third.say("watch\n");
-    EXPECT_EQ(firstLine(third), "busy\n") << "a third watcher";
+    EXPECT_EQ(third.firstLine(), "busy\n") << "a third watcher";
     EXPECT_EQ(exchange("status", ControlClient::Outcome::Answered).size(), 1u) << "a request beside the watchers";
     {
         RawClient silent(socketPath), quiet(socketPath);
         QTest::qWait(50);
-        RawClient turnedAway(socketPath);
-        EXPECT_EQ(firstLine(turnedAway), "busy\n") << "a third request at once";
+        EXPECT_EQ(RawClient(socketPath).firstLine(), "busy\n") << "a third request at once";
     }
     // The stalled watcher reads no more: the change after the one it left unread lets it go.
     MeterStatus next = Running;
     for (const int second : {8, 9}) {
         next.elapsedSeconds = second;
         meter.change(next);
-        EXPECT_NE(firstLine(panel), "(closed)") << second;
+        EXPECT_NE(panel.firstLine(), "(closed)") << second;
     }
     EXPECT_TRUE(QTest::qWaitFor([&stalled] { return stalled.heard().find("(closed)") != std::string::npos; }));
 }
@@ -125,13 +130,12 @@ TEST_F(ControlChannelTest, WatchersAndRequestsHavePlacesOfTheirOwnAndAStalledWat
 TEST_F(ControlChannelTest, GarbageAndSilentClientsNeitherDisturbTheMeterNorBlockTheNextClient)
 {
     RawClient silent(socketPath), flood(socketPath), nonsense(socketPath), unknown(socketPath);
-    ASSERT_TRUE(silent.connected && flood.connected && nonsense.connected && unknown.connected);
+    ASSERT_TRUE(silent.connected() && flood.connected() && nonsense.connected() && unknown.connected());
     flood.say(std::string(4096, 'x'));
     nonsense.say(std::string("\x01\xff status\n", 10));
     unknown.say("frobnicate\n");
 
-    EXPECT_EQ(exchange("status", ControlClient::Outcome::Answered),
-              std::vector<std::string>{"Running 00:00:07 $0.07 ($36.00/hr), today $253.18 in 6:02:11"});
+    EXPECT_EQ(exchange("status", ControlClient::Outcome::Answered), std::vector<std::string>{RunningLine});
     EXPECT_EQ(silent.heard(), "") << "still given its time";
     EXPECT_EQ(nonsense.heard(), "error unknown request\n");
     EXPECT_TRUE(QTest::qWaitFor([&unknown] { return unknown.heard() == "error unknown request\n"; }));
@@ -160,7 +164,7 @@ TEST_F(ControlChannelTest, TheSocketIsTheUsersOwnAndAnotherUsersRequestIsNotObey
         RawClient client(socketPath);
         client.say("start\n");
         ::sleep(1);
-        ::_exit(client.connected ? 0 : 3);
+        ::_exit(client.connected() ? 0 : 3);
     }
     int status = -1;
     EXPECT_TRUE(QTest::qWaitFor([&] { return ::waitpid(other, &status, WNOHANG) == other; }, 5000));
@@ -175,9 +179,8 @@ TEST_F(ControlChannelTest, CommandsAreAnsweredOkThenCarriedOutAndStatusComesAsJs
     EXPECT_EQ(exchange("toggle", ControlClient::Outcome::Answered), std::vector<std::string>{"ok"});
     EXPECT_TRUE(QTest::qWaitFor([this] { return !meter.performed.empty(); }));
     EXPECT_EQ(meter.performed, std::vector<RemoteCommand>{RemoteCommand::Toggle});
-    const std::vector<std::string> json = exchange("status json", ControlClient::Outcome::Answered);
-    ASSERT_EQ(json.size(), 1u);
-    EXPECT_EQ(json[0], statusJson(Running, meter.dayFigures));
+    EXPECT_EQ(exchange("status json", ControlClient::Outcome::Answered),
+              std::vector<std::string>{statusJson(Running, meter.dayFigures)});
 }
 
 // A watcher gets the line at once, again at every change, and the end of the channel when the program ends.
@@ -186,8 +189,7 @@ TEST_F(ControlChannelTest, AWatcherHearsEachChangeUntilTheProgramEnds)
     RawClient watcher(socketPath), stubborn(socketPath);
     watcher.say("watch\n");
     stubborn.say("watch json\n");
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&watcher] { return watcher.heard() == "Running 00:00:07 $0.07 ($36.00/hr), today $253.18 in 6:02:11\n"; }));
+    EXPECT_TRUE(QTest::qWaitFor([&watcher] { return watcher.heard() == RunningLine + "\n"; }));
     EXPECT_TRUE(QTest::qWaitFor([&stubborn] { return !stubborn.heard().empty(); }));
     stubborn.say("more\n"); // a watcher that talks on is let go
     EXPECT_TRUE(QTest::qWaitFor([&stubborn] { return stubborn.heard() == "(closed)"; }));
@@ -195,7 +197,7 @@ TEST_F(ControlChannelTest, AWatcherHearsEachChangeUntilTheProgramEnds)
     MeterStatus paused = Running;
     paused.phase = Phase::Paused;
     meter.change(paused);
-    EXPECT_EQ(watcher.heard(), "Paused 00:00:07 $0.07 ($36.00/hr), today $253.18 in 6:02:11\n");
+    EXPECT_EQ(watcher.heard(), "Paused" + RunningLine.substr(7) + "\n");
     server.reset();
     EXPECT_EQ(watcher.heard(), "(closed)");
     EXPECT_EQ(exchange("status", ControlClient::Outcome::NotRunning), std::vector<std::string>{});
@@ -205,21 +207,15 @@ TEST_F(ControlChannelTest, AWatcherHearsEachChangeUntilTheProgramEnds)
 TEST(ControlClient, ACopyThatDoesNotAnswerInTimeIsNoAnswerAndNoSocketIsNotRunning)
 {
     TempFolder runtime;
-    const std::string path = runtime / "stuck.sock";
-    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    path.copy(address.sun_path, sizeof address.sun_path - 1);
-    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-    ASSERT_EQ(::listen(listener, 4), 0);
+    const int listener = socketAt(runtime / "stuck.sock", true);
+    ASSERT_GE(listener, 0);
     const auto ignore = [](const std::string&) {
         return true;
     };
-    EXPECT_EQ(ControlClient(path, std::chrono::milliseconds(200)).exchange("status", ignore),
+    EXPECT_EQ(ControlClient(runtime / "stuck.sock", std::chrono::milliseconds(200)).exchange("status", ignore),
               ControlClient::Outcome::NoAnswer);
     ::close(listener);
-    EXPECT_EQ(ControlClient(path).exchange("status", ignore), ControlClient::Outcome::NotRunning);
+    EXPECT_EQ(ControlClient(runtime / "stuck.sock").exchange("status", ignore), ControlClient::Outcome::NotRunning);
     EXPECT_EQ(ControlClient(runtime / "none.sock").exchange("status", ignore), ControlClient::Outcome::NotRunning);
 }
-
 } // namespace

@@ -1,14 +1,13 @@
 #include "platform/DataFolder.h"
 
+#include "TempFolder.h"
 #include "engine/RowName.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 namespace {
-
 struct Row
 {
     std::string name;
@@ -18,6 +17,7 @@ struct Row
 
 const std::string Home = "/home/user";
 const std::string PerUser = "/home/user/.local/share/Earnmeter";
+const std::string Passwd = "/var/lib/u"; // the home the password database names
 
 // From where the program runs and the environment to the folder of its files.
 const std::vector<Row> Table = {
@@ -29,15 +29,9 @@ const std::vector<Row> Table = {
     {"UnwritableFolder", {"/home/user/readonly", false, Home, "", Home}, PerUser},
     {"XdgDataHome", {"/usr/bin", true, Home, "/data/xdg/", Home}, "/data/xdg/Earnmeter"},
     {"RelativeXdgDataHomeIsIgnored", {"/usr/bin", true, Home, "data", Home}, PerUser},
-    {"HomeUnsetTakesThePasswordDatabase",
-     {"/usr/bin", true, "", "", "/var/lib/user"},
-     "/var/lib/user/.local/share/Earnmeter"},
-    {"RelativeHomeTakesThePasswordDatabase",
-     {"/usr/bin", true, "user", "", "/var/lib/user"},
-     "/var/lib/user/.local/share/Earnmeter"},
-    {"HomeWinsOverThePasswordDatabase",
-     {"/usr/bin", true, "/srv/me", "", "/var/lib/user"},
-     "/srv/me/.local/share/Earnmeter"},
+    {"HomeUnsetTakesThePasswordDatabase", {"/usr/bin", true, "", "", Passwd}, Passwd + "/.local/share/Earnmeter"},
+    {"RelativeHomeTakesThePasswordDatabase", {"/usr/bin", true, "u", "", Passwd}, Passwd + "/.local/share/Earnmeter"},
+    {"HomeWinsOverThePasswordDatabase", {"/usr/bin", true, "/srv/me", "", Passwd}, "/srv/me/.local/share/Earnmeter"},
     {"NoHomeAtAll", {"/usr/bin", true, "", "relative", ""}, ""},
     {"UnknownExecutableFolder", {"", true, Home, "", Home}, PerUser},
 };
@@ -52,40 +46,20 @@ TEST_P(DataFolderChoice, FollowsWhereTheProgramRunsAndTheUsersHome)
 
 INSTANTIATE_TEST_SUITE_P(Rows, DataFolderChoice, testing::ValuesIn(Table), RowName());
 
-class DataFolderMaking : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        base = std::filesystem::temp_directory_path() /
-               ("earnmeter-folder-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(base);
-    }
-    void TearDown() override { std::filesystem::remove_all(base); }
-
-    std::filesystem::path base;
-};
-
-TEST_F(DataFolderMaking, AMissingFolderIsMadeWithItsParents)
-{
-    const std::string folder = (base / "share" / "Earnmeter").string();
-    const DataFolder made = prepareDataFolder(folder);
-    EXPECT_TRUE(made.ok()) << made.problem;
-    EXPECT_TRUE(std::filesystem::is_directory(folder));
-    EXPECT_TRUE(prepareDataFolder(folder).ok()) << "and an existing one is fine";
-}
-
 // A plain file where a folder should be fails even for root, who ignores modes.
-TEST_F(DataFolderMaking, AFolderThatCannotBeMadeIsToldWithItsPath)
+TEST(DataFolderMaking, AMissingFolderIsMadeWithItsParentsAndOneThatCannotBeIsToldWithItsPath)
 {
-    std::ofstream(base / "share") << "not a folder";
-    const std::string folder = (base / "share" / "Earnmeter").string();
-    const DataFolder made = prepareDataFolder(folder);
-    ASSERT_FALSE(made.ok());
-    EXPECT_EQ(dataFolderProblemText(made),
-              "Earnmeter cannot create its data folder " + folder + ": " + made.problem + ".");
+    TempFolder base;
+    const DataFolder made = prepareDataFolder(base / "share/Earnmeter");
+    EXPECT_TRUE(made.ok()) << made.problem;
+    EXPECT_TRUE(std::filesystem::is_directory(base / "share/Earnmeter"));
+    EXPECT_TRUE(prepareDataFolder(base / "share/Earnmeter").ok()) << "and an existing one is fine";
+
+    std::ofstream(base / "file") << "not a folder";
+    const DataFolder blocked = prepareDataFolder(base / "file/Earnmeter");
+    ASSERT_FALSE(blocked.ok());
+    EXPECT_EQ(dataFolderProblemText(blocked),
+              "Earnmeter cannot create its data folder " + (base / "file/Earnmeter") + ": " + blocked.problem + ".");
     EXPECT_FALSE(prepareDataFolder("").ok()) << "no home to put it in";
 }
-
 } // namespace

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -11,9 +10,8 @@ class TempFolder
 public:
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "earnmeter-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            m_path = pattern;
+        if (!::mkdtemp(m_path.data()))
+            m_path.clear();
     }
     ~TempFolder()
     {
@@ -28,5 +26,5 @@ public:
     std::string operator/(const std::string& name) const { return m_path + "/" + name; }
 
 private:
-    std::string m_path;
+    std::string m_path = (std::filesystem::temp_directory_path() / "earnmeter-test-XXXXXX").string();
 };

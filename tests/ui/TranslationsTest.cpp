@@ -8,33 +8,14 @@
 #include "ui/common/EngineWords.h"
 #include "ui/preferences/PreferencesDialog.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QRegularExpression>
-#include <QSpinBox>
-#include <QTableWidget>
-#include <QTimer>
-#include <QTranslator>
-#include <QXmlStreamReader>
+#include <QtWidgets>
 
 #include <map>
 #include <set>
 
 namespace {
 
-using Sources = std::set<std::pair<QString, QString>>;
-
-QString tsPath(const QString& language)
-{
-    return QStringLiteral(EARNMETER_TRANSLATIONS_DIR "/earnmeter_%1.ts").arg(language);
-}
+const char* const Languages[] = {"de", "fr", "es", "pt_BR", "zh_CN"};
 
 // Every (context, source text, translation) a translation file holds.
 struct TsEntry
@@ -43,10 +24,10 @@ struct TsEntry
     bool unfinished = false;
 };
 
-std::vector<TsEntry> readTs(const QString& path)
+std::vector<TsEntry> readTs(const char* language)
 {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QFile file(QStringLiteral(EARNMETER_TRANSLATIONS_DIR "/earnmeter_%1.ts").arg(QLatin1String(language)));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << language;
     QXmlStreamReader xml(&file);
     std::vector<TsEntry> entries;
     QString context;
@@ -64,9 +45,21 @@ std::vector<TsEntry> readTs(const QString& path)
             entries.back().translation = xml.readElementText();
         }
     }
-    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    EXPECT_FALSE(xml.hasError()) << language << ": " << xml.errorString().toStdString();
     return entries;
 }
+
+// A language built into the program, for as long as it lives; English, as written in the code, for "".
+struct Translated
+{
+    explicit Translated(const char* language)
+    {
+        EXPECT_TRUE(!*language || translator.load(QStringLiteral(EARNMETER_QM_DIR "/earnmeter_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+    }
+    ~Translated() { QCoreApplication::removeTranslator(&translator); }
+    QTranslator translator;
+};
 
 // Each text the translators were given, wrapped, so that a text that never went
 // through a translation shows in plain English. What fills a placeholder stays
@@ -76,7 +69,7 @@ class PseudoTranslator final : public QTranslator
 public:
     PseudoTranslator()
     {
-        for (const TsEntry& entry : readTs(tsPath(QStringLiteral("de"))))
+        for (const TsEntry& entry : readTs("de"))
             m_sources.emplace(entry.context, entry.source);
     }
     bool isEmpty() const override { return false; }
@@ -96,16 +89,13 @@ public:
     }
 
 private:
-    static QString wrap(const QString& text)
-    {
-        return text.isEmpty() ? text : QStringLiteral("[!!") + text + QStringLiteral("!!]");
-    }
-    Sources m_sources;
+    static QString wrap(const QString& text) { return text.isEmpty() ? text : "[!!" + text + "!!]"; }
+    std::set<std::pair<QString, QString>> m_sources;
 };
 
-// A word of three letters or more left once the wrapped parts, the program's
-// names, addresses and currency codes are taken out.
-bool plainEnglish(QString text)
+// The texts holding a word of three letters or more once the wrapped parts, the program's
+// names, addresses and currency codes are taken out; Qt's own translations give OK and Cancel.
+std::string untranslated(const QStringList& texts)
 {
     // Innermost first: a translated text may hold others, filled in.
     static const QRegularExpression wrapped(QStringLiteral("\\[!!((?!\\[!!|!!\\]).)*!!\\]"),
@@ -114,71 +104,46 @@ bool plainEnglish(QString text)
         QStringLiteral("/\\S+|\\b[a-z]+(_[a-z]+)+\\b|\\S+\\.(conf|ewg|csv)\\b|Earnmeter|Dorvan "
                        "Quellis|Dorvan|DREAM|https?://\\S+|\\S+@\\S+|\\b[A-Z]{3}\\b"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{3,}"));
-    for (qsizetype length = -1; length != text.size();) {
-        length = text.size();
-        text.replace(wrapped, QStringLiteral(" "));
-    }
-    return text.remove(kept).contains(word);
-}
-
-void addTexts(QStringList& texts, QObject* object)
-{
-    if (auto* widget = qobject_cast<QWidget*>(object))
-        texts << widget->windowTitle() << widget->toolTip() << widget->accessibleName()
-              << widget->accessibleDescription();
-    if (auto* label = qobject_cast<QLabel*>(object))
-        texts << label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(object))
-        texts << button->text();
-    if (auto* box = qobject_cast<QGroupBox*>(object))
-        texts << box->title();
-    if (auto* edit = qobject_cast<QLineEdit*>(object))
-        texts << edit->placeholderText();
-    if (auto* spin = qobject_cast<QAbstractSpinBox*>(object))
-        texts << spin->specialValueText()
-              << (qobject_cast<QSpinBox*>(object) ? qobject_cast<QSpinBox*>(object)->suffix() : QString());
-    if (auto* combo = qobject_cast<QComboBox*>(object))
-        for (int i = 0; i < combo->count(); ++i)
-            texts << combo->itemText(i);
-    if (auto* table = qobject_cast<QTableWidget*>(object))
-        for (int i = 0; i < table->columnCount(); ++i)
-            texts << table->horizontalHeaderItem(i)->text();
-    if (auto* menu = qobject_cast<QMenu*>(object))
-        texts << menu->title();
-    if (auto* action = qobject_cast<QAction*>(object))
-        texts << action->text();
-}
-
-QStringList textsOf(QObject& root)
-{
-    QStringList texts;
-    addTexts(texts, &root);
-    for (QObject* child : root.findChildren<QObject*>())
-        addTexts(texts, child);
-    return texts;
-}
-
-// Qt's own translations give the standard buttons.
-bool qtsOwn(const QString& text)
-{
-    return text == QLatin1String("OK") || text == QLatin1String("Cancel");
-}
-
-std::string untranslated(const QStringList& texts)
-{
     QStringList plain;
-    for (const QString& text : texts)
-        if (plainEnglish(text) && !qtsOwn(text))
-            plain << text;
+    for (const QString& shown : texts) {
+        QString text = shown;
+        for (qsizetype length = -1; length != text.size();) {
+            length = text.size();
+            text.replace(wrapped, QStringLiteral(" "));
+        }
+        if (text.remove(kept).contains(word) && shown != "OK" && shown != "Cancel")
+            plain << shown;
+    }
     return plain.join(QLatin1Char('\n')).toStdString();
 }
 
-std::string untranslated(const Message& message)
+QStringList messageTexts(const Message& message)
 {
     QStringList texts{QString::fromStdString(message.text), QString::fromStdString(message.caption)};
     for (const std::string& choice : message.choices)
         texts << QString::fromStdString(choice);
-    return untranslated(texts);
+    return texts;
+}
+
+// Every text a window and what it holds show: captions, tips, spoken names, list entries, headers.
+QStringList textsOf(QObject& root)
+{
+    QStringList texts;
+    QList<QObject*> all = root.findChildren<QObject*>();
+    all.prepend(&root);
+    for (QObject* object : all) {
+        for (const char* property : {"windowTitle", "toolTip", "accessibleName", "accessibleDescription", "text",
+                                     "title", "placeholderText", "specialValueText", "suffix"})
+            if (const QVariant value = object->property(property); value.metaType() == QMetaType::fromType<QString>())
+                texts << value.toString();
+        if (auto* combo = qobject_cast<QComboBox*>(object))
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+        if (auto* table = qobject_cast<QTableWidget*>(object))
+            for (int i = 0; i < table->columnCount(); ++i)
+                texts << table->horizontalHeaderItem(i)->text();
+    }
+    return texts;
 }
 
 // The texts of the modal window `open` puts up, taken before it is closed.
@@ -245,14 +210,14 @@ TEST_F(PseudoTranslation, EveryWindowMenuTooltipAndAccessibleNameGoesThroughTheT
 TEST_F(PseudoTranslation, MessagesNotificationsAndTipsGoThroughTheTranslations)
 {
     // The key is the file's own word; what each key expects is worded by the file's reader.
-    std::vector<Message> messages{Messages::preferencesProblems({PreferenceProblem{}})};
+    QStringList said = messageTexts(Messages::preferencesProblems({PreferenceProblem{}}));
     for (const PreferenceKey& key : preferenceKeys())
-        messages.push_back(Messages::preferencesProblems({{3, "a_key", "x", std::string(key.expected), "x"}}));
+        said << messageTexts(Messages::preferencesProblems({{3, "a_key", "x", std::string(key.expected), "x"}}));
     WorkingDay impossible;
     impossible.start = ClockTime{600}, impossible.end = ClockTime{540};
-    messages.push_back(Messages::preferencesProblems(
+    said << messageTexts(Messages::preferencesProblems(
         {{4, "work_end", "x", impossible.problem()->why, "x", impossible.problem()->value}}));
-    for (Message message :
+    for (const Message& message :
          {Messages::endOfFile("Prev.ewg"), Messages::updated(), Messages::configRecreated(),
           Messages::configDamaged("x", {"Minimum Wage", "DREAM Wage", "Minimize on Startup", "Startup in Advanced Mode",
                                         "Save Position on Exit"}),
@@ -261,11 +226,7 @@ TEST_F(PseudoTranslation, MessagesNotificationsAndTipsGoThroughTheTranslations)
           Messages::channelRefused("/tmp/a", "belongs to another user", "", ""),
           Messages::channelRefused("/tmp/a", "is not a folder", "", ""),
           Messages::channelRefused("/tmp/a", "may be entered by other users", "", "")})
-        messages.push_back(message);
-    for (const Message& message : messages)
-        EXPECT_EQ(untranslated(message), "");
-
-    QStringList said;
+        said << messageTexts(message);
     for (auto moment : {DayStep::Moment::DayBegins, DayStep::Moment::BreakBegins, DayStep::Moment::BreakEnds,
                         DayStep::Moment::DayEnds})
         for (auto kind : {DayStep::Kind::StartMeter, DayStep::Kind::PauseMeter, DayStep::Kind::Tell})
@@ -279,8 +240,8 @@ TEST_F(PseudoTranslation, MessagesNotificationsAndTipsGoThroughTheTranslations)
 // What the translators wrote keeps what the program fills in and the keys users press.
 TEST(Translations, AreCompleteAndKeepEveryPlaceholderAndAccessKey)
 {
-    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
     const auto placeholders = [](const QString& text) {
+        static const QRegularExpression placeholder(QStringLiteral("%\\d"));
         QStringList found;
         for (const auto& match : placeholder.globalMatch(text))
             found << match.captured();
@@ -290,9 +251,9 @@ TEST(Translations, AreCompleteAndKeepEveryPlaceholderAndAccessKey)
     const auto accessKey = [](QString text) {
         return text.replace(QStringLiteral("&&"), QString()).contains(u'&');
     };
-    const std::size_t sources = readTs(tsPath(QStringLiteral("de"))).size();
-    for (const char* language : {"de", "fr", "es", "pt_BR", "zh_CN"}) {
-        const std::vector<TsEntry> entries = readTs(tsPath(QString::fromLatin1(language)));
+    const std::size_t sources = readTs("de").size();
+    for (const char* language : Languages) {
+        const std::vector<TsEntry> entries = readTs(language);
         EXPECT_EQ(entries.size(), sources) << language;
         for (const TsEntry& e : entries) {
             const std::string where =
@@ -304,11 +265,11 @@ TEST(Translations, AreCompleteAndKeepEveryPlaceholderAndAccessKey)
     }
 }
 
-// The letter after each "&" among the texts of one menu or one window.
-QStringList duplicateKeys(const QStringList& texts)
+// The texts sharing the letter after their "&", among those of one menu or one window.
+std::string duplicateKeys(const QStringList& texts)
 {
-    std::map<QChar, QStringList> byKey;
     static const QRegularExpression key(QStringLiteral("&([^&\\s])"));
+    std::map<QChar, QStringList> byKey;
     for (const QString& text : texts)
         if (const auto match = key.match(text); match.hasMatch())
             byKey[match.captured(1).at(0).toLower()] << text;
@@ -316,7 +277,7 @@ QStringList duplicateKeys(const QStringList& texts)
     for (const auto& [letter, holders] : byKey)
         if (holders.size() > 1)
             duplicates << holders.join(QStringLiteral(" / "));
-    return duplicates;
+    return duplicates.join(QLatin1Char('\n')).toStdString();
 }
 
 // Captions, buttons and menu titles a window's access keys choose among.
@@ -347,50 +308,34 @@ QStringList menuTexts(QMenu& menu)
 
 TEST(Translations, EveryMenuAndWindowKeepsUniqueAccessKeysInEveryLanguage)
 {
-    // English first, as written in the code.
     for (const char* language : {"", "de", "fr", "es", "pt_BR", "zh_CN"}) {
-        QTranslator translator;
-        if (*language) {
-            ASSERT_TRUE(
-                translator.load(QStringLiteral(EARNMETER_QM_DIR "/earnmeter_%1.qm").arg(QLatin1String(language))));
-        }
-        QCoreApplication::installTranslator(&translator);
+        Translated translated(language);
         HostWorld w;
         w.startWith();
         w.host.runTimer().enterAdvanced();
         std::map<std::string, QStringList> keyed = {{"tray menu", menuTexts(*w.panel.menu)},
                                                     {"preferences", keyedTexts(w.host.preferencesDialog())}};
-        for (QWidget* window :
-             {static_cast<QWidget*>(&w.host.mainWindow()), static_cast<QWidget*>(&w.host.advancedWindow())}) {
+        for (QWidget* window : std::initializer_list<QWidget*>{&w.host.mainWindow(), &w.host.advancedWindow()}) {
             keyed[window->objectName().toStdString()] = keyedTexts(*window);
             for (QMenu* menu : window->findChildren<QMenu*>())
                 keyed[menu->objectName().toStdString()] = menuTexts(*menu);
         }
         for (const auto& [where, texts] : keyed)
-            EXPECT_EQ(duplicateKeys(texts).join(QLatin1Char('\n')).toStdString(), "") << language << " " << where;
-        QCoreApplication::removeTranslator(&translator);
+            EXPECT_EQ(duplicateKeys(texts), "") << language << " " << where;
     }
 }
 
 // A message's figures are written as the reader's locale writes them, its pay period named in the language.
 TEST(Translations, MessagesWriteTheirAmountsAndPeriodsInTheReadersConvention)
 {
-    const Message refused = wageRefusedMessage("1e400", PayPeriod::Weekly);
     for (const auto& [language, locale, expected] :
          {std::tuple{"", QLocale::c(), u"at most 17,737,253,917,028.41 (Weekly);"_qs},
           {"de", QLocale(QLocale::German, QLocale::Germany), u"höchstens 17.737.253.917.028,41 (Wöchentlich) ein"_qs},
           {"fr", QLocale(QLocale::French, QLocale::France),
            u"au plus 17\u202F737\u202F253\u202F917\u202F028,41 (Hebdomadaire)"_qs}}) {
-        QTranslator translator;
-        if (*language) {
-            ASSERT_TRUE(
-                translator.load(QStringLiteral(EARNMETER_QM_DIR "/earnmeter_%1.qm").arg(QLatin1String(language))));
-        }
-        QCoreApplication::installTranslator(&translator);
-        const QString shown = engineWords(refused, locale);
-        EXPECT_TRUE(shown.contains(expected)) << shown.toStdString();
-        EXPECT_TRUE(shown.contains(u"1e400"_qs)) << shown.toStdString();
-        QCoreApplication::removeTranslator(&translator);
+        Translated translated(language);
+        const QString shown = engineWords(wageRefusedMessage("1e400", PayPeriod::Weekly), locale);
+        EXPECT_TRUE(shown.contains(expected) && shown.contains(u"1e400"_qs)) << shown.toStdString();
     }
 }
 

@@ -1,18 +1,26 @@
 #pragma once
 
 #include "host/HostFixture.h"
+#include "ui/options/OptionsDialog.h"
+#include "ui/preferences/PreferencesDialog.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
 #include <QTest>
+
+#include <tuple>
 
 // Both working windows of a host started as usual, the live one active.
 class WindowFixture : public HostFixture
 {
 protected:
     explicit WindowFixture(QLocale numbers = QLocale::c()) : HostFixture(numbers) {}
-
     void SetUp() override
     {
         startWith(config);
@@ -21,7 +29,10 @@ protected:
 
     MainWindow& simple() { return host.mainWindow(); }
     AdvancedWindow& advanced() { return host.advancedWindow(); }
+    QMainWindow& window(bool inAdvanced) { return inAdvanced ? static_cast<QMainWindow&>(advanced()) : simple(); }
     std::string rate() { return CurrencyText(host.runTimer().hourlyWage()); }
+    // The main window's wage box and the rate in force, e.g. "12.35 12.3457".
+    std::string entered() { return wageText(simple()) + " " + rate(); }
     static QLineEdit& wageBox(QWidget& window) { return control<QLineEdit>(window, "txtWage"); }
     static std::string wageText(QWidget& window) { return wageBox(window).text().toStdString(); }
     static bool enabled(QWidget& window, const char* name) { return control(window, name).isEnabled(); }
@@ -52,7 +63,6 @@ protected:
         click(host.liveWindow(), "chkAdvanced");
         ASSERT_TRUE(QTest::qWaitForWindowActive(&host.liveWindow()));
     }
-
     // The user clicks into the wage box, types over its whole text and may press a key there.
     static void typeWage(QWidget& window, const QString& typed, Qt::Key then = Qt::Key_unknown)
     {

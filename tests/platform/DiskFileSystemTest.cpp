@@ -141,23 +141,24 @@ TEST_F(DiskFileSystemTest, KilledWriterAlwaysLeavesOneWholeRecord)
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         // The child rewrites the file as fast as it can, telling after each write.
-        for (unsigned written = 0; child == 0; ++written)
-            if (!disk.writeFile(path("Prev.ewg"), records[written % 2]).ok || ::write(progress[1], "w", 1) != 1)
-                std::_Exit(1);
+        if (child == 0)
+            for (unsigned written = 0;; ++written)
+                if (!disk.writeFile(path("Prev.ewg"), records[written % 2]).ok || ::write(progress[1], "w", 1) != 1)
+                    std::_Exit(1);
         ::close(progress[1]);
         // Let it finish some writes, then strike somewhere inside the next one.
         char done[64];
         ASSERT_GT(::read(progress[0], done, std::uniform_int_distribution<std::size_t>(1, sizeof done)(random)), 0);
-        for (volatile long spin = std::uniform_int_distribution<long>(0, 200'000)(random); spin > 0; spin = spin - 1)
-            ;
+        volatile long spun = 0;
+        for (long spin = std::uniform_int_distribution<long>(0, 200'000)(random); spin > 0; --spin)
+            spun = spun + 1;
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
         ::close(progress[0]);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped on its own: a write failed";
-        const std::string left = read("Prev.ewg");
-        EXPECT_TRUE(left == records[0] || left == records[1])
-            << kill << ": " << disk.readRecord(path("Prev.ewg")).reason;
+        const ReadResult left = disk.readRecord(path("Prev.ewg"));
+        EXPECT_TRUE(left.content == records[0] || left.content == records[1]) << kill << ": " << left.reason;
     }
 }
 } // namespace

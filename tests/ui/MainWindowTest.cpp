@@ -34,6 +34,7 @@ TEST_F(MainWindowTest, TabSelectsTheAmountLeavingRewritesOrRefusesItAndStartRead
     EXPECT_EQ(rate(), "12.35");
     typeWage(simple(), "9", Qt::Key_Return);
     EXPECT_EQ(rate(), "12.35") << "Enter while running started again";
+    EXPECT_EQ(asked().size(), 1u) << "no question on Start or Enter";
 }
 
 TEST_F(MainWindowTest, TheKeypadsEnterStartsWithTheRawTextAsReturnDoes)
@@ -120,11 +121,12 @@ TEST_F(MainWindowTest, PopupOpensForTheRightButtonShiftF10AndTheMenuKeyInBothWin
             QTest::mouseClick(&area, how == Right ? Qt::RightButton : Qt::LeftButton, Qt::NoModifier, spot);
         else
             area.setFocus();
-        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QPoint());
-        if (how == ShiftF10)
+        if (how == ShiftF10) {
             press(shown, Qt::Key_F10, Qt::ShiftModifier);
-        else if (how == MenuKey) // the window system sends the focused control a keyboard request
+        } else if (how == MenuKey) { // the window system sends the focused control a keyboard request
+            QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QPoint());
             QApplication::sendEvent(shown.focusWidget(), &request);
+        }
         EXPECT_EQ(popup.isVisible(), opens) << shown.objectName().toStdString() << " " << target << " " << how;
         popup.close();
     }
@@ -134,9 +136,10 @@ TEST_F(MainWindowTest, PopupOpensForTheRightButtonShiftF10AndTheMenuKeyInBothWin
 TEST_F(MainWindowTest, APopupTakingTheFocusLeavesTheTypedWageAsItIs)
 {
     typeWage(simple(), "77");
+    QMenu& popup = control<QMenu>(simple(), "mnuHidden");
     QTest::mouseClick(simple().centralWidget(), Qt::RightButton, Qt::NoModifier, QPoint(4, 4));
-    ASSERT_TRUE(control<QMenu>(simple(), "mnuHidden").isVisible());
-    control<QMenu>(simple(), "mnuHidden").close();
+    ASSERT_TRUE(popup.isVisible());
+    popup.close();
     EXPECT_EQ(entered(), "77 0");
     press(simple(), Qt::Key_Tab);
     EXPECT_EQ(entered(), "77.00 77");

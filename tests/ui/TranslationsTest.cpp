@@ -12,10 +12,13 @@
 
 #include <map>
 #include <set>
+#include <span>
 
 namespace {
 
-const char* const Languages[] = {"de", "fr", "es", "pt_BR", "zh_CN"};
+// English first, as written in the code, then each translation.
+const char* const Written[] = {"", "de", "fr", "es", "pt_BR", "zh_CN"};
+const std::span<const char* const> Languages = std::span(Written).subspan(1);
 
 // Every (context, source text, translation) a translation file holds.
 struct TsEntry
@@ -308,7 +311,7 @@ QStringList menuTexts(QMenu& menu)
 
 TEST(Translations, EveryMenuAndWindowKeepsUniqueAccessKeysInEveryLanguage)
 {
-    for (const char* language : {"", "de", "fr", "es", "pt_BR", "zh_CN"}) {
+    for (const char* language : Written) {
         Translated translated(language);
         HostWorld w;
         w.startWith();

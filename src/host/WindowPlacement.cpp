@@ -52,14 +52,29 @@ void WindowPlacement::follow(QWidget& window)
 bool WindowPlacement::eventFilter(QObject* watched, QEvent* event)
 {
     auto* window = static_cast<QWidget*>(watched);
-    if (event->type() == QEvent::Hide) {
+    if (event->type() == QEvent::Hide && !m_unplaced.count(window)) {
         // Where the user left it, as the server has it, before it goes.
         if (const std::optional<QPoint> real = x11FramePosition(*window))
             m_frames[window] = *real;
     } else if (event->type() == QEvent::Show && m_frames.count(window)) {
-        QTimer::singleShot(FramedAfterMs, window, [this, window] { placeFrameAt(*window, m_frames[window]); });
+        m_unplaced.insert(window);
+        placeOnceFramed(*window);
+    } else if (event->type() == QEvent::WindowStateChange && !window->isMinimized() && m_unplaced.count(window)) {
+        placeOnceFramed(*window);
     }
     return false;
+}
+
+// A window minimized before it was placed is placed once restored: moving it
+// while minimized brings it back (openbox), and where it stood meanwhile is
+// the window manager's guess, not the user's.
+void WindowPlacement::placeOnceFramed(QWidget& window)
+{
+    QTimer::singleShot(FramedAfterMs, &window, [this, &window] {
+        if (window.isMinimized() || !m_unplaced.erase(&window))
+            return;
+        placeFrameAt(window, m_frames[&window]);
+    });
 }
 
 WindowPositions WindowPlacement::current() const

@@ -6,6 +6,7 @@
 #include <QPoint>
 
 #include <map>
+#include <set>
 
 class QWidget;
 
@@ -35,9 +36,11 @@ protected:
 
 private:
     void follow(QWidget& window);
+    void placeOnceFramed(QWidget& window);
 
     QWidget& m_main;
     QWidget* m_advanced = nullptr;
     QPoint m_advancedPosition;
     std::map<QWidget*, QPoint> m_frames; // where each window's frame is to stand when shown
+    std::set<QWidget*> m_unplaced;        // shown, not yet put where their frames are to stand
 };

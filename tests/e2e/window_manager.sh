@@ -4,8 +4,8 @@
 # closed to the tray and shown again ten times, and a program started again
 # five times, stands exactly where it stood (its frame, as the X server has
 # it), and Saved.ewg keeps that place; under openbox and xfwm4, with "Minimize on
-# Startup?" the window comes up minimized (WM_STATE Iconic). (i3 has no
-# minimized state.)
+# Startup?" the window comes up minimized (WM_STATE Iconic) and, shown, stands
+# where a window started normally stands. (i3 has no minimized state.)
 #
 # Usage: window_manager.sh [path/to/earnmeter]   (default build/earnmeter)
 # Needs openbox and trayer (scripts/deps.sh test installs them).
@@ -90,6 +90,10 @@ comes_up_minimized() {
     main=$(timeout 15 xdotool search --sync --name '^Earnmeter!$' 2>/dev/null | head -n 1)
     iconic() { xprop -id "$main" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
     e2e_expect 10 "$1: Minimize on Startup: the window comes up minimized" iconic
+    "$APP" --show
+    settled
+    e2e_check "$1: and shown, it stands where a window started normally stands ($(place_of "$main"))" \
+        test "$(place_of "$main")" == "$first"
     e2e_stop_pid "$APP_PID" KILL
 }
 

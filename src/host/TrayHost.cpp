@@ -6,10 +6,9 @@
 #include "host/ChosenMoney.h"
 #include "host/DayWords.h"
 #include "platform/tray/SysTray.h"
-#include "ui/common/ProgramIcon.h"
 
 TrayHost::TrayHost(TrayFactory makeTray, Actions actions, const ChosenMoney& money)
-    : m_makeTray(std::move(makeTray)), m_actions(std::move(actions)), m_money(money), m_icon(programIcon())
+    : m_makeTray(std::move(makeTray)), m_actions(std::move(actions)), m_money(money)
 {}
 
 TrayHost::~TrayHost() = default;
@@ -35,7 +34,6 @@ void TrayHost::create()
     m_firstLine = QString::fromLatin1(Version::ProductName);
     m_shownTip.clear();
     showToolTip();
-    tray.setIcon(m_icon);
 }
 
 void TrayHost::remove()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QIcon>
 #include <QObject>
 
 #include <functional>
@@ -60,7 +59,6 @@ private:
     TrayFactory m_makeTray;
     Actions m_actions;
     const ChosenMoney& m_money;
-    QIcon m_icon;
     std::unique_ptr<SysTray> m_frmSysTray;
     QString m_firstLine;    // the product name, then the earnings
     QString m_todayLine;    // empty until today's figure is known

@@ -63,8 +63,8 @@ e2e_expect 5 'after the reset the elapsed time copies as 00:00:00' e2e_clipboard
 main_keys ctrl+c
 e2e_expect 5 'after the reset the wage copies as 0.00' e2e_clipboard_matches '0\.00'
 
-main_keys ctrl+h
-e2e_expect 10 'Ctrl+H opens "Earnmeter History"' e2e_window_shown 'Earnmeter History'
+main_keys alt+w ctrl+h
+e2e_expect 10 'Ctrl+H in the wage box opens "Earnmeter History"' e2e_window_shown 'Earnmeter History'
 history_window=$(e2e_window 5 'Earnmeter History')
 [ -n "$history_window" ] && xdotool windowunmap "$history_window"
 

@@ -144,8 +144,8 @@ else
 fi
 e2e_check "Readme.html lies beside the binary in the build folder" test -f "$APP_DIR/Readme.html"
 
-main_keys ctrl+e
-check_mail_target "$(next_opened 3)" "Help > E-Mail (Ctrl+E)"
+main_keys alt+w ctrl+e
+check_mail_target "$(next_opened 3)" "Help > E-Mail (Ctrl+E, from the wage box)"
 
 # --- The tray menu ----------------------------------------------------------------------
 if tray_menu_choose e "tray E-Mail"; then

@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, EveryMenuItemAndButtonKeepsItsKeys)
 }
 
 // History and the support mail are a Ctrl key away, also from the wage box,
-// which would take Ctrl+H as a backspace.
+// which would take Ctrl+E to move to the end of the line.
 TEST_F(MainWindowTest, CtrlHOpensTheHistoryAndCtrlEWritesToSupportFromEitherWindowsWageBox)
 {
     for (bool inAdvanced : {false, true}) {

@@ -43,7 +43,7 @@ bool WageEdit::event(QEvent* event)
         const bool editKey = key->key() == Qt::Key_C || key->key() == Qt::Key_X;
         const bool menuKey = key->modifiers() == Qt::ControlModifier &&
                              ((editKey && !(hasSelectedText() && m_userSelection)) || key->key() == Qt::Key_R ||
-                              key->key() == Qt::Key_E || key->key() == Qt::Key_H);
+                              key->key() == Qt::Key_E);
         if (menuKey) {
             event->ignore();
             return false;

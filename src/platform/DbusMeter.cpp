@@ -196,6 +196,15 @@ DBusHandlerResult handleElsewhere(DBusConnection* connection, DBusMessage* messa
     return DBUS_HANDLER_RESULT_HANDLED;
 }
 
+// "running", "paused", "idle": the phase as the bus spells it.
+std::string stateName(Phase phase)
+{
+    std::string state = phaseName(phase);
+    for (char& letter : state)
+        letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+    return state;
+}
+
 } // namespace
 
 DbusMeter::DbusMeter(MeterRemote& meter, std::unique_ptr<BusConnection> bus, WallClock wallClock)
@@ -249,10 +258,7 @@ std::unique_ptr<DbusMeter> DbusMeter::publish(MeterRemote& meter, const std::str
 DbusMeter::Properties DbusMeter::properties(const MeterStatus& status, const std::optional<DayFigures>& day,
                                             std::int64_t countedAt)
 {
-    std::string state = phaseName(status.phase);
-    for (char& letter : state)
-        letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-    Properties properties = {{"State", state},
+    Properties properties = {{"State", stateName(status.phase)},
                              {"Elapsed", status.elapsedSeconds},
                              {"Total", fourDecimals(status.total)},
                              {"HourlyWage", fourDecimals(status.hourlyWage)},

@@ -40,6 +40,19 @@ QPoint frameOffset(xcb_connection_t* connection, xcb_window_t window)
     return QPoint(static_cast<int>(sides[0]), static_cast<int>(sides[2])); // left, right, top, bottom
 }
 
+// Where the window's client area stands on the screen, as the server has it.
+std::optional<QPoint> clientOrigin(xcb_connection_t* connection, xcb_window_t id)
+{
+    const auto geometry = own(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr));
+    if (!geometry)
+        return std::nullopt;
+    const auto client = own(xcb_translate_coordinates_reply(
+        connection, xcb_translate_coordinates(connection, id, geometry->root, 0, 0), nullptr));
+    if (!client)
+        return std::nullopt;
+    return QPoint(client->dst_x, client->dst_y);
+}
+
 } // namespace
 
 std::optional<QPoint> x11FramePosition(const QWidget& window)
@@ -50,14 +63,8 @@ std::optional<QPoint> x11FramePosition(const QWidget& window)
         return std::nullopt;
     xcb_connection_t* connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window.winId());
-    const auto geometry = own(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr));
-    if (!geometry)
-        return std::nullopt;
-    const auto client = own(xcb_translate_coordinates_reply(
-        connection, xcb_translate_coordinates(connection, id, geometry->root, 0, 0), nullptr));
-    if (!client)
-        return std::nullopt;
-    return QPoint(client->dst_x, client->dst_y) - frameOffset(connection, id);
+    const std::optional<QPoint> client = clientOrigin(connection, id);
+    return client ? std::optional(*client - frameOffset(connection, id)) : std::nullopt;
 }
 
 void placeFrameAt(QWidget& window, const QPoint& frame)

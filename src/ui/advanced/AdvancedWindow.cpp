@@ -132,6 +132,15 @@ void AdvancedWindow::convertPeriod()
         m_wage->setFocus(Qt::OtherFocusReason);
 }
 
+// Dollars, "36.00", are written as the wage box writes them: "36,00" on a
+// German desktop; a chosen currency comes written by the locale already.
+QString AdvancedWindow::currentShown() const
+{
+    const std::string current = m_wageTypes.currentText();
+    const bool plain = current.find_first_not_of("-0123456789.") == std::string::npos;
+    return plain ? LocalNumbers::toShownText(current, locale()) : QString::fromStdString(current);
+}
+
 void AdvancedWindow::refreshOwn()
 {
     QRadioButton* selected = m_wageTypes.selected() == WageType::MyWage  ? m_myWage
@@ -139,12 +148,7 @@ void AdvancedWindow::refreshOwn()
                                                                          : m_minimum;
     selected->setChecked(true);
     m_period->setCurrentIndex(static_cast<int>(m_wageTypes.period()));
-    // Dollars, "36.00", are written as the wage box writes them: "36,00" on a
-    // German desktop; a chosen currency comes written by the locale already.
-    const std::string current = m_wageTypes.currentText();
-    const bool plain = current.find_first_not_of("-0123456789.") == std::string::npos;
-    showFitted(m_current, plain ? LocalNumbers::toShownText(current, locale()) : QString::fromStdString(current),
-               WindowParts::ReadoutPoints);
+    showFitted(m_current, currentShown(), WindowParts::ReadoutPoints);
     m_minimum->setText(optionCaption(m_wageTypes.minimumCaption()));
     m_dream->setText(optionCaption(m_wageTypes.dreamCaption()));
     showWorkingWeek();

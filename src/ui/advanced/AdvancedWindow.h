@@ -27,6 +27,7 @@ private:
     void createAmountControls();
     void convertPeriod();
     void showWorkingWeek();
+    QString currentShown() const;
 
     WageTypes& m_wageTypes;
     WageEdit* m_wage = nullptr;

@@ -56,6 +56,17 @@ bool buttonFits(const QAbstractButton* button)
     return button->fontMetrics().horizontalAdvance(caption) + 2 * margin <= button->width();
 }
 
+// The whole figure, where it is cut, stays within reach of the mouse and of a
+// screen reader; set only when it changes, as a figure is shown anew each second.
+void keepWithinReach(QLabel* label, const QString& whole, const QString& tip)
+{
+    const QString shownTip = whole.isEmpty() || tip.isEmpty() ? whole + tip : whole + QLatin1Char('\n') + tip;
+    if (label->toolTip() != shownTip)
+        label->setToolTip(shownTip);
+    if (label->accessibleName() != whole)
+        label->setAccessibleName(whole);
+}
+
 } // namespace
 
 namespace FittedText {
@@ -66,14 +77,7 @@ void setText(QLabel* label, const QString& text, qreal points, const QString& ti
         label->setText(text);
     stepDown(label, points, labelFits);
     const bool cut = !labelFits(label);
-    // The whole figure stays within reach of the mouse and of a screen reader;
-    // set only when it changes, as a figure is shown anew each second.
-    const QString whole = cut ? text : QString();
-    const QString shownTip = whole.isEmpty() || tip.isEmpty() ? whole + tip : whole + QLatin1Char('\n') + tip;
-    if (label->toolTip() != shownTip)
-        label->setToolTip(shownTip);
-    if (label->accessibleName() != whole)
-        label->setAccessibleName(whole);
+    keepWithinReach(label, cut ? text : QString(), tip);
     if (cut)
         label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, textRoom(label)));
 }

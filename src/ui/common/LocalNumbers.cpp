@@ -40,6 +40,19 @@ char32_t firstOf(const QString& text)
     return text.isEmpty() ? 0 : text.toUcs4().front();
 }
 
+// The locale's decimal mark becomes a point; a group separator before a group of digits goes.
+std::u32string withPlainMarks(const std::u32string& text, const QLocale& locale, char32_t decimal)
+{
+    std::u32string engine;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == decimal)
+            engine += U'.';
+        else if (!(isGroupSeparator(text[i], locale.groupSeparator()) && beforeAGroup(text, i)))
+            engine += text[i];
+    }
+    return engine;
+}
+
 } // namespace
 
 namespace LocalNumbers {
@@ -50,16 +63,7 @@ std::string toEngineText(const QString& typed, const QLocale& locale)
     for (char32_t& c : text)
         c = plain(c);
     const char32_t decimal = firstOf(locale.decimalPoint());
-    if (decimal == U'.')
-        return QString::fromStdU32String(text).toStdString();
-    std::u32string engine;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == decimal)
-            engine += U'.';
-        else if (!(isGroupSeparator(text[i], locale.groupSeparator()) && beforeAGroup(text, i)))
-            engine += text[i];
-    }
-    return QString::fromStdU32String(engine).toStdString();
+    return QString::fromStdU32String(decimal == U'.' ? text : withPlainMarks(text, locale, decimal)).toStdString();
 }
 
 QString toShownText(std::string_view engineText, const QLocale& locale)

@@ -4,6 +4,7 @@
 #include "fakes/FakePrompt.h"
 #include "storage/HistoryKeeper.h"
 #include "storage/HistoryTestFolder.h"
+#include "ui/common/Contrast.h"
 #include "ui/history/HistoryChart.h"
 
 #include <QApplication>
@@ -13,23 +14,7 @@
 #include <QLocale>
 #include <QTableWidget>
 
-#include <cmath>
-
 namespace {
-
-double luminance(QColor c)
-{
-    const auto channel = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(QColor a, QColor b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 QPalette darkPalette()
 {
@@ -157,10 +142,10 @@ TEST_F(HistoryWindowTest, BarsStandOutInLightAndDarkPalettes)
         const QColor background = image.pixelColor(2, 2);
         const QColor today = image.pixelColor(image.width() - 12, image.height() - 10);
         const QColor yesterday = image.pixelColor(image.width() - 12 - image.width() / 30, image.height() - 10);
-        EXPECT_GE(contrast(today, background), 3.0) << background.name().toStdString() << today.name().toStdString();
-        EXPECT_GE(contrast(yesterday, background), 3.0) << yesterday.name().toStdString();
+        EXPECT_GE(Contrast::ratio(today, background), 3.0) << background.name().toStdString() << today.name().toStdString();
+        EXPECT_GE(Contrast::ratio(yesterday, background), 3.0) << yesterday.name().toStdString();
         EXPECT_NE(today, yesterday) << "today's bar is marked";
-        EXPECT_GE(contrast(palette.color(QPalette::WindowText), palette.color(QPalette::Window)), 4.5);
+        EXPECT_GE(Contrast::ratio(palette.color(QPalette::WindowText), palette.color(QPalette::Window)), Contrast::ForText);
     }
 }
 

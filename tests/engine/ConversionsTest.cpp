@@ -167,17 +167,6 @@ TEST(WageEntryRoundTrip, WhateverStartAcceptsItsNormalisedBoxAcceptsAgain)
               "922337203685477.58 -922337203685477.58");
 }
 
-// The notice quotes what was typed; only a text longer than 40 characters is cut, and marked so.
-TEST(WageRefusedMessage, QuotesTheTypedTextWholeUpToFortyCharacters)
-{
-    using Row = std::pair<std::string, std::string>;
-    const std::string forty(40, '9');
-    for (const auto& [typed, quoted] : Rows(Row{forty, "\"" + forty + "\""}, Row{forty + "1", "\"" + forty + "...\""}))
-        EXPECT_NE(filledText(wageRefusedMessage(typed, PayPeriod::Hourly)).find("The wage " + quoted + " is too large"),
-                  std::string::npos)
-            << typed;
-}
-
 // The wage copy is the total as the labels show it, a negative one in parentheses.
 TEST(CopyWageToClipboard, CopiesTheTotalAsTheLabelsShowItWithoutDollarSign)
 {
@@ -218,10 +207,12 @@ TEST(FormatElapsed, ShowsHoursMinutesAndSecondsPaddedToTwoDigitsAndSignsADamaged
     EXPECT_EQ(PadTwo(" 7") + " " + PadTwo(" 10") + " " + PadTwo("123"), "07 10 123");
 }
 
+// A revision follows without a separator: 2.5, 2.53.
 TEST(VersionText, AppendsARevisionWithoutSeparator)
 {
-    EXPECT_EQ(VersionText(2, 5, 0) + " " + VersionText(2, 5, 3) + " " + VersionText(2, 5, 12), "2.5 2.53 2.512");
-    EXPECT_EQ(VersionText(2, 42, 0), "2.42");
+    EXPECT_EQ(VersionText(2, 5, 0) + " " + VersionText(2, 5, 3) + " " + VersionText(2, 5, 12) + " " +
+                  VersionText(2, 42, 0),
+              "2.5 2.53 2.512 2.42");
 }
 
 // 2.00005 is read on its digits as a half and kept on the even 2.0000.
@@ -235,68 +226,65 @@ TEST(ReadWageForStart, ReadsNumbersExactlyOtherTextLenientlyAndRefusesWagesBeyon
         EXPECT_EQ(readWageForStart(typed), units ? std::optional(Currency::fromUnits(*units)) : std::nullopt) << typed;
 }
 
-// The semi-monthly product starts with a doubling, which may overflow too.
-TEST(HourlyRateFor, ConvertsOnEightHoursAFiveDayWeekAndRefusesProductsBeyondRange)
+// Eight hours a five-day week unless another is in use: 7.5 x 5 is 1950 hours a year, 8 x 4 is 1664, and
+// 8 x 5 written out is the default. The semi-monthly product starts with a doubling, which may overflow too.
+TEST(HourlyRateFor, ConvertsOnTheWorkingWeekInUseAndRefusesProductsBeyondRange)
 {
     using P = PayPeriod;
-    using Row = std::tuple<std::int64_t, PayPeriod, CurrencyError, std::int64_t>;
-    for (const auto& [amount, period, error, rate] :
-         Rows(Row{10000000, P::Weekly, Ok, 250000}, Row{20000000, P::BiWeekly, Ok, 250000},
-              Row{20000000, P::SemiMonthly, Ok, 230769}, Row{40000000, P::Monthly, Ok, 230769},
-              Row{520000000, P::Annually, Ok, 250000}, Row{500000000, P::Annually, Ok, 240385},
-              Row{-5200000, P::Weekly, Ok, -130000}, Row{125000, P::Hourly, Ok, 125000},
-              Row{Largest / 52 + 1, P::Weekly, Over, 0}, Row{Largest / 2 + 1, P::SemiMonthly, Over, 0},
-              Row{Largest / 24 + 1, P::SemiMonthly, Over, 0}, Row{Largest / 12 + 1, P::Monthly, Over, 0},
-              Row{Largest, P::Hourly, Ok, Largest}))
-        EXPECT_EQ(Outcome(hourlyRateFor(Currency::fromUnits(amount), period)), std::pair(error, rate))
-            << amount << " " << displayName(period);
+    using Row = std::tuple<std::optional<WorkingWeek>, std::int64_t, PayPeriod, CurrencyError, std::int64_t>;
+    const WorkingWeek Short{7.5, 5}, FourDays{8, 4}, Default{8, 5};
+    for (const auto& [week, amount, period, error, rate] :
+         Rows(Row{{}, 10000000, P::Weekly, Ok, 250000}, Row{{}, 20000000, P::BiWeekly, Ok, 250000},
+              Row{{}, 20000000, P::SemiMonthly, Ok, 230769}, Row{{}, 40000000, P::Monthly, Ok, 230769},
+              Row{{}, 520000000, P::Annually, Ok, 250000}, Row{{}, 500000000, P::Annually, Ok, 240385},
+              Row{{}, -5200000, P::Weekly, Ok, -130000}, Row{{}, 125000, P::Hourly, Ok, 125000},
+              Row{{}, Largest / 52 + 1, P::Weekly, Over, 0}, Row{{}, Largest / 2 + 1, P::SemiMonthly, Over, 0},
+              Row{{}, Largest / 24 + 1, P::SemiMonthly, Over, 0}, Row{{}, Largest / 12 + 1, P::Monthly, Over, 0},
+              Row{{}, Largest, P::Hourly, Ok, Largest}, Row{Short, 9750000, P::Weekly, Ok, 260000},
+              Row{Short, 15000000, P::BiWeekly, Ok, 200000}, Row{Short, 20000000, P::SemiMonthly, Ok, 246154},
+              Row{Short, 40000000, P::Monthly, Ok, 246154}, Row{Short, 500000000, P::Annually, Ok, 256410},
+              Row{FourDays, 10000000, P::Weekly, Ok, 312500}, Row{FourDays, 20000000, P::BiWeekly, Ok, 312500},
+              Row{FourDays, 500000000, P::Annually, Ok, 300481}, Row{FourDays, 125000, P::Hourly, Ok, 125000},
+              Row{Default, 500000000, P::Annually, Ok, 240385}, Row{Default, 40000000, P::Monthly, Ok, 230769})) {
+        const Currency given = Currency::fromUnits(amount);
+        EXPECT_EQ(Outcome(week ? hourlyRateFor(given, period, *week) : hourlyRateFor(given, period)),
+                  std::pair(error, rate))
+            << amount << " " << displayName(period) << " " << (week ? week->hoursPerDay * week->daysPerWeek : 40);
+    }
     std::string names;
     for (PayPeriod period : PayPeriods)
         names += std::string(displayName(period)) + "|";
     EXPECT_EQ(names, "Hourly|Weekly|Bi-Weekly|Semi-Monthly|Monthly|Annually|");
 }
 
-// 7.5 x 5 is 1950 hours a year, 8 x 4 is 1664; 8 x 5 written out is the default. A fortnight of
-// 0.02 hours pays fifty times its amount an hour, so less is allowed.
-TEST(HourlyRateFor, ConvertsOnTheWorkingWeekInUse)
-{
-    using P = PayPeriod;
-    using Row = std::tuple<WorkingWeek, std::int64_t, PayPeriod, std::int64_t>;
-    const WorkingWeek Short{7.5, 5}, FourDays{8, 4}, Default{8, 5};
-    for (const auto& [week, amount, period, rate] :
-         Rows(Row{Short, 9750000, P::Weekly, 260000}, Row{Short, 15000000, P::BiWeekly, 200000},
-              Row{Short, 20000000, P::SemiMonthly, 246154}, Row{Short, 40000000, P::Monthly, 246154},
-              Row{Short, 500000000, P::Annually, 256410}, Row{FourDays, 10000000, P::Weekly, 312500},
-              Row{FourDays, 20000000, P::BiWeekly, 312500}, Row{FourDays, 500000000, P::Annually, 300481},
-              Row{FourDays, 125000, P::Hourly, 125000}, Row{Default, 500000000, P::Annually, 240385},
-              Row{Default, 40000000, P::Monthly, 230769}))
-        EXPECT_EQ(Outcome(hourlyRateFor(Currency::fromUnits(amount), period, week)), std::pair(Ok, rate))
-            << week.hoursPerDay << "x" << week.daysPerWeek << " " << displayName(period);
-    EXPECT_EQ(formatGrouped(largestAmountFor(P::BiWeekly, {0.01, 1})), "18,446,744,073,709.55");
-    EXPECT_EQ(formatGrouped(largestAmountFor(P::Weekly, FourDays)), "17,737,253,917,028.41");
-}
-
-// The refusal names the most a user may enter for the period: the last cent whose conversion fits.
+// The refusal quotes what was typed, cutting and marking only a text longer than 40 characters, and names
+// the most a user may enter for the period: the last cent whose conversion fits. A fortnight of 0.02 hours
+// pays fifty times its amount an hour, so less is allowed; the weekly product does not depend on the week.
 TEST(LargestAmountFor, IsTheLastCentWhoseConversionFitsAndTheRefusalNamesIt)
 {
     using P = PayPeriod;
-    using Row = std::pair<PayPeriod, std::string>;
-    for (const auto& [period, largest] :
-         Rows(Row{P::Hourly, "922,337,203,685,477.58"}, Row{P::Weekly, "17,737,253,917,028.41"},
-              Row{P::BiWeekly, "922,337,203,685,477.58"}, Row{P::SemiMonthly, "38,430,716,820,228.23"},
-              Row{P::Monthly, "76,861,433,640,456.46"}, Row{P::Annually, "922,337,203,685,477.58"})) {
-        const Currency amount = largestAmountFor(period);
+    using Row = std::tuple<PayPeriod, WorkingWeek, std::string>;
+    for (const auto& [period, week, largest] :
+         Rows(Row{P::Hourly, {}, "922,337,203,685,477.58"}, Row{P::Weekly, {}, "17,737,253,917,028.41"},
+              Row{P::BiWeekly, {}, "922,337,203,685,477.58"}, Row{P::SemiMonthly, {}, "38,430,716,820,228.23"},
+              Row{P::Monthly, {}, "76,861,433,640,456.46"}, Row{P::Annually, {}, "922,337,203,685,477.58"},
+              Row{P::BiWeekly, {0.01, 1}, "18,446,744,073,709.55"}, Row{P::Weekly, {8, 4}, "17,737,253,917,028.41"})) {
+        const Currency amount = largestAmountFor(period, week);
         EXPECT_EQ(formatGrouped(amount), largest) << displayName(period);
-        EXPECT_TRUE(hourlyRateFor(amount, period).ok());
+        EXPECT_TRUE(hourlyRateFor(amount, period, week).ok());
         const bool lastOfTheRange = amount.units > Largest - 100;
-        EXPECT_TRUE(lastOfTheRange || !hourlyRateFor(Currency::fromUnits(amount.units + 100), period).ok())
+        EXPECT_TRUE(lastOfTheRange || !hourlyRateFor(Currency::fromUnits(amount.units + 100), period, week).ok())
             << displayName(period);
     }
-    EXPECT_EQ(filledText(wageRefusedMessage("1e400", P::Weekly)),
-              "The wage \"1e400\" is too large to count with. Enter an amount of at most 17,737,253,917,028.41 "
-              "(Weekly); the previous wage stays in force.");
-    EXPECT_NE(filledText(wageRefusedMessage("1e400", P::Hourly)).find("at most 922,337,203,685,477.58;"),
-              std::string::npos);
+    const std::string forty(40, '9');
+    EXPECT_EQ(filledText(wageRefusedMessage(forty + "1", P::Weekly)),
+              "The wage \"" + forty +
+                  "...\" is too large to count with. Enter an amount of at most 17,737,253,917,028.41 (Weekly); the "
+                  "previous wage stays in force.");
+    EXPECT_EQ(filledText(wageRefusedMessage(forty, P::Hourly)),
+              "The wage \"" + forty +
+                  "\" is too large to count with. Enter an amount of at most 922,337,203,685,477.58; the previous "
+                  "wage stays in force.");
 }
 
 // 10.00 raised to 20.00 after 180 s prices all 181 s at 20.00, not 0.5000 plus a second at 20.00.

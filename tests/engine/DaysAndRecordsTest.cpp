@@ -6,8 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <limits>
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -27,30 +28,26 @@ TEST(Date, ParsesOnlyWholeDatesThatExist)
         EXPECT_FALSE(Date::parse(text)) << '"' << text << '"';
 }
 
-TEST(Date, CountsDaysFrom1970AndBack)
+// A day number beyond either end is held at it, as is a step beyond it.
+TEST(Date, CountsDaysFrom1970AndBackAndStepsAcrossMonthsLeapDaysAndYears)
 {
-    const std::pair<const char*, std::int64_t> rows[] = {{"1970-01-01", 0},       {"1969-12-31", -1},
-                                                         {"2000-03-01", 11017},   {"2026-03-29", 20541},
-                                                         {"0001-01-01", -719162}, {"9999-12-31", 2932896}};
-    for (const auto& [text, days] : rows) {
+    using Count = std::pair<const char*, std::int64_t>;
+    for (const auto& [text, days] :
+         Rows(Count{"1970-01-01", 0}, Count{"1969-12-31", -1}, Count{"2000-03-01", 11017}, Count{"2026-03-29", 20541},
+              Count{"0001-01-01", -719162}, Count{"9999-12-31", 2932896})) {
         EXPECT_EQ(D(text).dayNumber(), days) << text;
         EXPECT_EQ(Date::fromDayNumber(days), D(text)) << text;
     }
     EXPECT_EQ(Date(), D("1970-01-01"));
-    EXPECT_EQ(Date::fromDayNumber(-800000), Date::first());
-    EXPECT_EQ(Date::fromDayNumber(INT64_MAX), Date::last());
-}
-
-TEST(Date, StepsAcrossMonthsLeapDaysAndYearsAndStopsAtTheEnds)
-{
-    EXPECT_EQ(D("2026-01-31").addDays(1), D("2026-02-01"));
-    EXPECT_EQ(D("2024-02-28").addDays(1), D("2024-02-29"));
-    EXPECT_EQ(D("2023-02-28").addDays(1), D("2023-03-01"));
-    EXPECT_EQ(D("2026-12-31").addDays(1), D("2027-01-01"));
-    EXPECT_EQ(D("2026-03-01").addDays(-1), D("2026-02-28"));
-    EXPECT_EQ(D("2026-03-29").addDays(-365), D("2025-03-29"));
-    EXPECT_EQ(D("9999-12-30").addDays(INT64_MAX), Date::last());
-    EXPECT_EQ(D("0001-01-02").addDays(INT64_MIN), Date::first());
+    EXPECT_EQ(Date::fromDayNumber(-800000), D("0001-01-01"));
+    EXPECT_EQ(Date::fromDayNumber(INT64_MAX), D("9999-12-31"));
+    using Step = std::tuple<const char*, std::int64_t, const char*>;
+    for (const auto& [from, days, to] :
+         Rows(Step{"2026-01-31", 1, "2026-02-01"}, Step{"2024-02-28", 1, "2024-02-29"},
+              Step{"2023-02-28", 1, "2023-03-01"}, Step{"2026-12-31", 1, "2027-01-01"},
+              Step{"2026-03-01", -1, "2026-02-28"}, Step{"2026-03-29", -365, "2025-03-29"},
+              Step{"9999-12-30", INT64_MAX, "9999-12-31"}, Step{"0001-01-02", INT64_MIN, "0001-01-01"}))
+        EXPECT_EQ(D(from).addDays(days), D(to)) << from << " " << days;
 }
 
 TEST(Date, KnowsTheWeekdayAndTheStartOfItsWeekMonthAndYear)
@@ -63,21 +60,17 @@ TEST(Date, KnowsTheWeekdayAndTheStartOfItsWeekMonthAndYear)
     EXPECT_EQ(D("2026-03-29").startOfWeek(Weekday::Sunday), D("2026-03-29"));
     EXPECT_EQ(D("2026-03-29").startOfWeek(Weekday::Saturday), D("2026-03-28"));
     EXPECT_EQ(D("2026-01-01").startOfWeek(Weekday::Monday), D("2025-12-29"));
-    EXPECT_EQ(D("0001-01-01").startOfWeek(Weekday::Sunday), Date::first());
+    EXPECT_EQ(D("0001-01-01").startOfWeek(Weekday::Sunday), D("0001-01-01"));
     EXPECT_EQ(D("2024-02-29").startOfMonth(), D("2024-02-01"));
     EXPECT_EQ(D("2024-02-29").startOfYear(), D("2024-01-01"));
 }
 
-TEST(Date, SortsAsItsTextDoes)
+TEST(Date, SortsAsItsTextDoesAndIsMadeOnlyFromDaysThatExist)
 {
-    std::vector<std::string> texts = {"2026-03-29", "2025-12-31", "2026-04-01", "2026-03-30", "0999-01-01"};
-    std::vector<Date> dates;
-    for (const std::string& text : texts)
-        dates.push_back(D(text.c_str()));
-    std::sort(texts.begin(), texts.end());
-    std::sort(dates.begin(), dates.end());
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        EXPECT_EQ(dates[i].text(), texts[i]);
+    const char* const ascending[] = {"0999-01-01", "2025-12-31", "2026-03-29", "2026-03-30", "2026-04-01"};
+    for (std::size_t i = 0; i < std::size(ascending); ++i)
+        for (std::size_t j = i + 1; j < std::size(ascending); ++j)
+            EXPECT_LT(D(ascending[i]), D(ascending[j])) << ascending[i] << " " << ascending[j];
     EXPECT_EQ(Date::fromCivil(2026, 3, 29), D("2026-03-29"));
     EXPECT_FALSE(Date::fromCivil(2026, 2, 29));
     EXPECT_FALSE(Date::fromCivil(10000, 1, 1));
@@ -86,37 +79,17 @@ TEST(Date, SortsAsItsTextDoes)
 constexpr std::int64_t Max = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t Min = std::numeric_limits<std::int64_t>::min();
 
-struct EarnedRow
+// 1800 units an hour earn half a unit a second: 0.5, 1.5, 2.5 and -1.5 go to the even unit.
+TEST(Earned, IsSecondsTimesWageOver3600RoundedHalfToEvenAndHeldInRange)
 {
-    std::string name;
-    std::int64_t seconds, wageUnits, earnedUnits;
-};
-
-class Earned : public ::testing::TestWithParam<EarnedRow>
-{};
-
-TEST_P(Earned, IsSecondsTimesWageOver3600RoundedHalfToEvenAndHeldInRange)
-{
-    const EarnedRow& row = GetParam();
-    EXPECT_EQ(earnedFor(row.seconds, Currency::fromUnits(row.wageUnits)).units, row.earnedUnits);
+    using Row = std::tuple<std::int64_t, std::int64_t, std::int64_t>; // seconds, wage, earned
+    for (const auto& [seconds, wage, earned] :
+         Rows(Row{1, 100000, 28}, Row{180, 100000, 5000}, Row{1, 360000, 100}, Row{1000, 123400, 34278},
+              Row{1, 1800, 0}, Row{3, 1800, 2}, Row{5, 1800, 2}, Row{3, -1800, -2}, Row{3600, 100, 100},
+              Row{0, 100000, 0}, Row{86400, 36000000, 864000000}, Row{1, Max, 2562047788015216}, Row{3600, Max, Max},
+              Row{90000, Max, Max}, Row{90000, Min, Min}, Row{Max, Max, Max}, Row{Max, Min, Min}))
+        EXPECT_EQ(earnedFor(seconds, Currency::fromUnits(wage)).units, earned) << seconds << " s at " << wage;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, Earned,
-    ::testing::Values(EarnedRow{"OneSecondAt10", 1, 100000, 28}, EarnedRow{"ThreeMinutesAt10", 180, 100000, 5000},
-                      EarnedRow{"OneSecondAt36", 1, 360000, 100},
-                      EarnedRow{"ThousandSecondsAt12_34", 1000, 123400, 34278},
-                      EarnedRow{"HalfUnitGoesToEvenZero", 1, 1800, 0}, EarnedRow{"HalfUnitGoesToEvenTwo", 3, 1800, 2},
-                      EarnedRow{"TwoAndAHalfGoesToTwo", 5, 1800, 2}, EarnedRow{"NegativeHalfGoesToEven", 3, -1800, -2},
-                      EarnedRow{"AnHourAtOneCentIsExactlyOneCent", 3600, 100, 100},
-                      EarnedRow{"NoSeconds", 0, 100000, 0}, EarnedRow{"ADayAt3600", 86400, 36000000, 864000000},
-                      EarnedRow{"OneSecondAtTheLargestWage", 1, Max, 2562047788015216},
-                      EarnedRow{"AnHourAtTheLargestWage", 3600, Max, Max},
-                      EarnedRow{"ADayAtTheLargestWageIsHeld", 90000, Max, Max},
-                      EarnedRow{"ADayAtTheLowestWageIsHeld", 90000, Min, Min},
-                      EarnedRow{"EveryCountAtTheLargestWageIsHeld", Max, Max, Max},
-                      EarnedRow{"EveryCountAtTheLowestWageIsHeld", Max, Min, Min}),
-    RowName());
 
 TEST(HistoryTotals, SumsAreHeldAtTheRangeEdges)
 {
@@ -129,9 +102,7 @@ TEST(HistoryTotals, SumsAreHeldAtTheRangeEdges)
 
 TEST(HistoryTotals, MergedDaysStayInDateOrderAndAddUpTheSameDay)
 {
-    const Date d1 = Date::parse("2026-03-27").value();
-    const Date d2 = d1.addDays(1);
-    const Date d3 = d1.addDays(2);
+    const Date d1 = D("2026-03-27"), d2 = D("2026-03-28"), d3 = D("2026-03-29");
     const auto money = Currency::fromUnits;
     const std::vector<DayTotal> stored = {{d1, 60, money(100)}, {d3, 30, money(50)}};
     const std::vector<DayTotal> unsaved = {{d2, 5, money(7)}, {d3, 10, money(20)}};
@@ -155,7 +126,6 @@ TEST(AwayWatch, IdleTimeLockAndTwoStretchesBeforeAnAnswerAreOneQuestionOfTheirCo
         EXPECT_FALSE(watch.idle(now, now - T)) << "not back yet";
         EXPECT_EQ(watch.away(), now - T >= 900) << "away from the threshold's second on: " << now - T;
     }
-    EXPECT_TRUE(watch.away());
     EXPECT_EQ(watch.nextReadingIn(), 1) << "every tick while away";
     const auto first = watch.idle(T + 1201, 1); // input at T + 1200
     ASSERT_TRUE(first);
@@ -185,34 +155,21 @@ TEST(AwayWatch, IdleTimeLockAndTwoStretchesBeforeAnAnswerAreOneQuestionOfTheirCo
 TEST(HistoryRecordWithoutStretch, TrimsSplitsOrEmptiesARecordAndLeavesOthersAlone)
 {
     HistoryRecord record;
-    record.id = 7;
-    record.startEpoch = T;
-    record.endEpoch = T + 3600;
-    record.seconds = 3600;
-    record.hourlyWage = Currency::fromUnits(360'000); // 36.00: a cent a second
-    record.earned = earnedFor(3600, record.hourlyWage);
-    struct Row
-    {
-        std::int64_t from, to;
-        std::vector<std::pair<std::int64_t, std::int64_t>> parts; // (id, seconds) of each part
-    };
-    const std::vector<Row> rows = {
-        {T - 100, T, {}},                           // before it: untouched
-        {T + 3600, T + 4000, {}},                   // after it
-        {T + 600, T + 1800, {{7, 600}, {0, 1800}}}, // within: split
-        {T + 3000, T + 5000, {{7, 3000}}},          // its end: trimmed
-        {T - 500, T + 600, {{7, 3000}}},            // its start: the rest keeps its place
-        {T - 1, T + 3601, {{7, 0}}},                // all of it: emptied, for the store to take out
-    };
-    for (const Row& row : rows) {
-        const std::vector<HistoryRecord> parts = withoutStretch(record, row.from, row.to);
-        ASSERT_EQ(parts.size(), row.parts.size()) << row.from - T;
-        for (std::size_t i = 0; i < parts.size(); ++i) {
-            EXPECT_EQ(parts[i].id, row.parts[i].first) << row.from - T;
-            EXPECT_EQ(parts[i].seconds, row.parts[i].second) << row.from - T;
-            EXPECT_EQ(parts[i].earned, Currency::fromUnits(parts[i].seconds * 100)) << "a cent a second";
-            EXPECT_EQ(parts[i].endEpoch - parts[i].startEpoch >= parts[i].seconds, true);
+    record.id = 7, record.startEpoch = T, record.endEpoch = T + 3600, record.seconds = 3600;
+    record.hourlyWage = record.earned = Currency::fromUnits(360'000); // 36.00: a cent a second
+    // Before and after it nothing moves; within, it splits; over its end, or its start (the rest keeps its
+    // place), it is trimmed; over all of it, emptied for the store to take out.
+    using Row = std::tuple<std::int64_t, std::int64_t, std::string>; // from, to, "id:seconds" of each part
+    for (const auto& [from, to, expected] :
+         Rows(Row{T - 100, T, ""}, Row{T + 3600, T + 4000, ""}, Row{T + 600, T + 1800, "7:600 0:1800"},
+              Row{T + 3000, T + 5000, "7:3000"}, Row{T - 500, T + 600, "7:3000"}, Row{T - 1, T + 3601, "7:0"})) {
+        std::string parts;
+        for (const HistoryRecord& part : withoutStretch(record, from, to)) {
+            parts += (parts.empty() ? "" : " ") + std::to_string(part.id) + ":" + std::to_string(part.seconds);
+            EXPECT_EQ(part.earned, Currency::fromUnits(part.seconds * 100)) << "a cent a second";
+            EXPECT_GE(part.endEpoch - part.startEpoch, part.seconds);
         }
+        EXPECT_EQ(parts, expected) << from - T;
     }
 }
 

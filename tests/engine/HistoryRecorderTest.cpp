@@ -1,10 +1,10 @@
 #include "engine/HistoryRecorder.h"
 
+#include "engine/Formats.h"
 #include "fakes/ManualWallClock.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sstream>
 #include <map>
 #include <string>
@@ -86,9 +86,7 @@ struct HistoryRecorderTest : ::testing::Test
         std::string text;
         for (const auto& [id, r] : sink.stored) {
             const std::int64_t local = ((r.startEpoch + r.utcOffset.value_or(0)) % 86400 + 86400) % 86400;
-            char start[16];
-            std::snprintf(start, sizeof start, "%02d:%02d:%02d", int(local / 3600), int(local / 60 % 60),
-                          int(local % 60));
+            const std::string start = FormatElapsed(static_cast<std::int32_t>(local));
             text += (text.empty() ? "#" : " | #") + std::to_string(id) + " " + r.date.text() + " " + start + "+" +
                     std::to_string(r.endEpoch - r.startEpoch) + " " + std::to_string(r.seconds) + "s*" +
                     CurrencyText(r.hourlyWage) + "=" + CurrencyText(r.earned) + " " +
@@ -102,36 +100,24 @@ struct HistoryRecorderTest : ::testing::Test
     HistoryRecorder recorder{clock, &sink};
 };
 
-// A cent an hour earns 0.028 units a second: priced per second it would round to nothing.
-TEST_F(HistoryRecorderTest, AStretchAtOneWageIsOneRecordPricedFromItsWholeCount)
+// A cent an hour earns 0.028 units a second: priced per second it would round to nothing. A late
+// tick files every second it stands for, in the stretch it belongs to: a stretch's first seconds
+// began that much before it. No seconds, no record.
+TEST_F(HistoryRecorderTest, AStretchAtOneWageIsOneRecordPricedFromItsWholeCountOfEverySecondATickStandsFor)
 {
-    run("180@10 close 3600@0.01 close");
-    EXPECT_EQ(stored(),
-              "#1 2026-03-10 09:00:00+180 180s*10=0.5 3600 | #2 2026-03-10 09:03:00+3600 3600s*0.01=0.01 3600");
+    run("180@10 close 3600@0.01 close 2@36 +3 3!36 +4 4!36 close 0!36 saved");
+    EXPECT_EQ(stored(), "#1 2026-03-10 09:00:00+180 180s*10=0.5 3600 | #2 2026-03-10 09:03:00+3600 3600s*0.01=0.01 "
+                        "3600 | #3 2026-03-10 10:03:00+9 9s*36=0.09 3600");
 }
 
-// A late tick files every second it stands for, in the stretch it belongs to: a
-// stretch's first seconds began that much before it. No seconds, no record.
-TEST_F(HistoryRecorderTest, ALateTickFilesEverySecondItStandsFor)
+// The tick at 00:00:00 counts for the new day. A suspend brings no tick: its hours add nothing and the
+// next tick begins a new record; a few seconds' lateness is the same stretch.
+TEST_F(HistoryRecorderTest, LocalMidnightWageChangesCloseAndASuspendEachBeginANewRecord)
 {
-    run("2@36 +3 3!36 +4 4!36 close 0!36 saved");
-    EXPECT_EQ(stored(), "#1 2026-03-10 09:00:00+9 9s*36=0.09 3600");
-}
-
-// The tick at 00:00:00 counts for the new day.
-TEST_F(HistoryRecorderTest, LocalMidnightWageChangesAndCloseEachBeginANewRecord)
-{
-    run("at=2026-03-10T23:59:00 120@10 30@20 close 30@20 close");
+    run("at=2026-03-10T23:59:00 120@10 30@20 close 30@20 close 10@36 +10800 10@36 +5 10@36 close");
     EXPECT_EQ(stored(), "#1 2026-03-10 23:59:00+59 59s*10=0.1639 3600 | #2 2026-03-11 23:59:59+61 61s*10=0.1694 3600 | "
-                        "#3 2026-03-11 00:01:00+30 30s*20=0.1667 3600 | #4 2026-03-11 00:01:30+30 30s*20=0.1667 3600");
-}
-
-// A suspend brings no tick: its hours add nothing and the next tick begins a new
-// record; a few seconds' lateness is the same stretch.
-TEST_F(HistoryRecorderTest, TimeWithoutTicksAddsNothingAndASuspendBeginsANewRecord)
-{
-    run("10@36 +10800 10@36 +5 10@36 close");
-    EXPECT_EQ(stored(), "#1 2026-03-10 09:00:00+10 10s*36=0.1 3600 | #2 2026-03-10 12:00:10+25 20s*36=0.2 3600");
+                        "#3 2026-03-11 00:01:00+30 30s*20=0.1667 3600 | #4 2026-03-11 00:01:30+30 30s*20=0.1667 3600 | "
+                        "#5 2026-03-11 00:02:00+10 10s*36=0.1 3600 | #6 2026-03-11 03:02:10+25 20s*36=0.2 3600");
 }
 
 // Spring forward: 01:59:59 CET is followed by 03:00:00 CEST; autumn: 02:59:59 CEST by 02:00:00 CET.
@@ -152,18 +138,15 @@ TEST_F(HistoryRecorderTest, AClockSetBackOrAMoveWestNeverMovesARecordAlreadyCoun
               "#3 2026-03-09 23:00:50+30 30s*10=0.0833 3600 | #4 2026-03-09 14:01:20+30 30s*10=0.0833 -28800");
 }
 
-// One record all along, written again by its id; the next stretch, after a long pause, starts its own minute.
+// One record all along, written again by its id; the next stretch, after a long pause, starts its own
+// minute. A clock set back does not hold writes off.
 TEST_F(HistoryRecorderTest, WritesWhileCountingAtMostOnceAMinuteAndAtEachCloseAndFlush)
 {
     run("59@10 w=0 1@10 w=1 59@10 w=1 481@10 w=10");
     EXPECT_EQ(stored(), "#1 2026-03-10 09:00:00+600 600s*10=1.6667 3600");
     run("flush w=10 5@10 flush w=11 5@10 close w=12 +600 59@10 w=12");
     EXPECT_EQ(stored(), "#1 2026-03-10 09:00:00+610 610s*10=1.6944 3600");
-}
-
-TEST_F(HistoryRecorderTest, AClockSetBackDoesNotHoldWritesOff)
-{
-    run("30@10 -7200 1@10 w=1 59@10 w=1 1@10 w=2");
+    run("-7200 1@10 w=13 59@10 w=13 1@10 w=14");
 }
 
 // Two writes fail while counting, told once; a new failure after a success is told again.

@@ -54,14 +54,14 @@ protected:
             runTick.fire(std::stoi(value));
         else if (word == "restore")
             timer.restoreCount(std::stoi(value));
-        else if (word == "start")
-            EXPECT_TRUE(value.empty() ? timer.start(window) : start(window, value));
-        else if (word == "refuse")
-            EXPECT_FALSE(start(window, value));
-        else if (word == "pause")
+        else if (word == "start" || word == "refuse") {
+            if (!value.empty())
+                timer.editWageEntry(window, value);
+            EXPECT_EQ(timer.start(window), word == "start");
+        } else if (word == "pause")
             timer.pause(window);
         else if (word == "leave")
-            leaveBoxWith(window, value);
+            timer.editWageEntry(window, value), timer.leaveWageEntry(window);
         else if (word == "yes" || word == "no")
             prompt.queueAnswer(word == "yes" ? Answer::Yes : Answer::No), timer.reset();
         else if (word == "advanced" || word == "main")
@@ -77,16 +77,6 @@ protected:
                                               [&](PayPeriod period) { return displayName(period) == value; }));
         else
             ADD_FAILURE() << "no such word";
-    }
-    bool start(WindowId window, const std::string& wage)
-    {
-        timer.editWageEntry(window, wage);
-        return timer.start(window);
-    }
-    void leaveBoxWith(WindowId window, const std::string& wage)
-    {
-        timer.editWageEntry(window, wage);
-        timer.leaveWageEntry(window);
     }
     std::pair<std::int64_t, std::string> rateAndBox(WindowId window) const
     {
@@ -110,7 +100,7 @@ protected:
     }
 };
 
-TEST_F(RunTimerTest, TenSecondRunShowsTimeTotalAndCaptionEverySecond)
+TEST_F(RunTimerTest, TenSecondRunShowsTimeTotalAndCaptionEverySecondAndAWageChangedTakesTheWholeCount)
 {
     EXPECT_EQ(after("+60 start=12"), "Earnmeter! | 00:00:00 | $0.00 | 24 | Pause ticking")
         << "caption at the first tick";
@@ -123,15 +113,11 @@ TEST_F(RunTimerTest, TenSecondRunShowsTimeTotalAndCaptionEverySecond)
     }
     EXPECT_EQ(std::pair(timer.totalEarned(), ticked), std::pair(Currency::fromUnits(333), 10));
     EXPECT_EQ(timer.view(Advanced).caption, "Earnmeter") << "Start captions the other window plainly";
-}
-
-// The total follows only at a tick.
-TEST_F(RunTimerTest, WageChangedMidRunRepricesTheWholeCountAtTheNextTick)
-{
-    after("start=10 +180 leave=20");
-    EXPECT_EQ(timer.totalEarned(), Currency::fromUnits(5000));
-    EXPECT_EQ(after("+1"), "$1.01 (Earnmeter) | 00:03:01 | $1.01 | 24 | Pause ticking");
-    EXPECT_EQ(timer.totalEarned(), Currency::fromUnits(10056));
+    // A wage changed mid-run reprices the whole count, and only at the next tick.
+    after("leave=24");
+    EXPECT_EQ(timer.totalEarned(), Currency::fromUnits(333));
+    EXPECT_EQ(after("+1"), "$0.07 (Earnmeter) | 00:00:11 | $0.07 | 24 | Pause ticking");
+    EXPECT_EQ(timer.totalEarned(), Currency::fromUnits(733));
 }
 
 TEST_F(RunTimerTest, TotalOfAThousandShrinksTheFontAndCountAndTotalAreHeldAtTheirLargest)
@@ -142,8 +128,10 @@ TEST_F(RunTimerTest, TotalOfAThousandShrinksTheFontAndCountAndTotalAreHeldAtThei
               "$922337203685477.58 (Earnmeter) | 596523:14:07 | $922337203685477.58 | 20 | Pause ticking");
 }
 
-// A run continuing a saved count writes its checkpoint at the first tick, then every 300 counted seconds.
-TEST_F(RunTimerTest, RestoredCountIsCheckpointedAtItsFirstTickAndPausedTimeIsNotCounted)
+// A run continuing a saved count writes its checkpoint at the first tick, then every 300 counted
+// seconds. A tick held up (the program stopped, the machine overloaded) counts every second it stands
+// for, the checkpoint it passes over is written all the same, and the history hears of every second.
+TEST_F(RunTimerTest, RestoredCountIsCheckpointedAtItsFirstTickPausedTimeIsNotCountedAndALateTickCountsAll)
 {
     after("restore=299");
     EXPECT_EQ(timer.view(Main).elapsedText + " " + timer.view(Advanced).elapsedText, "00:04:59 00:04:59");
@@ -153,20 +141,14 @@ TEST_F(RunTimerTest, RestoredCountIsCheckpointedAtItsFirstTickAndPausedTimeIsNot
     EXPECT_EQ(timer.elapsedSeconds(), 450);
     after("+150");
     EXPECT_EQ(checkpoints, (std::vector<std::int32_t>{300, 600}));
-}
-
-// A tick held up (the program stopped, the machine overloaded) counts every second it stands for,
-// the checkpoint it passes over is written all the same, and the history hears of every second.
-TEST_F(RunTimerTest, ALateTickCountsEverySecondThatPassedAndWritesTheCheckpointItPassed)
-{
-    EXPECT_EQ(after("restore=297 start=36 fire=1 fire=5"), "$3.03 (Earnmeter) | 00:05:03 | $3.03 | 24 | Pause ticking");
-    EXPECT_EQ(std::pair(checkpoints, ticked), std::pair(std::vector<std::int32_t>{303}, 6));
+    EXPECT_EQ(after("fire=298 fire=5"), "$9.03 (Earnmeter) | 00:15:03 | $9.03 | 24 | Pause ticking");
+    EXPECT_EQ(std::pair(checkpoints, ticked), std::pair(std::vector<std::int32_t>{300, 600, 903}, 604));
 }
 
 TEST_F(RunTimerTest, PausedTotalBlinksInBothWindowsAndStaysHiddenUntilTheNextTick)
 {
     EXPECT_EQ(after("start=36 +5 pause"), "PAUSED (Earnmeter) | 00:00:05 | $0.05 | 24 | struck Start blinking");
-    EXPECT_TRUE(timer.view(Advanced).caption == "PAUSED (Earnmeter)" && timer.view(Advanced).elapsedStruck);
+    EXPECT_EQ(shown(Advanced), "PAUSED (Earnmeter) | 00:00:05 | $0.05 | 24 | struck Start blinking");
     for (const std::string phase : {"", "$0.05", "", "$0.05", ""}) {
         after("+1");
         EXPECT_EQ(timer.view(Main).totalText + "|" + timer.view(Advanced).totalText, phase + "|" + phase);
@@ -208,7 +190,7 @@ TEST_F(RunTimerTest, StartAndLeavingTheBoxRefuseAWageBeyondRangeAndKeepTheOldRat
 }
 
 // Pause is handed over even before the first tick; a reference wage gives way to the main box's on leaving.
-TEST_F(RunTimerTest, SwitchingModesCarriesTheRunBothWaysAndHandsPauseOverEvenBeforeTheFirstTick)
+TEST_F(RunTimerTest, SwitchingModesCarriesTheRunAndThePauseBothWaysAndHandsPauseOverEvenBeforeTheFirstTick)
 {
     EXPECT_EQ(after("advanced"), "Earnmeter! | 00:00:00 | $0.00 | 24 | Start");
     EXPECT_EQ(after("main start=36 advanced"), "Earnmeter | 00:00:00 | $0.00 | 24 | Pause ticking");
@@ -216,15 +198,11 @@ TEST_F(RunTimerTest, SwitchingModesCarriesTheRunBothWaysAndHandsPauseOverEvenBef
     EXPECT_EQ(after("+6"), "$0.06 (Earnmeter) | 00:00:06 | $0.06 | 24 | Pause ticking");
     EXPECT_EQ(after("dream main +1"), "$0.07 (Earnmeter) | 00:00:07 | $0.07 | 24 | Pause ticking");
     EXPECT_EQ(timer.liveWindow(), Main);
-}
-
-TEST_F(RunTimerTest, PauseCarriesAcrossModeSwitchesAndTheAdvancedWindowCaptionsItsOwnWay)
-{
-    EXPECT_EQ(after("start=36 +3 pause advanced"),
-              "PAUSED (Earnmeter) | 00:00:03 | $0.03 | 24 | struck Start blinking");
-    EXPECT_EQ(after("+10 start +2 pause"), "Earnmeter (PAUSED) | 00:00:05 | $0.05 | 24 | struck Start blinking");
-    EXPECT_EQ(after("main"), "Earnmeter (PAUSED) | 00:00:05 | $0.05 | 24 | struck Start blinking");
-    EXPECT_EQ(after("start +1"), "$0.06 (Earnmeter) | 00:00:06 | $0.06 | 24 | Pause ticking");
+    // A pause carries across the switches too, each window captioning it its own way.
+    EXPECT_EQ(after("+3 pause advanced"), "PAUSED (Earnmeter) | 00:00:10 | $0.10 | 24 | struck Start blinking");
+    EXPECT_EQ(after("+10 start +2 pause"), "Earnmeter (PAUSED) | 00:00:12 | $0.12 | 24 | struck Start blinking");
+    EXPECT_EQ(after("main"), "Earnmeter (PAUSED) | 00:00:12 | $0.12 | 24 | struck Start blinking");
+    EXPECT_EQ(after("start +1"), "$0.13 (Earnmeter) | 00:00:13 | $0.13 | 24 | Pause ticking");
 }
 
 // The advanced window starts from My Wage, hourly, at the rate in force. Its box holds an amount per

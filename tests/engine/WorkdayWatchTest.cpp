@@ -7,8 +7,6 @@
 
 namespace {
 
-using Kind = DayStep::Kind;
-
 // One look at the day: when (on Monday 2026-03-02 unless a day is given, in
 // local time), in which phase, and what it should bring ("" for nothing).
 struct Look
@@ -27,13 +25,10 @@ struct DayRow
 
 ClockReading readingAt(const std::string& at)
 {
-    const bool otherDay = at.size() > 8;
-    const Date monday = Date::parse("2026-03-02").value();
-    const std::string_view day = otherDay ? std::string_view(at).substr(0, 3) : "Mon";
-    const int offset = day == "Tue" ? 1 : day == "Sat" ? 5 : 0;
-    const std::string time = otherDay ? at.substr(4) : at;
-    return ManualWallClock::at(monday.addDays(offset), std::stoi(time.substr(0, 2)), std::stoi(time.substr(3, 2)),
-                               std::stoi(time.substr(6, 2)));
+    const std::string time = at.size() > 8 ? at.substr(4) : at;
+    const int day = at.starts_with("Tue") ? 1 : at.starts_with("Sat") ? 5 : 0;
+    return ManualWallClock::at(Date::parse("2026-03-02").value().addDays(day), std::stoi(time.substr(0, 2)),
+                               std::stoi(time.substr(3, 2)), std::stoi(time.substr(6, 2)));
 }
 
 std::string shown(const std::vector<DayStep>& steps)
@@ -45,14 +40,8 @@ std::string shown(const std::vector<DayStep>& steps)
     return text;
 }
 
-WorkingDay nineToFive(bool autoStart, bool autoPause)
-{
-    WorkingDay day;
-    day.start = ClockTime{9 * 60}, day.end = ClockTime{17 * 60};
-    day.lunch = TimeSpan{{12 * 60}, {12 * 60 + 30}};
-    day.autoStart = autoStart, day.autoPause = autoPause;
-    return day;
-}
+const WorkingDay NineToFive{
+    .start = ClockTime{9 * 60}, .end = ClockTime{17 * 60}, .lunch = TimeSpan{{12 * 60}, {12 * 60 + 30}}};
 
 class WorkdayEdges : public ::testing::TestWithParam<DayRow>
 {};
@@ -61,7 +50,9 @@ TEST_P(WorkdayEdges, AreEachActedOnOnceADayAsTheSwitchesSay)
 {
     ManualWallClock clock;
     WorkdayWatch watch(clock);
-    watch.setDay(nineToFive(GetParam().autoStart, GetParam().autoPause));
+    WorkingDay day = NineToFive;
+    day.autoStart = GetParam().autoStart, day.autoPause = GetParam().autoPause;
+    watch.setDay(day);
     for (const Look& look : GetParam().looks) {
         clock.set(readingAt(look.at));
         EXPECT_EQ(shown(watch.check(look.phase)), look.brings) << look.at;
@@ -105,15 +96,13 @@ INSTANTIATE_TEST_SUITE_P(Days, WorkdayEdges, ::testing::Values(
 ), RowName());
 // clang-format on
 
-// A skipped hour passes its edge at once; a repeated hour does not act twice.
+// A skipped hour passes its edge at once; a repeated hour does not act twice. (On a Monday, a workday.)
 TEST(WorkdayWatchClock, ADaylightSavingChangeActsOnceOnEachEdge)
 {
-    ManualWallClock clock(ManualWallClock::at(Date::parse("2026-03-29").value().addDays(1), 1, 59, 59, 3600));
+    ManualWallClock clock(ManualWallClock::at(Date::parse("2026-03-30").value(), 1, 59, 59, 3600));
     WorkdayWatch watch(clock);
-    WorkingDay day;
-    day.start = ClockTime{2 * 60 + 30}, day.end = ClockTime{23 * 60};
-    day.lunch = TimeSpan{{3 * 60 + 30}, {4 * 60}};
-    watch.setDay(day);
+    watch.setDay(
+        {.start = ClockTime{2 * 60 + 30}, .end = ClockTime{23 * 60}, .lunch = TimeSpan{{3 * 60 + 30}, {4 * 60}}});
     EXPECT_EQ(shown(watch.check(Phase::Idle)), "");
     clock.advance(1);
     clock.shiftLocal(3600); // 02:00 is 03:00
@@ -137,7 +126,7 @@ TEST(WorkdayWatchClock, TheNextEdgeAndTheCountdown)
                std::to_string(watch.endsIn(Phase::Running).value_or(-1));
     };
     EXPECT_EQ(at("08:00:00"), "-1 / -1") << "no working day: nothing to wake for";
-    watch.setDay(nineToFive(false, false));
+    watch.setDay(NineToFive);
     EXPECT_EQ(at("08:00:00"), "3600 / -1");
     EXPECT_EQ(at("12:10:00"), "1200 / 17400") << "the break counts to the end";
     EXPECT_EQ(at("16:59:30"), "30 / 30");

@@ -2,13 +2,10 @@
 
 #include "storage/HistoryTestFolder.h"
 
-#include <QCoreApplication>
-
 namespace {
 
-// A host counting at 36 an hour (a cent a second) with its history in a real
-// file, its wall clock and ticks moving together, and the desktop's idle time,
-// lock and suspend in the test's hands.
+// A host counting at 36 an hour (a cent a second) with its history in a real file, and the desktop's idle time, lock
+// and suspend in the test's hands.
 class AwayHostTest : public HistoryTestFolder, public HostWorld
 {
 protected:
@@ -27,11 +24,8 @@ protected:
     void seconds(int count, bool away = false)
     {
         for (int i = 0; i < count; ++i) {
-            wallClock.advance(1);
-            // At the desk, the last input came just before each tick.
-            awaySource.idle = away ? awaySource.idle.value_or(0) + 1 : 1;
-            tick();
-            QCoreApplication::processEvents();
+            awaySource.idle = away ? awaySource.idle.value_or(0) + 1 : 1; // at the desk, input came just before
+            elapse(1);
         }
     }
     std::int64_t todaySeconds() { return host.history().todayFigure().total.seconds; }
@@ -83,8 +77,7 @@ TEST_P(AwayTable, TheQuestionOrThePreferenceKeepsOrTakesTheAwayTimeOffTheCountAn
     EXPECT_EQ(count(), after);
     EXPECT_EQ(todaySeconds(), after) << "the history follows the count";
     EXPECT_EQ(host.runTimer().phase() == Phase::Paused, row.pausedAfter);
-    const std::vector<std::string> shown = notifier.texts();
-    const std::vector<std::string> asked = this->asked();
+    const Lines shown = notifier.texts(), asked = this->asked();
     const std::string told = !asked.empty() ? asked.back() : !shown.empty() ? shown.back() : "";
     EXPECT_EQ(told, row.told);
 }
@@ -128,10 +121,9 @@ TEST_F(AwayHostTest, RemovalAcrossMidnightAndAWageChangeTakesEachRecordsOwnPart)
     const Date monday = Date::parse("2026-03-02").value();
     const std::vector<DayTotal> days = host.history().dayTotals(monday, monday.addDays(1));
     ASSERT_EQ(days.size(), 2u);
-    EXPECT_EQ(days[0].seconds, 60) << "Monday keeps the minute worked";
-    EXPECT_EQ(days[0].earned, Currency::fromUnits(6'000)) << "at 36.00";
-    EXPECT_EQ(days[1].seconds, 60) << "Tuesday the minute back";
-    EXPECT_EQ(days[1].earned, Currency::fromUnits(12'000)) << "at 72.00";
+    EXPECT_EQ(std::tuple(days[0].seconds, days[0].earned, days[1].seconds, days[1].earned),
+              std::tuple(60, Currency::fromUnits(6'000), 60, Currency::fromUnits(12'000)))
+        << "Monday keeps the minute worked at 36.00, Tuesday the minute back at 72.00";
     EXPECT_EQ(count(), 120);
 }
 

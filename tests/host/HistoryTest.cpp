@@ -6,18 +6,14 @@
 #include "storage/HistoryTestFolder.h"
 #include "ui/history/HistoryWindow.h"
 
-#include <QCoreApplication>
 #include <QLabel>
-#include <QLocale>
 
 #include <algorithm>
-#include <sys/stat.h>
 #include <set>
 
 namespace {
 
-// A host whose history goes to a real file in a fresh folder; its wall clock
-// and its ticks move together, a second at a time.
+// A host whose history goes to a real file in a fresh folder.
 class HistoryHostTest : public HistoryTestFolder, public HostWorld
 {
 protected:
@@ -38,13 +34,6 @@ protected:
         host.runTimer().editWageEntry(host.runTimer().liveWindow(), wage);
         ASSERT_TRUE(host.runTimer().start(host.runTimer().liveWindow()));
     }
-    void seconds(int count)
-    {
-        for (int i = 0; i < count; ++i) {
-            wallClock.advance(1);
-            tick();
-        }
-    }
     // What the file holds per day: "2026-03-02 10s $0.10", read as the command line reads it.
     Lines stored()
     {
@@ -64,37 +53,20 @@ TEST_F(HistoryHostTest, EveryCountedSecondIsFiledOnceWhateverHappensToTheCountSh
 {
     begin("5400\r\n", Answer::Yes);
     startAt("36");
-    seconds(10);
+    elapse(10);
     prompt.answers.queueAnswer(Answer::Yes);
     host.resetTimer();
     EXPECT_EQ(stored(), Lines({"2026-03-02 10s $0.10"})) << "written at reset";
     startAt("72");
-    seconds(5);
+    elapse(5);
     host.runTimer().pause(WindowId::Main);
     wallClock.advance(3600); // time with no ticks counts nothing
     startAt("72");
-    seconds(5);
+    elapse(5);
     prompt.answers.queueAnswer(Answer::No);
     host.requestExit();
     EXPECT_EQ(stored(), Lines({"2026-03-02 20s $0.30"}));
     EXPECT_TRUE(asked().size() == 3u) << "continue, reset and save questions only";
-}
-
-// Each second belongs to the date it was counted on and earns the wage in force then.
-TEST_F(HistoryHostTest, MidnightAndAWageChangeSplitTheRecordsWhileTheWindowRepricesTheWholeCount)
-{
-    wallClock.set(ManualWallClock::at(D("2026-03-02"), 23, 59, 50));
-    begin();
-    startAt("3600");
-    seconds(5);
-    host.runTimer().editWageEntry(WindowId::Main, "7200");
-    host.runTimer().leaveWageEntry(WindowId::Main);
-    seconds(10);
-    EXPECT_EQ(FormatMoney(host.runTimer().totalEarned()), "30.00") << "15 s all at the new wage";
-    prompt.answers.queueAnswer(Answer::Yes);
-    host.requestExit();
-    EXPECT_EQ(stored(), Lines({"2026-03-02 9s $13.00", "2026-03-03 6s $12.00"}))
-        << "the tick at 00:00:00 is the new day's";
 }
 
 // A file that cannot be used is told once, with its path; the meter counts on.
@@ -106,32 +78,33 @@ TEST_F(HistoryHostTest, ADamagedFileIsKeptAsideToldOnceAndANewOneTakesTheSeconds
     EXPECT_EQ(std::pair(asked().size(), names()), std::pair(std::size_t{0}, std::set<std::string>{"History.sqlite"}))
         << "an idle meter opens no history";
     startAt("36");
-    seconds(3);
-    QCoreApplication::processEvents();
+    elapse(3);
     ASSERT_EQ(asked().size(), 1u);
     EXPECT_NE(asked()[0].find(historyPath() + " is damaged"), std::string::npos) << asked()[0];
     EXPECT_NE(asked()[0].find("History.sqlite.damaged-"), std::string::npos) << asked()[0];
     host.runTimer().pause(WindowId::Main);
     EXPECT_EQ(stored(), Lines({"2026-03-02 3s $0.03"}));
-    const std::string aside = *std::find_if(names().begin(), names().end(), [](const std::string& name) {
+    const std::set<std::string> kept = names();
+    const auto aside = std::find_if(kept.begin(), kept.end(), [](const std::string& name) {
         return name.rfind("History.sqlite.damaged-", 0) == 0 && name.find("-wal") == std::string::npos &&
                name.find("-shm") == std::string::npos;
     });
-    EXPECT_EQ(Bytes(HistoryTestFolder::file(aside)), std::string(4096, 'x')) << "kept byte for byte";
+    ASSERT_NE(aside, kept.end());
+    EXPECT_EQ(Bytes(HistoryTestFolder::file(*aside)), std::string(4096, 'x')) << "kept byte for byte";
 }
 
-// Today is one figure wherever it is shown: the history's seconds of the date,
-// each at its own wage, while the run's total prices the whole count anew.
+// Today is one figure wherever it is shown: the history's seconds of the date, each at its own wage, while the
+// run's total prices the whole count anew. Each second belongs to the date it was counted on.
 TEST_F(HistoryHostTest, TodayIsOneFigureInTheTrayTheWindowsTheStatusAndTheHistoryAcrossAWageChangeAndMidnight)
 {
     wallClock.set(ManualWallClock::at(D("2026-03-02"), 23, 59, 50));
     begin();
     host.showHistory();
     startAt("3600");
-    seconds(5);
+    elapse(5);
     host.runTimer().editWageEntry(WindowId::Main, "7200");
     host.runTimer().leaveWageEntry(WindowId::Main);
-    seconds(4);
+    elapse(4);
     const auto expectToday = [this](const char* money, const char* time) {
         const std::string line = std::string("Today $") + money + " in " + time;
         EXPECT_NE(statusLine(host.control().status(), host.control().day()).find(", t" + line.substr(1)),
@@ -143,31 +116,21 @@ TEST_F(HistoryHostTest, TodayIsOneFigureInTheTrayTheWindowsTheStatusAndTheHistor
     };
     expectToday("13.00", "0:00:09");
     EXPECT_EQ(FormatMoney(host.runTimer().totalEarned()), "18.00") << "the run: 9 s all at the new wage";
-    seconds(3);
+    elapse(3);
     expectToday("6.00", "0:00:03");
     EXPECT_TRUE(host.control().day().today.complete);
 
     exportTo = "/home/user/export.csv";
     host.historyWindow().exportCsv();
     EXPECT_EQ(files.content("/home/user/export.csv"),
-              "date,seconds,hours,earned\n2026-03-02,9,0.0025,13.00\n2026-03-03,3,0.0008,6.00\n");
+              "date,seconds,hours,earned\n2026-03-02,9,0.0025,13.00\n2026-03-03,3,0.0008,6.00\n")
+        << "the tick at 00:00:00 is the new day's";
     EXPECT_NE(suggestedExport.find("earnmeter-history-2026-03-03.csv"), std::string::npos) << suggestedExport;
-}
-
-// Without a history that can be read, today is what this run counted, and says so.
-TEST_F(HistoryHostTest, WithoutTheHistoryTodayIsTheRunsOwnAndMarkedSo)
-{
-    ASSERT_EQ(::mkdir(historyPath().c_str(), 0700), 0) << "a folder where the file should be";
-    begin();
-    startAt("3600");
-    seconds(2);
-    const TodayFigure today = host.control().day().today;
-    EXPECT_EQ(std::tuple(today.complete, today.total.seconds, FormatMoney(today.total.earned)),
-              std::tuple(false, std::int64_t{2}, std::string("2.00")));
-    EXPECT_EQ(control<QLabel>(host.mainWindow(), "lblTotal").toolTip().toStdString(),
-              "Today (without the history) $2.00 in 0:00:02");
-    EXPECT_NE(statusJson(host.control().status(), DayFigures{today, {}, {}, {}}).find("\"todayComplete\":false"),
-              std::string::npos);
+    elapse(3);
+    prompt.answers.queueAnswer(Answer::Yes);
+    host.requestExit();
+    EXPECT_EQ(stored(), Lines({"2026-03-02 9s $13.00", "2026-03-03 6s $12.00"})) << "all filed at exit";
+    EXPECT_EQ(FormatMoney(host.runTimer().totalEarned()), "30.00") << "15 s all at the new wage";
 }
 
 } // namespace

@@ -16,6 +16,10 @@
 #include "ui/advanced/AdvancedWindow.h"
 #include "ui/main/MainWindow.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -84,6 +88,21 @@ struct HostWorld
         ASSERT_TRUE(host.start());
     }
     void tick(int seconds = 1) { clock.advanceSeconds(seconds); }
+    // Seconds as they pass: the wall clock and the ticks together, each followed by what it queued.
+    void elapse(int seconds)
+    {
+        for (int i = 0; i < seconds; ++i) {
+            wallClock.advance(1);
+            tick();
+            QCoreApplication::processEvents();
+        }
+    }
+    // The user picks an item from the tray's own menu; the tray reports it queued.
+    void pick(int item)
+    {
+        panel.menu->actions().at(item)->trigger();
+        QCoreApplication::processEvents();
+    }
     template <typename T = QWidget> static T& control(QWidget& window, const char* name)
     {
         if (T* found = window.findChild<T*>(QString::fromLatin1(name)))

@@ -10,12 +10,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QStyleHints>
 #include <QTest>
 #include <QTimer>
@@ -24,24 +21,24 @@
 #include <chrono>
 #include <optional>
 #include <tuple>
-#include <utility>
 
 namespace {
 
 using StartupTest = HostFixture;
 using ExitTest = HostFixture;
 using TrayTest = HostFixture;
+using ChosenCurrencyTest = HostFixture;
 
 // The three files as an earlier run left them ("(missing)" for none), a file that fails, and what start-up made of it.
 struct StartRow
 {
     std::string name, config;
     Lines told;
-    Settings inForce = Settings::defaults();
-    std::string opened = "main"; // "" when start-up ends the program
-    std::string fault = {};      // "read Prev.ewg: Permission denied", or "write ..."
-    std::string prev = "0\r\n", saved = HostWorld::DefaultSaved, conf = HostWorld::Missing; // conf: Earnmeter.conf
-    std::optional<std::string> configAfter = {};                                            // unchanged unless given
+    Settings inForce;
+    std::string opened;                     // "" when start-up ends the program
+    std::string fault;                      // "read Prev.ewg: Permission denied", or "write ..."
+    std::string prev, saved, conf;          // conf: Earnmeter.conf
+    std::optional<std::string> configAfter; // unchanged unless given
 };
 
 StartRow Row(std::string name, std::string config, Lines told = {}, Settings inForce = Settings::defaults(),
@@ -92,14 +89,9 @@ const std::vector<StartRow> StartRows = {
         "main minimized"),
     Row("PermissionDenied", "\"v2.5\",7,50,0,0,0\r\n", {"(x) Error: Permission denied for /Config.ewg"},
         Settings::defaults(), "main", "read Config.ewg: Permission denied"),
-    Row("ADirectory", "", {"(x) Error: Is a directory for /Config.ewg"}, Settings::defaults(), "main",
-        "read Config.ewg: Is a directory"),
-    Row("NotARegularFile", "", {"(x) Error: Not a regular file for /Config.ewg"}, Settings::defaults(), "main",
-        "read Config.ewg: Not a regular file"),
     Row("TrailingBytesAreIgnored", "\"v2.5\",7,50,0,0,0\r\n" + std::string(200'000, 'x'), {},
         At(700, 5000, false, false, false)),
     Row("AProgram", std::string("\x7f\x45LF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0", 18), {NothingRead}),
-    Row("Utf16", std::string("\xff\xfe\"\0v\0\x32\0.\0\x35\0\"\0,\0", 16), {NothingRead}),
     Row("NoVersionAndBadPreferences", "garbage,1,2,3,4,5\r\n",
         {NothingRead,
          "(!) Earnmeter: Some of your preferences in Earnmeter.conf could not be read; the file is left as "
@@ -164,20 +156,31 @@ TEST_P(StartupTable, TellsWhatWasWrongAndOpensTheChosenWindowWithTheTrayThereFir
 
 INSTANTIATE_TEST_SUITE_P(Startup, StartupTable, testing::ValuesIn(StartRows), RowName());
 
-TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRestoredDefaults)
+// Cancel puts back what is in force, not what was typed, and leaves "changed" as it was: a later OK writes whatever
+// the controls then hold, once the wage is one and the folder takes the file.
+TEST_F(StartupTest, OptionsCancelPutsBackWhatIsInForceAndOkRefusesABadWageAndAnUnwritableFolder)
 {
-    const char* const changed = "\"v2.5\",7,50,0,0,0\r\n";
+    const char* const changed = "\"v2.5\",7,50,-1,-1,0\r\n";
     startWith(changed);
     OptionsDialog& dialog = host.options();
     dialog.show();
+    control<QAbstractButton>(dialog, "cmdRestore").click();
     auto& edit = control<QLineEdit>(dialog, "txtMinWage");
+    control<QLineEdit>(dialog, "txtMaxWage").setText("99");
+    control<QAbstractButton>(dialog, "cmdCancel").click();
+    std::string shown = edit.text().toStdString() + " " + control<QLineEdit>(dialog, "txtMaxWage").text().toStdString();
+    for (const char* box : {"chkMinimize", "chkAdvScr", "chkSavePos"})
+        shown += control<QAbstractButton>(dialog, box).isChecked() ? " on" : " off";
+    EXPECT_EQ(shown, "7.00 50.00 on on off");
+    EXPECT_TRUE(!dialog.isVisible() && dialog.optionsChanged());
+
+    dialog.show();
     edit.setFocus();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     edit.selectAll();
     QTest::keyClicks(&edit, "abc");
     QTest::keyClick(&edit, Qt::Key_Return); // the box keeps the focus
     EXPECT_EQ(edit.text(), QStringLiteral("abc"));
-
     files.failWrites(path("Config.ewg"), "Permission denied");
     control<QAbstractButton>(dialog, "cmdRestore").click();
     control<QAbstractButton>(dialog, "cmdSave").click();
@@ -199,32 +202,6 @@ TEST_F(StartupTest, OptionsOkRefusesABadWageAndAnUnwritableFolderThenWritesTheRe
     EXPECT_EQ(asked().size(), 2u);
 }
 
-// Cancel puts back what is in force, not what was typed, and leaves "changed" as it was:
-// a later OK writes whatever the controls then hold.
-TEST_F(StartupTest, OptionsCancelPutsBackTheWagesAndSwitchesInForce)
-{
-    startWith("\"v2.5\",7,50,-1,-1,0\r\n");
-    OptionsDialog& dialog = host.options();
-    dialog.show();
-    control<QAbstractButton>(dialog, "cmdRestore").click();
-    control<QLineEdit>(dialog, "txtMaxWage").setText("99");
-    control<QAbstractButton>(dialog, "cmdCancel").click();
-    const auto controls = [&] {
-        std::string shown = control<QLineEdit>(dialog, "txtMinWage").text().toStdString() + " " +
-                            control<QLineEdit>(dialog, "txtMaxWage").text().toStdString();
-        for (const char* box : {"chkMinimize", "chkAdvScr", "chkSavePos"})
-            shown += control<QAbstractButton>(dialog, box).isChecked() ? " on" : " off";
-        return shown;
-    };
-    EXPECT_EQ(controls(), "7.00 50.00 on on off");
-    EXPECT_TRUE(!dialog.isVisible() && dialog.optionsChanged());
-    EXPECT_EQ(file("Config.ewg"), "\"v2.5\",7,50,-1,-1,0\r\n");
-    dialog.show();
-    control<QAbstractButton>(dialog, "cmdSave").click();
-    EXPECT_EQ(file("Config.ewg"), "\"v2.5\",7,50,-1,-1,0\r\n") << "rewritten from the controls";
-    EXPECT_EQ(host.settings().MinimumWage, Currency::fromUnits(70'000));
-}
-
 const char* const StartPlaces = "1500,1500,3000,3000\r\n";
 const char* const DraggedPlaces = "1515,1530,3015,3030\r\n";
 
@@ -241,14 +218,12 @@ void StartWithACount(HostWorld& w, const char* prev = "5400\r\n", const char* co
     }
 }
 
+// The count and the settings an exit starts with, the answer to the save question, and the files it leaves.
 struct ExitRow
 {
-    const char* config = HostWorld::DefaultConfig;
-    const char* prev = "5400\r\n";
-    Answer answer = Answer::Yes;
-    const char* prevAfter = "5400\r\n";
-    const char* savedAfter = DraggedPlaces;
-    int quits = 1;
+    const char *prev, *config;
+    Answer answer;
+    const char *prevAfter, *savedAfter;
     DesktopTraits desktop = {};
     bool dragged = true, advanced = false;
 };
@@ -258,22 +233,18 @@ struct ExitRow
 // program keeps the file when asked to keep the places.
 TEST(ExitAnswer, AsksOnlyWithACountSavesItOnYesDropsItOnNoAndChangesNothingOnCancel)
 {
-    const char* const notSaving = "\"v2.5\",6.75,45.5,0,0,0\r\n";
+    const char *const count = "5400\r\n", *const zero = "0\r\n", *const usual = HostWorld::DefaultConfig,
+                      *const notSaving = "\"v2.5\",6.75,45.5,0,0,0\r\n", *const defaults = HostWorld::DefaultSaved;
     const DesktopTraits wayland{false, false};
-    for (const ExitRow& row :
-         {ExitRow{.prev = "0\r\n", .prevAfter = "0\r\n"}, ExitRow{},
-          ExitRow{.answer = Answer::No, .prevAfter = "0\r\n"},
-          ExitRow{.answer = Answer::Cancel, .savedAfter = StartPlaces, .quits = 0},
-          ExitRow{
-              .config = notSaving, .answer = Answer::No, .prevAfter = "0\r\n", .savedAfter = HostWorld::DefaultSaved},
-          ExitRow{.config = "\"v2.5\",6.75,45.5,-1,0,-1\r\n", .prev = "0\r\n", .prevAfter = "0\r\n"},
-          ExitRow{.prev = "0\r\n", .prevAfter = "0\r\n", .savedAfter = StartPlaces, .dragged = false, .advanced = true},
-          ExitRow{.prev = "0\r\n", .prevAfter = "0\r\n", .savedAfter = StartPlaces, .desktop = wayland},
-          ExitRow{.config = notSaving,
-          .prev = "0\r\n",
-          .prevAfter = "0\r\n",
-          .savedAfter = HostWorld::DefaultSaved,
-          .desktop = wayland}}) {
+    for (const ExitRow& row : {ExitRow{zero, usual, Answer::Yes, zero, DraggedPlaces},
+                               ExitRow{count, usual, Answer::Yes, count, DraggedPlaces},
+                               ExitRow{count, usual, Answer::No, zero, DraggedPlaces},
+                               ExitRow{count, usual, Answer::Cancel, count, StartPlaces},
+                               ExitRow{count, notSaving, Answer::No, zero, defaults},
+                               ExitRow{zero, "\"v2.5\",6.75,45.5,-1,0,-1\r\n", Answer::Yes, zero, DraggedPlaces},
+                               ExitRow{zero, usual, Answer::Yes, zero, StartPlaces, {}, false, true},
+                               ExitRow{zero, usual, Answer::Yes, zero, StartPlaces, wayland},
+                               ExitRow{zero, notSaving, Answer::Yes, zero, defaults, wayland}}) {
         HostWorld w(row.desktop);
         StartWithACount(w, row.prev, row.config, row.dragged);
         if (row.advanced)
@@ -283,8 +254,8 @@ TEST(ExitAnswer, AsksOnlyWithACountSavesItOnYesDropsItOnNoAndChangesNothingOnCan
         SCOPED_TRACE(testing::Message() << row.config << row.prev << int(row.answer)
                                         << row.desktop.restoresMinimizedWindows << row.dragged);
         EXPECT_EQ(w.file("Prev.ewg") + w.file("Saved.ewg"), std::string(row.prevAfter) + row.savedAfter);
-        EXPECT_EQ(std::pair(w.quitCalls, w.panel.shown), std::pair(row.quits, row.quits == 0))
-            << "the tray goes when it ends";
+        const int quits = row.answer == Answer::Cancel ? 0 : 1;
+        EXPECT_EQ(std::pair(w.quitCalls, w.panel.shown), std::pair(quits, quits == 0)) << "the tray goes when it ends";
         EXPECT_FALSE(w.host.mainWindow().isMinimized());
         EXPECT_EQ(w.asked(), *row.prev == '0' ? Lines() : Lines{HostWorld::SaveQuestion});
     }
@@ -361,81 +332,34 @@ TEST(ExitSessionEnd, AfterStartUpWritesTheCountOnceWithoutAskingAndTellsAFailure
     }
 }
 
-// A failure box at exit runs an event loop of its own; ticks there must neither count nor write.
-TEST_F(ExitTest, OnceYesOrNoIsChosenNothingCountsAndOnlyTheChosenCountIsWritten)
+// While the question is up the run goes on, and Cancel leaves it running. A failure box at exit runs an event loop
+// of its own; once Yes or No is chosen, ticks there must neither count nor write.
+TEST_F(ExitTest, CancelLeavesTheRunRunningAndOnceNoIsChosenNothingCountsAndOnlyTheChosenCountIsWritten)
 {
-    StartWithACount(*this, "299\r\n");
+    StartWithACount(*this, "297\r\n");
     ASSERT_TRUE(host.runTimer().start(WindowId::Main));
     files.failWrites(path("Saved.ewg"), "Permission denied");
-    prompt.whileAsked = [this](const Message& up) {
-        if (up.text.rfind("Permission denied", 0) == 0)
-            tick(3); // the checkpoint at 300 would write 300
+    const int ticks[] = {2, 0, 3}; // while the Cancel question, the No question and the failure are up
+    prompt.whileAsked = [this, &ticks, box = 0](const Message&) mutable {
+        tick(ticks[box++]); // a count reaching 300 would write 300
     };
+    prompt.answers.queueAnswer(Answer::Cancel);
+    host.requestExit();
+    EXPECT_EQ(std::tuple(host.runTimer().elapsedSeconds(), host.runTimer().phase(), quitCalls),
+              std::tuple(299, Phase::Running, 0));
     prompt.answers.queueAnswer(Answer::No);
     host.requestExit();
     EXPECT_EQ(file("Prev.ewg"), "0\r\n");
     EXPECT_EQ(files.writes(path("Prev.ewg")), 1);
     EXPECT_EQ(host.runTimer().elapsedSeconds(), 299);
-    EXPECT_EQ(asked(), Lines({SaveQuestion, "(!) Earnmeter: Permission denied for /Saved.ewg"}));
+    EXPECT_EQ(asked(), Lines({SaveQuestion, SaveQuestion, "(!) Earnmeter: Permission denied for /Saved.ewg"}));
+    EXPECT_EQ(quitCalls, 1);
 }
 
-// While the question is up the run goes on; Cancel leaves it exactly as it was.
-TEST_F(ExitTest, CancelLeavesARunningRunRunning)
-{
-    StartWithACount(*this);
-    ASSERT_TRUE(host.runTimer().start(WindowId::Main));
-    prompt.whileAsked = [this](const Message&) {
-        tick(2);
-    };
-    prompt.answers.queueAnswer(Answer::Cancel);
-    host.requestExit();
-    tick(1);
-    EXPECT_EQ(host.runTimer().elapsedSeconds(), 5403);
-    EXPECT_EQ(host.runTimer().phase(), Phase::Running);
-    EXPECT_EQ(quitCalls, 0);
-}
-
-// The user picks an item from the tray's own menu; the tray reports it queued.
-void Pick(HostWorld& w, int index)
-{
-    w.panel.menu->actions().at(index)->trigger();
-    QCoreApplication::processEvents();
-}
-
-// Keys are compared exactly, case included; "about" would open a modal window.
-TEST_F(TrayTest, AKeyThatMatchesNothingExactlyDoesNothingWhileOpenAndExitFromTheMenuWork)
-{
-    startWith();
-    host.mainWindow().close();
-    for (const char* key : {"email", "Open", "START", "Close", "exit", "", "open "})
-        emit host.trayHost().tray()->MenuClick(-1, QString::fromLatin1(key));
-    EXPECT_TRUE(asked().empty() && shell.addresses.empty());
-    EXPECT_FALSE(host.mainWindow().isVisible() || runTick.enabled());
-
-    Pick(*this, 0); // Open
-    EXPECT_TRUE(host.mainWindow().isVisible());
-    Pick(*this, 8); // Exit
-    EXPECT_EQ(quitCalls, 1) << "and never before";
-}
-
-TEST_F(TrayTest, AboutFromTheMenuOpensTheAboutWindow)
-{
-    startWith();
-    std::string opened;
-    panel.menu->actions().at(6)->trigger(); // About...
-    // Queued behind the menu's report, so it runs inside the about window's modal loop.
-    QTimer::singleShot(0, qApp, [&opened] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            opened = modal->windowTitle().toStdString();
-            modal->close();
-        }
-    });
-    QCoreApplication::processEvents();
-    EXPECT_EQ(opened, "About Earnmeter");
-}
-
-// Only counted seconds move the tip; a pause leaves the last one, as does the blink.
-TEST_F(TrayTest, TheTipFollowsEveryCountedSecondAndALeftClickDoesNothingButADoubleClickOpens)
+// Only counted seconds move the tip; a pause leaves the last one, as does the blink. Keys are compared exactly, case
+// included. A left click does nothing, a double click opens, and so do two single clicks within the desktop's
+// interval, as a StatusNotifierItem panel sends each click alone.
+TEST_F(TrayTest, TheTipFollowsEveryCountedSecondKeysMatchExactlyAndClicksAndTheMenuOpenAndExit)
 {
     startWith();
     host.runTimer().editWageEntry(WindowId::Main, "36");
@@ -449,20 +373,17 @@ TEST_F(TrayTest, TheTipFollowsEveryCountedSecondAndALeftClickDoesNothingButADoub
     host.runTimer().pause(WindowId::Main);
     tick(4);
     EXPECT_EQ(panel.tipSends - sendsBefore, 3);
+
     host.mainWindow().close();
+    for (const char* key : {"email", "Open", "START", "Close", "exit", "", "open "}) // "about" would open a window
+        emit host.trayHost().tray()->MenuClick(-1, QString::fromLatin1(key));
+    EXPECT_TRUE(asked().empty() && shell.addresses.empty());
+    EXPECT_FALSE(host.mainWindow().isVisible() || runTick.enabled());
+    const std::chrono::milliseconds interval(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     panel.click(QSystemTrayIcon::Trigger);
     QCoreApplication::processEvents();
     EXPECT_FALSE(host.mainWindow().isVisible() || panel.menu->isVisible());
-    panel.click(QSystemTrayIcon::DoubleClick);
-    EXPECT_TRUE(host.mainWindow().isVisible());
-}
-
-// A StatusNotifierItem panel sends each click alone; two within the desktop's interval open.
-TEST_F(TrayTest, TwoSingleClicksWithinTheDoubleClickIntervalOpenTheWindow)
-{
-    startWith();
-    host.mainWindow().close();
-    const std::chrono::milliseconds interval(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    panel.now += interval * 2;
     for (const auto& [gap, opens] : {std::pair{interval, false}, {interval - std::chrono::milliseconds(1), true}}) {
         panel.click(QSystemTrayIcon::Trigger);
         panel.now += gap;
@@ -470,26 +391,20 @@ TEST_F(TrayTest, TwoSingleClicksWithinTheDoubleClickIntervalOpenTheWindow)
         panel.now += interval * 2;
         EXPECT_EQ(host.mainWindow().isVisible(), opens) << gap.count() << " ms apart";
     }
-}
-
-// "$" leaves the tip in the locale's own currency format, as it always was; a chosen one is written as everywhere.
-TEST(TrayToolTip, ShowsTheTotalInTheLocalesCurrencyOrTheChosenOneThenTheProductName)
-{
-    using Row = std::tuple<QLocale, std::string, QString>;
-    const QLocale american(QLocale::English, QLocale::UnitedStates), german(QLocale::German, QLocale::Germany);
-    // German puts the sign after the amount, behind a no-break space.
-    for (const auto& [locale, currency, tip] :
-         Rows(Row{american, "$", "$1,234.50 (Earnmeter)"}, Row{german, "$", "1.234,50\u00A0\u20AC (Earnmeter)"},
-              Row{german, "JPY", "1.235\u00A0\u00A5 (Earnmeter)"}, Row{american, "locale", "$1,234.50 (Earnmeter)"})) {
-        ChosenMoney money(locale);
-        money.choose(currency);
-        EXPECT_EQ(TrayHost::toolTipText(Currency::fromUnits(12'345'000), money), tip) << currency;
-    }
+    host.mainWindow().close();
+    panel.click(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(host.mainWindow().isVisible());
+    host.mainWindow().close();
+    pick(0); // Open
+    EXPECT_TRUE(host.mainWindow().isVisible());
+    prompt.answers.queueAnswer(Answer::Yes);
+    pick(8); // Exit
+    EXPECT_EQ(std::pair(quitCalls, asked()), std::pair(1, Lines{SaveQuestion})) << "and never before";
 }
 
 // Dollars stay as they always were whatever the locale; any other currency takes the
 // locale's symbol position, separators and negatives, and the currency's decimals.
-TEST(ChosenMoney, WritesDollarsAsAlwaysAndOtherCurrenciesAsTheLocaleWritesMoney)
+TEST(ChosenMoney, WritesDollarsAsAlwaysAndOtherCurrenciesAsTheLocaleWritesMoneyInTheWindowsAndTheTip)
 {
     using Row = std::tuple<const char*, std::string, std::int64_t, std::string>;
     for (const auto& [locale, currency, units, shown] :
@@ -508,44 +423,56 @@ TEST(ChosenMoney, WritesDollarsAsAlwaysAndOtherCurrenciesAsTheLocaleWritesMoney)
     ChosenMoney euros{QLocale(QLocale::German, QLocale::Germany)};
     euros.choose("EUR");
     EXPECT_EQ(euros.rate(Currency::fromUnits(455'000)), "(45,50\u00A0€)/hr");
+    // "$" leaves the tray's tip in the locale's own currency format, as it always was; German puts the sign after
+    // the amount, behind a no-break space. A chosen currency is written as everywhere.
+    using TipRow = std::tuple<const char*, std::string, QString>;
+    for (const auto& [locale, currency, tip] :
+         Rows(TipRow{"en_US", "$", "$1,234.50 (Earnmeter)"}, TipRow{"de_DE", "$", "1.234,50\u00A0\u20AC (Earnmeter)"},
+              TipRow{"de_DE", "JPY", "1.235\u00A0\u00A5 (Earnmeter)"},
+              TipRow{"en_US", "locale", "$1,234.50 (Earnmeter)"})) {
+        ChosenMoney money{QLocale(QString::fromLatin1(locale))};
+        money.choose(currency);
+        EXPECT_EQ(TrayHost::toolTipText(Currency::fromUnits(12'345'000), money), tip) << locale << " " << currency;
+    }
 }
 
 // A currency chosen in the Preferences window is saved and reaches the figures at
 // once: the windows, their caption, the tray, History and the status texts.
-TEST(ChosenCurrency, IsSavedAndReachesTheWindowsTheTrayHistoryAndTheStatusTexts)
+TEST_F(ChosenCurrencyTest, IsSavedAndReachesTheWindowsTheTrayHistoryAndTheStatusTexts)
 {
-    HostWorld world;
-    world.startWith();
-    world.host.runTimer().editWageEntry(WindowId::Main, "36");
-    ASSERT_TRUE(world.host.runTimer().start(WindowId::Main));
-    world.tick();
-    PreferencesDialog& dialog = world.host.preferencesDialog();
-    QComboBox& currency = HostWorld::control<QComboBox>(dialog, "cboCurrency");
+    startWith();
+    host.runTimer().editWageEntry(WindowId::Main, "36");
+    ASSERT_TRUE(host.runTimer().start(WindowId::Main));
+    tick();
+    QComboBox& currency = control<QComboBox>(host.preferencesDialog(), "cboCurrency");
     currency.setCurrentIndex(currency.findData(QStringLiteral("EUR")));
-    ASSERT_TRUE(dialog.save());
-    EXPECT_NE(world.file("Earnmeter.conf").find("\ncurrency = EUR\n"), std::string::npos);
-    ChosenMoney euros(world.numbers);
+    ASSERT_TRUE(host.preferencesDialog().save());
+    EXPECT_NE(file("Earnmeter.conf").find("\ncurrency = EUR\n"), std::string::npos);
+    ChosenMoney euros(numbers);
     euros.choose("EUR");
     const std::string cent = euros.amount(Currency::fromUnits(100));
-    EXPECT_EQ(HostWorld::control<QLabel>(world.host.mainWindow(), "lblTotal").text().toStdString(), cent);
-    EXPECT_EQ(HostWorld::control<QLabel>(world.host.mainWindow(), "lblGeneric1").text().toStdString(),
-              "My Hourly &Wage: €")
-        << "the wage box's caption names the currency";
-    EXPECT_EQ(HostWorld::control<QLabel>(world.host.options(), "Label1").text().toStdString(), "&DREAM Wage €");
-    world.host.showHistory();
-    EXPECT_EQ(HostWorld::control<QLabel>(world.host.historyWindow(), "lblToday").text().toStdString(), cent);
-    const MeterControl& meter = world.host.control();
+    host.showHistory();
+    const auto text = [](QWidget& window, const char* name) {
+        return control<QLabel>(window, name).text().toStdString();
+    };
+    EXPECT_EQ(text(host.mainWindow(), "lblTotal") + " | " + text(host.historyWindow(), "lblToday"),
+              cent + " | " + cent);
+    EXPECT_EQ(text(host.mainWindow(), "lblGeneric1") + " | " + text(host.options(), "Label1"),
+              "My Hourly &Wage: € | &DREAM Wage €")
+        << "the wage box's caption and the options' name the currency";
+    const MeterControl& meter = host.control();
     const std::string json = statusJson(meter.status(), meter.day(), meter.money());
     EXPECT_NE(json.find("\"totalText\":\"" + cent + "\""), std::string::npos) << json;
     EXPECT_NE(json.find("\"total\":\"0.0100\""), std::string::npos) << "the figure itself stays as it was";
-    world.tick();
-    const std::string twoCents = euros.amount(Currency::fromUnits(200));
-    EXPECT_EQ(world.host.mainWindow().windowTitle().toStdString(), twoCents + " (Earnmeter)");
-    EXPECT_EQ(world.panel.tip.section(QLatin1Char('\n'), 0, 0).toStdString(), twoCents + " (Earnmeter)");
+    tick();
+    const std::string twoCents = euros.amount(Currency::fromUnits(200)) + " (Earnmeter)";
+    EXPECT_EQ(host.mainWindow().windowTitle().toStdString() + " | " +
+                  panel.tip.section(QLatin1Char('\n'), 0, 0).toStdString(),
+              twoCents + " | " + twoCents);
 }
 
-// The tray menu's Open and Exit must stay within reach while a dialog is open: the dialogs block
-// the window they stand over, not an XEMBED tray icon's own window.
+// The tray menu's Open and Exit must stay within reach while a dialog is open: the dialogs block the window they
+// stand over, not an XEMBED tray icon's own window. About opens from the tray's menu as from the window's.
 TEST(TrayWhileADialogIsOpen, TheIconsWindowIsNotBlockedByTheAboutWindowOrTheOptions)
 {
     HostWorld w;
@@ -553,14 +480,18 @@ TEST(TrayWhileADialogIsOpen, TheIconsWindowIsNotBlockedByTheAboutWindowOrTheOpti
     QWidget iconWindow;
     iconWindow.show();
     BlockLog icon(iconWindow), window(w.host.mainWindow());
-    for (const auto open : {&Host::showAbout, &Host::showOptions}) {
-        std::pair<bool, bool> blocked{true, false};
+    for (const int dialog : {0, 1, 2}) { // About from the tray's menu, About and the options from the window
+        std::tuple<bool, bool, std::string> seen{true, false, ""};
+        if (dialog == 0)
+            w.panel.menu->actions().at(6)->trigger(); // About..., reported queued: the look below runs inside it
         QTimer::singleShot(0, &iconWindow, [&] {
-            blocked = {icon.blocked, window.blocked};
-            QApplication::activeModalWidget()->close();
+            QWidget* modal = QApplication::activeModalWidget();
+            seen = {icon.blocked, window.blocked, modal->windowTitle().toStdString()};
+            modal->close();
         });
-        (w.host.*open)();
-        EXPECT_EQ(blocked, std::pair(false, true)) << "icon window, working window";
+        dialog == 0 ? QCoreApplication::processEvents() : dialog == 1 ? w.host.showAbout() : w.host.showOptions();
+        const std::string title = dialog < 2 ? "About Earnmeter" : w.host.options().windowTitle().toStdString();
+        EXPECT_EQ(seen, std::tuple(false, true, title)) << "icon window, working window, title";
     }
 }
 
@@ -596,4 +527,5 @@ TEST(TrayMissing, AClosedWindowIsMinimizedOrOnWaylandStaysAndAShowRequestShowsIt
         EXPECT_TRUE(window.isVisible());
     }
 }
+
 } // namespace

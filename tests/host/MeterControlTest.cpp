@@ -2,11 +2,7 @@
 
 #include "engine/MeterStatus.h"
 
-#include <QAction>
-#include <QCoreApplication>
 #include <QLabel>
-#include <QMenu>
-#include <QLineEdit>
 
 namespace {
 
@@ -21,14 +17,10 @@ TEST(MeterControlInEachMode, ShowStartPauseAndToggleActOnTheLiveWindowAsTheTrayM
         SCOPED_TRACE(advanced ? "advanced" : "simple");
         HostWorld w;
         w.startWith(advanced ? AdvancedConfig : HostWorld::DefaultConfig);
-        const auto pick = [&w](int item) { // the tray reports it queued
-            w.panel.menu->actions().at(item)->trigger();
-            QCoreApplication::processEvents();
-        };
-        pick(2); // Start Timer
+        w.pick(2); // Start Timer
         EXPECT_TRUE(w.runTick.enabled() && (w.host.runTimer().liveWindow() == WindowId::Advanced) == advanced);
         w.tick(3);
-        pick(3); // Pause Timer
+        w.pick(3); // Pause Timer
         EXPECT_TRUE(w.blinkTick.enabled() && !w.runTick.enabled());
         w.tick(3);
         EXPECT_EQ(w.host.runTimer().elapsedSeconds(), 3);
@@ -58,97 +50,76 @@ TEST(MeterControlInEachMode, ShowStartPauseAndToggleActOnTheLiveWindowAsTheTrayM
     }
 }
 
-// Read from the run, never from a label: a paused total blinks out of its label, not out of the status.
-TEST_F(MeterControlTest, StatusTextAndJsonFollowTheRunIdleRunningPausedAndAdvanced)
+// Read from the run, never from a label: a paused total blinks out of its label, not out of the status. Watchers
+// get a line per change of the figures: each counted second, a start or pause, a new rate; never the blink.
+TEST_F(MeterControlTest, StatusTextJsonAndWatchersFollowTheRunIdleRunningPausedAndAdvanced)
 {
     startWith();
-    const auto expect = [this](const std::string& line, const std::string& json) {
+    int changes = 0;
+    host.control().onStatusChanged([&changes] { ++changes; });
+    const auto expect = [this, &changes](int changed, const std::string& line, const std::string& json) {
+        EXPECT_EQ(changes, changed);
         EXPECT_EQ(statusLine(host.control().status()), line);
         EXPECT_EQ(statusJson(host.control().status()), json);
     };
-    expect("Idle 00:00:00 $0.00 ($0.00/hr)",
+    expect(0, "Idle 00:00:00 $0.00 ($0.00/hr)",
            R"j({"state":"idle","elapsed":0,"elapsedText":"00:00:00","total":"0.0000","totalText":"$0.00",)j"
            R"j("hourlyWage":"0.0000","mode":"simple","text":"$0.00 00:00:00",)j"
            R"j("tooltip":"Idle 00:00:00 $0.00 ($0.00/hr)","class":"idle"})j");
 
     host.runTimer().editWageEntry(WindowId::Main, "36");
     host.control().perform(RemoteCommand::Start);
+    EXPECT_EQ(changes, 1) << "the start gives the phase and the rate at once";
     tick(3723);
-    expect("Running 01:02:03 $37.23 ($36.00/hr)",
+    expect(3724, "Running 01:02:03 $37.23 ($36.00/hr)",
            R"j({"state":"running","elapsed":3723,"elapsedText":"01:02:03","total":"37.2300","totalText":"$37.23",)j"
            R"j("hourlyWage":"36.0000","mode":"simple","text":"$37.23 01:02:03",)j"
            R"j("tooltip":"Running 01:02:03 $37.23 ($36.00/hr)","class":"running"})j");
 
     host.control().perform(RemoteCommand::Pause);
-    tick(); // the blink takes the total out of its label
+    tick(3); // the blink takes the total out of its label, and no watcher hears it
     ASSERT_EQ(control<QLabel>(host.mainWindow(), "lblTotal").text(), "");
-    expect("Paused 01:02:03 $37.23 ($36.00/hr)",
+    expect(3725, "Paused 01:02:03 $37.23 ($36.00/hr)",
            R"j({"state":"paused","elapsed":3723,"elapsedText":"01:02:03","total":"37.2300","totalText":"$37.23",)j"
            R"j("hourlyWage":"36.0000","mode":"simple","text":"$37.23 01:02:03",)j"
            R"j("tooltip":"Paused 01:02:03 $37.23 ($36.00/hr)","class":"paused"})j");
 
     host.runTimer().enterAdvanced();
     host.runTimer().chooseDream();
+    EXPECT_EQ(changes, 3727) << "the mode, then the rate";
     EXPECT_EQ(statusLine(host.control().status()), "Paused 01:02:03 $37.23 ($45.50/hr)");
     EXPECT_NE(statusJson(host.control().status()).find(R"j("hourlyWage":"45.5000","mode":"advanced")j"),
               std::string::npos);
-}
-
-TEST(MeterStatusAmounts, KeepFourDecimalsAndTheSignOverTheWholeRange)
-{
-    for (const auto& [units, text] : {std::pair<std::int64_t, const char*>{0, "0.0000"},
-                                      {5, "0.0005"},
+    for (const auto& [units, text] : {std::pair<std::int64_t, const char*>{5, "0.0005"},
                                       {-5000, "-0.5000"},
                                       {INT64_MAX, "922337203685477.5807"},
                                       {INT64_MIN, "-922337203685477.5808"}})
-        EXPECT_EQ(fourDecimals(Currency::fromUnits(units)), text);
+        EXPECT_EQ(fourDecimals(Currency::fromUnits(units)), text) << "four decimals and the sign over the whole range";
 }
 
-// Watchers get a line per change of the figures: each counted second, a start
-// or pause, a new rate; never the blink of a paused total.
-TEST_F(MeterControlTest, WatchersHearEveryChangeOfTheFiguresButNotTheBlink)
+// A second launch during the continue question must not open a window under it: its commands wait for the first
+// window and then run in order, or are dropped when start-up ends the program, as a first start does.
+TEST(MeterControlAtStartUp, CommandsWaitForTheFirstWindowThenRunInOrderOrAreDroppedWhenStartUpEnds)
 {
-    startWith();
-    int changes = 0;
-    host.control().onStatusChanged([&changes] { ++changes; });
-    host.runTimer().editWageEntry(WindowId::Main, "36");
-    host.control().perform(RemoteCommand::Start);
-    EXPECT_EQ(changes, 1) << "the start gives the phase and the rate at once";
-    tick(3);
-    EXPECT_EQ(changes, 4);
-    host.control().perform(RemoteCommand::Pause);
-    tick(4);
-    EXPECT_EQ(changes, 5);
-    host.runTimer().enterAdvanced();
-    host.runTimer().chooseMinimum();
-    EXPECT_EQ(changes, 7) << "the mode, then the rate";
-}
-
-// A second launch during the continue question must not open a window under it.
-TEST_F(MeterControlTest, CommandsDuringStartUpWaitForTheFirstWindowThenRunInOrder)
-{
-    bool visibleDuringQuestion = true;
-    prompt.whileAsked = [this, &visibleDuringQuestion](const Message&) {
-        host.control().perform(RemoteCommand::Start);
-        host.control().perform(RemoteCommand::Show);
-        host.control().perform(RemoteCommand::Pause);
-        visibleDuringQuestion = host.mainWindow().isVisible() || runTick.enabled() || blinkTick.enabled();
-    };
-    prompt.answers.queueAnswer(Answer::Yes);
-    startWith(DefaultConfig, DefaultSaved, "5400\r\n");
-    EXPECT_FALSE(visibleDuringQuestion);
-    EXPECT_TRUE(host.mainWindow().isVisible());
-    EXPECT_EQ(host.runTimer().phase(), Phase::Paused) << "start, then pause";
-    EXPECT_EQ(host.runTimer().elapsedSeconds(), 5400);
-}
-
-TEST_F(MeterControlTest, CommandsDuringAFirstStartThatEndsTheProgramAreDropped)
-{
-    prompt.whileAsked = [this](const Message&) {
-        host.control().perform(RemoteCommand::Show);
-    };
-    EXPECT_FALSE(host.start());
-    EXPECT_FALSE(host.mainWindow().isVisible());
+    for (const bool firstStart : {false, true}) {
+        HostWorld w;
+        bool shownDuringQuestion = false;
+        w.prompt.whileAsked = [&w, &shownDuringQuestion](const Message&) {
+            for (const RemoteCommand command : {RemoteCommand::Start, RemoteCommand::Show, RemoteCommand::Pause})
+                w.host.control().perform(command);
+            shownDuringQuestion |= w.host.mainWindow().isVisible() || w.runTick.enabled() || w.blinkTick.enabled();
+        };
+        w.prompt.answers.queueAnswer(Answer::Yes);
+        if (firstStart)
+            EXPECT_FALSE(w.host.start());
+        else
+            w.startWith(HostWorld::DefaultConfig, HostWorld::DefaultSaved, "5400\r\n");
+        EXPECT_FALSE(shownDuringQuestion) << firstStart;
+        EXPECT_EQ(w.host.mainWindow().isVisible(), !firstStart);
+        EXPECT_EQ(std::pair(w.host.runTimer().phase(), w.host.runTimer().elapsedSeconds()),
+                  firstStart ? std::pair(Phase::Idle, 0) : std::pair(Phase::Paused, 5400))
+            << "start, then pause";
+    }
 }
 
 // The save question answered, the run is over: a command arriving while a

@@ -26,11 +26,6 @@ struct RememberedWorld : HostWorld
         startWith(std::move(config));
     }
     std::string box(QWidget& window) { return control<QLineEdit>(window, "txtWage").text().toStdString(); }
-    void exitSaying(Answer answer)
-    {
-        prompt.answers.queueAnswer(answer);
-        host.requestExit();
-    }
 };
 
 // The boxes as shown go to Wage.ewg at exit and come back at the next start;
@@ -62,7 +57,8 @@ TEST(RememberedWage, BothWindowsBoxesComeBackAsShownAndStartCountsAtThem)
     next.host.control().perform(RemoteCommand::Toggle);
     EXPECT_EQ(FormatMoney(next.host.runTimer().hourlyWage()), "45.50") << "a panel's toggle starts at the DREAM wage";
     next.tick();
-    next.exitSaying(Answer::Yes);
+    next.prompt.answers.queueAnswer(Answer::Yes);
+    next.host.requestExit();
     EXPECT_EQ(next.file("Wage.ewg"), "\"22.50\",1,\"52000.00\",5\r\n") << "Start showed the box with two decimals";
 }
 
@@ -82,22 +78,23 @@ TEST(RememberedWage, OffGivesTheUsualStartAndKeepsNothing)
 // A hand-edited amount too large for its period is refused as Start would refuse it; a damaged file is passed over.
 TEST(RememberedWage, TooLargeAmountsAreRefusedAndDamagedFilesIgnored)
 {
-    for (const auto& [wage, mainBox, advancedBox, told] :
-         {std::tuple{"\"922337203685478\",0,\"5000000000000000\",1\r\n", "0.00", "0.00", 2u},
-          {"\"12\",0,\"1\",9\r\n", "0.00", "0.00", 0u},
-          {"garbage", "0.00", "0.00", 0u}}) {
+    for (const auto& [wage, told] : {std::pair{"\"922337203685478\",0,\"5000000000000000\",1\r\n", 2u},
+                                     {"\"12\",0,\"1\",9\r\n", 0u},
+                                     {"garbage", 0u}}) {
         RememberedWorld world;
         world.startWithWage(wage);
         const RememberedWage shown = world.host.runTimer().rememberedWage();
-        EXPECT_EQ(shown.mainEntry + " " + shown.advancedEntry, std::string(mainBox) + " " + advancedBox) << wage;
+        EXPECT_EQ(shown.mainEntry + " " + shown.advancedEntry, "0.00 0.00") << wage;
         ASSERT_EQ(world.asked().size(), told) << wage;
         for (const std::string& line : world.asked())
             EXPECT_NE(line.find("is too large to count with"), std::string::npos) << line;
     }
 }
 
-// Lines that cannot be used are told once, with the line and what is used instead; the file stays as it was.
-TEST(PreferencesAtStartUp, UnusableLinesAreToldOnceAndTheFileLeftAlone)
+// Lines that cannot be used are told once, with the line and what is used instead; the file stays as it was. A
+// hostile file still gets a box that fits: eight lines are told, then how many more; a value is shown whole up to
+// forty characters.
+TEST(PreferencesAtStartUp, UnusableLinesAreToldOnceInABoxThatFitsAndTheFileLeftAlone)
 {
     RememberedWorld world;
     const std::string conf = "# mine\nremember_wage = perhaps\nnew_day zero\n";
@@ -110,12 +107,7 @@ TEST(PreferencesAtStartUp, UnusableLinesAreToldOnceAndTheFileLeftAlone)
     EXPECT_EQ(world.box(world.host.mainWindow()), "22.50") << "the default, yes, is in force";
     world.host.requestExit();
     EXPECT_EQ(world.file("Earnmeter.conf"), conf);
-}
 
-// A hostile file still gets a box that fits: eight lines are told, then how many
-// more; a value is shown whole up to forty characters.
-TEST(PreferencesAtStartUp, TheBoxTellsEightLinesAndCutsLongValues)
-{
     const std::string forty(40, 'v');
     const auto told = [](std::size_t lines, const std::string& written) {
         const std::vector<PreferenceProblem> problems(lines, {2, "", written, "", ""});
@@ -127,22 +119,8 @@ TEST(PreferencesAtStartUp, TheBoxTellsEightLinesAndCutsLongValues)
     EXPECT_NE(told(1, forty + "w").find("\"" + forty + "...\" is not"), std::string::npos);
 }
 
-// Each number's whole range can be chosen: a seven-day week, and 0 minutes for
-// time away, which is "never".
-TEST(PreferencesWindow, TheEndsOfEachRangeCanBeChosenAndAreWritten)
-{
-    RememberedWorld world;
-    world.startWithWage("");
-    PreferencesDialog& dialog = world.host.preferencesDialog();
-    HostWorld::control<QSpinBox>(dialog, "spnDaysPerWeek").setValue(7);
-    HostWorld::control<QSpinBox>(dialog, "spnAwayMinutes").setValue(0);
-    ASSERT_TRUE(dialog.save());
-    const std::string written = world.file("Earnmeter.conf");
-    EXPECT_NE(written.find("\ndays_per_week = 7\n"), std::string::npos) << written;
-    EXPECT_NE(written.find("\naway_minutes = 0\n"), std::string::npos) << written;
-}
-
-// The window edits a copy; OK with a change has the host write it, and only then is it in force.
+// The window edits a copy; OK with a change has the host write it, and only then is it in force. Each number's
+// whole range can be chosen: a seven-day week, and 0 minutes for time away, which is "never".
 TEST(PreferencesWindow, OkWithAChangeIsWrittenAndInForceAndAFailedWriteKeepsTheWindowOpen)
 {
     RememberedWorld world;
@@ -162,11 +140,15 @@ TEST(PreferencesWindow, OkWithAChangeIsWrittenAndInForceAndAFailedWriteKeepsTheW
 
     world.files.clearFailures();
     remember.setChecked(false);
+    HostWorld::control<QSpinBox>(dialog, "spnDaysPerWeek").setValue(7);
+    HostWorld::control<QSpinBox>(dialog, "spnAwayMinutes").setValue(0);
     EXPECT_TRUE(dialog.save());
     EXPECT_EQ(std::pair(world.host.preferences().rememberWage, world.host.preferences().newDay),
               std::pair(false, NewDay::Zero));
-    EXPECT_NE(world.file("Earnmeter.conf").find("\nremember_wage = no\n"), std::string::npos);
-    EXPECT_NE(world.file("Earnmeter.conf").find("\nnew_day = zero\n"), std::string::npos);
+    const std::string written = world.file("Earnmeter.conf");
+    for (const char* line :
+         {"\nremember_wage = no\n", "\nnew_day = zero\n", "\ndays_per_week = 7\n", "\naway_minutes = 0\n"})
+        EXPECT_NE(written.find(line), std::string::npos) << line << written;
 
     newDay.setCurrentIndex(1);
     dialog.reject();
@@ -192,12 +174,9 @@ TEST(NewDay, TheContinueQuestionNamesAnEarlierDayOrThePreferenceAnswersIt)
                                                          {"zero", "2026-02-27", std::string(), 0}}) {
         RememberedWorld world;
         const Date date = Date::parse(writtenOn).value();
-        world.files.put(world.path("Prev.ewg"), "5400\r\n");
         world.files.setModifiedAt(world.path("Prev.ewg"), ManualWallClock::at(date, 18, 30, 0).epochSeconds);
         world.files.put(world.path("Earnmeter.conf"), std::string("new_day = ") + newDay + "\n");
-        world.files.put(world.path("Config.ewg"), HostWorld::DefaultConfig);
-        world.files.put(world.path("Saved.ewg"), HostWorld::DefaultSaved);
-        ASSERT_TRUE(world.host.start());
+        world.startWith(HostWorld::DefaultConfig, HostWorld::DefaultSaved, "5400\r\n");
         EXPECT_EQ(world.asked(), asked.empty() ? Lines{} : Lines{asked}) << newDay << " " << writtenOn;
         EXPECT_EQ(world.host.runTimer().elapsedSeconds(), kept) << newDay << " " << writtenOn;
     }

@@ -5,7 +5,6 @@
 #include "ui/preferences/PreferencesDialog.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimeEdit>
@@ -17,23 +16,14 @@ namespace {
 // moving together.
 struct DayWorld : HostWorld
 {
-    void begin(const std::string& time, const std::string& switches)
+    void begin(int hour, int minute, int second, const std::string& switches)
     {
-        const int h = std::stoi(time.substr(0, 2)), m = std::stoi(time.substr(3, 2)), s = std::stoi(time.substr(6, 2));
-        wallClock.set(ManualWallClock::at(Date::parse("2026-03-02").value(), h, m, s));
+        wallClock.set(ManualWallClock::at(Date::parse("2026-03-02").value(), hour, minute, second));
         files.put(path("Wage.ewg"), "\"36.00\",0,\"0.00\",0\r\n");
         files.put(path("Earnmeter.conf"),
                   "work_start = 09:00\nwork_end = 17:00\nbreak = 12:00-12:30\n" + switches + "\n");
         startWith();
         settle();
-    }
-    void seconds(int count)
-    {
-        for (int i = 0; i < count; ++i) {
-            wallClock.advance(1);
-            tick();
-            settle();
-        }
     }
     // The timer's edge has come.
     void wake(int seconds)
@@ -50,11 +40,11 @@ struct DayWorld : HostWorld
 TEST(WorkingDayHost, StartsOffersPausesAndResumesTheLiveWindowAsTheSwitchesSay)
 {
     DayWorld automatic;
-    automatic.begin("09:05:00", "work_auto_start = yes\nwork_auto_pause = yes");
+    automatic.begin(9, 5, 0, "work_auto_start = yes\nwork_auto_pause = yes");
     EXPECT_EQ(automatic.phase(), Phase::Running) << "started at start-up, within the day";
     EXPECT_EQ(FormatMoney(automatic.host.runTimer().hourlyWage()), "36.00") << "at the remembered wage";
     automatic.wake(3 * 3600 - 5 * 60 - 3);
-    automatic.seconds(3);
+    automatic.elapse(3);
     EXPECT_EQ(automatic.phase(), Phase::Paused) << "the break";
     automatic.wake(30 * 60);
     EXPECT_EQ(automatic.phase(), Phase::Running) << "its end";
@@ -63,15 +53,15 @@ TEST(WorkingDayHost, StartsOffersPausesAndResumesTheLiveWindowAsTheSwitchesSay)
                                                  "Your break ended at 12:30: Earnmeter counts again."}));
 
     DayWorld asking;
-    asking.begin("08:59:58", "");
-    asking.seconds(2);
+    asking.begin(8, 59, 58, "");
+    asking.elapse(2);
     EXPECT_EQ(asking.phase(), Phase::Idle);
     asking.wake(1);
     ASSERT_EQ(asking.notifier.texts(), (Lines{"It is 09:00: start Earnmeter? [Start]"}));
     asking.notifier.shown[0].onAction();
     EXPECT_EQ(asking.phase(), Phase::Running) << "the notification's Start starts it";
     asking.wallClock.advance(8 * 3600 - 4);
-    asking.seconds(3);
+    asking.elapse(3);
     EXPECT_EQ(asking.phase(), Phase::Running) << "still counting after the end";
     EXPECT_EQ(asking.notifier.texts().back(), "Your working day ended at 17:00. Earnmeter is still counting.");
 }
@@ -80,58 +70,37 @@ TEST(WorkingDayHost, StartsOffersPausesAndResumesTheLiveWindowAsTheSwitchesSay)
 TEST(WorkingDayHost, TheCountdownAndTheGoalAreShownAndTheGoalToldOnce)
 {
     DayWorld world;
-    world.begin("16:59:50", "daily_goal = 0.05\nnotifications = no");
+    world.begin(16, 59, 50, "daily_goal = 0.05\nnotifications = no");
     world.host.runTimer().start(WindowId::Main);
-    world.seconds(3);
-    const std::string line = statusLine(world.host.control().status(), world.host.control().day());
-    EXPECT_EQ(line,
-              "Running 00:00:03 $0.03 ($36.00/hr), today (without the history) $0.03 in 0:00:03, ends in 0:00:07, "
-              "60 % of today's "
-              "goal $0.05");
+    world.elapse(3);
+    // Without a history today is what this run counted, and says so.
+    EXPECT_EQ(statusLine(world.host.control().status(), world.host.control().day()),
+              "Running 00:00:03 $0.03 ($36.00/hr), today (without the history) $0.03 in 0:00:03, ends in 0:00:07, 60 % "
+              "of today's goal $0.05");
     const std::string json = statusJson(world.host.control().status(), world.host.control().day());
+    EXPECT_NE(json.find("\"todayComplete\":false"), std::string::npos) << json;
     EXPECT_NE(json.find("\"dayEndsIn\":7,\"goal\":\"0.0500\",\"goalPercent\":60,"), std::string::npos) << json;
     EXPECT_EQ(HostWorld::control<QLabel>(world.host.mainWindow(), "lblTotal").toolTip().toStdString(),
               "Today (without the history) $0.03 in 0:00:03\nEnds in 0:00:07, 60 % of today's goal $0.05");
-    world.seconds(10);
+    world.elapse(10);
     EXPECT_TRUE(world.notifier.shown.empty()) << "notifications = no";
     EXPECT_EQ(statusJson(world.host.control().status(), world.host.control().day()).find("dayEndsIn"),
               std::string::npos)
         << "past the end";
 
     DayWorld told;
-    told.begin("10:00:00", "daily_goal = 0.05");
-    told.seconds(8);
+    told.begin(10, 0, 0, "daily_goal = 0.05");
+    told.elapse(8);
     EXPECT_EQ(told.notifier.texts(), (Lines{"It is 10:00: start Earnmeter? [Start]"}));
     told.host.runTimer().start(WindowId::Main);
-    told.seconds(8);
+    told.elapse(8);
     EXPECT_EQ(told.notifier.texts().back(), "You reached today's goal of $0.05 at 10:00.");
     EXPECT_EQ(told.notifier.shown.size(), 2u) << "once";
 }
 
-// The login start follows the switch; one the desktop refuses is told and stays as it was.
-TEST(WorkingDayHost, TheLoginStartFollowsTheSwitchOrIsToldAndStaysOff)
-{
-    DayWorld world;
-    world.begin("08:00:00", "");
-    PreferencesDialog& dialog = world.host.preferencesDialog();
-    QCheckBox& atLogin = HostWorld::control<QCheckBox>(dialog, "chkStartAtLogin");
-    world.loginStart.failure = "Read-only file system";
-    atLogin.setChecked(true);
-    EXPECT_TRUE(dialog.save());
-    EXPECT_FALSE(world.loginStart.on);
-    EXPECT_FALSE(atLogin.isChecked()) << "the window shows what is in force";
-    EXPECT_EQ(world.asked().back(),
-              "(!) Earnmeter: Earnmeter's start at login could not be changed: Read-only file system.");
-    EXPECT_EQ(world.file("Earnmeter.conf").find("start_at_login"), std::string::npos) << "left at its default";
-    world.loginStart.failure.clear();
-    atLogin.setChecked(true);
-    EXPECT_TRUE(dialog.save());
-    EXPECT_TRUE(world.loginStart.on);
-    EXPECT_NE(world.file("Earnmeter.conf").find("\nstart_at_login = yes"), std::string::npos);
-}
-
-// The window refuses a day that cannot be and saves one that can, in the file's words.
-TEST(WorkingDayWindow, RefusesAnImpossibleDayOrGoalAndSavesAGoodOne)
+// The window refuses a day that cannot be and saves one that can, in the file's words. The login start follows its
+// switch; one the desktop refuses is told and stays as it was.
+TEST(WorkingDayWindow, RefusesAnImpossibleDayOrGoalSavesAGoodOneAndTheLoginStartFollowsTheSwitchOrIsTold)
 {
     HostWorld world;
     world.startWith();
@@ -156,11 +125,23 @@ TEST(WorkingDayWindow, RefusesAnImpossibleDayOrGoalAndSavesAGoodOne)
     EXPECT_EQ(world.file("Earnmeter.conf"), HostWorld::Missing) << "nothing refused is saved";
     goal.setText(QStringLiteral("240.5"));
     HostWorld::control<QCheckBox>(dialog, "chkSat").setChecked(true);
+    QCheckBox& atLogin = HostWorld::control<QCheckBox>(dialog, "chkStartAtLogin");
+    world.loginStart.failure = "Read-only file system";
+    atLogin.setChecked(true);
     EXPECT_TRUE(dialog.save());
     for (const char* line : {"\nworkdays = Mon Tue Wed Thu Fri Sat\n", "\nwork_start = 09:00\n", "\nwork_end = 17:00\n",
                              "\nbreak = 12:00-12:30\n", "\ndaily_goal = 240.5\n"})
         EXPECT_NE(world.file("Earnmeter.conf").find(line), std::string::npos) << line;
     EXPECT_EQ(world.host.preferences().workingDay.end, ClockTime{17 * 60});
+    EXPECT_FALSE(world.loginStart.on || atLogin.isChecked()) << "the window shows what is in force";
+    EXPECT_EQ(world.asked().back(),
+              "(!) Earnmeter: Earnmeter's start at login could not be changed: Read-only file system.");
+    EXPECT_NE(world.file("Earnmeter.conf").find("\nstart_at_login = no\n"), std::string::npos) << "left as it was";
+    world.loginStart.failure.clear();
+    atLogin.setChecked(true);
+    EXPECT_TRUE(dialog.save());
+    EXPECT_TRUE(world.loginStart.on);
+    EXPECT_NE(world.file("Earnmeter.conf").find("\nstart_at_login = yes"), std::string::npos);
 }
 
 } // namespace

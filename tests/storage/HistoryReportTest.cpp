@@ -8,43 +8,30 @@
 #include <set>
 #include <sstream>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
-struct CsvRow
-{
-    std::string name;
-    std::int64_t seconds, earnedUnits;
-    std::string line;
-    friend void PrintTo(const CsvRow& row, std::ostream* os) { *os << row.name; }
-};
-
-class HistoryCsvLine : public ::testing::TestWithParam<CsvRow>
-{};
-
-TEST_P(HistoryCsvLine, GivesHoursToFourAndMoneyToTwoDecimalsHalvesAwayFromZero)
-{
-    const DayTotal day{Date::parse("2026-03-29").value(), GetParam().seconds,
-                       Currency::fromUnits(GetParam().earnedUnits)};
-    EXPECT_EQ(historyCsv({day}), "date,seconds,hours,earned\n2026-03-29," + GetParam().line + "\n");
-}
+using namespace std::string_literals;
 
 constexpr std::int64_t Max = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t Min = std::numeric_limits<std::int64_t>::min();
 
-INSTANTIATE_TEST_SUITE_P(Rows, HistoryCsvLine,
-                         ::testing::Values(CsvRow{"OneSecond", 1, 28, "1,0.0003,0.00"},
-                                           CsvRow{"HourAndAHalf", 5400, 187500, "5400,1.5000,18.75"},
-                                           CsvRow{"HalfCentUp", 17, 50, "17,0.0047,0.01"},
-                                           CsvRow{"JustBelowHalfCent", 18, 49, "18,0.0050,0.00"},
-                                           CsvRow{"HalfCentOnAnOddCent", 3600, 23450, "3600,1.0000,2.35"},
-                                           CsvRow{"ThreeDaysOfHours", 259199, 0, "259199,71.9997,0.00"},
-                                           CsvRow{"Negative", 60, -25000, "60,0.0167,-2.50"},
-                                           CsvRow{"TinyNegative", 60, -49, "60,0.0167,0.00"},
-                                           CsvRow{"Largest", Max, Max,
-                                                  "9223372036854775807,2562047788015215.5019,922337203685477.58"},
-                                           CsvRow{"Lowest", 0, Min, "0,0.0000,-922337203685477.58"}),
-                         [](const ::testing::TestParamInfo<CsvRow>& info) { return info.param.name; });
+TEST(HistoryCsv, GivesHoursToFourAndMoneyToTwoDecimalsHalvesAwayFromZero)
+{
+    // A day's seconds and earned units; its line.
+    // clang-format off
+    const std::tuple<std::int64_t, std::int64_t, std::string> rows[] = {
+        {1, 28, "1,0.0003,0.00"}, {5400, 187500, "5400,1.5000,18.75"},
+        {17, 50, "17,0.0047,0.01"} /* half a cent up */, {18, 49, "18,0.0050,0.00"} /* just below */,
+        {3600, 23450, "3600,1.0000,2.35"} /* half a cent on an odd cent */, {259199, 0, "259199,71.9997,0.00"},
+        {60, -25000, "60,0.0167,-2.50"}, {60, -49, "60,0.0167,0.00"}, {0, Min, "0,0.0000,-922337203685477.58"},
+        {Max, Max, "9223372036854775807,2562047788015215.5019,922337203685477.58"}};
+    // clang-format on
+    for (const auto& [seconds, units, line] : rows)
+        EXPECT_EQ(historyCsv({{Date::parse("2026-03-29").value(), seconds, Currency::fromUnits(units)}}),
+                  "date,seconds,hours,earned\n2026-03-29," + line + "\n");
+}
 
 using HistoryReportTest = HistoryTestFolder;
 
@@ -65,31 +52,35 @@ TEST(HistoryRange, TakesTwoRealDatesInOrderAndSaysWhatIsWrongOtherwise)
 // The command line reads what the program wrote, only the days asked for, and never creates a file.
 TEST_F(HistoryReportTest, PrintsTheDaysAskedForOrTheHeaderAloneOrSaysWhyItCannot)
 {
-    std::ostringstream out, err;
-    EXPECT_EQ(printHistory(historyPath(), {}, clock, out, err), 0);
-    EXPECT_EQ(out.str(), "date,seconds,hours,earned\n");
+    // Its exit code, what it printed and what it told as an error.
+    const auto print = [this](HistoryRange range) {
+        std::ostringstream out, err;
+        const int code = printHistory(historyPath(), range, clock, out, err);
+        return std::tuple(code, out.str(), err.str());
+    };
+    EXPECT_EQ(print({}), std::tuple(0, "date,seconds,hours,earned\n"s, ""s));
     EXPECT_TRUE(names().empty()) << "no file is made by reading";
 
     std::vector<HistoryRecord> days = {Record("2026-02-28", 0, 5400, 125000), Record("2026-03-02", 0, 1800, 100000),
                                        Record("2026-03-01", 0, 3600, 360000)};
     ASSERT_TRUE(open().store->write(days).ok);
-    std::ostringstream range;
-    EXPECT_EQ(printHistory(historyPath(), {D("2026-03-01"), std::nullopt}, clock, range, err), 0);
-    EXPECT_EQ(range.str(), "date,seconds,hours,earned\n2026-03-01,3600,1.0000,36.00\n2026-03-02,1800,0.5000,5.00\n");
+    EXPECT_EQ(
+        print({D("2026-03-01"), std::nullopt}),
+        std::tuple(0, "date,seconds,hours,earned\n2026-03-01,3600,1.0000,36.00\n2026-03-02,1800,0.5000,5.00\n"s, ""s));
     EXPECT_EQ(names(), std::set<std::string>{"History.sqlite"}) << "no working files left beside it";
 
-    Put(historyPath(), "not a database, but long enough to look like one to a hasty reader.............");
-    std::ostringstream damaged;
-    EXPECT_EQ(printHistory(historyPath(), {}, clock, damaged, err), 1);
-    EXPECT_NE(err.str().find(historyPath()), std::string::npos) << err.str();
-    EXPECT_EQ(Bytes(historyPath()).substr(0, 3), "not") << "left as it was";
+    const std::string garbage = "not a database, but long enough to look like one to a hasty reader.............";
+    Put(historyPath(), garbage);
+    EXPECT_EQ(print({}), std::tuple(1, ""s, "earnmeter: " + historyPath() + " is damaged (file is not a database).\n"));
+    EXPECT_EQ(Bytes(historyPath()), garbage) << "left as it was";
+    EXPECT_EQ(names(), std::set<std::string>{"History.sqlite"}) << "nor put aside";
 
     // A pipe in its place would hold a reader until someone wrote into it.
     std::remove(historyPath().c_str());
     ASSERT_EQ(::mkfifo(historyPath().c_str(), 0600), 0);
-    std::ostringstream piped, pipeErr;
-    EXPECT_EQ(printHistory(historyPath(), {}, clock, piped, pipeErr), 1);
-    EXPECT_EQ(pipeErr.str(), "earnmeter: " + historyPath() + " is not a regular file, so it cannot be a history.\n");
+    EXPECT_EQ(
+        print({}),
+        std::tuple(1, ""s, "earnmeter: " + historyPath() + " is not a regular file, so it cannot be a history.\n"));
 }
 
 } // namespace

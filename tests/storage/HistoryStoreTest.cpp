@@ -2,6 +2,7 @@
 
 #include "HistoryTestFolder.h"
 
+#include <algorithm>
 #include <limits>
 #include <random>
 #include <vector>
@@ -31,46 +32,69 @@ struct HistoryStoreTest : HistoryTestFolder
         return read.value;
     }
 
-    // A real history file of `count` records, as bytes.
-    std::string historyFileBytes(int count)
+    // Opening the file as `mode` gives no store and tells `status` with `reason`.
+    void expectRefused(Mode mode, Status status, const std::string& reason)
     {
-        const std::string path = file("source.sqlite");
-        {
-            HistoryOpenResult source = HistoryStore::open(path, Mode::ReadWrite, clock, {0, 0});
-            std::vector<HistoryRecord> records;
-            for (int i = 0; i < count; ++i)
-                records.push_back(Record("2026-03-01", 1772300000 + i * 100, 60, Wage10));
-            EXPECT_TRUE(source.store->write(records).ok);
-        }
-        const std::string bytes = Bytes(path);
-        std::filesystem::remove(path);
-        return bytes;
+        const HistoryOpenResult opened = open(mode);
+        EXPECT_EQ(opened.outcome.status, status) << opened.outcome.reason;
+        EXPECT_EQ(opened.outcome.reason, reason);
+        EXPECT_FALSE(opened.store);
     }
 };
 
-TEST_F(HistoryStoreTest, RecordsRoundTripExactlyAndAnUpdateByIdReplacesTheRecord)
+// The command line reads what the program writes while it writes, and again as it stands once it is gone. A write
+// that fails, at once or midway, leaves the stored records and the given ids as they were, and the store goes on.
+TEST_F(HistoryStoreTest, RecordsRoundTripExactlyAndAFailedWriteLeavesThemAsTheyWere)
 {
-    HistoryOpenResult opened = open();
+    HistoryOpenResult opened = open(Mode::ReadWrite, 5);
     ASSERT_TRUE(opened.outcome.ok()) << opened.outcome.reason;
     std::vector<HistoryRecord> records = {
         Record("2026-03-29", 1774745000, 90, Wage10), Record("2026-03-28", 1774650000, 3600, Max, -36000),
         Record("9999-12-31", Max - 5, 5, std::numeric_limits<std::int64_t>::min(), std::nullopt)};
     ASSERT_TRUE(opened.store->write(records).ok);
+    HistoryOpenResult reader = open(Mode::ReadOnly);
+    ASSERT_TRUE(reader.outcome.ok()) << reader.outcome.reason;
+    EXPECT_EQ(all(*reader.store), (std::vector<HistoryRecord>{records[1], records[0], records[2]}));
     const std::int64_t id = records[0].id;
     EXPECT_TRUE(id != 0 && records[1].id != id);
-    records[0] = Record("2026-03-29", 1774745000, 120, Wage10), records[0].id = id;
+    records[0] = Record("2026-03-29", 1774745000, 120, Wage10), records[0].id = id; // an update by id
     ASSERT_TRUE(opened.store->write(std::span(records).first(1)).ok);
     EXPECT_EQ(records[0].id, id);
-    opened.store.reset();
+    const std::vector<HistoryRecord> stored = {records[1], records[0], records[2]};
+    EXPECT_EQ(all(*reader.store), stored);
+    const HistoryWriteResult readOnly = reader.store->write(records);
+    EXPECT_FALSE(readOnly.ok);
+    EXPECT_EQ(readOnly.reason, historyPath() + " is open for reading only.");
+
+    std::vector<HistoryRecord> batch = records;
+    batch[0].seconds = 999; // an update, then more than the file can hold
+    for (int i = 0; i < 2000; ++i)
+        batch.push_back(Record("2026-03-30", 1774800000 + i * 100, 60, Wage10));
+    const HistoryWriteResult failed = opened.store->write(batch);
+    EXPECT_TRUE(!failed.ok && failed.reason.find(historyPath()) != std::string::npos &&
+                failed.reason.find("full") != std::string::npos)
+        << failed.reason;
+    EXPECT_EQ(batch[3].id, 0);
+    EXPECT_EQ(all(*opened.store), stored);
+    // A refusal after part of a batch went in (here by a rule another program added) takes the whole batch back.
+    Exec(historyPath(), "CREATE TRIGGER refuse BEFORE INSERT ON records WHEN NEW.seconds = 13 "
+                        "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    std::vector<HistoryRecord> refused = {Record("2026-03-30", 1774800000, 12, Wage10),
+                                          Record("2026-03-30", 1774800100, 13, Wage10)};
+    EXPECT_FALSE(opened.store->write(refused).ok);
+    EXPECT_EQ(all(*opened.store), stored);
+    Exec(historyPath(), "DROP TRIGGER refuse");
+    EXPECT_TRUE(opened.store->write(std::span(refused).first(1)).ok);
+    reader.store.reset(), opened.store.reset();
 
     for (Mode mode : {Mode::ReadWrite, Mode::ReadOnly}) {
         HistoryOpenResult again = open(mode);
         ASSERT_TRUE(again.outcome.ok()) << again.outcome.reason;
-        EXPECT_EQ(all(*again.store), (std::vector<HistoryRecord>{records[1], records[0], records[2]}));
+        EXPECT_EQ(all(*again.store), (std::vector<HistoryRecord>{records[1], records[0], refused[0], records[2]}));
     }
 }
 
-TEST_F(HistoryStoreTest, DayTotalsAndRangeTotalsAddEachDaysRecordsExactly)
+TEST_F(HistoryStoreTest, DayTotalsAndRangeTotalsAddEachDaysRecordsExactlyOrTellADamagedDate)
 {
     HistoryOpenResult opened = open();
     std::vector<HistoryRecord> records = {
@@ -107,106 +131,78 @@ TEST_F(HistoryStoreTest, DayTotalsAndRangeTotalsAddEachDaysRecordsExactly)
     ASSERT_TRUE(store.write(largest).ok);
     EXPECT_EQ(store.dayTotals(D("2026-05-01"), D("2026-05-01")).value[0].earned, Currency::max());
     EXPECT_EQ(store.total(Date::first(), Date::last()).value.earned, Currency::max());
+
+    // A record with a mangled date is told as damaged, not skipped.
+    Exec(historyPath(), "UPDATE records SET date = '2026-03-29x' WHERE seconds = 5400");
+    const HistoryRead<std::vector<DayTotal>> days = store.dayTotals(Date::first(), Date::last());
+    EXPECT_EQ(days.outcome.status, Status::Damaged);
+    EXPECT_EQ(days.outcome.reason, historyPath() + " is damaged (a record's date reads \"2026-03-29x\").");
+    EXPECT_TRUE(days.value.empty());
+    EXPECT_EQ(store.records(Date::first(), Date::last()).outcome.status, Status::Damaged);
 }
 
-TEST_F(HistoryStoreTest, AFailedWriteLeavesTheStoredRecordsAndTheGivenIdsAsTheyWere)
-{
-    HistoryOpenResult opened = open(Mode::ReadWrite, 5);
-    ASSERT_TRUE(opened.outcome.ok()) << opened.outcome.reason;
-    std::vector<HistoryRecord> kept = {Record("2026-03-29", 1774745000, 90, Wage10)};
-    ASSERT_TRUE(opened.store->write(kept).ok);
-
-    std::vector<HistoryRecord> batch = kept;
-    batch[0].seconds = 999; // an update, then more than the file can hold
-    for (int i = 0; i < 2000; ++i)
-        batch.push_back(Record("2026-03-30", 1774800000 + i * 100, 60, Wage10));
-    const HistoryWriteResult failed = opened.store->write(batch);
-    EXPECT_TRUE(!failed.ok && failed.reason.find(historyPath()) != std::string::npos &&
-                failed.reason.find("full") != std::string::npos)
-        << failed.reason;
-    EXPECT_EQ(batch[1].id, 0);
-    EXPECT_EQ(all(*opened.store), kept);
-    // The store goes on: a write that fits is taken.
-    kept[0].seconds = 100;
-    EXPECT_TRUE(opened.store->write(kept).ok);
-    EXPECT_EQ(all(*opened.store), kept);
-
-    // A refusal after part of a batch went in (here by a rule another program added) takes the whole batch back.
-    Exec(historyPath(), "CREATE TRIGGER refuse BEFORE INSERT ON records WHEN NEW.seconds = 13 "
-                        "BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    std::vector<HistoryRecord> refused = {Record("2026-03-30", 1774800000, 12, Wage10),
-                                          Record("2026-03-30", 1774800100, 13, Wage10)};
-    EXPECT_FALSE(opened.store->write(refused).ok);
-    EXPECT_EQ(all(*opened.store), kept);
-    Exec(historyPath(), "DROP TRIGGER refuse");
-    EXPECT_TRUE(opened.store->write(std::span(refused).first(1)).ok);
-}
-
-TEST_F(HistoryStoreTest, ALayout1FileIsUpgradedAndKeepsItsRecords)
+TEST_F(HistoryStoreTest, ALayout1FileIsUpgradedWholeOrLeftAsItWasAndKeepsItsRecords)
 {
     Exec(historyPath(), Layout1);
+    const auto money = Currency::fromUnits;
+    std::vector<HistoryRecord> records = {
+        {1, D("2025-12-31"), 1767193200, 1767196800, 3600, money(100000), money(100000), std::nullopt},
+        {2, D("2026-01-02"), 1767340800, 1767340890, 90, money(123400), money(30850), std::nullopt}};
     {
         // The command line reads it as it is and changes nothing.
         HistoryOpenResult reader = open(Mode::ReadOnly);
         ASSERT_TRUE(reader.outcome.ok()) << reader.outcome.reason;
-        EXPECT_EQ(reader.store->total(Date::first(), Date::last()).value,
-                  (HistoryTotal{3690, Currency::fromUnits(130850)}));
-        EXPECT_FALSE(all(*reader.store)[0].utcOffset);
+        EXPECT_EQ(reader.store->total(Date::first(), Date::last()).value, (HistoryTotal{3690, money(130850)}));
+        EXPECT_EQ(all(*reader.store), records);
     }
     EXPECT_EQ(QueryInteger(historyPath(), "PRAGMA user_version"), 1);
+
+    // With no room for the index the upgrade fails, and the file is left whole.
+    const HistoryOpenResult cramped = open(Mode::ReadWrite, QueryInteger(historyPath(), "PRAGMA page_count"));
+    EXPECT_EQ(cramped.outcome.status, Status::Unwritable) << cramped.outcome.reason;
+    EXPECT_FALSE(cramped.store);
+    EXPECT_EQ(QueryInteger(historyPath(), "PRAGMA user_version"), 1);
+    EXPECT_EQ(QueryInteger(historyPath(), "SELECT sum(earned) FROM records"), 130850);
 
     HistoryOpenResult opened = open();
     ASSERT_TRUE(opened.outcome.ok()) << opened.outcome.reason;
     EXPECT_EQ(QueryInteger(historyPath(), "PRAGMA user_version"), 2);
     EXPECT_EQ(QueryInteger(historyPath(), "SELECT count(*) FROM sqlite_schema WHERE name = 'records_by_date'"), 1);
     EXPECT_EQ(Bytes(historyPath()).at(18), 2) << "the header's mark of a write-ahead log";
-    HistoryRecord first = Record("2025-12-31", 1767193200, 3600, Wage10, std::nullopt);
-    first.id = 1;
-    std::vector<HistoryRecord> records = all(*opened.store);
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0], first);
-    std::vector<HistoryRecord> added = {Record("2026-03-29", 1774745000, 90, Wage10)};
-    ASSERT_TRUE(opened.store->write(added).ok);
-    EXPECT_EQ(added[0].id, 3);
-    EXPECT_EQ(all(*opened.store).back(), added[0]);
-}
-
-TEST_F(HistoryStoreTest, AnUpgradeThatFailsLeavesTheLayout1FileWhole)
-{
-    Exec(historyPath(), Layout1);
-    const std::int64_t pages = QueryInteger(historyPath(), "PRAGMA page_count");
-    HistoryOpenResult opened = open(Mode::ReadWrite, pages); // no room for the index
-    EXPECT_EQ(opened.outcome.status, Status::Unwritable) << opened.outcome.reason;
-    EXPECT_FALSE(opened.store);
-    EXPECT_EQ(QueryInteger(historyPath(), "PRAGMA user_version"), 1);
-    EXPECT_EQ(QueryInteger(historyPath(), "SELECT sum(earned) FROM records"), 130850);
-    EXPECT_TRUE(open().outcome.ok());
+    EXPECT_EQ(all(*opened.store), records);
+    records.push_back(Record("2026-03-29", 1774745000, 90, Wage10));
+    ASSERT_TRUE(opened.store->write(std::span(records).last(1)).ok);
+    EXPECT_EQ(records[2].id, 3);
+    EXPECT_EQ(all(*opened.store), records);
 }
 
 TEST_F(HistoryStoreTest, ADamagedFileIsKeptAsideWithItsCompanionsAndANewHistoryStarts)
 {
     std::mt19937 random(14);
     std::string noise(8192, '\0');
-    for (char& c : noise)
-        c = static_cast<char>(random());
-    const std::string whole = historyFileBytes(300);
-    const std::pair<std::string, std::string> rows[] = {
-        {"random bytes", noise},
-        {"a truncated database", whole.substr(0, whole.size() / 3)},
-        {"a database with a page written over", whole.substr(0, 8192) + noise.substr(0, 4096) + whole.substr(12288)},
-        {"a text file", "date,seconds,hours,earned\n2026-03-29,5400,1.5000,18.75\n"},
-        {"a database of something else", ""},
-        {"a layout 2 file without records", ""},
+    std::generate(noise.begin(), noise.end(), [&random] { return static_cast<char>(random()); });
+    std::vector<HistoryRecord> many;
+    for (int i = 0; i < 300; ++i)
+        many.push_back(Record("2026-03-01", 1772300000 + i * 100, 60, Wage10));
+    ASSERT_TRUE(open().store->write(many).ok);
+    const std::string whole = Bytes(historyPath());
+    // What is found: its bytes, or the SQL that makes it.
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {"random bytes", noise, ""},
+        {"a truncated database", whole.substr(0, whole.size() / 3), ""},
+        {"a database with a page written over", whole.substr(0, 8192) + noise.substr(0, 4096) + whole.substr(12288),
+         ""},
+        {"a text file", "date,seconds,hours,earned\n2026-03-29,5400,1.5000,18.75\n", ""},
+        {"a database of something else", "", "CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('mine')"},
+        {"a layout 2 file without records", "", "CREATE TABLE other (x); PRAGMA user_version = 2"},
     };
     const std::string aside = historyPath() + ".damaged-20260329-021500";
-    for (const auto& [name, bytes] : rows) {
+    for (const auto& [name, bytes, sql] : rows) {
         SCOPED_TRACE(name);
-        if (name == "a database of something else")
-            Exec(historyPath(), "CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('mine')");
-        else if (name == "a layout 2 file without records")
-            Exec(historyPath(), "CREATE TABLE other (x); PRAGMA user_version = 2");
-        else
+        if (sql.empty())
             Put(historyPath(), bytes);
+        else
+            Exec(historyPath(), sql);
         const std::string original = Bytes(historyPath());
         Put(historyPath() + "-wal", "the log of " + name);
         Put(historyPath() + "-shm", "its index");
@@ -230,98 +226,46 @@ TEST_F(HistoryStoreTest, ADamagedFileIsKeptAsideWithItsCompanionsAndANewHistoryS
         for (const std::string& name : names())
             std::filesystem::remove(file(name));
     }
-}
 
-TEST_F(HistoryStoreTest, AKeptFileIsNeverReplacedByTheNextOne)
-{
-    const std::string aside = historyPath() + ".damaged-20260329-021500";
+    // A kept file, or a log kept with one, is never replaced by the next one.
     Put(aside, "kept earlier");
     Put(aside + "-2-wal", "a log kept earlier");
     Put(historyPath(), "not a database");
-    HistoryOpenResult opened = open();
-    EXPECT_NE(opened.outcome.reason.find("kept as " + aside + "-3;"), std::string::npos) << opened.outcome.reason;
+    EXPECT_NE(open().outcome.reason.find("kept as " + aside + "-3;"), std::string::npos);
     EXPECT_EQ(Bytes(aside), "kept earlier");
     EXPECT_EQ(Bytes(aside + "-2-wal"), "a log kept earlier");
     EXPECT_EQ(Bytes(aside + "-3"), "not a database");
 }
 
-TEST_F(HistoryStoreTest, TheCommandLineReaderCreatesMovesAndUpgradesNothing)
+// The command line creates, moves and upgrades nothing; neither mode writes over a locked or newer file.
+TEST_F(HistoryStoreTest, AMissingLockedNewerOrUnreadableFileIsToldAndLeftAsItIs)
 {
-    HistoryOpenResult missing = open(Mode::ReadOnly);
-    EXPECT_EQ(missing.outcome.status, Status::Missing);
-    EXPECT_EQ(missing.outcome.reason, historyPath() + " does not exist: there is no history yet.");
-    EXPECT_FALSE(missing.store);
+    expectRefused(Mode::ReadOnly, Status::Missing, historyPath() + " does not exist: there is no history yet.");
     EXPECT_TRUE(names().empty());
-
     Put(historyPath(), "");
     EXPECT_EQ(open(Mode::ReadOnly).outcome.status, Status::Missing);
-    Put(historyPath(), "not a database");
-    const HistoryOpenResult damaged = open(Mode::ReadOnly);
-    EXPECT_EQ(damaged.outcome.status, Status::Damaged);
-    EXPECT_EQ(damaged.outcome.reason, historyPath() + " is damaged (file is not a database).");
-    EXPECT_EQ(names(), std::set<std::string>{"History.sqlite"});
-    EXPECT_EQ(Bytes(historyPath()), "not a database");
-}
-
-TEST_F(HistoryStoreTest, TheCommandLineReadsWhileTheProgramWrites)
-{
-    HistoryOpenResult program = open();
-    std::vector<HistoryRecord> records = {Record("2026-03-29", 1774745000, 60, Wage10)};
-    ASSERT_TRUE(program.store->write(records).ok);
-    HistoryOpenResult reader = open(Mode::ReadOnly);
-    ASSERT_TRUE(reader.outcome.ok()) << reader.outcome.reason;
-    EXPECT_EQ(reader.store->total(Date::first(), Date::last()).value.seconds, 60);
-    records[0].seconds = 120;
-    ASSERT_TRUE(program.store->write(records).ok);
-    EXPECT_EQ(reader.store->total(Date::first(), Date::last()).value.seconds, 120);
-    const HistoryWriteResult refused = reader.store->write(records);
-    EXPECT_FALSE(refused.ok);
-    EXPECT_EQ(refused.reason, historyPath() + " is open for reading only.");
-}
-
-TEST_F(HistoryStoreTest, ALockedNewerOrUnreadableFileIsToldAndLeftAsItIs)
-{
+    // A damaged file it only tells of: see PrintsTheDaysAskedForOrTheHeaderAloneOrSaysWhyItCannot.
     open();
     sqlite3* holder = nullptr;
     ASSERT_EQ(sqlite3_open(historyPath().c_str(), &holder), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(holder, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr),
               SQLITE_OK);
-    for (Mode mode : {Mode::ReadWrite, Mode::ReadOnly}) {
-        const HistoryOpenResult locked = open(mode);
-        EXPECT_EQ(locked.outcome.status, Status::Locked);
-        EXPECT_EQ(locked.outcome.reason, historyPath() + " is in use by another program (database is locked).");
-    }
+    for (Mode mode : {Mode::ReadWrite, Mode::ReadOnly})
+        expectRefused(mode, Status::Locked, historyPath() + " is in use by another program (database is locked).");
     sqlite3_exec(holder, "COMMIT; PRAGMA user_version = 3;", nullptr, nullptr, nullptr);
     sqlite3_close(holder);
 
     const std::string before = Bytes(historyPath());
-    for (Mode mode : {Mode::ReadWrite, Mode::ReadOnly}) {
-        const HistoryOpenResult newer = open(mode);
-        EXPECT_EQ(newer.outcome.status, Status::Newer);
-        EXPECT_EQ(newer.outcome.reason, historyPath() +
-                                            " was written by a newer version of Earnmeter (history layout "
-                                            "3); this version reads layouts up to 2 and leaves it as it is.");
-    }
+    for (Mode mode : {Mode::ReadWrite, Mode::ReadOnly})
+        expectRefused(mode, Status::Newer,
+                      historyPath() + " was written by a newer version of Earnmeter (history layout 3); this "
+                                      "version reads layouts up to 2 and leaves it as it is.");
     EXPECT_EQ(Bytes(historyPath()), before);
-    for (const std::string& name : names())
-        EXPECT_EQ(name.find("damaged"), std::string::npos) << name;
+    EXPECT_EQ(names(), std::set<std::string>{"History.sqlite"}) << "nothing put aside";
 
     const HistoryOpenResult folder = HistoryStore::open(this->folder, Mode::ReadWrite, clock);
     EXPECT_EQ(folder.outcome.status, Status::Unreadable);
     EXPECT_EQ(folder.outcome.reason, this->folder + " is not a regular file, so it cannot be a history.");
-}
-
-TEST_F(HistoryStoreTest, ARecordWithAMangledDateIsToldAsDamagedNotSkipped)
-{
-    HistoryOpenResult opened = open();
-    std::vector<HistoryRecord> records = {Record("2026-03-29", 1774745000, 60, Wage10)};
-    ASSERT_TRUE(opened.store->write(records).ok);
-    Exec(historyPath(), "UPDATE records SET date = '2026-03-29x'");
-    const HistoryRead<std::vector<DayTotal>> days = opened.store->dayTotals(Date::first(), Date::last());
-    EXPECT_EQ(days.outcome.status, Status::Damaged);
-    EXPECT_EQ(days.outcome.reason, historyPath() + " is damaged (a record's date reads \"2026-03-29x\").");
-    EXPECT_TRUE(days.value.empty());
-    EXPECT_EQ(opened.store->records(Date::first(), Date::last()).outcome.status, Status::Damaged);
 }
 
 } // namespace

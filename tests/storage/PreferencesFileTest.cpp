@@ -22,33 +22,19 @@ std::vector<std::string> problemsOf(const PreferencesRead& read)
     return lines;
 }
 
-const Preferences Defaults;
-// The preferences with one change of each kind.
-template <typename Change> Preferences with(Change change)
+// The preferences with a change.
+Preferences with(void (*change)(Preferences&))
 {
     Preferences preferences;
     change(preferences);
     return preferences;
 }
 
+const Preferences Defaults;
 const Preferences Forgetful = with([](Preferences& p) { p.rememberWage = false; });
 const Preferences Zero = with([](Preferences& p) { p.newDay = NewDay::Zero; });
-const Preferences Workday = with([](Preferences& p) {
-    p.workingDay = {{true, false, true, false, false, false, true},
-                    ClockTime{9 * 60},
-                    ClockTime{17 * 60 + 30},
-                    TimeSpan{{12 * 60}, {12 * 60 + 45}},
-                    true,
-                    true};
-    p.startAtLogin = true, p.dailyGoal = Currency::fromUnits(2'405'000), p.notifications = false;
-});
-const Preferences NineToFive =
-    with([](Preferences& p) { p.workingDay.start = ClockTime{9 * 60}, p.workingDay.end = ClockTime{17 * 60}; });
-const Preferences AwayKept = with([](Preferences& p) { p.awayMinutes = 1440, p.awayAction = AwayAction::Keep; });
 const Preferences Euros = with([](Preferences& p) { p.currency = "EUR"; });
-const Preferences Regional = with([](Preferences& p) { p.currency = "locale"; });
 const Preferences ShortWeek = with([](Preferences& p) { p.workingWeek = {7.25, 4}; });
-const Preferences ForgetfulZero = with([](Preferences& p) { p.rememberWage = false, p.newDay = NewDay::Zero; });
 
 class PreferencesReading : public ::testing::TestWithParam<ReadRow>
 {};
@@ -64,8 +50,8 @@ TEST_P(PreferencesReading, TakesEachUsableLineAndNamesTheOthers)
 INSTANTIATE_TEST_SUITE_P(Texts, PreferencesReading, ::testing::Values(
     ReadRow{"EmptyMeansDefaults", "", Defaults, {}},
     ReadRow{"CommentsAndBlanksOnly", "# mine\n\n   \t\n", Defaults, {}},
-    ReadRow{"EveryKey", "remember_wage = no\nnew_day = zero\n", ForgetfulZero, {}},
-    ReadRow{"SpacingCaseAndTrailingComments", "  Remember_Wage=NO   # at home\r\nNEW_DAY\t=\tZero\r\n", ForgetfulZero, {}},
+    ReadRow{"SpacingCaseAndTrailingComments", "  Remember_Wage=NO   # at home\r\nNEW_DAY\t=\tZero\r\n",
+            with([](Preferences& p) { p.rememberWage = false, p.newDay = NewDay::Zero; }), {}},
     ReadRow{"OtherWordsForYesAndNo", "remember_wage = off\n", Forgetful, {}},
     ReadRow{"ALeadingByteOrderMark", "\xEF\xBB\xBFnew_day = zero\n", Zero, {}},
     ReadRow{"UnknownKeysAreNoProblem", "colour = teal\nnew_day = zero\n", Zero, {}},
@@ -76,8 +62,12 @@ INSTANTIATE_TEST_SUITE_P(Texts, PreferencesReading, ::testing::Values(
     ReadRow{"ALineThatIsNoKeyAndValue", "remember_wage no\n[Earnmeter]\n", Defaults, {"1:", "2:"}},
     ReadRow{"AWholeWorkingDay", "workdays = mon Wed  SUN\nwork_start = 9:00\nwork_end = 17:30\nbreak = 12:00 - 12:45\n"
             "work_auto_start = yes\nwork_auto_pause = on\nstart_at_login = 1\ndaily_goal = 2.405e2\ndaily_goal = 240.50\n"
-            "notifications = no\n", Workday, {"8:daily_goal"}},
-    ReadRow{"AwayTime", "away_minutes = 1440\naway_action = Keep\n", AwayKept, {}},
+            "notifications = no\n", with([](Preferences& p) {
+                p.workingDay = {{true, false, true, false, false, false, true}, ClockTime{9 * 60},
+                                ClockTime{17 * 60 + 30}, TimeSpan{{12 * 60}, {12 * 60 + 45}}, true, true};
+                p.startAtLogin = true, p.dailyGoal = Currency::fromUnits(2'405'000), p.notifications = false; }), {"8:daily_goal"}},
+    ReadRow{"AwayTime", "away_minutes = 1440\naway_action = Keep\n",
+            with([](Preferences& p) { p.awayMinutes = 1440, p.awayAction = AwayAction::Keep; }), {}},
     ReadRow{"AwayTimeThatIsNone", "away_minutes = 1441\naway_minutes = -1\naway_minutes = 1.5\naway_action = later\n",
             Defaults, {"1:away_minutes", "2:away_minutes", "3:away_minutes", "4:away_action"}},
     ReadRow{"TimesDaysAndGoalsThatAreNone", "work_start = 24:00\nwork_end = 9:5\nworkdays = Mon Funday\nbreak = 12:00\n"
@@ -91,10 +81,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, PreferencesReading, ::testing::Values(
     ReadRow{"NoWorkdaysAtAll", "workdays =\n", with([](Preferences& p) { p.workingDay.workdays.fill(false); }), {}},
     ReadRow{"AnEndBeforeTheStartIsNoDay", "work_start = 09:00\nwork_end = 08:00\n",
             Defaults /* the end goes, then the start alone */, {"1:work_start", "2:work_end"}},
-    ReadRow{"ABreakOutsideTheDayIsNoBreak", "work_start = 09:00\nwork_end = 17:00\nbreak = 08:00-08:30\n", NineToFive,
+    ReadRow{"ABreakOutsideTheDayIsNoBreak", "work_start = 09:00\nwork_end = 17:00\nbreak = 08:00-08:30\n",
+            with([](Preferences& p) { p.workingDay.start = ClockTime{9 * 60}, p.workingDay.end = ClockTime{17 * 60}; }),
             {"3:break"}},
     ReadRow{"ACurrencyCodeInAnyCase", "currency = eur\n", Euros, {}},
-    ReadRow{"TheRegionsCurrency", "currency = Locale\n", Regional, {}},
+    ReadRow{"TheRegionsCurrency", "currency = Locale\n", with([](Preferences& p) { p.currency = "locale"; }), {}},
     ReadRow{"AnUnknownCurrencyIsDollars", "currency = EUR\ncurrency = XYZ\ncurrency = €\ncurrency = dollars\n", Defaults,
             {"2:currency", "3:currency", "4:currency"}},
     ReadRow{"NotUtf8NorText", std::string("\x7f" "ELF\x02\x01\x01\0\0", 9) + "\nnew_day = zero", Zero, {"1:"}}
@@ -123,8 +114,7 @@ TEST_P(PreferencesWriting, ChangesOnlyTheValuesThatDifferAndKeepsEverythingElse)
 const std::string Fresh = "# Earnmeter's preferences: one \"key = value\" a line; \"#\" starts a comment.\n"
                           "# Earnmeter rewrites only the values changed in its Preferences window and keeps\n"
                           "# everything else here as it is.\n"
-                          "\n# Wage and day\n"
-                          "# remember_wage: yes or no\nremember_wage = no\n"
+                          "\n# Wage and day\n# remember_wage: yes or no\nremember_wage = no\n"
                           "# new_day: ask, continue or zero\nnew_day = ask\n"
                           "\n# Working day\n"
                           "# workdays: day names such as Mon Tue Wed Thu Fri\nworkdays = Mon Tue Wed Thu Fri\n"
@@ -139,8 +129,7 @@ const std::string Fresh = "# Earnmeter's preferences: one \"key = value\" a line
                           "\n# Away\n"
                           "# away_minutes: a whole number of minutes from 0 (never) to 1440\naway_minutes = 15\n"
                           "# away_action: ask, keep or remove\naway_action = ask\n"
-                          "\n# Money\n"
-                          "# currency: $, locale or a currency code such as EUR\ncurrency = $\n"
+                          "\n# Money\n# currency: $, locale or a currency code such as EUR\ncurrency = $\n"
                           "\n# Working week\n"
                           "# hours_per_day: hours above 0 up to 24, such as 8 or 7.5\nhours_per_day = 8\n"
                           "# days_per_week: a whole number of days from 1 to 7\ndays_per_week = 5\n";

@@ -10,64 +10,68 @@
 
 namespace {
 
-// A record file as found at start-up; the name of what reading it came to; the
-// file after reading (empty when it must stay as it was); and what this version
-// writes back of the values then in force.
+// A record file as found at start-up (none: no file); the name of what reading it came to; the file after reading
+// (empty when it must stay as it was); and what this version writes back of the values then in force.
 struct RecordRow
 {
-    std::string name, fileName, content, outcome, rewrittenAs, heldAs;
+    std::string name, fileName;
+    std::optional<std::string> content;
+    std::string outcome, rewrittenAs, heldAs;
     friend void PrintTo(const RecordRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class RecordReading : public StorageTest, public ::testing::WithParamInterface<RecordRow>
 {
 protected:
-    // Reads the file as start-up does, notes the file as it was left, and writes
-    // back what is then in force. A state file that gave nothing leaves the
-    // value in force as it was.
-    std::string readAndWriteBack(const std::string& fileName)
+    // Reads the file as start-up does, notes the file as it was left, and writes back what is then in force (the
+    // defaults for missing settings; a state file that gave nothing leaves the value in force as it was); gives what
+    // reading came to.
+    std::string readAndWriteBack()
     {
-        if (fileName == ConfigFile::FileName)
-            return readConfig();
-        if (fileName == StateFiles::SavedFileName)
+        if (GetParam().fileName == ConfigFile::FileName) {
+            ConfigFile config(files, "/data");
+            const ConfigRead read = config.read();
+            noteFile();
+            EXPECT_TRUE(
+                config.write(read.outcome == ConfigRead::Outcome::Missing ? Settings::defaults() : read.settings).ok);
+            return std::array{"Current", "Updated", "EmptyFile", "Damaged", "Missing", "Unreadable"}.at(
+                static_cast<std::size_t>(read.outcome));
+        }
+        if (GetParam().fileName == StateFiles::SavedFileName)
             return readState(&StateFiles::ReadSaved, &StateFiles::WriteSaved, WindowPositions{100, 200, -300, 400});
-        if (fileName == StateFiles::WageFileName)
+        if (GetParam().fileName == StateFiles::WageFileName)
             return readState(&StateFiles::ReadWage, &StateFiles::WriteWage,
                              RememberedWage{"7.00", WageType::Dream, "100.00", PayPeriod::Weekly});
         return readState(&StateFiles::ReadPrev, &StateFiles::WritePrev, 7);
     }
 
-    std::string afterRead;
-
-private:
-    std::string readConfig()
-    {
-        static constexpr std::array names = {"Current", "Updated", "EmptyFile", "Damaged", "Missing", "Unreadable"};
-        ConfigFile config(files, "/data");
-        const ConfigRead read = config.read();
-        afterRead = files.content(path(ConfigFile::FileName));
-        EXPECT_TRUE(config.write(read.settings).ok);
-        return names.at(static_cast<std::size_t>(read.outcome));
-    }
-
     template <typename Value, typename Writer>
     std::string readState(StateRead<Value> (StateFiles::*reader)(), Writer writer, Value inForce)
     {
-        static constexpr std::array names = {"Read", "EmptyFile", "Unusable"};
         StateFiles stateFiles(files, "/data");
         const StateRead<Value> read = (stateFiles.*reader)();
-        afterRead = files.content(path(GetParam().fileName));
+        noteFile();
         EXPECT_TRUE((stateFiles.*writer)(read.outcome == StateRead<Value>::Outcome::Read ? read.value : inForce).ok);
-        return names.at(static_cast<std::size_t>(read.outcome));
+        return std::array{"Read", "EmptyFile", "Unusable", "Unreadable"}.at(static_cast<std::size_t>(read.outcome));
     }
+
+    void noteFile()
+    {
+        const std::string at = path(GetParam().fileName);
+        afterRead = files.exists(at) ? std::optional(files.content(at)) : std::nullopt;
+    }
+
+    std::optional<std::string> afterRead;
 };
 
 TEST_P(RecordReading, TakesWhatTheRecordHoldsAndWritesItBackInThisVersionsLayout)
 {
     const RecordRow& row = GetParam();
-    files.put(path(row.fileName), row.content);
-    EXPECT_EQ(readAndWriteBack(row.fileName), row.outcome);
-    EXPECT_EQ(afterRead, row.rewrittenAs.empty() ? row.content : row.rewrittenAs);
+    if (row.content)
+        files.put(path(row.fileName), *row.content);
+    EXPECT_EQ(readAndWriteBack(), row.outcome);
+    EXPECT_EQ(afterRead, row.rewrittenAs.empty() ? row.content : row.rewrittenAs)
+        << "reading a missing file makes none";
     EXPECT_EQ(files.content(path(row.fileName)), row.heldAs);
 }
 
@@ -100,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(Settings, RecordReading, ::testing::Values(
     RecordRow{"TooFewFieldsKeepWhatWasReadAndTheSavePositionDefault", Config, "\"v2.5\",7,50,-1,-1\r\n", "Damaged", "", "\"v2.5\",7,50,-1,-1,-1\r\n"},
     RecordRow{"OldVersionTooShortIsNotRewritten", Config, "\"v2.3\",5.15,20,-1\r\n", "Damaged", "", "\"v2.5\",5.15,20,-1,0,-1\r\n"},
     RecordRow{"OnlyBlanks", Config, " \t ", "Damaged", "", Defaults},
-    RecordRow{"EmptySettingsChangeNothing", Config, "", "EmptyFile", "", "\"v2.5\",0,0,0,0,0\r\n"}
+    RecordRow{"EmptySettingsChangeNothing", Config, "", "EmptyFile", "", "\"v2.5\",0,0,0,0,0\r\n"},
+    RecordRow{"MissingSettingsAreTheDefaults", Config, std::nullopt, "Missing", "", FixtureFile("config-defaults.ewg")}
 ), [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(State, RecordReading, ::testing::Values(
@@ -111,6 +116,7 @@ INSTANTIATE_TEST_SUITE_P(State, RecordReading, ::testing::Values(
     RecordRow{"PositionRoundingBeyond16Bits", Saved, "32767.5,2,3,4\r\n", "Unusable", "", "100,200,-300,400\r\n"},
     RecordRow{"TooFewPositions", Saved, "4425,3930,4425\r\n", "Unusable", "", "100,200,-300,400\r\n"},
     RecordRow{"EmptySavedLeavesTheWindowsAlone", Saved, "", "EmptyFile", "", "100,200,-300,400\r\n"},
+    RecordRow{"MissingSavedLeavesTheWindowsAlone", Saved, std::nullopt, "Unusable", "", "100,200,-300,400\r\n"},
     RecordRow{"OneHour", Prev, FixtureFile("prev-one-hour.ewg"), "Read", "", FixtureFile("prev-one-hour.ewg")},
     RecordRow{"LargestCount", Prev, "2147483647\r\n", "Read", "", "2147483647\r\n"},
     RecordRow{"CountBeyond32Bits", Prev, "2147483648\r\n", "Unusable", "", "7\r\n"},
@@ -118,16 +124,19 @@ INSTANTIATE_TEST_SUITE_P(State, RecordReading, ::testing::Values(
     RecordRow{"OnlyALineEndReadsAsZero", Prev, "\r\n", "Read", "", "0\r\n"},
     RecordRow{"OnlyBlanksHoldNoCount", Prev, "  ", "Unusable", "", "7\r\n"},
     RecordRow{"EmptyPrevKeepsTheCount", Prev, "", "EmptyFile", "", "7\r\n"},
+    RecordRow{"MissingPrevKeepsTheCount", Prev, std::nullopt, "Unusable", "", "7\r\n"},
     RecordRow{"WageBoxesAsShownTypeAndPeriod", Wage, "\"12.5\",0,\"52000.00\",5\r\n", "Read", "", "\"12.5\",0,\"52000.00\",5\r\n"},
     RecordRow{"WageTextsAsTyped", Wage, "\"7,50 /hr\",2,\"abc\",1\r\n", "Read", "", "\"7,50 /hr\",2,\"abc\",1\r\n"},
     RecordRow{"WageTypeBeyondTheThree", Wage, "\"1\",3,\"2\",0\r\n", "Unusable", "", "\"7.00\",1,\"100.00\",1\r\n"},
     RecordRow{"PayPeriodBeyondTheSix", Wage, "\"1\",0,\"2\",6\r\n", "Unusable", "", "\"7.00\",1,\"100.00\",1\r\n"},
     RecordRow{"TooFewWageFields", Wage, "\"1\",0\r\n", "Unusable", "", "\"7.00\",1,\"100.00\",1\r\n"},
-    RecordRow{"EmptyWageKeepsTheBoxes", Wage, "", "EmptyFile", "", "\"7.00\",1,\"100.00\",1\r\n"}
+    RecordRow{"EmptyWageKeepsTheBoxes", Wage, "", "EmptyFile", "", "\"7.00\",1,\"100.00\",1\r\n"},
+    RecordRow{"MissingWageKeepsTheBoxes", Wage, std::nullopt, "Unusable", "", "\"7.00\",1,\"100.00\",1\r\n"}
 ), [](const auto& info) { return info.param.name; });
 // clang-format on
 
 using RecordReaderTest = StorageTest;
+using RecordFilesTest = StorageTest;
 
 TEST_F(RecordReaderTest, ReadsTheLeadingNumberExactlyWithHalvesToEven)
 {
@@ -147,57 +156,42 @@ TEST_F(RecordReaderTest, ReadsTheLeadingNumberExactlyWithHalvesToEven)
     }
 }
 
-using Outcome = ConfigRead::Outcome;
-
-TEST(ConfigFile, MissingUnwritableAndDamagedFilesAreReportedAndNothingIsLost)
+// A missing or damaged file's problem, and a failed write, name the file; an update that cannot be written back is
+// told to the caller, not taken as done.
+TEST_F(RecordFilesTest, ProblemsAndFailedWritesNameTheFileAndLoseNothing)
 {
-    FakeFileSystem files;
     ConfigFile config(files, "/data");
-    const std::string path = StorageTest::path(ConfigFile::FileName);
-    const ConfigRead missing = config.read();
-    EXPECT_EQ(std::pair(missing.outcome, missing.problem), std::pair(Outcome::Missing, std::string("File not found")));
-    EXPECT_FALSE(files.exists(path));
-    ASSERT_TRUE(config.write(Settings::defaults()).ok);
-    EXPECT_EQ(files.content(path), FixtureFile("config-defaults.ewg"));
-
-    // An update that cannot be written back is told to the caller, not as done.
-    files.put(path, "\"v2.41\",7,50,-1,0\r\n");
-    files.failWrites(path, "Read-only file system");
-    const ConfigRead updated = config.read();
-    EXPECT_EQ(updated.outcome, Outcome::Updated);
-    EXPECT_EQ(updated.rewrite.reason, "Read-only file system for /Config.ewg");
-    EXPECT_EQ(updated.settings, (Settings{StorageTest::Dollars("7"), StorageTest::Dollars("50"), true, false, true}));
-    EXPECT_EQ(config.write(Settings::defaults()).reason, "Read-only file system for /Config.ewg");
-    EXPECT_EQ(files.content(path), "\"v2.41\",7,50,-1,0\r\n");
-
-    files.put(path, "\"v2.5\",1,2,99999,0,-1\r\n");
-    EXPECT_EQ(config.read().problem, "Switch out of range for /Config.ewg");
-    files.put(path, "\"v2.5\",1");
-    EXPECT_EQ(config.read().problem, "Too few fields for /Config.ewg");
-}
-
-TEST(StateFiles, MissingFilesAreUnusableAndFailedWritesNameTheFile)
-{
-    FakeFileSystem files;
     StateFiles stateFiles(files, "/data");
+    EXPECT_EQ(config.read().problem, "File not found");
     EXPECT_EQ(stateFiles.ReadSaved().problem, "File not found for /Saved.ewg");
-    const StateRead<std::int32_t> prev = stateFiles.ReadPrev();
-    EXPECT_EQ(prev.outcome, StateRead<std::int32_t>::Outcome::Unusable);
-    EXPECT_EQ(prev.problem, "File not found for /Prev.ewg");
-    EXPECT_FALSE(files.exists(StorageTest::path("Prev.ewg"))) << "reading never writes";
+    EXPECT_EQ(stateFiles.ReadPrev().problem, "File not found for /Prev.ewg");
+    EXPECT_FALSE(stateFiles.PrevWrittenAt()) << "no Prev.ewg, no time of writing";
+    const std::string configPath = path(ConfigFile::FileName), savedPath = path(StateFiles::SavedFileName);
+    files.put(configPath, "\"v2.5\",1,2,99999,0,-1\r\n");
+    EXPECT_EQ(config.read().problem, "Switch out of range for /Config.ewg");
+    files.put(configPath, "\"v2.5\",1");
+    EXPECT_EQ(config.read().problem, "Too few fields for /Config.ewg");
 
-    files.put(StorageTest::path("Saved.ewg"), "1,2,3,4\r\n");
-    files.failWrites(StorageTest::path("Saved.ewg"), "No space left on device");
+    files.put(configPath, "\"v2.41\",7,50,-1,0\r\n");
+    files.failWrites(configPath, "Read-only file system");
+    const ConfigRead updated = config.read();
+    EXPECT_EQ(updated.outcome, ConfigRead::Outcome::Updated);
+    EXPECT_EQ(updated.rewrite.reason, "Read-only file system for /Config.ewg");
+    EXPECT_EQ(updated.settings, (Settings{Dollars("7"), Dollars("50"), true, false, true}));
+    EXPECT_EQ(config.write(Settings::defaults()).reason, "Read-only file system for /Config.ewg");
+    EXPECT_EQ(files.content(configPath), "\"v2.41\",7,50,-1,0\r\n");
+
+    files.put(savedPath, "1,2,3,4\r\n");
+    files.failWrites(savedPath, "No space left on device");
     const WriteResult written = stateFiles.WriteSaved(WindowPositions{});
     EXPECT_EQ(std::pair(written.ok, written.reason),
               std::pair(false, std::string("No space left on device for /Saved.ewg")));
-    EXPECT_EQ(files.content(StorageTest::path("Saved.ewg")), "1,2,3,4\r\n");
+    EXPECT_EQ(files.content(savedPath), "1,2,3,4\r\n");
 }
 
 // A box's text is kept as typed when the record can give it back whole, else as the box shows it once left.
-TEST(StateFiles, AWageBoxTheRecordCannotHoldIsKeptAsTheBoxWouldShowIt)
+TEST_F(RecordFilesTest, AWageBoxTheRecordCannotHoldIsKeptAsTheBoxWouldShowIt)
 {
-    FakeFileSystem files;
     StateFiles stateFiles(files, "/data");
     for (const auto& [typed, kept] :
          {std::pair{"12\"5", "12.00"},
@@ -211,7 +205,6 @@ TEST(StateFiles, AWageBoxTheRecordCannotHoldIsKeptAsTheBoxWouldShowIt)
                   std::pair(std::string(kept), std::string(kept)))
             << typed;
     }
-    EXPECT_FALSE(stateFiles.PrevWrittenAt()) << "no Prev.ewg, no time of writing";
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "platform/DbusMeter.h"
 
+#include "PrivateBus.h"
 #include "fakes/FakeMeter.h"
 
-#include <QProcess>
 #include <QTest>
 
 #include <dbus/dbus.h>
@@ -67,27 +67,16 @@ class DbusMeterTest : public testing::Test
 protected:
     void SetUp() override
     {
-        daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                     QStringLiteral("--nopidfile"), QStringLiteral("--print-address")});
-        ASSERT_TRUE(daemon.waitForReadyRead(5000)) << "dbus-daemon did not start";
-        address = daemon.readLine().trimmed().toStdString();
-        client = dbus_connection_open_private(address.c_str(), nullptr);
-        ASSERT_NE(client, nullptr);
-        ASSERT_TRUE(dbus_bus_register(client, nullptr));
+        ASSERT_NO_FATAL_FAILURE(bus.start());
         meter.current = Running;
-        published = DbusMeter::publish(meter, address, [this] { return wall; });
+        published = DbusMeter::publish(meter, bus.address, [this] { return wall; });
         ASSERT_NE(published, nullptr);
     }
 
     void TearDown() override
     {
         published.reset();
-        if (client != nullptr) {
-            dbus_connection_close(client);
-            dbus_connection_unref(client);
-        }
-        daemon.kill();
-        daemon.waitForFinished();
+        bus.stop();
     }
 
     // Calls `member` with the string arguments given and renders the answer.
@@ -107,7 +96,7 @@ protected:
         auto answer = std::async(std::launch::async, [this, message] {
             DBusError error;
             dbus_error_init(&error);
-            DBusMessage* reply = dbus_connection_send_with_reply_and_block(client, message, 5000, &error);
+            DBusMessage* reply = dbus_connection_send_with_reply_and_block(bus.connection, message, 5000, &error);
             dbus_message_unref(message);
             const std::string text = reply != nullptr ? render(reply) : std::string("error ") + error.name;
             if (reply != nullptr)
@@ -126,8 +115,8 @@ protected:
         std::string heard;
         (void)QTest::qWaitFor(
             [this, &heard] {
-                dbus_connection_read_write(client, 0);
-                while (DBusMessage* message = dbus_connection_pop_message(client)) {
+                dbus_connection_read_write(bus.connection, 0);
+                while (DBusMessage* message = dbus_connection_pop_message(bus.connection)) {
                     if (heard.empty() && dbus_message_is_signal(message, Properties, "PropertiesChanged"))
                         heard = render(message);
                     dbus_message_unref(message);
@@ -138,9 +127,7 @@ protected:
         return heard;
     }
 
-    QProcess daemon;
-    std::string address;
-    DBusConnection* client = nullptr;
+    PrivateBus bus;
     FakeMeter meter;
     std::int64_t wall = 1'700'000'000'000'000; // microseconds, as the wall clock says
     std::unique_ptr<DbusMeter> published;
@@ -275,7 +262,7 @@ TEST_F(DbusMeterTest, PropertiesChangedTellsWhatAClientCannotWorkOutItself)
 {
     DBusError error;
     dbus_error_init(&error); // with an error to fill, the rule is in place when the call returns
-    dbus_bus_add_match(client, "type='signal',interface='org.freedesktop.DBus.Properties'", &error);
+    dbus_bus_add_match(bus.connection, "type='signal',interface='org.freedesktop.DBus.Properties'", &error);
     ASSERT_FALSE(dbus_error_is_set(&error));
     const auto set = [](std::function<void(MeterStatus&)> change) {
         return [change](MeterStatus& status, TodayFigure&, std::int64_t& wall) {
@@ -370,7 +357,7 @@ TEST_F(DbusMeterTest, AClientReckoningFromCountedAtAgreesWithStatus)
 TEST_F(DbusMeterTest, TheNameStaysTheFirstCopysAndNoBusIsNoService)
 {
     FakeMeter other;
-    EXPECT_EQ(DbusMeter::publish(other, address), nullptr);
+    EXPECT_EQ(DbusMeter::publish(other, bus.address), nullptr);
     EXPECT_EQ(DbusMeter::publish(other, "unix:path=/nonexistent/bus"), nullptr);
     EXPECT_EQ(call(Meter, "Status"), "'" + statusJson(Running, DayFigures{}) + "'");
 }
@@ -378,8 +365,8 @@ TEST_F(DbusMeterTest, TheNameStaysTheFirstCopysAndNoBusIsNoService)
 // The bus going away ends the service, not the program.
 TEST_F(DbusMeterTest, TheBusGoingAwayLeavesTheProgramRunning)
 {
-    daemon.kill();
-    daemon.waitForFinished();
+    bus.daemon.kill();
+    bus.daemon.waitForFinished();
     QTest::qWait(100);
     MeterStatus next = Running;
     next.elapsedSeconds = 9;

@@ -1,6 +1,7 @@
 #include "platform/DesktopNotifications.h"
 
-#include <QProcess>
+#include "PrivateBus.h"
+
 #include <QTest>
 
 #include <dbus/dbus.h>
@@ -18,22 +19,9 @@ class DesktopNotificationsTest : public testing::Test
 protected:
     void SetUp() override
     {
-        daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                     QStringLiteral("--nopidfile"), QStringLiteral("--print-address")});
-        ASSERT_TRUE(daemon.waitForReadyRead(5000)) << "dbus-daemon did not start";
-        address = daemon.readLine().trimmed().toStdString();
-        server = dbus_connection_open_private(address.c_str(), nullptr);
-        ASSERT_NE(server, nullptr);
-        ASSERT_TRUE(dbus_bus_register(server, nullptr));
-        ASSERT_EQ(dbus_bus_request_name(server, "org.freedesktop.Notifications", 0, nullptr),
+        ASSERT_NO_FATAL_FAILURE(bus.start());
+        ASSERT_EQ(dbus_bus_request_name(bus.connection, "org.freedesktop.Notifications", 0, nullptr),
                   DBUS_REQUEST_NAME_REPLY_PRIMARY_OWNER);
-    }
-    void TearDown() override
-    {
-        dbus_connection_close(server);
-        dbus_connection_unref(server);
-        daemon.kill();
-        daemon.waitForFinished();
     }
 
     // Serves calls until `count` notifications have come, within two seconds.
@@ -41,8 +29,8 @@ protected:
     {
         return QTest::qWaitFor(
             [this, count] {
-                dbus_connection_read_write(server, 0);
-                while (DBusMessage* message = dbus_connection_pop_message(server)) {
+                dbus_connection_read_write(bus.connection, 0);
+                while (DBusMessage* message = dbus_connection_pop_message(bus.connection)) {
                     if (dbus_message_is_method_call(message, "org.freedesktop.Notifications", "Notify"))
                         answer(message);
                     dbus_message_unref(message);
@@ -76,7 +64,7 @@ protected:
         DBusMessage* reply = dbus_message_new_method_return(call);
         const dbus_uint32_t id = static_cast<dbus_uint32_t>(received.size());
         dbus_message_append_args(reply, DBUS_TYPE_UINT32, &id, DBUS_TYPE_INVALID);
-        dbus_connection_send(server, reply, nullptr);
+        dbus_connection_send(bus.connection, reply, nullptr);
         dbus_message_unref(reply);
     }
 
@@ -89,21 +77,19 @@ protected:
             dbus_message_append_args(signal, DBUS_TYPE_STRING, &key, DBUS_TYPE_INVALID);
         else
             dbus_message_append_args(signal, DBUS_TYPE_UINT32, &id, DBUS_TYPE_INVALID);
-        dbus_connection_send(server, signal, nullptr);
-        dbus_connection_flush(server);
+        dbus_connection_send(bus.connection, signal, nullptr);
+        dbus_connection_flush(bus.connection);
         dbus_message_unref(signal);
     }
 
-    QProcess daemon;
-    std::string address;
-    DBusConnection* server = nullptr;
+    PrivateBus bus;
     std::vector<std::string> received;
 };
 
 // A notification reaches the server as the program's; its Start, once chosen, runs; a closed one's never does.
 TEST_F(DesktopNotificationsTest, ReachesTheServerAndItsActionRunsWhenChosen)
 {
-    DesktopNotifications notifications(address);
+    DesktopNotifications notifications(bus.address);
     int started = 0;
     notifications.notify("Your working day ended at 17:00.", {}, {});
     notifications.notify("It is 09:00: start Earnmeter?", "Start", [&started] { ++started; });

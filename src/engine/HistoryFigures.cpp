@@ -1,5 +1,7 @@
 #include "engine/HistoryFigures.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int DayBars = 30;
@@ -54,6 +56,14 @@ PeriodTotals periodTotals(const std::vector<DayTotal>& days, Date today, Weekday
 Date chartStart(Date today, Weekday firstDay, ChartSpan span)
 {
     return barStart(today, firstDay, span, barCount(span) - 1);
+}
+
+Date figuresStart(Date today, Weekday firstDay)
+{
+    Date start = std::min(today.startOfYear(), today.startOfWeek(firstDay));
+    for (ChartSpan span : {ChartSpan::Days, ChartSpan::Weeks, ChartSpan::Months})
+        start = std::min(start, chartStart(today, firstDay, span));
+    return start;
 }
 
 std::vector<ChartBar> chartBars(const std::vector<DayTotal>& days, Date today, Weekday firstDay, ChartSpan span)

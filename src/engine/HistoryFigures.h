@@ -46,3 +46,7 @@ std::vector<ChartBar> chartBars(const std::vector<DayTotal>& days, Date today, W
 // The earliest day any bar of a span reaches back to, so the window asks the
 // store for no more than it shows.
 Date chartStart(Date today, Weekday firstDay, ChartSpan span);
+
+// The earliest day any figure but All time reaches back to, whatever the span:
+// the window reads the days from here on, and what lies before as one total.
+Date figuresStart(Date today, Weekday firstDay);

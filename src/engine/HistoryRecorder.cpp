@@ -122,6 +122,8 @@ void HistoryRecorder::write(std::int64_t at)
     }
     m_failing = false;
     ++m_writes;
+    for (const HistoryRecord& record : records)
+        m_oldestWritten = std::min(m_oldestWritten, record.date);
     markSaved(records, openIncluded);
 }
 

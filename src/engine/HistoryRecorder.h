@@ -57,6 +57,9 @@ public:
     bool allSaved() const;
     // How many writes have reached the store: what it holds changes with each.
     std::uint64_t writes() const { return m_writes; }
+    // The earliest date any write of this run carried: the store holds what it
+    // held before for every date earlier than this.
+    Date oldestWritten() const { return m_oldestWritten; }
 
     // A write failed after the last one succeeded; told once until one succeeds.
     Notifier<std::string> writeFailed;
@@ -86,4 +89,5 @@ private:
     std::optional<std::int64_t> m_lastWrite; // unset until this stretch counts its first second
     bool m_failing = false;
     std::uint64_t m_writes = 0;
+    Date m_oldestWritten = Date::last();
 };

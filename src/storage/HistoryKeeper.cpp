@@ -41,6 +41,7 @@ void HistoryKeeper::takeAway(const std::vector<std::pair<std::int64_t, std::int6
         takeAwayStored(from, to);
     }
     m_storedDay.reset();
+    m_storedBefore.reset();
     m_storedDays.reset();
     changed.notify();
 }
@@ -105,20 +106,40 @@ TodayFigure HistoryKeeper::todayFigure()
 {
     open();
     const Date date = today();
-    if (m_store && (!m_storedDay || m_storedDay->date != date || m_storedDay->writes != m_recorder.writes())) {
-        HistoryRead<HistoryTotal> read = m_store->total(date, date);
-        m_storedDay = StoredDay{date, m_recorder.writes(), read.value, read.outcome.ok()};
-    }
+    if (m_store && (!m_storedDay || m_storedDay->date != date || m_storedDay->writes != m_recorder.writes()))
+        m_storedDay = storedTotal(date, date, date);
     // A history started afresh beside a damaged one lacks what that one held.
-    const bool stored = m_store && m_storedDay->read;
+    const bool stored = m_store && m_storedDay->read.ok();
     TodayFigure figure;
     figure.complete = m_whole && stored;
     if (stored)
         figure.total = m_storedDay->total;
-    for (const DayTotal& day : m_recorder.unsavedDayTotals())
-        if (day.date == date)
-            figure.total = figure.total + HistoryTotal{day.seconds, day.earned};
+    figure.total = figure.total + totalWithin(m_recorder.unsavedDayTotals(), date, date);
     return figure;
+}
+
+HistoryTotal HistoryKeeper::totalBefore(Date date)
+{
+    open();
+    if (date <= Date::first())
+        return {};
+    const Date last = date.addDays(-1);
+    const bool kept = m_storedBefore && m_storedBefore->date == date && m_storedBefore->read.ok() &&
+                      (m_storedBefore->writes == m_recorder.writes() || m_recorder.oldestWritten() >= date);
+    if (m_store && !kept) {
+        m_storedBefore = storedTotal(date, Date::first(), last);
+        if (!m_storedBefore->read.ok())
+            tellOnce(m_storedBefore->read.reason);
+    }
+    const bool stored = m_store && m_storedBefore->read.ok();
+    const HistoryTotal unsaved = totalWithin(m_recorder.unsavedDayTotals(), Date::first(), last);
+    return stored ? m_storedBefore->total + unsaved : unsaved;
+}
+
+HistoryKeeper::StoredTotal HistoryKeeper::storedTotal(Date date, Date from, Date to)
+{
+    HistoryRead<HistoryTotal> read = m_store->total(from, to);
+    return {date, m_recorder.writes(), read.value, read.outcome};
 }
 
 std::optional<Date> HistoryKeeper::lastCountedDate()

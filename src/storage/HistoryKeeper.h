@@ -52,6 +52,10 @@ public:
     // What the Today row shows: the stored seconds of the local date and those
     // not written yet. The store is asked again only after a write or a new day.
     TodayFigure todayFigure();
+    // Everything counted before `date` as one total: the History window's All
+    // time beside the day totals it shows. The store is asked again only for
+    // another date, or after a write that reached back before it.
+    HistoryTotal totalBefore(Date date);
     // The last local date anything was counted on, if the history knows one.
     std::optional<Date> lastCountedDate();
 
@@ -67,15 +71,18 @@ private:
     Opener m_open;
     HistoryRecorder m_recorder;
     std::unique_ptr<HistoryStore> m_store;
-    // The store's total of one date, as of its writes() when it was asked.
-    struct StoredDay
+    // A total the store gave for one date (today's, or all before it), as of
+    // its writes() when it was asked.
+    struct StoredTotal
     {
         Date date;
         std::uint64_t writes = 0;
         HistoryTotal total;
-        bool read = false;
+        HistoryOutcome read;
     };
-    std::optional<StoredDay> m_storedDay;
+    StoredTotal storedTotal(Date date, Date from, Date to);
+    std::optional<StoredTotal> m_storedDay;
+    std::optional<StoredTotal> m_storedBefore;
     // The store's day totals of one range, as of its writes() when it was asked:
     // a window open while the meter runs adds the unwritten seconds to them
     // rather than read the whole history again each second.

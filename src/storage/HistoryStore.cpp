@@ -352,7 +352,7 @@ HistoryRead<std::vector<Row>> HistoryStore::datedRows(SqliteStatement& statement
 
 HistoryRead<std::vector<DayTotal>> HistoryStore::dayTotals(Date from, Date to)
 {
-    ++m_dayTotalReads;
+    ++m_figureReads;
     return datedRows<DayTotal>(m_dayTotals, from, to, 0, [](const SqliteStatement& row, Date date) {
         return DayTotal{date, row.integer(1), Currency::fromUnits(row.integer(2))};
     });
@@ -360,6 +360,7 @@ HistoryRead<std::vector<DayTotal>> HistoryStore::dayTotals(Date from, Date to)
 
 HistoryRead<HistoryTotal> HistoryStore::total(Date from, Date to)
 {
+    ++m_figureReads;
     RangeQuery query(m_total, from, to);
     const int code = m_total.step();
     if (code != SQLITE_ROW)

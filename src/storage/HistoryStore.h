@@ -72,9 +72,9 @@ public:
 
     // Days from `from` to `to`, both included, that have records, oldest first.
     HistoryRead<std::vector<DayTotal>> dayTotals(Date from, Date to);
-    // How many times dayTotals has read the file, for the window's cost.
-    std::uint64_t dayTotalReads() const { return m_dayTotalReads; }
     HistoryRead<HistoryTotal> total(Date from, Date to);
+    // How many times dayTotals and total have read the file, for the window's cost.
+    std::uint64_t figureReads() const { return m_figureReads; }
     // The latest date with a record; nothing for an empty history.
     HistoryRead<std::optional<Date>> lastDate();
     // The records themselves, by date and start.
@@ -108,7 +108,7 @@ private:
     SqliteDatabase m_database;
     SqliteStatement m_upsert;
     SqliteStatement m_dayTotals;
-    std::uint64_t m_dayTotalReads = 0;
+    std::uint64_t m_figureReads = 0;
     SqliteStatement m_total;
     SqliteStatement m_records;
 };

@@ -28,7 +28,7 @@ QPalette darkPalette()
     return dark;
 }
 
-// A year of history in a real file, seen on Monday 2026-03-02 at noon.
+// Over a year of history in a real file, seen on Monday 2026-03-02 at noon.
 class HistoryWindowTest : public HistoryTestFolder
 {
 protected:
@@ -37,7 +37,8 @@ protected:
         HistoryTestFolder::SetUp();
         clock.set(ManualWallClock::at(D("2026-03-02"), 12, 0, 0));
         auto opened = open();
-        std::vector<HistoryRecord> year = {Record("2025-12-31", 0, 7200, 360000), Record("2026-02-10", 0, 3600, 360000),
+        std::vector<HistoryRecord> year = {Record("2024-07-15", 0, 1800, 360000), // before every bar and period
+                                           Record("2025-12-31", 0, 7200, 360000), Record("2026-02-10", 0, 3600, 360000),
                                            Record("2026-03-01", 0, 1800, 360000),
                                            Record("2026-03-02", 0, 3600, 360000)};
         ASSERT_TRUE(opened.store->write(year).ok);
@@ -93,7 +94,7 @@ TEST_F(HistoryWindowTest, TotalsFollowTheLocalesWeekInColumnsOfMoneyAndTime)
         window.refresh();
         EXPECT_EQ(shown("lblToday") + " " + shown("lblTodayTime") + " | " + shown("lblWeek") + " " +
                       shown("lblWeekTime") + " | " + shown("lblAllTime") + " " + shown("lblAllTimeTime"),
-                  "$36.00 1:00:00 | " + std::string(week) + " | $162.00 4:30:00");
+                  "$36.00 1:00:00 | " + std::string(week) + " | $180.00 5:00:00");
         EXPECT_EQ(window.findChild<QLabel*>("lblToday")->alignment() & Qt::AlignRight, Qt::AlignRight);
     }
     EXPECT_TRUE(prompt.asked().empty());
@@ -142,10 +143,12 @@ TEST_F(HistoryWindowTest, BarsStandOutInLightAndDarkPalettes)
         const QColor background = image.pixelColor(2, 2);
         const QColor today = image.pixelColor(image.width() - 12, image.height() - 10);
         const QColor yesterday = image.pixelColor(image.width() - 12 - image.width() / 30, image.height() - 10);
-        EXPECT_GE(Contrast::ratio(today, background), 3.0) << background.name().toStdString() << today.name().toStdString();
+        EXPECT_GE(Contrast::ratio(today, background), 3.0)
+            << background.name().toStdString() << today.name().toStdString();
         EXPECT_GE(Contrast::ratio(yesterday, background), 3.0) << yesterday.name().toStdString();
         EXPECT_NE(today, yesterday) << "today's bar is marked";
-        EXPECT_GE(Contrast::ratio(palette.color(QPalette::WindowText), palette.color(QPalette::Window)), Contrast::ForText);
+        EXPECT_GE(Contrast::ratio(palette.color(QPalette::WindowText), palette.color(QPalette::Window)),
+                  Contrast::ForText);
     }
 }
 
@@ -157,13 +160,49 @@ TEST_F(HistoryWindowTest, ExportWritesEveryDayOldestFirstWithPointDecimalsAndSay
     EXPECT_EQ(QString::fromStdString(window.suggestedExportPath()).section(QLatin1Char('/'), -1),
               QStringLiteral("earnmeter-history-2026-03-02.csv"));
     window.exportCsv();
-    EXPECT_EQ(files.content("/out.csv"), "date,seconds,hours,earned\n2025-12-31,7200,2.0000,72.00\n"
-                                         "2026-02-10,3600,1.0000,36.00\n2026-03-01,1800,0.5000,18.00\n"
-                                         "2026-03-02,3600,1.0000,36.00\n");
+    EXPECT_EQ(files.content("/out.csv"),
+              "date,seconds,hours,earned\n2024-07-15,1800,0.5000,18.00\n2025-12-31,7200,2.0000,72.00\n"
+              "2026-02-10,3600,1.0000,36.00\n2026-03-01,1800,0.5000,18.00\n"
+              "2026-03-02,3600,1.0000,36.00\n");
     EXPECT_EQ(prompt.lastAsked().text, "The history was exported to /out.csv.");
     files.failWrites("/out.csv", "Permission denied");
     window.exportCsv();
     EXPECT_EQ(prompt.lastAsked().text, "The history was not exported: Permission denied for /out.csv.");
+}
+
+// Today's row grows as the meter counts, from 9:59:59 to 10:00:00: its columns
+// widen so that nothing is cut.
+TEST_F(HistoryWindowTest, TheFigureColumnsWidenAsTodaysFiguresGrow)
+{
+    const std::int64_t wage = 1'000'000'000'000; // $100,000,000 an hour
+    std::vector<HistoryRecord> big = {Record("2026-03-02", 0, 35999 - 3600, wage)};
+    ASSERT_TRUE(open().store->write(big).ok);
+    window.show();
+    const auto& table = *window.findChild<QTableWidget*>("tblFigures");
+    const auto fits = [&table] {
+        for (int column : {1, 2})
+            if (table.fontMetrics().horizontalAdvance(table.item(0, column)->text()) >= table.columnWidth(column))
+                return false;
+        return true;
+    };
+    EXPECT_TRUE(fits()) << row(table, 0);
+    history.counted(Currency::fromUnits(wage));
+    EXPECT_EQ(row(table, 0), "Mon 2 Mar 2026 | $900000036.00 | 10:00:00");
+    EXPECT_TRUE(fits()) << row(table, 0);
+}
+
+// A second counted under a clock set back a year and written while the window
+// was closed belongs to All time when it opens again.
+TEST_F(HistoryWindowTest, ASecondCountedUnderAClockSetBackAYearIsInAllTime)
+{
+    window.show();
+    window.hide();
+    clock.set(ManualWallClock::at(D("2024-07-15"), 12, 0, 0));
+    history.counted(Currency::fromUnits(360000));
+    history.flush();
+    clock.set(ManualWallClock::at(D("2026-03-02"), 12, 0, 1));
+    window.show();
+    EXPECT_EQ(shown("lblAllTime") + " " + shown("lblAllTimeTime"), "$180.01 5:00:01");
 }
 
 // Open while the meter runs, the window shows what a fresh look at the file
@@ -174,10 +213,10 @@ TEST_F(HistoryWindowTest, WhileTheMeterRunsShowsWhatAFreshReadShowsWithoutAReadE
     clock.set(ManualWallClock::at(D("2026-03-02"), 23, 30, 0)); // midnight comes at about step 180
     window.show();
     history.open();
-    const std::uint64_t readsAtStart = store->dayTotalReads();
+    const std::uint64_t readsAtStart = store->figureReads();
     std::srand(7);
     for (int step = 0; step < 400; ++step) {
-        const std::uint64_t readsBefore = store->dayTotalReads();
+        const std::uint64_t readsBefore = store->figureReads();
         const std::int64_t seconds = 1 + std::rand() % 20;
         clock.advance(seconds);
         history.counted(Currency::fromUnits(100000 + 50000 * (std::rand() % 3)), seconds);
@@ -185,7 +224,7 @@ TEST_F(HistoryWindowTest, WhileTheMeterRunsShowsWhatAFreshReadShowsWithoutAReadE
             history.close();
         else if (action == 1)
             history.flush();
-        EXPECT_LE(store->dayTotalReads() - readsBefore, 1u) << "step " << step;
+        EXPECT_LE(store->figureReads() - readsBefore, 1u) << "step " << step;
         if (step % 50 != 49)
             continue;
         const std::vector<std::string> live = rows();
@@ -205,7 +244,7 @@ TEST_F(HistoryWindowTest, WhileTheMeterRunsShowsWhatAFreshReadShowsWithoutAReadE
             << "step " << step;
     }
     // A fifth of the steps pause or write, and the five-minute save writes too: a read follows each.
-    EXPECT_LT(store->dayTotalReads() - readsAtStart, 200u) << "read after writes and at midnight, not each second";
+    EXPECT_LT(store->figureReads() - readsAtStart, 200u) << "read after writes and at midnight, not each second";
     EXPECT_TRUE(prompt.asked().empty());
 }
 

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -43,16 +44,21 @@ QLabel* figure(QWidget* parent, const QString& name)
 
 // A cell says `text`; one that says it already is left alone, since a window
 // open while the meter runs is refreshed every second and mostly reads the same.
-void showInCell(QTableWidget* table, int row, int column, const QString& text, Qt::Alignment alignment)
+// Tells whether the cell's column may want another width: the figures' columns
+// are fitted to their contents only then, not on every change of a digit.
+bool showInCell(QTableWidget* table, int row, int column, const QString& text, Qt::Alignment alignment)
 {
     if (QTableWidgetItem* item = table->item(row, column)) {
-        if (item->text() != text)
-            item->setText(text);
-        return;
+        if (item->text() == text)
+            return false;
+        const bool resized = item->text().size() != text.size();
+        item->setText(text);
+        return resized;
     }
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(alignment | Qt::AlignVCenter);
     table->setItem(row, column, item);
+    return true;
 }
 
 void showText(QLabel* label, const QString& text)
@@ -131,8 +137,8 @@ void HistoryWindow::createTable(QVBoxLayout* column)
     m_table->setAccessibleName(tr("Earnings per period, newest first"));
     m_table->setHorizontalHeaderLabels({tr("Period"), tr("Earned"), tr("Time")});
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+    m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -162,9 +168,15 @@ void HistoryWindow::setMoney(const MoneyFormat& money)
 void HistoryWindow::refresh()
 {
     const Date today = m_history.today();
-    const std::vector<DayTotal> days = m_history.dayTotals(Date::first(), today);
-    showTotals(periodTotals(days, today, firstDayOfWeek()));
-    showBars(chartBars(days, today, firstDayOfWeek(), span()));
+    const Weekday firstDay = firstDayOfWeek();
+    // Only the days the chart and the periods show are read one by one, so a
+    // window open while the meter runs costs the same with any length of history.
+    const Date from = figuresStart(today, firstDay);
+    const std::vector<DayTotal> days = m_history.dayTotals(from, today);
+    PeriodTotals totals = periodTotals(days, today, firstDay);
+    totals.all = totals.all + m_history.totalBefore(from);
+    showTotals(totals);
+    showBars(chartBars(days, today, firstDay, span()));
 }
 
 void HistoryWindow::showTotals(const PeriodTotals& totals)
@@ -189,14 +201,32 @@ void HistoryWindow::showBars(const std::vector<ChartBar>& bars)
     for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar)
         if (m_showEmpty->isChecked() || !isEmpty(*bar))
             rows.push_back(&*bar);
-    if (m_table->rowCount() != static_cast<int>(rows.size()))
+    bool resized = m_table->rowCount() != static_cast<int>(rows.size());
+    if (resized)
         m_table->setRowCount(static_cast<int>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i);
         showInCell(m_table, row, 0, m_chart->periodName(*rows[i]), Qt::AlignLeft);
-        showInCell(m_table, row, 1, m_chart->money(rows[i]->total.earned), Qt::AlignRight);
-        showInCell(m_table, row, 2, QString::fromStdString(hoursText(rows[i]->total.seconds)), Qt::AlignRight);
+        resized |= showInCell(m_table, row, 1, m_chart->money(rows[i]->total.earned), Qt::AlignRight);
+        resized |=
+            showInCell(m_table, row, 2, QString::fromStdString(hoursText(rows[i]->total.seconds)), Qt::AlignRight);
     }
+    if (resized)
+        fitFigureColumns();
+}
+
+void HistoryWindow::fitFigureColumns()
+{
+    m_table->resizeColumnToContents(1);
+    m_table->resizeColumnToContents(2);
+}
+
+// Another font or style draws the figures at another width.
+void HistoryWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitFigureColumns();
+    QWidget::changeEvent(event);
 }
 
 std::string HistoryWindow::suggestedExportPath() const

@@ -45,6 +45,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createTotals(QGridLayout* grid);
@@ -52,6 +53,7 @@ private:
     void createTable(QVBoxLayout* column);
     void showTotals(const PeriodTotals& totals);
     void showBars(const std::vector<ChartBar>& bars);
+    void fitFigureColumns();
     ChartSpan span() const;
 
     HistoryKeeper& m_history;

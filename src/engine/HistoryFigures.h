@@ -47,6 +47,7 @@ std::vector<ChartBar> chartBars(const std::vector<DayTotal>& days, Date today, W
 // store for no more than it shows.
 Date chartStart(Date today, Weekday firstDay, ChartSpan span);
 
-// The earliest day any figure but All time reaches back to, whatever the span:
-// the window reads the days from here on, and what lies before as one total.
+// The earliest day any figure but All time reaches back to, whatever the span
+// (the first of the month eleven months back): the window reads the days from
+// here on, and what lies before as one total.
 Date figuresStart(Date today, Weekday firstDay);

@@ -57,8 +57,9 @@ public:
     bool allSaved() const;
     // How many writes have reached the store: what it holds changes with each.
     std::uint64_t writes() const { return m_writes; }
-    // The earliest date any write of this run carried: the store holds what it
-    // held before for every date earlier than this.
+    // The earliest date any write of this run carried: for every date earlier
+    // than this the store holds what it held before, but for time taken away,
+    // which the keeper writes itself.
     Date oldestWritten() const { return m_oldestWritten; }
 
     // A write failed after the last one succeeded; told once until one succeeds.

@@ -106,10 +106,12 @@ TodayFigure HistoryKeeper::todayFigure()
 {
     open();
     const Date date = today();
-    if (m_store && (!m_storedDay || m_storedDay->date != date || m_storedDay->writes != m_recorder.writes()))
-        m_storedDay = storedTotal(date, date, date);
+    if (m_store && (!m_storedDay || m_storedDay->date != date || m_storedDay->writes != m_recorder.writes())) {
+        HistoryRead<HistoryTotal> read = m_store->total(date, date);
+        m_storedDay = StoredTotal{date, m_recorder.writes(), read.value, read.outcome};
+    }
     // A history started afresh beside a damaged one lacks what that one held.
-    const bool stored = m_store && m_storedDay->read.ok();
+    const bool stored = m_store && m_storedDay->outcome.ok();
     TodayFigure figure;
     figure.complete = m_whole && stored;
     if (stored)
@@ -124,22 +126,19 @@ HistoryTotal HistoryKeeper::totalBefore(Date date)
     if (date <= Date::first())
         return {};
     const Date last = date.addDays(-1);
-    const bool kept = m_storedBefore && m_storedBefore->date == date && m_storedBefore->read.ok() &&
+    const bool kept = m_storedBefore && m_storedBefore->date == date && m_storedBefore->outcome.ok() &&
                       (m_storedBefore->writes == m_recorder.writes() || m_recorder.oldestWritten() >= date);
     if (m_store && !kept) {
-        m_storedBefore = storedTotal(date, Date::first(), last);
-        if (!m_storedBefore->read.ok())
-            tellOnce(m_storedBefore->read.reason);
+        // Day by day, as the export reads them, so that a damaged date is told here too.
+        HistoryRead<std::vector<DayTotal>> read = m_store->dayTotals(Date::first(), last);
+        m_storedBefore =
+            StoredTotal{date, m_recorder.writes(), totalWithin(read.value, Date::first(), last), read.outcome};
+        if (!read.outcome.ok())
+            tellOnce(read.outcome.reason);
     }
-    const bool stored = m_store && m_storedBefore->read.ok();
+    const bool stored = m_store && m_storedBefore->outcome.ok();
     const HistoryTotal unsaved = totalWithin(m_recorder.unsavedDayTotals(), Date::first(), last);
     return stored ? m_storedBefore->total + unsaved : unsaved;
-}
-
-HistoryKeeper::StoredTotal HistoryKeeper::storedTotal(Date date, Date from, Date to)
-{
-    HistoryRead<HistoryTotal> read = m_store->total(from, to);
-    return {date, m_recorder.writes(), read.value, read.outcome};
 }
 
 std::optional<Date> HistoryKeeper::lastCountedDate()

@@ -78,9 +78,8 @@ private:
         Date date;
         std::uint64_t writes = 0;
         HistoryTotal total;
-        HistoryOutcome read;
+        HistoryOutcome outcome;
     };
-    StoredTotal storedTotal(Date date, Date from, Date to);
     std::optional<StoredTotal> m_storedDay;
     std::optional<StoredTotal> m_storedBefore;
     // The store's day totals of one range, as of its writes() when it was asked:

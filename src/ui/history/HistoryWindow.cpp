@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -51,9 +52,10 @@ bool showInCell(QTableWidget* table, int row, int column, const QString& text, Q
     if (QTableWidgetItem* item = table->item(row, column)) {
         if (item->text() == text)
             return false;
-        const bool resized = item->text().size() != text.size();
+        const QFontMetrics metrics = table->fontMetrics();
+        const bool refit = metrics.horizontalAdvance(item->text()) != metrics.horizontalAdvance(text);
         item->setText(text);
-        return resized;
+        return refit;
     }
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(alignment | Qt::AlignVCenter);
@@ -201,17 +203,16 @@ void HistoryWindow::showBars(const std::vector<ChartBar>& bars)
     for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar)
         if (m_showEmpty->isChecked() || !isEmpty(*bar))
             rows.push_back(&*bar);
-    bool resized = m_table->rowCount() != static_cast<int>(rows.size());
-    if (resized)
+    bool refit = m_table->rowCount() != static_cast<int>(rows.size());
+    if (refit)
         m_table->setRowCount(static_cast<int>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i);
         showInCell(m_table, row, 0, m_chart->periodName(*rows[i]), Qt::AlignLeft);
-        resized |= showInCell(m_table, row, 1, m_chart->money(rows[i]->total.earned), Qt::AlignRight);
-        resized |=
-            showInCell(m_table, row, 2, QString::fromStdString(hoursText(rows[i]->total.seconds)), Qt::AlignRight);
+        refit |= showInCell(m_table, row, 1, m_chart->money(rows[i]->total.earned), Qt::AlignRight);
+        refit |= showInCell(m_table, row, 2, QString::fromStdString(hoursText(rows[i]->total.seconds)), Qt::AlignRight);
     }
-    if (resized)
+    if (refit)
         fitFigureColumns();
 }
 

@@ -1349,6 +1349,9 @@ def readme_table(results):
     sizes, _ = results["history"]
     for s in (sizes[0], sizes[-1]):
         lines.append(f"| History window opened, {years_of(s.years)} of records | | | {median(s.cold_frame):.0f} ms |")
+    for s in (sizes[0], sizes[-1]):
+        lines.append(f"| Processor time a minute running, History open / closed, {years_of(s.years)} | | | "
+                     f"{s.cpu_open:.0f} / {s.cpu_closed:.0f} ms |")
     alone, with_panel, _ = results["bus"]
     lines.append(f"| Bus messages/min sent running, no tray host | | | "
                  f"{alone['running'].messages * 60 / alone['running'].seconds:.0f} |")

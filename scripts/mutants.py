@@ -10,6 +10,7 @@ passed), or did not compile. The file is put back afterwards.
   scripts/mutants.py --list               show the mutations
   scripts/mutants.py                      run them all in a scratch copy (build-mutants/)
   scripts/mutants.py --sample 10 --seed 1 --build-dir build --min 70
+  scripts/mutants.py --matrix             which tests caught which faults in the last run (the kill matrix)
 """
 import argparse
 import fnmatch
@@ -275,6 +276,20 @@ def build_and_test(build, log, timeout, also=None):
     return True, code == 0, time.time() - started
 
 
+def failed_tests(log_path):
+    """The tests ctest named as failing: which tests guard which fault (the kill matrix)."""
+    failed, listing = [], False
+    for line in read(log_path).splitlines():
+        if line.startswith("The following tests FAILED:"):
+            listing = True
+        elif listing:
+            found = re.match(r"\s*\d+ - (\S+)", line)
+            if not found:
+                break
+            failed.append(found.group(1))
+    return failed
+
+
 def select(mutations, args):
     chosen = mutations
     if args.only:
@@ -339,6 +354,40 @@ def print_row(name, row):
     print("%-16s %7d %7d %11d %7s" % (name, row["caught"], row["missed"], row["no-compile"], score))
 
 
+def test_name(ctest_name):
+    """A gtest case as written in its file: the row and the locale suffix ctest adds are dropped."""
+    name = ctest_name.rsplit(".", 2)[0] if ctest_name.endswith(".UTF-8") else ctest_name.rsplit(".scale", 1)[0]
+    parts = name.split("/")
+    return next((part for part in parts if "." in part), name)
+
+
+def print_matrix(results, mutations):
+    """Per test, the mutations it caught; then the mutations only one test catches, which
+    tell what a test guards alone before it is cut or merged."""
+    caught_by = {}
+    for m in mutations:
+        entry = results.get(m.key)
+        if entry:
+            caught_by[m.number] = sorted({test_name(t) for t in entry.get("failed", [])})
+    if not caught_by:
+        print("no results with test names; run the mutations first")
+        return 1
+    per_test = {}
+    for number, tests in caught_by.items():
+        for test in tests:
+            per_test.setdefault(test, []).append(number)
+    for test in sorted(per_test, key=lambda t: (-len(per_test[t]), t)):
+        print("%3d  %s  %s" % (len(per_test[test]), test, " ".join(map(str, per_test[test]))))
+    print("\nCaught by one test alone:")
+    for number, tests in sorted(caught_by.items()):
+        if len(tests) == 1:
+            print("  %3d  %s" % (number, tests[0]))
+    for number, tests in sorted(caught_by.items()):
+        if not tests:
+            print("  %3d  no unit test; its end-to-end check, or missed" % number)
+    return 0
+
+
 def load_results(path):
     results = {}
     if path and os.path.isfile(path):
@@ -384,6 +433,8 @@ def parse_args():
     p.add_argument("--timeout", type=int, default=60, help="seconds per test (ctest --timeout)")
     p.add_argument("--results", help="write each outcome to this JSON-lines file (default build-mutants/results.jsonl)")
     p.add_argument("--resume", action="store_true", help="keep the results file and skip the mutations already in it")
+    p.add_argument("--matrix", action="store_true",
+                   help="from the results file: which tests caught which mutations, and the mutations one test alone guards")
     args = p.parse_args()
     if args.sample is not None and args.seed is None:
         args.seed = random.randrange(1 << 30)
@@ -395,6 +446,8 @@ def main():
     args = parse_args()
     mutations, problems = parse_list(args.mutants)
     chosen = select(mutations, args)
+    if args.matrix:
+        return print_matrix(load_results(args.results or os.path.join(SCRATCH, "results.jsonl")), mutations)
     if args.check or args.list:
         tree = ROOT
         if args.build_dir:
@@ -481,7 +534,7 @@ def one(m, tree, build, objects, args, results_path, step):
             log.write("\nerror: %s\n" % error)
     print("%s (%.0f s)" % (outcome, seconds), flush=True)
     entry = {"key": m.key, "number": m.number, "where": where, "folder": m.folder, "outcome": outcome,
-             "seconds": round(seconds), "sees": m.sees}
+             "seconds": round(seconds), "sees": m.sees, "failed": failed_tests(log_path)}
     with open(results_path, "a") as f:
         f.write(json.dumps(entry) + "\n")
     return entry

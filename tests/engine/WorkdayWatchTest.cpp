@@ -81,15 +81,10 @@ INSTANTIATE_TEST_SUITE_P(Days, WorkdayEdges, ::testing::Values(
     DayRow{"AMachineWokenAfterTheEndPausesOnce", false, true, {
         {"16:00:00", Running, ""}, {"18:30:00", Running, "pause: Your working day ended at 17:00: Earnmeter paused."},
         {"18:30:01", Running, ""}}},
-    DayRow{"AClockSetBackActsNoMoreThanOnce", false, false, {
-        {"17:00:00", Running, "tell: Your working day ended at 17:00. Earnmeter is still counting."},
-        {"16:30:00", Running, ""}, {"17:00:00", Running, ""}}},
     DayRow{"AMeterStartedByHandIsLeftAloneAndABreakEndResumesOnlyWhatTheBreakPaused", true, true, {
         {"08:30:00", Running, ""}, {"09:00:00", Running, ""},
         {"12:00:00", Running, "pause: Your break began at 12:00: Earnmeter paused."}, {"12:10:00", Running, ""},
         {"12:30:00", Running, ""}}},
-    DayRow{"IdleOrPausedAtTheEdgesNothingIsSaid", false, false, {
-        {"08:00:00", Paused, ""}, {"09:00:00", Running, ""}, {"12:00:00", Paused, ""}, {"17:00:00", Idle, ""}}},
     DayRow{"ANewDayActsAgainAndAWeekendNot", false, false, {
         {"09:00:00", Idle, "offer: It is 09:00: start Earnmeter?"},
         {"Tue 09:00:00", Idle, "offer: It is 09:00: start Earnmeter?"}, {"Sat 09:00:00", Idle, ""}}}

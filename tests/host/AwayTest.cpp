@@ -9,12 +9,12 @@ namespace {
 class AwayHostTest : public HistoryTestFolder, public HostWorld
 {
 protected:
-    void begin(const std::string& preferences, int hour = 10, int minute = 0)
+    void begin(const std::string& preferences)
     {
         openHistory = [this] {
             return HistoryStore::open(historyPath(), HistoryStore::Mode::ReadWrite, wallClock);
         };
-        wallClock.set(ManualWallClock::at(Date::parse("2026-03-02").value(), hour, minute, 0));
+        wallClock.set(ManualWallClock::at(Date::parse("2026-03-02").value(), 10, 0, 0));
         files.put(path("Earnmeter.conf"), preferences + "\n");
         startWith();
         host.runTimer().editWageEntry(WindowId::Main, "36");
@@ -101,30 +101,5 @@ INSTANTIATE_TEST_SUITE_P(
                     AwayRow{"NeverNoticed", "away_minutes = 0", "idle", Answer::Second, 1260, false, ""},
                     AwayRow{"ShorterThanTheThreshold", "away_minutes = 30", "idle", Answer::Second, 1260, false, ""}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// Removal follows the records where they split: across midnight each day loses
-// its own part, across a wage change each part is priced at its own wage.
-TEST_F(AwayHostTest, RemovalAcrossMidnightAndAWageChangeTakesEachRecordsOwnPart)
-{
-    prompt.answers.queueAnswer(Answer::Second);
-    begin("", 23, 50);
-    seconds(60);
-    awaySource.idle = 0;
-    seconds(600, true); // to 00:01:00, a new day
-    host.runTimer().editWageEntry(WindowId::Main, "72");
-    host.runTimer().leaveWageEntry(WindowId::Main); // the rate changes while the user is away
-    seconds(600, true);
-    seconds(60);
-    const std::vector<std::string> asked = this->asked();
-    ASSERT_FALSE(asked.empty());
-    EXPECT_NE(asked.back().find("away from 23:51 to 00:11 (0:20:00)"), std::string::npos) << asked.back();
-    const Date monday = Date::parse("2026-03-02").value();
-    const std::vector<DayTotal> days = host.history().dayTotals(monday, monday.addDays(1));
-    ASSERT_EQ(days.size(), 2u);
-    EXPECT_EQ(std::tuple(days[0].seconds, days[0].earned, days[1].seconds, days[1].earned),
-              std::tuple(60, Currency::fromUnits(6'000), 60, Currency::fromUnits(12'000)))
-        << "Monday keeps the minute worked at 36.00, Tuesday the minute back at 72.00";
-    EXPECT_EQ(count(), 120);
-}
 
 } // namespace

@@ -2,20 +2,14 @@
 #include "engine/Formats.h"
 #include "engine/RowName.h"
 #include "host/ChosenMoney.h"
-#include "support/BlockLog.h"
 
 #include "ui/common/Twips.h"
 #include "ui/options/OptionsDialog.h"
-#include "ui/preferences/PreferencesDialog.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QStyleHints>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -27,7 +21,6 @@ namespace {
 using StartupTest = HostFixture;
 using ExitTest = HostFixture;
 using TrayTest = HostFixture;
-using ChosenCurrencyTest = HostFixture;
 
 // The three files as an earlier run left them ("(missing)" for none), a file that fails, and what start-up made of it.
 struct StartRow
@@ -50,8 +43,6 @@ StartRow Row(std::string name, std::string config, Lines told = {}, Settings inF
 }
 
 const std::string M = HostWorld::Missing, Older = "\"v2.42\",7,50,0,0,-1\r\n";
-const std::string NothingRead = "(!) Earnmeter: Version not recognised for /Config.ewg. Nothing could be read from it: "
-                                "the settings take their defaults, and the file is left unchanged.";
 std::string ReadFrom(const std::string& problem, const std::string& kept)
 {
     return "(!) Earnmeter: " + problem + " for /Config.ewg. Read from it: " + kept +
@@ -80,20 +71,16 @@ const std::vector<StartRow> StartRows = {
     Row("AnUnreadableCountIsToldAndNotWrittenOver", HostWorld::DefaultConfig,
         {"(x) Error: Permission denied for /Prev.ewg"}, Settings::defaults(), "main",
         "read Prev.ewg: Permission denied", "5400\r\n"),
-    Row("TooFewFields", "\"v2.5\",6.75\r\n", {ReadFrom("Too few fields", "Minimum Wage")}),
-    Row("DreamWageOutOfRange", "\"v2.5\",6.75,1e300,0,0,-1\r\n", {ReadFrom("DREAM Wage out of range", "Minimum Wage")}),
     Row("SwitchOutOfRange", "\"v2.5\",6.75,45.5,0,0,65535\r\n",
         {ReadFrom("Switch out of range", "Minimum Wage, DREAM Wage, Minimize on Startup, Startup in Advanced Mode")}),
     Row("TooFewFieldsKeepsTheSwitchesRead", "\"v2.5\",7,50,-1\r\n",
         {ReadFrom("Too few fields", "Minimum Wage, DREAM Wage, Minimize on Startup")}, At(700, 5000, true, false),
         "main minimized"),
-    Row("PermissionDenied", "\"v2.5\",7,50,0,0,0\r\n", {"(x) Error: Permission denied for /Config.ewg"},
-        Settings::defaults(), "main", "read Config.ewg: Permission denied"),
     Row("TrailingBytesAreIgnored", "\"v2.5\",7,50,0,0,0\r\n" + std::string(200'000, 'x'), {},
         At(700, 5000, false, false, false)),
-    Row("AProgram", std::string("\x7f\x45LF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0", 18), {NothingRead}),
     Row("NoVersionAndBadPreferences", "garbage,1,2,3,4,5\r\n",
-        {NothingRead,
+        {"(!) Earnmeter: Version not recognised for /Config.ewg. Nothing could be read from it: the settings take "
+         "their defaults, and the file is left unchanged.",
          "(!) Earnmeter: Some of your preferences in Earnmeter.conf could not be read; the file is left as "
          "it is.\n\nLine 1: new_day = \"later\" is not ask, continue or zero; ask is used instead."},
         Settings::defaults(), "main", "", "0\r\n", HostWorld::DefaultSaved, "new_day = later\n"),
@@ -102,8 +89,6 @@ const std::vector<StartRow> StartRows = {
         At(700, 5000, false, false), "main", "", "0\r\n", HostWorld::DefaultSaved, M, "\"v2.5\",7,50,0,0,-1\r\n"),
     Row("OlderVersionWhoseRewriteFailsIsToldAndKept", Older, {"(!) Earnmeter: Permission denied for /Config.ewg"},
         At(700, 5000, false, false), "main", "write Config.ewg: Permission denied"),
-    Row("Minimized", "\"v2.5\",7.25,60,-1,0,-1\r\n", {}, At(725, 6000, true, false), "main minimized"),
-    Row("Advanced", "\"v2.5\",7.25,60,0,-1,-1\r\n", {}, At(725, 6000, false, true), "advanced"),
     Row("AdvancedMinimized", "\"v2.5\",7.25,60,-1,-1,-1\r\n", {}, At(725, 6000, true, true), "advanced minimized"),
 };
 
@@ -147,8 +132,7 @@ TEST_P(StartupTable, TellsWhatWasWrongAndOpensTheChosenWindowWithTheTrayThereFir
               row.opened);
     EXPECT_EQ(control<QAbstractButton>(host.advancedWindow(), "optMaxWage").text().toStdString(),
               "DREAM Wage  ($" + FormatMoney(row.inForce.DreamWage) + ")/hr");
-    EXPECT_EQ(std::pair(host.runTimer().elapsedSeconds(), control<QLabel>(host.mainWindow(), "lblSeconds").text()),
-              std::pair(0, QStringLiteral("00:00:00")));
+    EXPECT_EQ(host.runTimer().elapsedSeconds(), 0);
     ASSERT_TRUE(panel.shown && panel.menu);
     EXPECT_EQ(std::pair(panel.menu->actions().size(), panel.tip), std::pair(qsizetype{9}, QStringLiteral("Earnmeter")));
     EXPECT_EQ(trays, std::vector<const SysTray*>(trays.size(), host.trayHost().tray())) << "made once";
@@ -284,78 +268,6 @@ TEST_F(ExitTest, EveryFiveMinutesTheCountIsWrittenAndAFailureIsToldOnceUntilAWri
     EXPECT_EQ(file("Prev.ewg"), "1200\r\n");
 }
 
-// A box cut short by the session's end returns as if answered No, so nothing after it is the
-// user's choice: the program ends and keeps the count and the places it found.
-TEST(ExitSessionEnd, BeforeTheContinueQuestionIsAnsweredLeavesTheFilesAsTheyAre)
-{
-    for (const auto& [saved, message] : {std::pair{HostWorld::DefaultSaved, ""},
-                                         {"", "End of Saved.ewg"},
-                                         {HostWorld::DefaultSaved, "Do you want to continue"}}) {
-        HostWorld w;
-        w.files.put(w.path("Config.ewg"), HostWorld::DefaultConfig);
-        w.files.put(w.path("Saved.ewg"), saved);
-        w.files.put(w.path("Prev.ewg"), "5400\r\n");
-        w.prompt.whileAsked = [&w, message = std::string(message)](const Message& up) {
-            if (!message.empty() && up.text.rfind(message, 0) == 0)
-                w.host.endSession();
-        };
-        if (*message == '\0')
-            w.host.endSession();
-        EXPECT_FALSE(w.host.start()) << message;
-        w.host.commitData(); // a logout that follows
-        w.host.endSession(); // and a second SIGTERM
-        EXPECT_EQ(w.file("Prev.ewg") + w.file("Saved.ewg"), std::string("5400\r\n") + saved);
-    }
-}
-
-// No one is there to answer a box as the session ends: the count is written once, a failure
-// goes to standard error, later signals change nothing, and nothing counts any more.
-TEST(ExitSessionEnd, AfterStartUpWritesTheCountOnceWithoutAskingAndTellsAFailureOnStandardError)
-{
-    for (const bool diskFull : {false, true}) {
-        HostWorld w;
-        StartWithACount(w);
-        ASSERT_TRUE(w.host.runTimer().start(WindowId::Main));
-        w.tick(7);
-        if (diskFull)
-            w.files.failWrites(w.path("Prev.ewg"), "No space left on device");
-        w.host.endSession();
-        w.host.endSession();
-        w.host.commitData();
-        w.tick(5);
-        EXPECT_EQ(w.files.writes(w.path("Prev.ewg")), 1);
-        EXPECT_EQ(w.file("Prev.ewg"), diskFull ? "5400\r\n" : "5407\r\n");
-        EXPECT_TRUE(w.asked().empty());
-        EXPECT_EQ(w.warnings, diskFull ? Lines{"earnmeter: the elapsed time was not saved in " +
-                                               std::string(HostWorld::Folder) + "/Prev.ewg: No space left on device"}
-                                       : Lines{});
-    }
-}
-
-// While the question is up the run goes on, and Cancel leaves it running. A failure box at exit runs an event loop
-// of its own; once Yes or No is chosen, ticks there must neither count nor write.
-TEST_F(ExitTest, CancelLeavesTheRunRunningAndOnceNoIsChosenNothingCountsAndOnlyTheChosenCountIsWritten)
-{
-    StartWithACount(*this, "297\r\n");
-    ASSERT_TRUE(host.runTimer().start(WindowId::Main));
-    files.failWrites(path("Saved.ewg"), "Permission denied");
-    const int ticks[] = {2, 0, 3}; // while the Cancel question, the No question and the failure are up
-    prompt.whileAsked = [this, &ticks, box = 0](const Message&) mutable {
-        tick(ticks[box++]); // a count reaching 300 would write 300
-    };
-    prompt.answers.queueAnswer(Answer::Cancel);
-    host.requestExit();
-    EXPECT_EQ(std::tuple(host.runTimer().elapsedSeconds(), host.runTimer().phase(), quitCalls),
-              std::tuple(299, Phase::Running, 0));
-    prompt.answers.queueAnswer(Answer::No);
-    host.requestExit();
-    EXPECT_EQ(file("Prev.ewg"), "0\r\n");
-    EXPECT_EQ(files.writes(path("Prev.ewg")), 1);
-    EXPECT_EQ(host.runTimer().elapsedSeconds(), 299);
-    EXPECT_EQ(asked(), Lines({SaveQuestion, SaveQuestion, "(!) Earnmeter: Permission denied for /Saved.ewg"}));
-    EXPECT_EQ(quitCalls, 1);
-}
-
 // Only counted seconds move the tip; a pause leaves the last one, as does the blink. Keys are compared exactly, case
 // included. A left click does nothing, a double click opens, and so do two single clicks within the desktop's
 // interval, as a StatusNotifierItem panel sends each click alone.
@@ -402,129 +314,35 @@ TEST_F(TrayTest, TheTipFollowsEveryCountedSecondKeysMatchExactlyAndClicksAndTheM
     EXPECT_EQ(std::pair(quitCalls, asked()), std::pair(1, Lines{SaveQuestion})) << "and never before";
 }
 
-// Dollars stay as they always were whatever the locale; any other currency takes the
-// locale's symbol position, separators and negatives, and the currency's decimals.
-TEST(ChosenMoney, WritesDollarsAsAlwaysAndOtherCurrenciesAsTheLocaleWritesMoneyInTheWindowsAndTheTip)
+// Dollars stay as they always were whatever the locale; any other currency takes the locale's symbol position,
+// separators and negatives, and the currency's decimals, in the windows as in the tray's tip.
+TEST(ChosenMoney, WritesDollarsAsAlwaysAndOtherCurrenciesAsTheLocaleWritesMoney)
 {
     using Row = std::tuple<const char*, std::string, std::int64_t, std::string>;
     for (const auto& [locale, currency, units, shown] :
-         Rows(Row{"en_US", "$", 12'345'000, "$1234.50"}, Row{"de_DE", "$", -25'000, "$(2.50)"},
-              Row{"de_DE", "XYZ", 12'345'000, "$1234.50"}, Row{"C", "locale", 12'345'000, "$1234.50"},
-              Row{"de_DE", "EUR", 12'345'000, "1.234,50\u00A0€"}, Row{"de_DE", "eur", -25'000, "-2,50\u00A0€"},
-              Row{"de_DE", "locale", 50, "0,01\u00A0€"}, Row{"en_US", "EUR", -25'000, "(€2.50)"},
-              Row{"fr_FR", "EUR", 12'345'000, "1\u202F234,50\u00A0€"}, Row{"fr_FR", "CHF", 49, "0,00\u00A0CHF"},
-              Row{"en_US", "JPY", 12'345'000, "¥1,235"}, Row{"ja_JP", "JPY", 12'344'999, "￥1,234"},
-              Row{"ja_JP", "locale", -5'000, "(￥1)"}, Row{"en_US", "GBP", 10'000'000'000, "£1,000,000.00"},
+         Rows(Row{"de_DE", "$", -25'000, "$(2.50)"}, Row{"de_DE", "XYZ", 12'345'000, "$1234.50"},
+              Row{"de_DE", "eur", -25'000, "-2,50\u00A0€"}, Row{"en_US", "EUR", -25'000, "(€2.50)"},
+              Row{"fr_FR", "EUR", 12'345'000, "1\u202F234,50\u00A0€"}, Row{"en_US", "JPY", 12'345'000, "¥1,235"},
               Row{"C", "EUR", 12'345'000, "1234.50€"})) {
         ChosenMoney money{QLocale(QString::fromLatin1(locale))};
         money.choose(currency);
         EXPECT_EQ(money.amount(Currency::fromUnits(units)), shown) << locale << " " << currency;
     }
-    ChosenMoney euros{QLocale(QLocale::German, QLocale::Germany)};
-    euros.choose("EUR");
-    EXPECT_EQ(euros.rate(Currency::fromUnits(455'000)), "(45,50\u00A0€)/hr");
-    // "$" leaves the tray's tip in the locale's own currency format, as it always was; German puts the sign after
-    // the amount, behind a no-break space. A chosen currency is written as everywhere.
-    using TipRow = std::tuple<const char*, std::string, QString>;
-    for (const auto& [locale, currency, tip] :
-         Rows(TipRow{"en_US", "$", "$1,234.50 (Earnmeter)"}, TipRow{"de_DE", "$", "1.234,50\u00A0\u20AC (Earnmeter)"},
-              TipRow{"de_DE", "JPY", "1.235\u00A0\u00A5 (Earnmeter)"},
-              TipRow{"en_US", "locale", "$1,234.50 (Earnmeter)"})) {
-        ChosenMoney money{QLocale(QString::fromLatin1(locale))};
-        money.choose(currency);
-        EXPECT_EQ(TrayHost::toolTipText(Currency::fromUnits(12'345'000), money), tip) << locale << " " << currency;
-    }
+    ChosenMoney dollars{QLocale(QLocale::German, QLocale::Germany)};
+    dollars.choose("$"); // the tip keeps the locale's own currency format, as it always did
+    EXPECT_EQ(TrayHost::toolTipText(Currency::fromUnits(12'345'000), dollars), "1.234,50\u00A0\u20AC (Earnmeter)");
 }
 
-// A currency chosen in the Preferences window is saved and reaches the figures at
-// once: the windows, their caption, the tray, History and the status texts.
-TEST_F(ChosenCurrencyTest, IsSavedAndReachesTheWindowsTheTrayHistoryAndTheStatusTexts)
-{
-    startWith();
-    host.runTimer().editWageEntry(WindowId::Main, "36");
-    ASSERT_TRUE(host.runTimer().start(WindowId::Main));
-    tick();
-    QComboBox& currency = control<QComboBox>(host.preferencesDialog(), "cboCurrency");
-    currency.setCurrentIndex(currency.findData(QStringLiteral("EUR")));
-    ASSERT_TRUE(host.preferencesDialog().save());
-    EXPECT_NE(file("Earnmeter.conf").find("\ncurrency = EUR\n"), std::string::npos);
-    ChosenMoney euros(numbers);
-    euros.choose("EUR");
-    const std::string cent = euros.amount(Currency::fromUnits(100));
-    host.showHistory();
-    const auto text = [](QWidget& window, const char* name) {
-        return control<QLabel>(window, name).text().toStdString();
-    };
-    EXPECT_EQ(text(host.mainWindow(), "lblTotal") + " | " + text(host.historyWindow(), "lblToday"),
-              cent + " | " + cent);
-    EXPECT_EQ(text(host.mainWindow(), "lblGeneric1") + " | " + text(host.options(), "Label1"),
-              "My Hourly &Wage: € | &DREAM Wage €")
-        << "the wage box's caption and the options' name the currency";
-    const MeterControl& meter = host.control();
-    const std::string json = statusJson(meter.status(), meter.day(), meter.money());
-    EXPECT_NE(json.find("\"totalText\":\"" + cent + "\""), std::string::npos) << json;
-    EXPECT_NE(json.find("\"total\":\"0.0100\""), std::string::npos) << "the figure itself stays as it was";
-    tick();
-    const std::string twoCents = euros.amount(Currency::fromUnits(200)) + " (Earnmeter)";
-    EXPECT_EQ(host.mainWindow().windowTitle().toStdString() + " | " +
-                  panel.tip.section(QLatin1Char('\n'), 0, 0).toStdString(),
-              twoCents + " | " + twoCents);
-}
-
-// The tray menu's Open and Exit must stay within reach while a dialog is open: the dialogs block the window they
-// stand over, not an XEMBED tray icon's own window. About opens from the tray's menu as from the window's.
-TEST(TrayWhileADialogIsOpen, TheIconsWindowIsNotBlockedByTheAboutWindowOrTheOptions)
-{
-    HostWorld w;
-    w.startWith();
-    QWidget iconWindow;
-    iconWindow.show();
-    BlockLog icon(iconWindow), window(w.host.mainWindow());
-    for (const int dialog : {0, 1, 2}) { // About from the tray's menu, About and the options from the window
-        std::tuple<bool, bool, std::string> seen{true, false, ""};
-        if (dialog == 0)
-            w.panel.menu->actions().at(6)->trigger(); // About..., reported queued: the look below runs inside it
-        QTimer::singleShot(0, &iconWindow, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            seen = {icon.blocked, window.blocked, modal->windowTitle().toStdString()};
-            modal->close();
-        });
-        dialog == 0 ? QCoreApplication::processEvents() : dialog == 1 ? w.host.showAbout() : w.host.showOptions();
-        const std::string title = dialog < 2 ? "About Earnmeter" : w.host.options().windowTitle().toStdString();
-        EXPECT_EQ(seen, std::tuple(false, true, title)) << "icon window, working window, title";
-    }
-}
-
-// Records whether a window was hidden and shown again.
-struct ShowLog final : QObject
-{
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Hide || event->type() == QEvent::Show)
-            seen += event->type() == QEvent::Hide ? "hide " : "show ";
-        return false;
-    }
-    std::string seen;
-};
-
-// Without a tray a closed window must come back some way: minimized, or, with no way to restore a minimized window,
-// left on screen, a request to show it (the tray's Open, a second launch) hiding it and showing it afresh.
-TEST(TrayMissing, AClosedWindowIsMinimizedOrOnWaylandStaysAndAShowRequestShowsItAfresh)
+// Without a tray a closed window must come back some way: minimized, or, where a minimized window cannot be
+// restored, left on screen.
+TEST(TrayMissing, AClosedWindowIsMinimizedOrOnWaylandStays)
 {
     for (const bool wayland : {false, true}) {
         HostWorld w(DesktopTraits{!wayland, !wayland});
         w.panel.available = false;
         w.startWith();
-        MainWindow& window = w.host.mainWindow();
-        window.close();
-        EXPECT_TRUE(window.isVisible() && window.isMinimized() != wayland) << wayland;
-        ShowLog log;
-        window.installEventFilter(&log);
-        w.host.showLiveWindow();
-        if (wayland) {
-            EXPECT_EQ(log.seen, "hide show ");
-        }
-        EXPECT_TRUE(window.isVisible());
+        w.host.mainWindow().close();
+        EXPECT_TRUE(w.host.mainWindow().isVisible() && w.host.mainWindow().isMinimized() != wayland) << wayland;
     }
 }
 

@@ -1,15 +1,12 @@
 #include "HostFixture.h"
 #include "host/Messages.h"
 
-#include "engine/Formats.h"
 #include "ui/preferences/PreferencesDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
-#include <QLocale>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QSpinBox>
 
 namespace {
@@ -17,79 +14,16 @@ namespace {
 // A host that starts over files as the last run left them, Earnmeter.conf and Wage.ewg included.
 struct RememberedWorld : HostWorld
 {
-    void startWithWage(const std::string& wage, const std::string& conf = {}, std::string config = DefaultConfig)
+    void startWithWage(const std::string& wage, const std::string& conf = {})
     {
         if (!wage.empty())
             files.put(path("Wage.ewg"), wage);
         if (!conf.empty())
             files.put(path("Earnmeter.conf"), conf);
-        startWith(std::move(config));
+        startWith();
     }
     std::string box(QWidget& window) { return control<QLineEdit>(window, "txtWage").text().toStdString(); }
 };
-
-// The boxes as shown go to Wage.ewg at exit and come back at the next start;
-// the rate is 0 until Start reads the box, as at any start.
-TEST(RememberedWage, BothWindowsBoxesComeBackAsShownAndStartCountsAtThem)
-{
-    RememberedWorld first;
-    first.startWithWage("");
-    first.host.runTimer().editWageEntry(WindowId::Main, "22.5");
-    first.host.runTimer().leaveWageEntry(WindowId::Main);
-    first.host.runTimer().enterAdvanced();
-    first.host.advancedWindow().findChild<QComboBox*>("cboPeriod")->setCurrentIndex(5);
-    first.host.runTimer().editWageEntry(WindowId::Advanced, "52000");
-    first.host.runTimer().convertPeriod();
-    first.host.runTimer().chooseDream();
-    first.host.runTimer().editWageEntry(WindowId::Advanced, "52000 a year");
-    first.host.requestExit();
-    EXPECT_EQ(first.file("Wage.ewg"), "\"22.50\",1,\"52000 a year\",5\r\n");
-
-    RememberedWorld next; // starting in the advanced window, which an entry from the simple one would reset
-    next.startWithWage(first.file("Wage.ewg"), {}, "\"v2.5\",6.75,45.5,0,-1,-1\r\n");
-    EXPECT_EQ(next.host.runTimer().rememberedWage().mainEntry, "22.50");
-    EXPECT_EQ(next.host.runTimer().hourlyWage(), Currency{}) << "nothing in force before Start";
-    QWidget& advanced = next.host.advancedWindow();
-    EXPECT_EQ(next.box(advanced), "52000 a year");
-    EXPECT_TRUE(HostWorld::control<QRadioButton>(advanced, "optMaxWage").isChecked());
-    EXPECT_EQ(HostWorld::control<QComboBox>(advanced, "cboPeriod").currentText(), "Annually");
-    EXPECT_EQ(next.host.control().wageToStartAt(RemoteCommand::Start), CurrencyFromText("45.5").value);
-    next.host.control().perform(RemoteCommand::Toggle);
-    EXPECT_EQ(FormatMoney(next.host.runTimer().hourlyWage()), "45.50") << "a panel's toggle starts at the DREAM wage";
-    next.tick();
-    next.prompt.answers.queueAnswer(Answer::Yes);
-    next.host.requestExit();
-    EXPECT_EQ(next.file("Wage.ewg"), "\"22.50\",1,\"52000.00\",5\r\n") << "Start showed the box with two decimals";
-}
-
-// Off, the start is as it always was, and Wage.ewg is neither read nor written.
-TEST(RememberedWage, OffGivesTheUsualStartAndKeepsNothing)
-{
-    RememberedWorld world;
-    world.startWithWage("\"22.50\",1,\"52000\",5\r\n", "remember_wage = no\n");
-    EXPECT_EQ(world.box(world.host.mainWindow()), "0.00");
-    EXPECT_TRUE(HostWorld::control<QRadioButton>(world.host.advancedWindow(), "optRegWage").isChecked());
-    world.host.runTimer().editWageEntry(WindowId::Main, "30");
-    world.host.requestExit();
-    EXPECT_EQ(world.file("Wage.ewg"), "\"22.50\",1,\"52000\",5\r\n");
-    EXPECT_EQ(world.file("Earnmeter.conf"), "remember_wage = no\n") << "never written at exit";
-}
-
-// A hand-edited amount too large for its period is refused as Start would refuse it; a damaged file is passed over.
-TEST(RememberedWage, TooLargeAmountsAreRefusedAndDamagedFilesIgnored)
-{
-    for (const auto& [wage, told] : {std::pair{"\"922337203685478\",0,\"5000000000000000\",1\r\n", 2u},
-                                     {"\"12\",0,\"1\",9\r\n", 0u},
-                                     {"garbage", 0u}}) {
-        RememberedWorld world;
-        world.startWithWage(wage);
-        const RememberedWage shown = world.host.runTimer().rememberedWage();
-        EXPECT_EQ(shown.mainEntry + " " + shown.advancedEntry, "0.00 0.00") << wage;
-        ASSERT_EQ(world.asked().size(), told) << wage;
-        for (const std::string& line : world.asked())
-            EXPECT_NE(line.find("is too large to count with"), std::string::npos) << line;
-    }
-}
 
 // Lines that cannot be used are told once, with the line and what is used instead; the file stays as it was. A
 // hostile file still gets a box that fits: eight lines are told, then how many more; a value is shown whole up to
@@ -157,19 +91,15 @@ TEST(PreferencesWindow, OkWithAChangeIsWrittenAndInForceAndAFailedWriteKeepsTheW
     EXPECT_TRUE(remember.isChecked() && newDay.currentIndex() == 0);
 }
 
-// A count from an earlier day is offered with its date, or taken or left without asking.
+// A count from an earlier day is offered with its date, or taken or left without asking, as new_day says.
 TEST(NewDay, TheContinueQuestionNamesAnEarlierDayOrThePreferenceAnswersIt)
 {
-    const std::string sameDay =
-        "(?) Continue Earnmeter: Do you want to continue with your elapsed time of 01:30:00? [Yes/No]";
-    // The locale's long date: "Friday, 27 February 2026" under C, "Freitag, 27. Februar 2026" in Germany.
-    const QString longDate = QLocale::system().toString(QDate(2026, 2, 27), QLocale::LongFormat);
-    const std::string earlierDay = "(?) Continue Earnmeter: Do you want to continue with your elapsed time of "
-                                   "01:30:00?\n\nIt was counted on " +
-                                   longDate.toStdString() + ". [Yes/No]";
-    for (const auto& [newDay, writtenOn, asked, kept] : {std::tuple{"ask", "2026-03-02", sameDay, 0},
-                                                         {"zero", "2026-03-02", sameDay, 0},
-                                                         {"ask", "2026-02-27", earlierDay, 0},
+    const std::string question = "(?) Continue Earnmeter: Do you want to continue with your elapsed time of 01:30:00?";
+    const std::string earlier = question + "\n\nIt was counted on " +
+                                QLocale::system().toString(QDate(2026, 2, 27), QLocale::LongFormat).toStdString() +
+                                ". [Yes/No]";
+    for (const auto& [newDay, writtenOn, asked, kept] : {std::tuple{"zero", "2026-03-02", question + " [Yes/No]", 0},
+                                                         {"ask", "2026-02-27", earlier, 0},
                                                          {"continue", "2026-02-27", std::string(), 5400},
                                                          {"zero", "2026-02-27", std::string(), 0}}) {
         RememberedWorld world;

@@ -1,6 +1,5 @@
 #include "HostFixture.h"
 
-#include "engine/Formats.h"
 #include "engine/MeterStatus.h"
 #include "ui/preferences/PreferencesDialog.h"
 
@@ -23,48 +22,9 @@ struct DayWorld : HostWorld
         files.put(path("Earnmeter.conf"),
                   "work_start = 09:00\nwork_end = 17:00\nbreak = 12:00-12:30\n" + switches + "\n");
         startWith();
-        settle();
+        QCoreApplication::processEvents();
     }
-    // The timer's edge has come.
-    void wake(int seconds)
-    {
-        wallClock.advance(seconds);
-        host.workingDay().look();
-        settle();
-    }
-    static void settle() { QCoreApplication::processEvents(); }
-    Phase phase() { return host.runTimer().phase(); }
 };
-
-// Each edge as the switches say: started or offered, paused or told, resumed after the break it paused.
-TEST(WorkingDayHost, StartsOffersPausesAndResumesTheLiveWindowAsTheSwitchesSay)
-{
-    DayWorld automatic;
-    automatic.begin(9, 5, 0, "work_auto_start = yes\nwork_auto_pause = yes");
-    EXPECT_EQ(automatic.phase(), Phase::Running) << "started at start-up, within the day";
-    EXPECT_EQ(FormatMoney(automatic.host.runTimer().hourlyWage()), "36.00") << "at the remembered wage";
-    automatic.wake(3 * 3600 - 5 * 60 - 3);
-    automatic.elapse(3);
-    EXPECT_EQ(automatic.phase(), Phase::Paused) << "the break";
-    automatic.wake(30 * 60);
-    EXPECT_EQ(automatic.phase(), Phase::Running) << "its end";
-    EXPECT_EQ(automatic.notifier.texts(), (Lines{"It is 09:05: Earnmeter started counting your working day.",
-                                                 "Your break began at 12:00: Earnmeter paused.",
-                                                 "Your break ended at 12:30: Earnmeter counts again."}));
-
-    DayWorld asking;
-    asking.begin(8, 59, 58, "");
-    asking.elapse(2);
-    EXPECT_EQ(asking.phase(), Phase::Idle);
-    asking.wake(1);
-    ASSERT_EQ(asking.notifier.texts(), (Lines{"It is 09:00: start Earnmeter? [Start]"}));
-    asking.notifier.shown[0].onAction();
-    EXPECT_EQ(asking.phase(), Phase::Running) << "the notification's Start starts it";
-    asking.wallClock.advance(8 * 3600 - 4);
-    asking.elapse(3);
-    EXPECT_EQ(asking.phase(), Phase::Running) << "still counting after the end";
-    EXPECT_EQ(asking.notifier.texts().back(), "Your working day ended at 17:00. Earnmeter is still counting.");
-}
 
 // The countdown and the goal beside today's figure, the goal told once as it is passed, and silence when asked for.
 TEST(WorkingDayHost, TheCountdownAndTheGoalAreShownAndTheGoalToldOnce)

@@ -1,11 +1,8 @@
 #include "platform/DataFolder.h"
 
-#include "TempFolder.h"
 #include "engine/RowName.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
 
 namespace {
 struct Row
@@ -28,7 +25,6 @@ const std::vector<Row> Table = {
     {"UsrOnlyAsAWholeName", {"/usrlocal/earnmeter", true, Home, "", Home}, "/usrlocal/earnmeter"},
     {"UnwritableFolder", {"/home/user/readonly", false, Home, "", Home}, PerUser},
     {"XdgDataHome", {"/usr/bin", true, Home, "/data/xdg/", Home}, "/data/xdg/Earnmeter"},
-    {"RelativeXdgDataHomeIsIgnored", {"/usr/bin", true, Home, "data", Home}, PerUser},
     {"HomeUnsetTakesThePasswordDatabase", {"/usr/bin", true, "", "", Passwd}, Passwd + "/.local/share/Earnmeter"},
     {"RelativeHomeTakesThePasswordDatabase", {"/usr/bin", true, "u", "", Passwd}, Passwd + "/.local/share/Earnmeter"},
     {"HomeWinsOverThePasswordDatabase", {"/usr/bin", true, "/srv/me", "", Passwd}, "/srv/me/.local/share/Earnmeter"},
@@ -46,20 +42,4 @@ TEST_P(DataFolderChoice, FollowsWhereTheProgramRunsAndTheUsersHome)
 
 INSTANTIATE_TEST_SUITE_P(Rows, DataFolderChoice, testing::ValuesIn(Table), RowName());
 
-// A plain file where a folder should be fails even for root, who ignores modes.
-TEST(DataFolderMaking, AMissingFolderIsMadeWithItsParentsAndOneThatCannotBeIsToldWithItsPath)
-{
-    TempFolder base;
-    const DataFolder made = prepareDataFolder(base / "share/Earnmeter");
-    EXPECT_TRUE(made.ok()) << made.problem;
-    EXPECT_TRUE(std::filesystem::is_directory(base / "share/Earnmeter"));
-    EXPECT_TRUE(prepareDataFolder(base / "share/Earnmeter").ok()) << "and an existing one is fine";
-
-    std::ofstream(base / "file") << "not a folder";
-    const DataFolder blocked = prepareDataFolder(base / "file/Earnmeter");
-    ASSERT_FALSE(blocked.ok());
-    EXPECT_EQ(dataFolderProblemText(blocked),
-              "Earnmeter cannot create its data folder " + (base / "file/Earnmeter") + ": " + blocked.problem + ".");
-    EXPECT_FALSE(prepareDataFolder("").ok()) << "no home to put it in";
-}
 } // namespace

@@ -10,8 +10,6 @@
 // A session bus of the test's own, and the test's connection to it.
 struct PrivateBus
 {
-    ~PrivateBus() { stop(); }
-
     // Within ASSERT_NO_FATAL_FAILURE: a bus that does not start fails the test.
     void start()
     {
@@ -24,7 +22,7 @@ struct PrivateBus
         ASSERT_TRUE(dbus_bus_register(connection, nullptr));
     }
 
-    void stop()
+    ~PrivateBus()
     {
         if (connection != nullptr) {
             dbus_connection_close(connection);
@@ -39,3 +37,44 @@ struct PrivateBus
     std::string address;
     DBusConnection* connection = nullptr;
 };
+
+// A message's arguments as gdbus prints them: 'text', 7, <variant>, [array], {key: value}.
+inline std::string render(DBusMessageIter* iterator)
+{
+    std::string text;
+    for (int type; (type = dbus_message_iter_get_arg_type(iterator)) != DBUS_TYPE_INVALID;
+         dbus_message_iter_next(iterator)) {
+        if (!text.empty())
+            text += ", ";
+        DBusBasicValue value{};
+        if (dbus_type_is_basic(type))
+            dbus_message_iter_get_basic(iterator, &value);
+        if (type == DBUS_TYPE_STRING)
+            text += "'" + std::string(value.str) + "'";
+        else if (type == DBUS_TYPE_INT32)
+            text += std::to_string(value.i32);
+        else if (type == DBUS_TYPE_UINT32)
+            text += "uint32 " + std::to_string(value.u32);
+        else if (type == DBUS_TYPE_INT64)
+            text += "int64 " + std::to_string(value.i64);
+        else {
+            DBusMessageIter inner;
+            dbus_message_iter_recurse(iterator, &inner);
+            std::string content = render(&inner);
+            if (type == DBUS_TYPE_VARIANT)
+                text += "<" + content + ">";
+            else if (type == DBUS_TYPE_DICT_ENTRY)
+                text += "{" + content.replace(content.find(", "), 2, ": ") + "}";
+            else
+                text += "[" + content + "]";
+        }
+    }
+    return text;
+}
+
+inline std::string render(DBusMessage* message)
+{
+    DBusMessageIter arguments;
+    dbus_message_iter_init(message, &arguments);
+    return render(&arguments);
+}

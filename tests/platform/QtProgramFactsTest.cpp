@@ -11,17 +11,14 @@
 #include <utility>
 
 namespace {
-TEST(QtProgramFacts, UnreadableProgramFileGivesNoDate)
-{
-    EXPECT_EQ(QtProgramFacts::fileModifiedDate(QStringLiteral("/nonexistent/earnmeter")), std::nullopt);
-    EXPECT_EQ(QtProgramFacts::fileModifiedDate(QString()), std::nullopt);
-}
-// The Info box's date: the short date with four year digits, then the long time without its zone.
+// The Info box's date: the short date with four year digits, then the long time without its
+// zone; an unreadable program file gives none.
 TEST(QtProgramFacts, GeneralDateIsTheShortDateWithTheFullYearAndTheLongTimeWithoutTheZone)
 {
     const QDateTime when(QDate(2026, 12, 7), QTime(10, 16, 5));
     for (const auto& [locale, shown] : {std::pair{"en_US", "12/7/2026 10:16:05 AM"}, {"de_DE", "07.12.2026 10:16:05"}})
         EXPECT_EQ(QtProgramFacts::generalDate(when, QLocale(QString::fromLatin1(locale))).toStdString(), shown);
+    EXPECT_EQ(QtProgramFacts::fileModifiedDate(QStringLiteral("/nonexistent/earnmeter")), std::nullopt);
 }
 
 // Qt's scaled units round the screen's pixels; the support texts tell the screen's own, whole.

@@ -30,36 +30,25 @@ QImage painted(const QIcon& icon)
     return image;
 }
 
-// The desktop's data folders, pointed at a folder of the test's own.
-struct ThemeNamedIconTest : testing::Test
+// With the desktop's data folders in a folder of the test's own: only an installed
+// icon goes to the notifier panel by name, and it still paints the same pixels.
+TEST(ThemeNamedIcon, AnInstalledIconGoesToTheNotifierPanelByNameAndStillPaintsTheSamePixels)
 {
-    void SetUp() override
-    {
-        ASSERT_TRUE(data.isValid());
-        qputenv("XDG_DATA_HOME", data.path().toUtf8());
-        qputenv("XDG_DATA_DIRS", data.filePath(QStringLiteral("none")).toUtf8());
-    }
-    void TearDown() override
-    {
-        qunsetenv("XDG_DATA_HOME");
-        qunsetenv("XDG_DATA_DIRS");
-    }
-    void install() const
-    {
-        const QString apps = data.filePath(QStringLiteral("icons/hicolor/scalable/apps"));
-        ASSERT_TRUE(QDir().mkpath(apps));
-        QFile svg(apps + QStringLiteral("/earnmeter.svg"));
-        ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-    }
-
     QTemporaryDir data;
-};
-
-TEST_F(ThemeNamedIconTest, AnInstalledIconGoesToTheNotifierPanelByNameAndStillPaintsTheSamePixels)
-{
-    install();
+    ASSERT_TRUE(data.isValid());
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    qputenv("XDG_DATA_DIRS", data.filePath(QStringLiteral("none")).toUtf8());
     const QIcon original = twoSizes();
+    EXPECT_FALSE(themeNamedIcon(original, QStringLiteral("earnmeter")).has_value()) << "not installed";
+    const QString apps = data.filePath(QStringLiteral("icons/hicolor/scalable/apps"));
+    ASSERT_TRUE(QDir().mkpath(apps));
+    QFile svg(apps + QStringLiteral("/earnmeter.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    EXPECT_FALSE(themeNamedIcon(QIcon(), QStringLiteral("earnmeter")).has_value()) << "no pixels to stand for";
+    EXPECT_FALSE(themeNamedIcon(original, QStringLiteral("another")).has_value());
     const std::optional<QIcon> named = themeNamedIcon(original, QStringLiteral("earnmeter"));
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_DATA_DIRS");
     ASSERT_TRUE(named.has_value());
     // Qt's notifier item sends no pixels for an icon that reports itself empty.
     EXPECT_TRUE(named->isNull());
@@ -68,14 +57,6 @@ TEST_F(ThemeNamedIconTest, AnInstalledIconGoesToTheNotifierPanelByNameAndStillPa
     for (const int side : {16, 22})
         EXPECT_EQ(named->pixmap(side, side).toImage(), original.pixmap(side, side).toImage()) << side;
     EXPECT_EQ(painted(*named), painted(original)) << "an XEMBED tray paints it";
-}
-
-TEST_F(ThemeNamedIconTest, WithoutTheIconInAnyThemeThePixelsAreSentAsBefore)
-{
-    EXPECT_FALSE(themeNamedIcon(twoSizes(), QStringLiteral("earnmeter")).has_value());
-    install();
-    EXPECT_FALSE(themeNamedIcon(QIcon(), QStringLiteral("earnmeter")).has_value()) << "no pixels to stand for";
-    EXPECT_FALSE(themeNamedIcon(twoSizes(), QStringLiteral("another")).has_value());
 }
 
 } // namespace

@@ -35,20 +35,6 @@ TEST(HistoryCsv, GivesHoursToFourAndMoneyToTwoDecimalsHalvesAwayFromZero)
 
 using HistoryReportTest = HistoryTestFolder;
 
-TEST(HistoryRange, TakesTwoRealDatesInOrderAndSaysWhatIsWrongOtherwise)
-{
-    using Text = std::optional<std::string>;
-    for (const auto& [from, to, wrong] :
-         {std::tuple{Text(), Text(), ""},
-          {Text("2026-03-01"), Text("2026-03-01"), ""},
-          {Text("2026-3-1"), Text(), "--from wants a date as YYYY-MM-DD, not \"2026-3-1\""},
-          {Text(), Text("2026-02-30"), "--to wants a date as YYYY-MM-DD, not \"2026-02-30\""},
-          {Text("2026-03-02"), Text("2026-03-01"), "--from 2026-03-02 comes after --to 2026-03-01"}}) {
-        const auto range = historyRange(from, to);
-        EXPECT_EQ(std::holds_alternative<std::string>(range) ? std::get<std::string>(range) : "", wrong);
-    }
-}
-
 // The command line reads what the program wrote, only the days asked for, and never creates a file.
 TEST_F(HistoryReportTest, PrintsTheDaysAskedForOrTheHeaderAloneOrSaysWhyItCannot)
 {

@@ -76,21 +76,13 @@ TEST_F(HistoryStoreTest, RecordsRoundTripExactlyAndAFailedWriteLeavesThemAsTheyW
         << failed.reason;
     EXPECT_EQ(batch[3].id, 0);
     EXPECT_EQ(all(*opened.store), stored);
-    // A refusal after part of a batch went in (here by a rule another program added) takes the whole batch back.
-    Exec(historyPath(), "CREATE TRIGGER refuse BEFORE INSERT ON records WHEN NEW.seconds = 13 "
-                        "BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    std::vector<HistoryRecord> refused = {Record("2026-03-30", 1774800000, 12, Wage10),
-                                          Record("2026-03-30", 1774800100, 13, Wage10)};
-    EXPECT_FALSE(opened.store->write(refused).ok);
-    EXPECT_EQ(all(*opened.store), stored);
-    Exec(historyPath(), "DROP TRIGGER refuse");
-    EXPECT_TRUE(opened.store->write(std::span(refused).first(1)).ok);
+    EXPECT_TRUE(opened.store->write(std::span(records).first(1)).ok) << "the store goes on";
     reader.store.reset(), opened.store.reset();
 
     for (Mode mode : {Mode::ReadWrite, Mode::ReadOnly}) {
         HistoryOpenResult again = open(mode);
         ASSERT_TRUE(again.outcome.ok()) << again.outcome.reason;
-        EXPECT_EQ(all(*again.store), (std::vector<HistoryRecord>{records[1], records[0], refused[0], records[2]}));
+        EXPECT_EQ(all(*again.store), stored);
     }
 }
 
@@ -109,14 +101,12 @@ TEST_F(HistoryStoreTest, DayTotalsAndRangeTotalsAddEachDaysRecordsExactlyOrTellA
                                          {D("2026-03-23"), 3600, money(123400)},
                                          {D("2026-03-29"), 5400, money(187500)}};
     EXPECT_EQ(store.dayTotals(D("2026-03-01"), D("2026-03-31")).value, march);
-    EXPECT_EQ(store.dayTotals(D("2026-03-23"), D("2026-03-23")).value, std::vector<DayTotal>{march[1]});
     EXPECT_TRUE(store.dayTotals(D("2026-03-30"), D("2026-03-01")).value.empty());
 
     const Date today = D("2026-03-29");
     const std::pair<Date, HistoryTotal> totals[] = {{today, {5400, money(187500)}},
                                                     {today.startOfWeek(Weekday::Monday), {9000, money(310900)}},
                                                     {today.startOfMonth(), {9003, money(310984)}},
-                                                    {today.startOfYear(), {9003, money(310984)}},
                                                     {Date::first(), {9063, money(312651)}}};
     for (const auto& [from, total] : totals) {
         const HistoryRead<HistoryTotal> read = store.total(from, today);

@@ -91,16 +91,13 @@ INSTANTIATE_TEST_SUITE_P(Settings, RecordReading, ::testing::Values(
     RecordRow{"UpdateKeepsRawSwitchValues", Config, "\"v2.42\",1,2,1,7,-32768\r\n", "Updated", "\"v2.5\",1,2,1,7,-32768\r\n", "\"v2.5\",1,2,0,0,0\r\n"},
     RecordRow{"CapitalVersionIsNoVersionOfOurs", Config, "\"V2.5\",1,2,-1,-1,0\r\n", "Damaged", "", Defaults},
     RecordRow{"GarbageVersionIsNotTakenForAnOldOne", Config, "garbage,1,2,3,4,5\r\n", "Damaged", "", Defaults},
-    RecordRow{"VersionWithTwoPoints", Config, "\"v2.5.1\",1,2,0,0,0\r\n", "Damaged", "", Defaults},
     RecordRow{"AProgramIsNoSettingsFile", Config, std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0", 20), "Damaged", "", Defaults},
-    RecordRow{"Utf16TextIsNoSettingsFile", Config, std::string("\xff\xfe\"\0v\0" "2\0.\0" "5\0\"\0,\0" "1\0", 18), "Damaged", "", Defaults},
     RecordRow{"AHugeFileIsReadByItsFirstRecord", Config, "\"v2.5\",7,50,0,-1,0\r\n" + std::string(200'000, 'x'), "Current", "", "\"v2.5\",7,50,0,-1,0\r\n"},
     RecordRow{"FieldsOfBlanksQuotesAndLineEnds", Config, "  \"v2.5\"junk\n 6.75 ,\"45,5\"\r\"0,  -1\r\n-1,,", "Current", "", "\"v2.5\",6.75,45,0,-1,0\r\n"},
     RecordRow{"WidestWages", Config, "\"v2.5\",922337203685477.5807,-922337203685477.5808,0,0,0\r\n", "Current", "", "\"v2.5\",922337203685477.5807,-922337203685477.5808,0,0,0\r\n"},
     RecordRow{"WageBeyondCurrencyRange", Config, "\"v2.5\",922337203685477.5808,45.5,0,0,-1\r\n", "Damaged", "", Defaults},
     RecordRow{"WageRoundingBeyondCurrencyRange", Config, "\"v2.5\",1,-922337203685477.58086,0,0,-1\r\n", "Damaged", "", "\"v2.5\",1,45.5,0,0,-1\r\n"},
     RecordRow{"SwitchBeyond16Bits", Config, "\"v2.5\",1,2,32768,-1,0\r\n", "Damaged", "", "\"v2.5\",1,2,0,0,-1\r\n"},
-    RecordRow{"NegativeSwitchBeyond16Bits", Config, "\"v2.5\",1,2,-1,-1,-32769\r\n", "Damaged", "", "\"v2.5\",1,2,-1,-1,-1\r\n"},
     RecordRow{"TooFewFieldsKeepWhatWasReadAndTheSavePositionDefault", Config, "\"v2.5\",7,50,-1,-1\r\n", "Damaged", "", "\"v2.5\",7,50,-1,-1,-1\r\n"},
     RecordRow{"OldVersionTooShortIsNotRewritten", Config, "\"v2.3\",5.15,20,-1\r\n", "Damaged", "", "\"v2.5\",5.15,20,-1,0,-1\r\n"},
     RecordRow{"OnlyBlanks", Config, " \t ", "Damaged", "", Defaults},
@@ -111,12 +108,8 @@ INSTANTIATE_TEST_SUITE_P(Settings, RecordReading, ::testing::Values(
 INSTANTIATE_TEST_SUITE_P(State, RecordReading, ::testing::Values(
     RecordRow{"DefaultPositions", Saved, FixtureFile("saved-defaults.ewg"), "Read", "", FixtureFile("saved-defaults.ewg")},
     RecordRow{"NegativeAndWidestPositions", Saved, "-120,32767,-32768,0\r\n", "Read", "", "-120,32767,-32768,0\r\n"},
-    RecordRow{"PositionBeyond16Bits", Saved, "1,32768,3,4\r\n", "Unusable", "", "100,200,-300,400\r\n"},
-    RecordRow{"NegativePositionBeyond16Bits", Saved, "1,2,-32769,4\r\n", "Unusable", "", "100,200,-300,400\r\n"},
     RecordRow{"PositionRoundingBeyond16Bits", Saved, "32767.5,2,3,4\r\n", "Unusable", "", "100,200,-300,400\r\n"},
     RecordRow{"TooFewPositions", Saved, "4425,3930,4425\r\n", "Unusable", "", "100,200,-300,400\r\n"},
-    RecordRow{"EmptySavedLeavesTheWindowsAlone", Saved, "", "EmptyFile", "", "100,200,-300,400\r\n"},
-    RecordRow{"MissingSavedLeavesTheWindowsAlone", Saved, std::nullopt, "Unusable", "", "100,200,-300,400\r\n"},
     RecordRow{"OneHour", Prev, FixtureFile("prev-one-hour.ewg"), "Read", "", FixtureFile("prev-one-hour.ewg")},
     RecordRow{"LargestCount", Prev, "2147483647\r\n", "Read", "", "2147483647\r\n"},
     RecordRow{"CountBeyond32Bits", Prev, "2147483648\r\n", "Unusable", "", "7\r\n"},
@@ -129,9 +122,7 @@ INSTANTIATE_TEST_SUITE_P(State, RecordReading, ::testing::Values(
     RecordRow{"WageTextsAsTyped", Wage, "\"7,50 /hr\",2,\"abc\",1\r\n", "Read", "", "\"7,50 /hr\",2,\"abc\",1\r\n"},
     RecordRow{"WageTypeBeyondTheThree", Wage, "\"1\",3,\"2\",0\r\n", "Unusable", "", "\"7.00\",1,\"100.00\",1\r\n"},
     RecordRow{"PayPeriodBeyondTheSix", Wage, "\"1\",0,\"2\",6\r\n", "Unusable", "", "\"7.00\",1,\"100.00\",1\r\n"},
-    RecordRow{"TooFewWageFields", Wage, "\"1\",0\r\n", "Unusable", "", "\"7.00\",1,\"100.00\",1\r\n"},
-    RecordRow{"EmptyWageKeepsTheBoxes", Wage, "", "EmptyFile", "", "\"7.00\",1,\"100.00\",1\r\n"},
-    RecordRow{"MissingWageKeepsTheBoxes", Wage, std::nullopt, "Unusable", "", "\"7.00\",1,\"100.00\",1\r\n"}
+    RecordRow{"TooFewWageFields", Wage, "\"1\",0\r\n", "Unusable", "", "\"7.00\",1,\"100.00\",1\r\n"}
 ), [](const auto& info) { return info.param.name; });
 // clang-format on
 
@@ -143,11 +134,9 @@ TEST_F(RecordReaderTest, ReadsTheLeadingNumberExactlyWithHalvesToEven)
     // The field, then its value as a 16-bit whole and as money; nothing when out of range.
     // clang-format off
     const std::tuple<std::string, std::optional<std::int64_t>, std::optional<std::string>> rows[] = {
-        {"+000123.50", 124, "123.5"}, {".5", 0, "0.5"}, {"1.2.3", 1, "1.2"}, {"-", 0, "0"}, {"-0.4", 0, "-0.4"},
-        {"12abc", 12, "12"}, {"12e", 12, "12"}, {"25e-1", 2, "2.5"}, {"1.5E2", 150, "150"}, {"2d-1", 0, "0.2"},
-        {"0e999999999999", 0, "0"}, {"7e-999999999999", 0, "0"}, {"1e999999999999", {}, {}},
-        {"99999999999999999999999", {}, {}}, {"-32768.5", -32768, "-32768.5"}, {"-32768.51", {}, "-32768.51"},
-        {"0.00004999", 0, "0"}, {"0.00015", 0, "0.0002"}};
+        {"+000123.50", 124, "123.5"}, {"1.2.3", 1, "1.2"}, {"-0.4", 0, "-0.4"}, {"25e-1", 2, "2.5"}, {"2d-1", 0, "0.2"},
+        {"7e-999999999999", 0, "0"}, {"1e999999999999", {}, {}}, {"99999999999999999999999", {}, {}},
+        {"-32768.5", -32768, "-32768.5"}, {"-32768.51", {}, "-32768.51"}, {"0.00015", 0, "0.0002"}};
     // clang-format on
     for (const auto& [field, whole, dollars] : rows) {
         EXPECT_EQ(RecordReader(field).nextWhole(INT16_MIN, INT16_MAX), whole) << field;

@@ -29,7 +29,6 @@ protected:
 
     MainWindow& simple() { return host.mainWindow(); }
     AdvancedWindow& advanced() { return host.advancedWindow(); }
-    QMainWindow& window(bool inAdvanced) { return inAdvanced ? static_cast<QMainWindow&>(advanced()) : simple(); }
     std::string rate() { return CurrencyText(host.runTimer().hourlyWage()); }
     // The main window's wage box and the rate in force, e.g. "12.35 12.3457".
     std::string entered() { return wageText(simple()) + " " + rate(); }

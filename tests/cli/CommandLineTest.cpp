@@ -130,17 +130,4 @@ TEST_P(CommandLineTable, AsksTheRunningCopyOnlyWhatMakesSenseAndEndsWithItsStatu
 
 INSTANTIATE_TEST_SUITE_P(Options, CommandLineTable, testing::ValuesIn(Table), RowName());
 
-TEST(CommandLineHelp, NamesEveryOptionOnStandardOutputAndEndsWell)
-{
-    for (const char* help : {"-h", "--help"}) {
-        std::ostringstream out, err;
-        const CommandLine line = parseCommandLine({QStringLiteral("earnmeter"), QString::fromLatin1(help)});
-        EXPECT_EQ(CommandRunner({}, {}, out, err).run(line), ExitStatus::Ok);
-        for (const char* option : {"--help", "--version", "--status", "--json", "--watch", "--start", "--pause",
-                                   "--toggle", "--show", "--history", "--from", "--to"})
-            EXPECT_NE(out.str().find(option), std::string::npos) << option;
-        EXPECT_EQ(err.str(), "");
-    }
-}
-
 } // namespace

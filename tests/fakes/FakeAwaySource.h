@@ -7,17 +7,12 @@ class FakeAwaySource final : public AwaySource
 {
 public:
     void watch(std::int64_t thresholdSeconds) override { watched = thresholdSeconds; }
-    std::optional<std::int64_t> idleSeconds() override
-    {
-        ++readings;
-        return idle;
-    }
+    std::optional<std::int64_t> idleSeconds() override { return idle; }
     std::vector<std::string> ways() const override { return {"a test's idle time"}; }
 
     // The lock or the suspend begins (true) or ends.
     void away(bool on) { onAway(on); }
 
     std::optional<std::int64_t> idle = 0;
-    int readings = 0;
     std::int64_t watched = 0;
 };

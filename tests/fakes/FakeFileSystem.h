@@ -31,7 +31,7 @@ public:
         return WriteResult::done();
     }
 
-    void sweepTemporaries(const std::string& path) override { swept.push_back(path); }
+    void sweepTemporaries(const std::string&) override {}
     std::optional<std::int64_t> modifiedAt(const std::string& path) override
     {
         const auto at = m_modified.find(path);
@@ -47,8 +47,6 @@ public:
     void failWrites(const std::string& path, std::string reason) { m_writeFailures[path] = std::move(reason); }
     void failReads(const std::string& path, std::string reason) { m_readFailures[path] = std::move(reason); }
     void clearFailures() { m_writeFailures.clear(), m_readFailures.clear(); }
-
-    std::vector<std::string> swept;
 
 private:
     std::map<std::string, std::string> m_files, m_writeFailures, m_readFailures;

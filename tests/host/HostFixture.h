@@ -29,20 +29,6 @@
 
 using Lines = std::vector<std::string>;
 
-// Answers from a queue, and lets a test act while a message is up, as the desktop may.
-struct WatchedPrompt final : Prompt
-{
-    Answer ask(const Message& message) override
-    {
-        if (whileAsked)
-            whileAsked(message);
-        return answers.ask(message);
-    }
-
-    FakePrompt answers;
-    std::function<void(const Message&)> whileAsked;
-};
-
 // A host over stand-ins: files in memory in an installed copy's folder, a clock moved only by
 // hand, a quit that only counts. A test whose rows each need a fresh host makes one per row.
 struct HostWorld
@@ -69,7 +55,7 @@ struct HostWorld
         static const char* const icons[] = {"", "(x) ", "(?) ", "(!) ", "(i) "};
         static const char* const buttons[] = {"", " [Yes/No]", " [Yes/No/Cancel]", ""};
         std::vector<std::string> lines;
-        for (const Message& m : prompt.answers.asked()) {
+        for (const Message& m : prompt.asked()) {
             std::string choices;
             for (const std::string& choice : m.choices)
                 choices += (choices.empty() ? " [" : "/") + choice;
@@ -113,7 +99,7 @@ struct HostWorld
     ManualClock clock;
     ManualTicker& runTick = clock.addTicker();
     ManualTicker& blinkTick = clock.addTicker();
-    WatchedPrompt prompt;
+    FakePrompt prompt; // answers from a queue
     RecordingClipboard clipboard;
     RecordingShellOpen shell;
     FakeProgramFacts facts;
@@ -123,11 +109,8 @@ struct HostWorld
     std::function<HistoryOpenResult()> openHistory = [] {
         return HistoryOpenResult{nullptr, {}};
     };
-    std::optional<std::string> exportTo; // what the export's file dialog answers
-    std::string suggestedExport;         // what it was offered
     ManualWallClock wallClock{ManualWallClock::at(Date::parse("2026-03-02").value(), 9, 0, 0)};
     int quitCalls = 0;
-    Lines warnings; // what went to standard error
     DesktopTraits desktop;
     QLocale numbers;
     RecordingNotifier notifier;
@@ -148,12 +131,9 @@ struct HostWorld
                facts.programFolder,
                [this] { return std::make_unique<SysTray>(std::make_unique<FakeTrayIcon>(panel), "Earnmeter"); },
                [this] { ++quitCalls; },
-               [this](const std::string& text) { warnings.push_back(text); },
+               [](const std::string&) {},
                [this] { return openHistory(); },
-               [this](QWidget*, const std::string& suggested) {
-                   suggestedExport = suggested;
-                   return exportTo;
-               },
+               [](QWidget*, const std::string&) { return std::optional<std::string>(); },
                desktop,
                numbers}};
 };

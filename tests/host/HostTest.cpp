@@ -1,5 +1,4 @@
 #include "HostFixture.h"
-#include "engine/Formats.h"
 #include "engine/RowName.h"
 #include "host/ChosenMoney.h"
 
@@ -11,7 +10,6 @@
 #include <QStyleHints>
 #include <QTest>
 
-#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <tuple>
@@ -28,29 +26,23 @@ struct StartRow
     std::string name, config;
     Lines told;
     Settings inForce;
-    std::string opened;                     // "" when start-up ends the program
-    std::string fault;                      // "read Prev.ewg: Permission denied", or "write ..."
-    std::string prev, saved, conf;          // conf: Earnmeter.conf
+    std::string opened; // "" when start-up ends the program
+    std::string fault;  // "read Prev.ewg: Permission denied", or "write ..."
+    std::string prev, saved;
     std::optional<std::string> configAfter; // unchanged unless given
 };
 
 StartRow Row(std::string name, std::string config, Lines told = {}, Settings inForce = Settings::defaults(),
              std::string opened = "main", std::string fault = {}, std::string prev = "0\r\n",
-             std::string saved = HostWorld::DefaultSaved, std::string conf = HostWorld::Missing,
-             std::optional<std::string> configAfter = {})
+             std::string saved = HostWorld::DefaultSaved, std::optional<std::string> configAfter = {})
 {
-    return {name, config, told, inForce, opened, fault, prev, saved, conf, configAfter};
+    return {name, config, told, inForce, opened, fault, prev, saved, configAfter};
 }
 
 const std::string M = HostWorld::Missing, Older = "\"v2.42\",7,50,0,0,-1\r\n";
-std::string ReadFrom(const std::string& problem, const std::string& kept)
+Settings At(std::int64_t minimum, std::int64_t dream, bool minimized, bool advanced)
 {
-    return "(!) Earnmeter: " + problem + " for /Config.ewg. Read from it: " + kept +
-           ". The other settings take their defaults, and the file is left unchanged.";
-}
-Settings At(std::int64_t minimum, std::int64_t dream, bool minimized, bool advanced, bool savePlaces = true)
-{
-    return {Currency::fromUnits(minimum * 100), Currency::fromUnits(dream * 100), minimized, advanced, savePlaces};
+    return {Currency::fromUnits(minimum * 100), Currency::fromUnits(dream * 100), minimized, advanced, true};
 }
 
 // Only a missing settings file is a first start. Any other trouble is told, start-up goes on with what could be read
@@ -60,7 +52,7 @@ const std::vector<StartRow> StartRows = {
     Row("FirstRunWritesTheDefaultsTellsTwiceAndEnds", M,
         {"(x) Error: File not found for /Config.ewg",
          "(i) Notice: /Config.ewg will be recreated now. Please launch the software again."},
-        Settings::defaults(), "", "", M, M, M, HostWorld::DefaultConfig),
+        Settings::defaults(), "", "", M, M, HostWorld::DefaultConfig),
     Row("EmptyFilesAreToldInTurnAndLeftEmpty", "",
         {"(i) Earnmeter: End of Config.ewg file reached.", "(i) Earnmeter: End of Saved.ewg file reached.",
          "(i) Earnmeter: End of Prev.ewg file reached."},
@@ -71,22 +63,16 @@ const std::vector<StartRow> StartRows = {
     Row("AnUnreadableCountIsToldAndNotWrittenOver", HostWorld::DefaultConfig,
         {"(x) Error: Permission denied for /Prev.ewg"}, Settings::defaults(), "main",
         "read Prev.ewg: Permission denied", "5400\r\n"),
-    Row("SwitchOutOfRange", "\"v2.5\",6.75,45.5,0,0,65535\r\n",
-        {ReadFrom("Switch out of range", "Minimum Wage, DREAM Wage, Minimize on Startup, Startup in Advanced Mode")}),
     Row("TooFewFieldsKeepsTheSwitchesRead", "\"v2.5\",7,50,-1\r\n",
-        {ReadFrom("Too few fields", "Minimum Wage, DREAM Wage, Minimize on Startup")}, At(700, 5000, true, false),
-        "main minimized"),
-    Row("TrailingBytesAreIgnored", "\"v2.5\",7,50,0,0,0\r\n" + std::string(200'000, 'x'), {},
-        At(700, 5000, false, false, false)),
-    Row("NoVersionAndBadPreferences", "garbage,1,2,3,4,5\r\n",
+        {"(!) Earnmeter: Too few fields for /Config.ewg. Read from it: Minimum Wage, DREAM Wage, Minimize on Startup. "
+         "The other settings take their defaults, and the file is left unchanged."},
+        At(700, 5000, true, false), "main minimized"),
+    Row("NoVersionIsToldAndNothingRead", "garbage,1,2,3,4,5\r\n",
         {"(!) Earnmeter: Version not recognised for /Config.ewg. Nothing could be read from it: the settings take "
-         "their defaults, and the file is left unchanged.",
-         "(!) Earnmeter: Some of your preferences in Earnmeter.conf could not be read; the file is left as "
-         "it is.\n\nLine 1: new_day = \"later\" is not ask, continue or zero; ask is used instead."},
-        Settings::defaults(), "main", "", "0\r\n", HostWorld::DefaultSaved, "new_day = later\n"),
+         "their defaults, and the file is left unchanged."}),
     Row("OlderVersionIsRewrittenAndTheUpdateTold", Older,
         {"(i) Earnmeter Update: Your software has been updated to version 2.5. Click OK to continue."},
-        At(700, 5000, false, false), "main", "", "0\r\n", HostWorld::DefaultSaved, M, "\"v2.5\",7,50,0,0,-1\r\n"),
+        At(700, 5000, false, false), "main", "", "0\r\n", HostWorld::DefaultSaved, "\"v2.5\",7,50,0,0,-1\r\n"),
     Row("OlderVersionWhoseRewriteFailsIsToldAndKept", Older, {"(!) Earnmeter: Permission denied for /Config.ewg"},
         At(700, 5000, false, false), "main", "write Config.ewg: Permission denied"),
     Row("AdvancedMinimized", "\"v2.5\",7.25,60,-1,-1,-1\r\n", {}, At(725, 6000, true, true), "advanced minimized"),
@@ -95,14 +81,11 @@ const std::vector<StartRow> StartRows = {
 class StartupTable : public HostFixture, public testing::WithParamInterface<StartRow>
 {};
 
-// Whatever box start-up puts up, the icon is there first, so its Exit is at hand; made once.
-TEST_P(StartupTable, TellsWhatWasWrongAndOpensTheChosenWindowWithTheTrayThereFirst)
+TEST_P(StartupTable, TellsWhatWasWrongAndOpensTheChosenWindowAndTheTray)
 {
     const StartRow& row = GetParam();
-    for (const auto& [name, content] : {std::pair{"Config.ewg", row.config},
-                                        {"Saved.ewg", row.saved},
-                                        {"Prev.ewg", row.prev},
-                                        {"Earnmeter.conf", row.conf}})
+    for (const auto& [name, content] :
+         {std::pair{"Config.ewg", row.config}, {"Saved.ewg", row.saved}, {"Prev.ewg", row.prev}})
         if (content != Missing)
             files.put(path(name), content);
     if (const auto colon = row.fault.find(": "); colon != std::string::npos) {
@@ -110,17 +93,11 @@ TEST_P(StartupTable, TellsWhatWasWrongAndOpensTheChosenWindowWithTheTrayThereFir
         const std::string reason = row.fault.substr(colon + 2);
         row.fault[0] == 'w' ? files.failWrites(path(name), reason) : files.failReads(path(name), reason);
     }
-    std::vector<const SysTray*> trays; // while each box was up
-    prompt.whileAsked = [&](const Message&) {
-        trays.push_back(panel.shown ? host.trayHost().tray() : nullptr);
-    };
     EXPECT_EQ(host.start(), !row.opened.empty());
     QCoreApplication::processEvents();
     EXPECT_EQ(asked(), row.told);
     EXPECT_EQ(file("Config.ewg"), row.configAfter.value_or(row.config)) << "every byte kept";
     EXPECT_EQ(file("Saved.ewg") + "|" + file("Prev.ewg"), row.saved + "|" + row.prev);
-    EXPECT_EQ(std::count(trays.begin(), trays.end(), nullptr), 0);
-    EXPECT_FALSE(host.options().isVisible());
     if (row.opened.empty()) {
         EXPECT_FALSE(host.mainWindow().isVisible() || panel.shown);
         return;
@@ -130,12 +107,9 @@ TEST_P(StartupTable, TellsWhatWasWrongAndOpensTheChosenWindowWithTheTrayThereFir
     EXPECT_EQ(std::string(mainShown ? "main" : "") + (advancedShown ? "advanced" : "") +
                   (host.liveWindow().isMinimized() ? " minimized" : ""),
               row.opened);
-    EXPECT_EQ(control<QAbstractButton>(host.advancedWindow(), "optMaxWage").text().toStdString(),
-              "DREAM Wage  ($" + FormatMoney(row.inForce.DreamWage) + ")/hr");
     EXPECT_EQ(host.runTimer().elapsedSeconds(), 0);
     ASSERT_TRUE(panel.shown && panel.menu);
     EXPECT_EQ(std::pair(panel.menu->actions().size(), panel.tip), std::pair(qsizetype{9}, QStringLiteral("Earnmeter")));
-    EXPECT_EQ(trays, std::vector<const SysTray*>(trays.size(), host.trayHost().tray())) << "made once";
 }
 
 INSTANTIATE_TEST_SUITE_P(Startup, StartupTable, testing::ValuesIn(StartRows), RowName());
@@ -189,19 +163,6 @@ TEST_F(StartupTest, OptionsCancelPutsBackWhatIsInForceAndOkRefusesABadWageAndAnU
 const char* const StartPlaces = "1500,1500,3000,3000\r\n";
 const char* const DraggedPlaces = "1515,1530,3015,3030\r\n";
 
-// The count carried over (kept when there is one), both windows dragged away from where they started.
-void StartWithACount(HostWorld& w, const char* prev = "5400\r\n", const char* config = HostWorld::DefaultConfig,
-                     bool drag = true)
-{
-    w.prompt.answers.queueAnswer(Answer::Yes);
-    w.startWith(config, StartPlaces, prev);
-    w.prompt.answers.forgetAsked();
-    if (drag) {
-        w.host.mainWindow().move(Twips::toPixels(1515), Twips::toPixels(1530));
-        w.host.advancedWindow().move(Twips::toPixels(3015), Twips::toPixels(3030));
-    }
-}
-
 // The count and the settings an exit starts with, the answer to the save question, and the files it leaves.
 struct ExitRow
 {
@@ -230,13 +191,19 @@ TEST(ExitAnswer, AsksOnlyWithACountSavesItOnYesDropsItOnNoAndChangesNothingOnCan
                                ExitRow{zero, usual, Answer::Yes, zero, StartPlaces, wayland},
                                ExitRow{zero, notSaving, Answer::Yes, zero, defaults, wayland}}) {
         HostWorld w(row.desktop);
-        StartWithACount(w, row.prev, row.config, row.dragged);
+        w.prompt.queueAnswer(Answer::Yes); // the count carried over is kept
+        w.startWith(row.config, StartPlaces, row.prev);
+        w.prompt.forgetAsked();
+        if (row.dragged) { // both windows away from where they started
+            w.host.mainWindow().move(Twips::toPixels(1515), Twips::toPixels(1530));
+            w.host.advancedWindow().move(Twips::toPixels(3015), Twips::toPixels(3030));
+        }
         if (row.advanced)
             w.host.runTimer().enterAdvanced();
-        w.prompt.answers.queueAnswer(row.answer);
+        w.prompt.queueAnswer(row.answer);
         w.host.requestExit();
         SCOPED_TRACE(testing::Message() << row.config << row.prev << int(row.answer)
-                                        << row.desktop.restoresMinimizedWindows << row.dragged);
+                                        << row.desktop.restoresMinimizedWindows << row.dragged << row.advanced);
         EXPECT_EQ(w.file("Prev.ewg") + w.file("Saved.ewg"), std::string(row.prevAfter) + row.savedAfter);
         const int quits = row.answer == Answer::Cancel ? 0 : 1;
         EXPECT_EQ(std::pair(w.quitCalls, w.panel.shown), std::pair(quits, quits == 0)) << "the tray goes when it ends";
@@ -295,21 +262,16 @@ TEST_F(TrayTest, TheTipFollowsEveryCountedSecondKeysMatchExactlyAndClicksAndTheM
     panel.click(QSystemTrayIcon::Trigger);
     QCoreApplication::processEvents();
     EXPECT_FALSE(host.mainWindow().isVisible() || panel.menu->isVisible());
-    panel.now += interval * 2;
-    for (const auto& [gap, opens] : {std::pair{interval, false}, {interval - std::chrono::milliseconds(1), true}}) {
-        panel.click(QSystemTrayIcon::Trigger);
-        panel.now += gap;
-        panel.click(QSystemTrayIcon::Trigger);
-        panel.now += interval * 2;
-        EXPECT_EQ(host.mainWindow().isVisible(), opens) << gap.count() << " ms apart";
-    }
+    panel.now += interval - std::chrono::milliseconds(1);
+    panel.click(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(host.mainWindow().isVisible()) << "two clicks within the interval";
     host.mainWindow().close();
     panel.click(QSystemTrayIcon::DoubleClick);
     EXPECT_TRUE(host.mainWindow().isVisible());
     host.mainWindow().close();
     pick(0); // Open
     EXPECT_TRUE(host.mainWindow().isVisible());
-    prompt.answers.queueAnswer(Answer::Yes);
+    prompt.queueAnswer(Answer::Yes);
     pick(8); // Exit
     EXPECT_EQ(std::pair(quitCalls, asked()), std::pair(1, Lines{SaveQuestion})) << "and never before";
 }

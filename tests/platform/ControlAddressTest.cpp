@@ -25,20 +25,6 @@ fs::perms modeOf(const std::string& path)
     return fs::symlink_status(path).permissions() & fs::perms::mask;
 }
 
-// The name follows the data folder itself, however it is reached.
-TEST(ControlAddress, LiesInTheRuntimeFolderNamedFromTheDataFoldersFullPath)
-{
-    TempFolder runtime, data;
-    EXPECT_EQ(fs::path(controlAddressFor(data.path(), runtime.path()).socketPath).parent_path(), runtime.path());
-    fs::create_directory_symlink(data.path(), runtime / "link");
-    EXPECT_EQ(channelName(data.path()), channelName(runtime / "link"));
-    EXPECT_NE(channelName(data.path()), channelName(data.path() + "/other"));
-    const std::string deep = runtime / std::string(100, 'r');
-    fs::create_directory(deep);
-    ::chmod(deep.c_str(), 0700);
-    EXPECT_NE(controlAddressFor("/d", deep).problem.find("too long"), std::string::npos) << "for the system";
-}
-
 // Without a runtime folder of the user's own, a private one under the base is
 // made; anything another user could have put there is refused.
 TEST(ControlAddress, WithoutAPrivateRuntimeFolderUsesItsOwnUnderTmpAndTrustsNothingElse)

@@ -157,16 +157,6 @@ TEST_F(DbusMeterTest, TheObjectAndTheWayToItAreIntrospected)
     }
 }
 
-// The caller is answered first; the command runs from the event loop after.
-TEST_F(DbusMeterTest, CommandsAreAnsweredThenCarriedOutInOrder)
-{
-    for (const char* member : {"Start", "Pause", "Toggle", "Show"})
-        EXPECT_EQ(call(Meter, member), "") << member;
-    EXPECT_TRUE(QTest::qWaitFor([this] { return meter.performed.size() == 4; }));
-    EXPECT_EQ(meter.performed, (std::vector<RemoteCommand>{RemoteCommand::Start, RemoteCommand::Pause,
-                                                           RemoteCommand::Toggle, RemoteCommand::Show}));
-}
-
 constexpr std::int64_t Second = 1'000'000;
 
 struct Step

@@ -27,7 +27,6 @@ struct PrivateBus
         if (connection != nullptr) {
             dbus_connection_close(connection);
             dbus_connection_unref(connection);
-            connection = nullptr;
         }
         daemon.kill();
         daemon.waitForFinished();

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <utility>
 
 namespace {
@@ -21,14 +20,4 @@ TEST(QtProgramFacts, GeneralDateIsTheShortDateWithTheFullYearAndTheLongTimeWitho
     EXPECT_EQ(QtProgramFacts::fileModifiedDate(QStringLiteral("/nonexistent/earnmeter")), std::nullopt);
 }
 
-// Qt's scaled units round the screen's pixels; the support texts tell the screen's own, whole.
-TEST(QtProgramFacts, ScreenIsToldInWholeDevicePixelsAtFractionalScales)
-{
-    for (const auto& [logical, ratio, width, height] : {std::tuple{QSize(853, 533), 1.5, 1280.0f, 800.0f},
-                                                        {QSize(1093, 614), 1.25, 1366.0f, 768.0f},
-                                                        {QSize(1024, 768), 1.0, 1024.0f, 768.0f}}) {
-        const ScreenSize pixels = QtProgramFacts::devicePixels(logical, ratio);
-        EXPECT_EQ(std::pair(pixels.width, pixels.height), std::pair(width, height)) << ratio;
-    }
-}
 } // namespace

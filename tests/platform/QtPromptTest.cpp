@@ -1,7 +1,5 @@
 #include "platform/QtPrompt.h"
 
-#include "support/BlockLog.h"
-
 #include <QApplication>
 #include <QMainWindow>
 #include <QTest>
@@ -10,6 +8,20 @@
 #include <gtest/gtest.h>
 
 namespace {
+// Whether a modal window blocked a top-level window: Qt tells the window when
+// one starts and stops blocking it.
+struct BlockLog final : QObject
+{
+    explicit BlockLog(QWidget& window) { window.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked)
+            blocked = event->type() == QEvent::WindowBlocked;
+        return false;
+    }
+    bool blocked = false;
+};
+
 // An XEMBED tray icon is a window of its own; a message box must not block it.
 TEST(QtPrompt, AMessageBoxBlocksOnlyTheWindowItStandsOver)
 {

@@ -3,9 +3,6 @@
 #include "fakes/FakeTrayIcon.h"
 #include "platform/tray/TrayClicks.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QMenu>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
@@ -19,37 +16,11 @@ namespace {
 class SysTrayTest : public testing::Test
 {
 protected:
-    QAction* item(int i) const { return panel.menu->findChild<QAction*>(QStringLiteral("mnuSysTray%1").arg(i)); }
 
     TrayPanel panel;
     std::unique_ptr<SysTray> tray = std::make_unique<SysTray>(std::make_unique<FakeTrayIcon>(panel),
                                                               "Earnmeter: How much money did you make today?");
 };
-
-TEST_F(SysTrayTest, ItemsGetIndexesFromZeroAndTheFirstIsDefaultUntilAnotherIsAddedAsDefault)
-{
-    EXPECT_EQ(tray->AddMenuItem("First"), 0);
-    EXPECT_EQ(panel.menu->defaultAction(), item(0));
-    EXPECT_EQ(tray->AddMenuItem("-"), 1);
-    EXPECT_EQ(tray->AddMenuItem("&About...", "About", true), 2);
-    EXPECT_EQ(tray->AddMenuItem("E&xit", "close", false), 3);
-    EXPECT_EQ(panel.menu->defaultAction(), item(2));
-    EXPECT_TRUE(item(1)->isSeparator());
-    // A chosen item is reported once the menu is done, so the handler may delete the tray.
-    QStringList chosen;
-    QObject::connect(tray.get(), &SysTray::MenuClick, tray.get(), [&](int index, const QString& key) {
-        chosen << QString("%1 %2").arg(index).arg(key);
-        if (key == "close")
-            tray.reset();
-    });
-    item(2)->trigger();
-    EXPECT_TRUE(chosen.isEmpty());
-    QCoreApplication::processEvents();
-    item(3)->trigger();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(chosen, QStringList({"2 About", "3 close"}));
-    EXPECT_FALSE(panel.shown);
-}
 
 TEST_F(SysTrayTest, PanelGetsTheTipCutToWhatItKeepsAndNoIconTwice)
 {
@@ -77,31 +48,6 @@ TEST_F(SysTrayTest, PanelGetsTheTipCutToWhatItKeepsAndNoIconTwice)
     EXPECT_EQ(panel.iconSends, 2);
 }
 
-// Where Qt draws the icon it opens the context menu on the right button's
-// press before it reports the click; the owner's ShowMenu must not add a second.
-TEST_F(SysTrayTest, ClicksRaiseTheOwnersEventsAndARightClickGivesOneMenu)
-{
-    tray->AddMenuItem("&Open Earnmeter...", "open", true);
-    QStringList events;
-    QObject::connect(tray.get(), &SysTray::SysTrayDoubleClick, tray.get(),
-                     [&](int button) { events << QString("double %1").arg(button); });
-    QObject::connect(tray.get(), &SysTray::SysTrayMouseDown, tray.get(), [&](int button) {
-        events << QString("down %1").arg(button);
-        if (button == SysTray::RightButton)
-            tray->ShowMenu();
-    });
-    int opened = 0;
-    QObject::connect(panel.menu, &QMenu::aboutToShow, tray.get(), [&] { ++opened; });
-    panel.menu->popup(QPoint(10, 10));
-    for (const auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick, QSystemTrayIcon::Context,
-                              QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Unknown})
-        panel.click(reason);
-    tray->ShowMenu();
-    EXPECT_EQ(events, QStringList({"down 1", "double 1", "down 2"}));
-    EXPECT_TRUE(panel.menu->isVisible());
-    EXPECT_EQ(opened, 1);
-    panel.menu->hide();
-}
 // Activations as the panels send them, each at a time in ms, within a double-click interval of 400 ms.
 TEST(TrayClicks, ASecondLeftClickWithinTheIntervalIsADoubleClickOnEveryKindOfTray)
 {

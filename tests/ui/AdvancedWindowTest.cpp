@@ -55,7 +55,7 @@ TEST_F(AdvancedWindowTest, ARefusedAmountPutsBackTheAmountPerPeriodInForce)
           {"500000000000000", "Weekly", "cmdPeriodOK", "17,737,253,917,028.41 (Weekly)"},
           {"1e400", "Monthly", "Enter", "76,861,433,640,456.46 (Monthly)"}}) {
         SCOPED_TRACE(std::string(typed) + " " + period + " " + refusedBy);
-        prompt.answers.forgetAsked();
+        prompt.forgetAsked();
         periods().setCurrentText(period);
         typeWage(advanced(), typed);
         if (std::string(refusedBy) == "cmdPeriodOK")
@@ -95,8 +95,6 @@ TEST_F(ModeSwitchTest, WhileRunningTheCountGoesOnInTheOtherWindowAlsoWhenItIsClo
     advanced().close();
     EXPECT_FALSE(advanced().isVisible() || simple().isVisible());
     tick();
-    // Left alone while hidden, so the X server is not woken; up to date as it is shown.
-    EXPECT_EQ(label(advanced(), "lblSeconds"), "00:00:05");
     showLive();
     EXPECT_EQ(shows(advanced()), "$0.03 (Earnmeter) | 00:00:06 | $0.03 | Pause");
 

@@ -9,36 +9,23 @@ namespace {
 class FiguresFitTest : public WindowFixture
 {
 protected:
-    // What the user sees and clicks: the area's controls, less the frame round the
-    // options and the decoration lines, which are drawn beneath them.
-    static std::vector<QWidget*> controls(QMainWindow& window)
-    {
-        std::vector<QWidget*> found;
-        for (QWidget* child : window.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            const QString name = child->objectName();
-            if (!name.startsWith("Line") && name != "fraWageType")
-                found.push_back(child);
-        }
-        return found;
-    }
-
-    // Where a caption meets the box below it the layout leaves a one-pixel seam; more is a cover.
-    static bool covers(const QWidget* a, const QWidget* b)
-    {
-        const QRect shared = a->geometry().intersected(b->geometry());
-        return shared.width() > 1 && shared.height() > 1;
-    }
-
     static void expectTidy(QMainWindow& window)
     {
         SCOPED_TRACE(window.objectName().toStdString() + " showing " + label(window, "lblTotal"));
-        const std::vector<QWidget*> all = controls(window);
+        // What the user sees and clicks, less the options' frame and the decoration lines drawn beneath.
+        std::vector<QWidget*> all;
+        for (QWidget* child : window.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!child->objectName().startsWith("Line") && child->objectName() != "fraWageType")
+                all.push_back(child);
         const QRect area = window.centralWidget()->rect();
         for (QWidget* control : all) {
             EXPECT_TRUE(area.contains(control->geometry())) << control->objectName().toStdString();
-            for (QWidget* other : all)
-                EXPECT_FALSE(control != other && covers(control, other))
+            for (QWidget* other : all) {
+                // Where a caption meets the box below it the layout leaves a one-pixel seam; more is a cover.
+                const QRect shared = control->geometry().intersected(other->geometry());
+                EXPECT_FALSE(control != other && shared.width() > 1 && shared.height() > 1)
                     << control->objectName().toStdString() << " covers " << other->objectName().toStdString();
+            }
             if (auto* text = qobject_cast<QLabel*>(control)) {
                 EXPECT_LE(text->sizeHint().width(), text->width()) << control->objectName().toStdString();
                 // Only a rate beyond what 8 points can show is cut, and then told whole in its tooltip.
@@ -48,12 +35,6 @@ protected:
         }
         QWidget& pause = control(window, "cmdPause");
         EXPECT_EQ(window.centralWidget()->childAt(pause.geometry().center()), &pause);
-    }
-
-    void resetTimer()
-    {
-        prompt.answers.queueAnswer(Answer::Yes);
-        trigger(host.liveWindow(), "mnuFileReset");
     }
 };
 
@@ -74,8 +55,8 @@ TEST_F(FiguresFitTest, LargeAndNegativeTotalsShrinkInTheirBoxesAndCoverNoControl
         tick();
         EXPECT_EQ(label(advanced(), "lblTotal"), "$" + FormatMoney(host.runTimer().totalEarned()));
         expectTidy(advanced());
-        resetTimer();
-        expectTidy(advanced());
+        prompt.queueAnswer(Answer::Yes);
+        trigger(advanced(), "mnuFileReset");
         switchMode();
         expectTidy(simple());
     }

@@ -8,16 +8,8 @@
 
 namespace {
 
-using LocalNumbers::toEngineText;
-using LocalNumbers::toShownText;
-
-// What a wage box shows once left: the typed text read the locale's way, then leniently.
-std::string leftAs(const QString& typed, const QLocale& locale)
-{
-    return toShownText(FormatWageEntry(toEngineText(typed, locale)), locale).toStdString();
-}
-
-// Under C and English the lenient rules are untouched; digits of any script count everywhere.
+// What a wage box shows once left: the typed text read the locale's way, then leniently. Under C and
+// English the lenient rules are untouched; digits of any script count everywhere.
 TEST(LocalNumbers, ReadsWhatIsTypedTheLocalesWay)
 {
     using Row = std::tuple<const char*, const char*, std::string>;
@@ -31,9 +23,12 @@ TEST(LocalNumbers, ReadsWhatIsTypedTheLocalesWay)
         Row{"de_DE", "abc", "0,00"}, Row{"de_DE", "١٢,٥", "12,50"}, Row{"fr_FR", "1\u202F234,50", "1234,50"},
         Row{"fr_FR", "1\u00A0234,5", "1234,50"}, Row{"fr_FR", "1 234,5", "1234,50"}, Row{"fr_FR", "0,5", "0,50"},
         Row{"zh_CN", "１２．５", "12.50"}, Row{"zh_CN", "1,234.50", "1.00"}, Row{"zh_CN", "22.5", "22.50"});
-    for (const auto& [locale, typed, shown] : rows)
-        EXPECT_EQ(leftAs(QString::fromUtf8(typed), QLocale(QString::fromLatin1(locale))), shown)
+    for (const auto& [locale, typed, shown] : rows) {
+        const QLocale where(QString::fromLatin1(locale));
+        const std::string read = LocalNumbers::toEngineText(QString::fromUtf8(typed), where);
+        EXPECT_EQ(LocalNumbers::toShownText(FormatWageEntry(read), where).toStdString(), shown)
             << locale << " " << typed;
+    }
 }
 
 class GermanDesktop : public WindowFixture

@@ -200,13 +200,13 @@ TEST_F(PseudoTranslation, EveryWindowMenuTooltipAndAccessibleNameGoesThroughTheT
     w.host.runTimer().editWageEntry(WindowId::Advanced, "1e400");
     w.host.runTimer().start(WindowId::Advanced);
     w.host.requestExit();
-    for (const Message& message : w.prompt.answers.asked())
+    for (const Message& message : w.prompt.asked())
         shown["messages"] << messageTexts(message);
     for (const auto& [where, texts] : shown) {
         EXPECT_GT(texts.size(), 3) << where;
         EXPECT_EQ(untranslated(texts), "") << where;
     }
-    EXPECT_GE(w.prompt.answers.asked().size(), 3u) << "the reset, the wage refused, the save question";
+    EXPECT_GE(w.prompt.asked().size(), 3u) << "the reset, the wage refused, the save question";
 }
 
 TEST_F(PseudoTranslation, MessagesNotificationsAndTipsGoThroughTheTranslations)

@@ -1,5 +1,7 @@
 #include "ui/about/ClickableLabel.h"
 
+#include "ui/common/PlainKey.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -22,8 +24,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 void ClickableLabel::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
-    if (event->modifiers() == Qt::NoModifier &&
-        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+    if (isPlainKey(*event) && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
         emit clicked();
         return;
     }

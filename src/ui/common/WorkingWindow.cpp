@@ -6,6 +6,7 @@
 #include "ui/common/EngineWords.h"
 #include "ui/common/FittedText.h"
 #include "ui/common/LegacyFont.h"
+#include "ui/common/PlainKey.h"
 #include "ui/common/WageEdit.h"
 #include "ui/common/WindowMenus.h"
 #include "ui/common/WindowParts.h"
@@ -180,7 +181,7 @@ void WorkingWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier && m_controls.cmdStart && m_controls.cmdStart->isEnabled()) {
+    if (enter && isPlainKey(*event) && m_controls.cmdStart && m_controls.cmdStart->isEnabled()) {
         m_controls.cmdStart->click();
         return;
     }
